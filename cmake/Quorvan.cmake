@@ -1,0 +1,18 @@
+# quorvan_library(NAME SOURCES ... [DEPS ...])
+#   One static library per component; its headers are included from src/ ("chart/clsQuorvan.h").
+function(quorvan_library name)
+  cmake_parse_arguments(ARG "" "" "SOURCES;DEPS" ${ARGN})
+  add_library(${name} STATIC ${ARG_SOURCES})
+  target_include_directories(${name} PUBLIC ${PROJECT_SOURCE_DIR}/src)
+  target_link_libraries(${name} PUBLIC ${ARG_DEPS})
+endfunction()
+
+# quorvan_test(NAME SOURCES ... [DEPS ...])
+#   A GoogleTest executable registered with CTest, one CTest entry per test case.
+function(quorvan_test name)
+  cmake_parse_arguments(ARG "" "" "SOURCES;DEPS" ${ARGN})
+  add_executable(${name} ${ARG_SOURCES})
+  target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR}/tests)
+  target_link_libraries(${name} PRIVATE ${ARG_DEPS} quorvan_testsupport GTest::gtest GTest::gmock GTest::gtest_main)
+  gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60 PROPERTIES ENVIRONMENT "QUORVAN_REGISTRY=${CMAKE_BINARY_DIR}/test-registry/HKCU.reg")
+endfunction()

@@ -1,0 +1,53 @@
+#!/usr/bin/env bash
+# Sets up a Debian 12 machine for Quorvan and builds it. Idempotent: packages already present are
+# not installed again, and an existing build folder is only brought up to date.
+#
+#   scripts/setup.sh            release build in build/release
+#   scripts/setup.sh --test     test build (AddressSanitizer, UndefinedBehaviorSanitizer) in build/test
+#   scripts/setup.sh --fuzz     libFuzzer targets (clang) in build/fuzz
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+mode=release
+case "${1:-}" in
+  "" | --release) mode=release ;;
+  --test) mode=test ;;
+  --fuzz) mode=fuzz ;;
+  *) echo "Aufruf: scripts/setup.sh [--release|--test|--fuzz]" >&2; exit 2 ;;
+esac
+
+packages=(
+  build-essential cmake ninja-build pkg-config clang-format
+  libpugixml-dev libzip-dev libfmt-dev libcli11-dev
+  googletest libgtest-dev libgmock-dev libbenchmark-dev
+  libxlsxwriter-dev
+  python3 python3-openpyxl
+  libreoffice-calc-nogui poppler-utils
+  clang-14 libclang-rt-14-dev
+)
+
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+done
+if [ "${#missing[@]}" -gt 0 ]; then
+  export DEBIAN_FRONTEND=noninteractive
+  apt-get update -qq
+  apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi
+
+case "$mode" in
+  release)
+    cmake -S . -B build/release -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
+    cmake --build build/release
+    ;;
+  test)
+    cmake -S . -B build/test -G Ninja -DCMAKE_BUILD_TYPE=Debug -DQUORVAN_SANITIZE=ON >/dev/null
+    cmake --build build/test
+    ;;
+  fuzz)
+    cmake -S . -B build/fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+      -DCMAKE_C_COMPILER=clang-14 -DCMAKE_CXX_COMPILER=clang++-14 -DQUORVAN_FUZZ=ON >/dev/null
+    cmake --build build/fuzz --target fuzz_plan_reader
+    ;;
+esac

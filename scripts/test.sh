@@ -1,0 +1,9 @@
+#!/usr/bin/env bash
+# Sets up the machine, builds the test build (with AddressSanitizer and
+# UndefinedBehaviorSanitizer) and runs every test.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+scripts/setup.sh --test
+export ASAN_OPTIONS=detect_leaks=1:abort_on_error=0
+export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
+ctest --test-dir build/test --output-on-failure -j"$(nproc)" "$@"

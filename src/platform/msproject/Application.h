@@ -1,0 +1,44 @@
+#pragma once
+// The host application: it opens plans and holds the active project.
+
+#include <filesystem>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "platform/msproject/Project.h"
+
+namespace msproject {
+
+class Application {
+ public:
+  Application();
+  ~Application();
+
+  // Reads a plan and makes it the active project. A plan that cannot be read throws
+  // msproject::Error with the German message for the user ("Die Projektdatei „Plan.xml“
+  // konnte nicht gelesen werden: Zeile 12: …"); the application then stays as it was.
+  void FileOpen(const std::filesystem::path& path);
+
+  // The active project; throws when no project is open.
+  Project& ActiveProject() const;
+
+  // The status bar: a text, or false to give it back to the host.
+  void StatusBar(const std::string& strText) { strStatusBar_ = strText; }
+  void StatusBar(bool blnValue) {
+    if (!blnValue) strStatusBar_.clear();
+  }
+  const std::string& StatusBar() const { return strStatusBar_; }
+
+  // Enables (true) or disables (false) the host's windows while a modal add-in dialog is open.
+  void Interactive(bool blnValue) { blnInteractive_ = blnValue; }
+  bool Interactive() const { return blnInteractive_; }
+
+ private:
+  std::vector<std::unique_ptr<Project>> projects_;  // the open plan and its inserted projects
+  Project* activeProject_ = nullptr;
+  std::string strStatusBar_;
+  bool blnInteractive_ = true;
+};
+
+}  // namespace msproject

@@ -1,0 +1,176 @@
+#pragma once
+// Stand-in for Microsoft Project's object model: the application with its active project, the
+// project's tasks, resources and inserted projects. Plans are read from Microsoft Project XML
+// (MSPDI) files. Member names follow the object model; a property reads as `X()` and, where
+// the object model lets it be written, is written as `X(value)`.
+//
+// Collections enumerate in table order (by ID). A blank row of the task or resource table is
+// enumerated as nullptr: an element without a task or resource. The task and the resource
+// with ID 0 are not rows.
+//
+// Everything that the real object model refuses throws msproject::Error (a vb::Error).
+
+#include <chrono>
+#include <cstdint>
+#include <filesystem>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "platform/vb/Error.h"
+
+namespace msproject {
+
+class Error : public vb::Error {
+ public:
+  using vb::Error::Error;
+};
+
+// A point in time as the plan stores it (local time, no zone).
+using DateTime = std::chrono::sys_seconds;
+
+// Field identifiers of the task table that GetField knows besides the custom text fields.
+inline constexpr std::int32_t pjTaskName = 188743694;
+inline constexpr std::int32_t pjTaskWBS = 188743696;
+inline constexpr std::int32_t pjTaskUniqueID = 188743766;
+inline constexpr std::int32_t pjTaskStart = 188743715;
+inline constexpr std::int32_t pjTaskFinish = 188743716;
+inline constexpr std::int32_t pjTaskDuration = 188743709;
+
+class Project;
+class Task;
+
+// A list of tasks or resources. Blank rows are nullptr.
+template <class T>
+class Collection {
+ public:
+  using const_iterator = typename std::vector<T*>::const_iterator;
+  std::int32_t Count() const { return static_cast<std::int32_t>(items_.size()); }
+  // 1-based, as the object model counts; throws for an index outside 1 … Count.
+  T* Item(std::int32_t index) const;
+  const_iterator begin() const { return items_.begin(); }
+  const_iterator end() const { return items_.end(); }
+
+  // For the reader that builds the collection.
+  void Append(T* item) { items_.push_back(item); }
+
+ private:
+  std::vector<T*> items_;
+};
+
+using Tasks = Collection<Task>;
+
+class Task {
+ public:
+  // The text of a field as the German host shows it: name, WBS code, unique ID, start and
+  // finish ("Do 18.10.18"), duration ("5 Tage", "3 Tage?"), Text1 … Text30 and
+  // Enterprise-Text1 … Enterprise-Text40. A known field without a value gives "".
+  // Any other identifier, -1 included, throws.
+  std::string GetField(std::int32_t fieldId) const;
+
+  const std::string& Name() const { return strName_; }
+  const std::string& WBS() const { return strWBS_; }
+  std::int32_t ID() const { return lngID_; }
+  std::int32_t UniqueID() const { return lngUniqueID_; }
+  // Start and finish; a task without the date throws.
+  DateTime Start() const;
+  DateTime Finish() const;
+  // The duration in minutes.
+  std::int64_t Duration() const { return lngDurationMinutes_; }
+  bool Summary() const { return blnSummary_; }
+  bool Milestone() const { return blnMilestone_; }
+  std::int32_t OutlineLevel() const { return lngOutlineLevel_; }
+  // Path of the inserted project this task stands for; "" for an ordinary task.
+  const std::string& Subproject() const { return strSubproject_; }
+  const Tasks& PredecessorTasks() const { return predecessors_; }
+  const Tasks& SuccessorTasks() const { return successors_; }
+
+ private:
+  friend class Reader;
+  friend class TaskBuilder;
+  const Project* project_ = nullptr;
+  std::string strName_;
+  std::string strWBS_;
+  std::int32_t lngID_ = 0;
+  std::int32_t lngUniqueID_ = 0;
+  std::optional<DateTime> start_;
+  std::optional<DateTime> finish_;
+  std::int64_t lngDurationMinutes_ = 0;
+  std::string strDurationText_;
+  bool blnSummary_ = false;
+  bool blnMilestone_ = false;
+  std::int32_t lngOutlineLevel_ = 0;
+  std::string strSubproject_;
+  Tasks predecessors_;
+  Tasks successors_;
+  // Custom text fields by field identifier.
+  std::vector<std::pair<std::int32_t, std::string>> extendedAttributes_;
+};
+
+class Resource {
+ public:
+  const std::string& Name() const { return strName_; }
+  const std::string& Group() const { return strGroup_; }
+  // Changes the plan in memory only; the file is not written.
+  void Group(std::string strGroup) { strGroup_ = std::move(strGroup); }
+  std::int32_t ID() const { return lngID_; }
+  std::int32_t UniqueID() const { return lngUniqueID_; }
+
+ private:
+  friend class Reader;
+  friend class ResourceBuilder;
+  std::string strName_;
+  std::string strGroup_;
+  std::int32_t lngID_ = 0;
+  std::int32_t lngUniqueID_ = 0;
+};
+
+using Resources = Collection<Resource>;
+
+// An inserted project: a task row that stands for another plan.
+class Subproject {
+ public:
+  // The inserted project; throws when its file could not be read.
+  Project& SourceProject() const;
+  // The task row that stands for it in the parent plan.
+  const Task& InsertedProjectSummary() const { return *task_; }
+
+ private:
+  friend class Reader;
+  const Task* task_ = nullptr;
+  Project* source_ = nullptr;
+};
+
+class Project {
+ public:
+  // The plan's file name ("Plan.xml"), its folder, and both together.
+  const std::string& Name() const { return strName_; }
+  const std::string& Path() const { return strPath_; }
+  std::string FullName() const;
+
+  const msproject::Tasks& Tasks() const { return tasks_; }
+  const msproject::Resources& Resources() const { return resources_; }
+  const std::vector<Subproject>& Subprojects() const { return subprojects_; }
+
+  // Conversion settings of the plan, used to show durations.
+  std::int32_t MinutesPerDay() const { return lngMinutesPerDay_; }
+  std::int32_t MinutesPerWeek() const { return lngMinutesPerWeek_; }
+  std::int32_t DaysPerMonth() const { return lngDaysPerMonth_; }
+
+ private:
+  friend class Reader;
+  std::string strName_;
+  std::string strPath_;
+  msproject::Tasks tasks_;
+  msproject::Resources resources_;
+  std::vector<Subproject> subprojects_;
+  std::int32_t lngMinutesPerDay_ = 480;
+  std::int32_t lngMinutesPerWeek_ = 2400;
+  std::int32_t lngDaysPerMonth_ = 20;
+  // Storage of the rows; the collections above point into it.
+  std::vector<std::unique_ptr<Task>> taskRows_;
+  std::vector<std::unique_ptr<Resource>> resourceRows_;
+};
+
+}  // namespace msproject
