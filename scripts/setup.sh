@@ -20,7 +20,7 @@ packages=(
   build-essential cmake ninja-build pkg-config clang-format
   libpugixml-dev libzip-dev libfmt-dev libcli11-dev
   googletest libgtest-dev libgmock-dev libbenchmark-dev
-  libxlsxwriter-dev
+  libxlsxwriter-dev nlohmann-json3-dev
   python3 python3-openpyxl
   libreoffice-calc-nogui poppler-utils
   clang-14 libclang-rt-14-dev

@@ -1,0 +1,4 @@
+#include "wizard/Globals.h"
+
+frmQuorvan* gfrmWizard = nullptr;
+msproject::Application* gobjApplication = nullptr;
