@@ -1,0 +1,235 @@
+// The properties of the single kinds of control.
+
+#include <algorithm>
+
+#include "platform/forms/CheckBox.h"
+#include "platform/forms/ComboBox.h"
+#include "platform/forms/CommandButton.h"
+#include "platform/forms/Error.h"
+#include "platform/forms/Frame.h"
+#include "platform/forms/Image.h"
+#include "platform/forms/Label.h"
+#include "platform/forms/ProgressBar.h"
+#include "platform/forms/TextBox.h"
+#include "platform/forms/UpDown.h"
+
+namespace forms {
+
+namespace {
+
+// Number of characters of a UTF-8 text.
+int CharCount(const std::string& strText) {
+  return static_cast<int>(std::count_if(strText.begin(), strText.end(), [](char c) {
+    return (static_cast<unsigned char>(c) & 0xC0U) != 0x80U;
+  }));
+}
+
+// Byte offset of the character at intIndex (the end when beyond it).
+std::size_t ByteOffset(const std::string& strText, int intIndex) {
+  int intSeen = 0;
+  for (std::size_t i = 0; i < strText.size(); ++i) {
+    if ((static_cast<unsigned char>(strText[i]) & 0xC0U) != 0x80U) {
+      if (intSeen == intIndex) return i;
+      ++intSeen;
+    }
+  }
+  return strText.size();
+}
+
+}  // namespace
+
+void Label::Caption(const std::string& strValue) {
+  strCaption_ = strValue;
+  Changed(Property::Caption);
+}
+
+void CommandButton::Caption(const std::string& strValue) {
+  strCaption_ = strValue;
+  Changed(Property::Caption);
+}
+
+void Frame::Caption(const std::string& strValue) {
+  strCaption_ = strValue;
+  Changed(Property::Caption);
+}
+
+void Image::Picture(const std::string& strValue) {
+  strPicture_ = strValue;
+  Changed(Property::Picture);
+}
+
+void Image::Stretch(bool blnValue) {
+  blnStretch_ = blnValue;
+  Changed(Property::Picture);
+}
+
+void CheckBox::Caption(const std::string& strValue) {
+  strCaption_ = strValue;
+  Changed(Property::Caption);
+}
+
+void CheckBox::Value(int intValue) {
+  if (intValue < vbUnchecked || intValue > vbGrayed) ThrowInvalidValue("Value");
+  if (intValue == intValue_) return;
+  intValue_ = intValue;
+  Changed(Property::Value);
+  RaiseClick();
+}
+
+void CheckBox::Click() {
+  if (Reachable()) Value(intValue_ == vbUnchecked ? vbChecked : vbUnchecked);
+}
+
+void TextBox::Text(const std::string& strValue) {
+  if (strValue == strText_) return;
+  strText_ = strValue;
+  // The caret stays where it was as far as the new text allows.
+  intSelStart_ = std::min(intSelStart_, CharCount(strText_));
+  intSelLength_ = 0;
+  Changed(Property::Text);
+  if (OnChange) OnChange();
+}
+
+void TextBox::SelStart(int intValue) {
+  if (intValue < 0) ThrowInvalidValue("SelStart");
+  intSelStart_ = std::min(intValue, CharCount(strText_));
+  intSelLength_ = 0;
+  Changed(Property::Selection);
+}
+
+void TextBox::SelLength(int intValue) {
+  if (intValue < 0) ThrowInvalidValue("SelLength");
+  intSelLength_ = std::min(intValue, CharCount(strText_) - intSelStart_);
+  Changed(Property::Selection);
+}
+
+std::string TextBox::SelText() const {
+  std::size_t begin = ByteOffset(strText_, intSelStart_);
+  std::size_t end = ByteOffset(strText_, intSelStart_ + intSelLength_);
+  return strText_.substr(begin, end - begin);
+}
+
+void TextBox::Locked(bool blnValue) {
+  blnLocked_ = blnValue;
+  Changed(Property::Enabled);
+}
+
+void ComboBox::Style(int intValue) {
+  if (intValue != vbComboDropdown && intValue != vbComboDropdownList) ThrowInvalidValue("Style");
+  intStyle_ = intValue;
+  Changed(Property::List);
+}
+
+void ComboBox::Text(const std::string& strValue) {
+  auto it = std::find(list_.begin(), list_.end(), strValue);
+  int intIndex = it == list_.end() ? -1 : static_cast<int>(it - list_.begin());
+  if (intStyle_ == vbComboDropdownList && intIndex < 0 && !strValue.empty()) {
+    throw Error(kErrInvalidPropertyValue, "Text-Eigenschaft ist schreibgeschützt: " + Name());
+  }
+  SetText(strValue, intIndex);
+}
+
+void ComboBox::SetText(const std::string& strValue, int intListIndex) {
+  intListIndex_ = intListIndex;
+  if (strValue == strText_) return;
+  strText_ = strValue;
+  intSelStart_ = std::min(intSelStart_, CharCount(strText_));
+  intSelLength_ = 0;
+  Changed(Property::Text);
+  if (OnChange) OnChange();
+}
+
+void ComboBox::AddItem(const std::string& strItem, int intIndex) {
+  if (intIndex < -1 || intIndex > ListCount()) {
+    throw Error(kErrInvalidArrayIndex, "Ungültiger Index für Eigenschaftenfeld: " + Name());
+  }
+  if (intIndex == -1) {
+    list_.push_back(strItem);
+  } else {
+    list_.insert(list_.begin() + intIndex, strItem);
+    if (intListIndex_ >= intIndex) ++intListIndex_;
+  }
+  Changed(Property::List);
+}
+
+void ComboBox::RemoveItem(int intIndex) {
+  if (intIndex < 0 || intIndex >= ListCount()) {
+    throw Error(kErrInvalidArrayIndex, "Ungültiger Index für Eigenschaftenfeld: " + Name());
+  }
+  list_.erase(list_.begin() + intIndex);
+  if (intListIndex_ == intIndex) {
+    intListIndex_ = -1;
+  } else if (intListIndex_ > intIndex) {
+    --intListIndex_;
+  }
+  Changed(Property::List);
+}
+
+void ComboBox::Clear() {
+  list_.clear();
+  intListIndex_ = -1;
+  Changed(Property::List);
+  if (intStyle_ == vbComboDropdownList) SetText("", -1);
+}
+
+const std::string& ComboBox::List(int intIndex) const {
+  if (intIndex < 0 || intIndex >= ListCount()) {
+    throw Error(kErrInvalidArrayIndex, "Ungültiger Index für Eigenschaftenfeld: " + Name());
+  }
+  return list_[static_cast<std::size_t>(intIndex)];
+}
+
+void ComboBox::ListIndex(int intValue) {
+  if (intValue < -1 || intValue >= ListCount()) ThrowInvalidValue("ListIndex");
+  if (intValue == -1) {
+    intListIndex_ = -1;
+    Changed(Property::Value);
+    return;
+  }
+  SetText(list_[static_cast<std::size_t>(intValue)], intValue);
+  Changed(Property::Value);
+  RaiseClick();
+}
+
+void ComboBox::SelStart(int intValue) {
+  if (intValue < 0) ThrowInvalidValue("SelStart");
+  intSelStart_ = std::min(intValue, CharCount(strText_));
+  intSelLength_ = 0;
+  Changed(Property::Selection);
+}
+
+void ComboBox::SelLength(int intValue) {
+  if (intValue < 0) ThrowInvalidValue("SelLength");
+  intSelLength_ = std::min(intValue, CharCount(strText_) - intSelStart_);
+  Changed(Property::Selection);
+}
+
+void ProgressBar::Value(float sngValue) {
+  if (!(sngValue >= sngMin_ && sngValue <= sngMax_)) ThrowInvalidValue("Value");
+  sngValue_ = sngValue;
+  Changed(Property::Value);
+}
+
+void ProgressBar::Min(float sngValue) {
+  if (!(sngValue < sngMax_)) ThrowInvalidValue("Min");
+  sngMin_ = sngValue;
+  sngValue_ = std::max(sngValue_, sngMin_);
+  Changed(Property::Value);
+}
+
+void ProgressBar::Max(float sngValue) {
+  if (!(sngValue > sngMin_)) ThrowInvalidValue("Max");
+  sngMax_ = sngValue;
+  sngValue_ = std::min(sngValue_, sngMax_);
+  Changed(Property::Value);
+}
+
+void UpDown::UpClick() {
+  if (Reachable() && OnUpClick) OnUpClick();
+}
+
+void UpDown::DownClick() {
+  if (Reachable() && OnDownClick) OnDownClick();
+}
+
+}  // namespace forms

@@ -1,0 +1,21 @@
+#pragma once
+// A frame: a container for other controls (see Control::Container) with a caption.
+
+#include <string>
+
+#include "platform/forms/Control.h"
+
+namespace forms {
+
+class Frame : public Control {
+ public:
+  Frame(Form& form, std::string strName) : Control(form, std::move(strName), Focusable::No) {}
+
+  const std::string& Caption() const { return strCaption_; }
+  void Caption(const std::string& strValue);
+
+ private:
+  std::string strCaption_;
+};
+
+}  // namespace forms
