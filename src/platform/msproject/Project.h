@@ -12,10 +12,12 @@
 
 #include <chrono>
 #include <cstdint>
+#include <deque>
 #include <filesystem>
 #include <memory>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "platform/vb/Error.h"
@@ -26,6 +28,11 @@ class Error : public vb::Error {
  public:
   using vb::Error::Error;
 };
+
+// Error numbers of the host.
+inline constexpr std::int32_t kErrFileOpen = 1004;         // a plan could not be read
+inline constexpr std::int32_t kErrNotAvailable = 1100;     // e.g. no active project
+inline constexpr std::int32_t kErrArgumentInvalid = 1101;  // e.g. an unknown field identifier
 
 // A point in time as the plan stores it (local time, no zone).
 using DateTime = std::chrono::sys_seconds;
@@ -48,12 +55,19 @@ class Collection {
   using const_iterator = typename std::vector<T*>::const_iterator;
   std::int32_t Count() const { return static_cast<std::int32_t>(items_.size()); }
   // 1-based, as the object model counts; throws for an index outside 1 … Count.
-  T* Item(std::int32_t index) const;
+  T* Item(std::int32_t index) const {
+    if (index < 1 || index > Count()) {
+      throw Error(kErrArgumentInvalid,
+                  "Der Index " + std::to_string(index) + " liegt außerhalb des gültigen Bereichs.");
+    }
+    return items_[static_cast<std::size_t>(index - 1)];
+  }
   const_iterator begin() const { return items_.begin(); }
   const_iterator end() const { return items_.end(); }
 
   // For the reader that builds the collection.
   void Append(T* item) { items_.push_back(item); }
+  void Reserve(std::size_t count) { items_.reserve(count); }
 
  private:
   std::vector<T*> items_;
@@ -64,9 +78,9 @@ using Tasks = Collection<Task>;
 class Task {
  public:
   // The text of a field as the German host shows it: name, WBS code, unique ID, start and
-  // finish ("Do 18.10.18"), duration ("5 Tage", "3 Tage?"), Text1 … Text30 and
-  // Enterprise-Text1 … Enterprise-Text40. A known field without a value gives "".
-  // Any other identifier, -1 included, throws.
+  // finish ("Do 18.10.18"), duration ("5 Tage", "3 Tage?"), Text1 … Text30,
+  // Enterprise-Text1 … Enterprise-Text40 and the custom durations Duration1 … Duration10.
+  // A known field without a value gives "". Any other identifier, -1 included, throws.
   std::string GetField(std::int32_t fieldId) const;
 
   const std::string& Name() const { return strName_; }
@@ -80,16 +94,19 @@ class Task {
   std::int64_t Duration() const { return lngDurationMinutes_; }
   bool Summary() const { return blnSummary_; }
   bool Milestone() const { return blnMilestone_; }
+  // True when the duration is an estimate (shown with "?").
+  bool Estimated() const { return blnEstimated_; }
   std::int32_t OutlineLevel() const { return lngOutlineLevel_; }
   // Path of the inserted project this task stands for; "" for an ordinary task.
   const std::string& Subproject() const { return strSubproject_; }
   const Tasks& PredecessorTasks() const { return predecessors_; }
   const Tasks& SuccessorTasks() const { return successors_; }
+  // The project whose task table holds this task.
+  const msproject::Project& Project() const { return *project_; }
 
  private:
   friend class Reader;
-  friend class TaskBuilder;
-  const Project* project_ = nullptr;
+  const msproject::Project* project_ = nullptr;
   std::string strName_;
   std::string strWBS_;
   std::int32_t lngID_ = 0;
@@ -100,11 +117,12 @@ class Task {
   std::string strDurationText_;
   bool blnSummary_ = false;
   bool blnMilestone_ = false;
+  bool blnEstimated_ = false;
   std::int32_t lngOutlineLevel_ = 0;
   std::string strSubproject_;
   Tasks predecessors_;
   Tasks successors_;
-  // Custom text fields by field identifier.
+  // Custom fields by field identifier, as text; few per task, so a flat list.
   std::vector<std::pair<std::int32_t, std::string>> extendedAttributes_;
 };
 
@@ -119,7 +137,6 @@ class Resource {
 
  private:
   friend class Reader;
-  friend class ResourceBuilder;
   std::string strName_;
   std::string strGroup_;
   std::int32_t lngID_ = 0;
@@ -144,6 +161,10 @@ class Subproject {
 
 class Project {
  public:
+  Project() = default;
+  Project(const Project&) = delete;
+  Project& operator=(const Project&) = delete;
+
   // The plan's file name ("Plan.xml"), its folder, and both together.
   const std::string& Name() const { return strName_; }
   const std::string& Path() const { return strPath_; }
@@ -157,6 +178,8 @@ class Project {
   std::int32_t MinutesPerDay() const { return lngMinutesPerDay_; }
   std::int32_t MinutesPerWeek() const { return lngMinutesPerWeek_; }
   std::int32_t DaysPerMonth() const { return lngDaysPerMonth_; }
+  // The unit in which durations without a format of their own are shown (MSPDI code, 7 days).
+  std::int32_t DurationFormat() const { return lngDurationFormat_; }
 
  private:
   friend class Reader;
@@ -168,9 +191,10 @@ class Project {
   std::int32_t lngMinutesPerDay_ = 480;
   std::int32_t lngMinutesPerWeek_ = 2400;
   std::int32_t lngDaysPerMonth_ = 20;
-  // Storage of the rows; the collections above point into it.
-  std::vector<std::unique_ptr<Task>> taskRows_;
-  std::vector<std::unique_ptr<Resource>> resourceRows_;
+  std::int32_t lngDurationFormat_ = 7;
+  // Storage of the rows; the collections above point into it (a deque keeps them in place).
+  std::deque<Task> taskRows_;
+  std::deque<Resource> resourceRows_;
 };
 
 }  // namespace msproject

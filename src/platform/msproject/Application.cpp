@@ -1,0 +1,24 @@
+#include "platform/msproject/Application.h"
+
+#include "platform/msproject/Reader.h"
+
+namespace msproject {
+
+Application::Application() = default;
+Application::~Application() = default;
+
+void Application::FileOpen(const std::filesystem::path& path) {
+  std::vector<std::unique_ptr<Project>> read = Reader::ReadFile(path);
+  // Earlier plans stay open, as in the host: handles into them remain valid.
+  projects_.reserve(projects_.size() + read.size());
+  Project* plan = read.front().get();
+  for (auto& project : read) projects_.push_back(std::move(project));
+  activeProject_ = plan;
+}
+
+Project& Application::ActiveProject() const {
+  if (!activeProject_) throw Error(kErrNotAvailable, "Es ist kein Projekt geöffnet.");
+  return *activeProject_;
+}
+
+}  // namespace msproject

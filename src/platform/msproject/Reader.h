@@ -1,0 +1,49 @@
+#pragma once
+// Reads Microsoft Project XML (MSPDI) plans into the host's object model, together with the
+// projects inserted into them.
+//
+// The reader loads no document type definitions and expands no entities but the five that XML
+// predefines, so a plan cannot make it read other files or blow up in memory. A plan that
+// cannot be read throws msproject::Error with the German message for the user; nothing of it
+// is kept. An inserted project that cannot be read is left without its source project.
+
+#include <cstddef>
+#include <filesystem>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+#include "platform/msproject/Project.h"
+
+namespace pugi {
+class xml_node;
+}
+
+namespace msproject {
+
+class Reader {
+ public:
+  // Reads the plan in the file and every project inserted into it, however deep. The first
+  // project of the result is the plan itself.
+  static std::vector<std::unique_ptr<Project>> ReadFile(const std::filesystem::path& path);
+
+  // The same for a plan already in memory: `path` gives its name and the folder in which its
+  // inserted projects are looked up.
+  static std::vector<std::unique_ptr<Project>> ReadBuffer(std::string_view bytes,
+                                                          const std::filesystem::path& path);
+
+ private:
+  struct Session;
+  struct Failure;
+  class Builder;
+
+  static std::string ReadBytes(const std::filesystem::path& path);
+  static std::unique_ptr<Project> Parse(std::string_view bytes, const std::filesystem::path& path);
+  static Project* Load(Session& session, std::string_view bytes, const std::filesystem::path& path);
+  static void ResolveSubprojects(Session& session, Project& project,
+                                 const std::filesystem::path& folder);
+};
+
+}  // namespace msproject
