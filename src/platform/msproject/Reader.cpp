@@ -67,7 +67,7 @@ std::string XmlProblem(pugi::xml_parse_status status) {
     case pugi::status_end_element_mismatch:
       return "Die Datei ist kein gültiges XML: das End-Tag passt nicht zum Start-Tag.";
     case pugi::status_no_document_element:
-      return "Die Datei enthält kein XML-Element.";
+      return "Die Datei ist kein XML-Dokument.";
     default:
       return "Die Datei ist kein gültiges XML.";
   }
@@ -413,7 +413,11 @@ std::unique_ptr<Project> Reader::Parse(std::string_view bytes, const fs::path& p
     const pugi::xml_parse_result result =
         document.load_buffer(bytes.data(), bytes.size(), pugi::parse_default, pugi::encoding_auto);
     blnLines = result.encoding == pugi::encoding_utf8;
-    if (!result) throw Failure{XmlProblem(result.status), result.offset};
+    if (!result) {
+      // Without any element the place of the failure is merely the end of the file.
+      throw Failure{XmlProblem(result.status),
+                    result.status == pugi::status_no_document_element ? -1 : result.offset};
+    }
 
     const pugi::xml_node root = document.document_element();
     if (std::string_view(root.name()) != "Project" ||

@@ -1,0 +1,191 @@
+// Plans that cannot be read: each gives the German message naming the file and, where known,
+// the line; none leaves a partial project behind.
+
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <string>
+
+#include "PlanText.h"
+#include "platform/msproject/Application.h"
+#include "support/TestSupport.h"
+
+namespace {
+
+using msproject::Application;
+using plantext::Plan;
+using plantext::Task;
+
+constexpr const char* kPrefix = "Die Projektdatei „Plan.xml“ konnte nicht gelesen werden: ";
+
+// The message of opening a plan with this content, or "" when it opened.
+std::string OpenMessage(const std::string& strContent) {
+  testsupport::TempDir dir;
+  testsupport::WriteFile(dir / "Plan.xml", strContent);
+  Application app;
+  try {
+    app.FileOpen(dir / "Plan.xml");
+  } catch (const msproject::Error& e) {
+    EXPECT_THROW(app.ActiveProject(), msproject::Error);
+    return e.what();
+  }
+  return "";
+}
+
+TEST(BadPlanFiles, MissingEmptyOrNoFile) {
+  testsupport::TempDir dir;
+  Application app;
+  try {
+    app.FileOpen(dir / "Plan.xml");
+    ADD_FAILURE() << "a missing file opened";
+  } catch (const msproject::Error& e) {
+    EXPECT_EQ(std::string(e.what()), std::string(kPrefix) + "Die Datei wurde nicht gefunden.");
+  }
+  std::filesystem::create_directory(dir / "Ordner.xml");
+  try {
+    app.FileOpen(dir / "Ordner.xml");
+    ADD_FAILURE() << "a folder opened";
+  } catch (const msproject::Error& e) {
+    EXPECT_EQ(std::string(e.what()),
+              "Die Projektdatei „Ordner.xml“ konnte nicht gelesen werden: Das ist keine Datei.");
+  }
+  EXPECT_EQ(OpenMessage(""), std::string(kPrefix) + "Die Datei ist leer.");
+  EXPECT_EQ(OpenMessage(" \n\n"), std::string(kPrefix) + "Die Datei ist leer.");
+}
+
+TEST(BadPlanFiles, UnreadableFile) {
+  if (geteuid() == 0) GTEST_SKIP() << "root reads every file";
+  testsupport::TempDir dir;
+  testsupport::WriteFile(dir / "Plan.xml", Plan(Task(1, "A")));
+  std::filesystem::permissions(dir / "Plan.xml", std::filesystem::perms::none);
+  Application app;
+  try {
+    app.FileOpen(dir / "Plan.xml");
+    ADD_FAILURE() << "an unreadable file opened";
+  } catch (const msproject::Error& e) {
+    EXPECT_EQ(std::string(e.what()), std::string(kPrefix) + "Die Datei lässt sich nicht öffnen.");
+  }
+}
+
+TEST(BadPlanFiles, NotXmlNamesTheLine) {
+  EXPECT_EQ(OpenMessage("Name;Dauer\nA;5 Tage\n"),
+            std::string(kPrefix) + "Die Datei ist kein XML-Dokument.");
+  const std::string strBroken =
+      "<?xml version=\"1.0\"?>\n<Project xmlns=\"http://schemas.microsoft.com/project\">\n"
+      "<Tasks>\n<Task><ID>1</Task>\n</Tasks>\n</Project>\n";
+  EXPECT_EQ(OpenMessage(strBroken),
+            std::string(kPrefix) +
+                "Zeile 4: Die Datei ist kein gültiges XML: das End-Tag passt nicht zum Start-Tag.");
+  // A plan cut off in the middle, as by a full disk.
+  const std::string strPlan = Plan(Task(1, "A"));
+  EXPECT_NE(OpenMessage(strPlan.substr(0, strPlan.size() / 2)).find("kein gültiges XML"),
+            std::string::npos);
+}
+
+TEST(BadPlanFiles, XmlThatIsNoPlan) {
+  const std::string strExpected =
+      std::string(kPrefix) +
+      "Zeile 2: Die Datei ist kein Projektplan im Format Microsoft Project XML.";
+  // A build project of another tool, and a plan root without the plan namespace.
+  EXPECT_EQ(
+      OpenMessage("<?xml version=\"1.0\"?>\n<Project Sdk=\"Microsoft.NET.Sdk\">\n</Project>\n"),
+      strExpected);
+  EXPECT_EQ(OpenMessage("<?xml version=\"1.0\"?>\n<Plan "
+                        "xmlns=\"http://schemas.microsoft.com/project\">\n</Plan>\n"),
+            strExpected);
+}
+
+TEST(BadPlanFiles, ValuesThatDoNotParseNameLineAndElement) {
+  // Plan(): line 1 declaration, 2 Project, 3 Tasks, 4 the summary task, 5 the first task.
+  EXPECT_EQ(
+      OpenMessage(Plan(Task(1, "A", "<OutlineLevel>zwei</OutlineLevel>"))),
+      std::string(kPrefix) + "Zeile 5: „zwei“ im Element „OutlineLevel“ ist keine gültige Zahl.");
+  EXPECT_EQ(OpenMessage(Plan(Task(1, "A") + Task(2, "B", "<Start>2018-02-30T08:00:00</Start>"))),
+            std::string(kPrefix) +
+                "Zeile 6: „2018-02-30T08:00:00“ im Element „Start“ ist kein gültiges Datum.");
+  EXPECT_EQ(
+      OpenMessage(Plan(Task(1, "A", "<Duration>5 Tage</Duration>"))),
+      std::string(kPrefix) + "Zeile 5: „5 Tage“ im Element „Duration“ ist keine gültige Dauer.");
+  EXPECT_EQ(OpenMessage(Plan(Task(1, "A", "<Summary>ja</Summary>"))),
+            std::string(kPrefix) +
+                "Zeile 5: „ja“ im Element „Summary“ ist kein gültiger Wahrheitswert (0 oder 1).");
+  EXPECT_EQ(
+      OpenMessage(Plan("<Task><UID>1</UID>\n<ID>99999999999</ID></Task>\n")),
+      std::string(kPrefix) + "Zeile 6: „99999999999“ im Element „ID“ ist keine gültige Zahl.");
+  EXPECT_EQ(OpenMessage(Plan("<Task><UID>7</UID><Name>ohne Nummer</Name></Task>\n")),
+            std::string(kPrefix) + "Zeile 5: Beim Vorgang fehlt das Element „ID“.");
+  EXPECT_EQ(OpenMessage(Plan("", "<Resource><UID>1</UID><ID>-1</ID></Resource>\n")),
+            std::string(kPrefix) + "Zeile 7: „-1“ im Element „ID“ ist keine gültige Zahl.");
+  // Values in the plan's header and in custom fields count as well.
+  EXPECT_EQ(
+      OpenMessage(Plan(Task(1, "A"), "", "<MinutesPerDay>acht</MinutesPerDay>\n")),
+      std::string(kPrefix) + "Zeile 3: „acht“ im Element „MinutesPerDay“ ist keine gültige Zahl.");
+  EXPECT_NE(OpenMessage(Plan(Task(1, "A",
+                                  "<ExtendedAttribute><FieldID>Text1</FieldID><Value>x</Value>"
+                                  "</ExtendedAttribute>")))
+                .find("„Text1“ im Element „FieldID“"),
+            std::string::npos);
+}
+
+TEST(BadPlanFiles, LongOrStrangeValuesAreShortenedInTheMessage) {
+  const std::string strLong(300, 'x');
+  const std::string strMessage = OpenMessage(Plan(Task(1, "A", "<ID>" + strLong + "</ID>")));
+  EXPECT_NE(strMessage.find("„" + std::string(40, 'x') + "…“"), std::string::npos);
+  EXPECT_LT(strMessage.size(), 200u);
+  // Cut before a character of two bytes, never inside it.
+  const std::string strUmlauts = std::string(39, 'x') + "ääää";
+  const std::string strShort = OpenMessage(Plan(Task(1, "A", "<ID>" + strUmlauts + "</ID>")));
+  EXPECT_NE(strShort.find("„" + std::string(39, 'x') + "…“"), std::string::npos);
+}
+
+TEST(BadPlanFiles, FailedOpenLeavesTheActiveProject) {
+  testsupport::TempDir dir;
+  testsupport::WriteFile(dir / "Gut.xml", Plan(Task(1, "Gut")));
+  testsupport::WriteFile(dir / "Plan.xml", Plan(Task(1, "A") + Task(2, "B", "<ID>x</ID>")));
+  Application app;
+  app.FileOpen(dir / "Gut.xml");
+  msproject::Project& before = app.ActiveProject();
+  EXPECT_THROW(app.FileOpen(dir / "Plan.xml"), msproject::Error);
+  EXPECT_EQ(&app.ActiveProject(), &before);
+  EXPECT_EQ(app.ActiveProject().Tasks().Item(1)->Name(), "Gut");
+}
+
+TEST(BadPlanFiles, NoDocumentTypeDefinitionsNoExternalEntities) {
+  testsupport::TempDir dir;
+  testsupport::WriteFile(dir / "geheim.txt", "GEHEIM");
+  const std::string strHeader =
+      "<?xml version=\"1.0\"?>\n<!DOCTYPE Project [\n"
+      "<!ENTITY geheim SYSTEM \"file://" +
+      (dir / "geheim.txt").string() +
+      "\">\n"
+      "<!ENTITY a \"aaaaaaaaaa\">\n<!ENTITY b \"&a;&a;&a;&a;&a;&a;\">\n"
+      "<!ENTITY c \"&b;&b;&b;&b;&b;&b;&b;\">\n]>\n";
+  std::string strPlan = Plan(Task(1, "&geheim;") + Task(2, "&c;") + Task(3, "A &amp; B &#228;"));
+  strPlan.replace(0, strPlan.find('\n') + 1, strHeader);
+  testsupport::WriteFile(dir / "Plan.xml", strPlan);
+  Application app;
+  app.FileOpen(dir / "Plan.xml");
+  const msproject::Tasks& tasks = app.ActiveProject().Tasks();
+  EXPECT_EQ(tasks.Item(1)->Name(), "&geheim;");
+  EXPECT_EQ(tasks.Item(2)->Name(), "&c;");
+  EXPECT_EQ(tasks.Item(3)->Name(), "A & B ä");
+}
+
+TEST(BadPlanFiles, OtherEncodingsAreReadAsText) {
+  testsupport::TempDir dir;
+  std::string strPlan = Plan(Task(1,
+                                  "Pr\xFC"
+                                  "fung"));
+  strPlan.replace(0, strPlan.find('\n'), "<?xml version=\"1.0\" encoding=\"ISO-8859-1\"?>");
+  testsupport::WriteFile(dir / "Plan.xml", strPlan);
+  Application app;
+  app.FileOpen(dir / "Plan.xml");
+  EXPECT_EQ(app.ActiveProject().Tasks().Item(1)->Name(), "Prüfung");
+}
+
+TEST(BadPlanFiles, ActiveProjectWithoutPlanThrows) {
+  const Application app;
+  EXPECT_THROW(app.ActiveProject(), msproject::Error);
+}
+
+}  // namespace
