@@ -12,6 +12,7 @@
 // running out of memory included, is a fault of the program and passes on.
 
 #include <optional>
+#include <string>
 #include <utility>
 
 #include "platform/vb/Error.h"
@@ -29,16 +30,20 @@ class ResumeNext {
     } catch (const Error& e) {
       blnFailed_ = true;
       lngLastNumber_ = e.Number();
+      strLastDescription_ = e.Description();
       return true;
     }
   }
 
   bool Failed() const noexcept { return blnFailed_; }
   std::int32_t LastNumber() const noexcept { return lngLastNumber_; }
+  // The description of the last failure, for the routines that show it to the user.
+  const std::string& LastDescription() const noexcept { return strLastDescription_; }
 
  private:
   bool blnFailed_ = false;
   std::int32_t lngLastNumber_ = 0;
+  std::string strLastDescription_;
 };
 
 // Runs one step on its own. Returns true when it failed.

@@ -1,9 +1,9 @@
-#include "platform/vb/OnError.h"
-
 #include <gtest/gtest.h>
 
 #include <new>
 #include <vector>
+
+#include "platform/vb/OnError.h"
 
 namespace {
 
@@ -16,6 +16,7 @@ TEST(ResumeNext, SkipsAFailingStepAndRunsTheNext) {
   EXPECT_EQ(ran, (std::vector<int>{1, 3}));
   EXPECT_TRUE(steps.Failed());
   EXPECT_EQ(steps.LastNumber(), 1004);
+  EXPECT_EQ(steps.LastDescription(), "refused");
 }
 
 TEST(ResumeNext, ReportsNoFailureWhenEveryStepRan) {
