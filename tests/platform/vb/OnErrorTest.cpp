@@ -1,9 +1,9 @@
+#include "platform/vb/OnError.h"
+
 #include <gtest/gtest.h>
 
 #include <new>
 #include <vector>
-
-#include "platform/vb/OnError.h"
 
 namespace {
 
