@@ -1,0 +1,308 @@
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+#include "platform/registry/HiveFile.h"
+#include "platform/registry/Registry.h"
+#include "platform/registry/ScopedRegistryFile.h"
+#include "support/TestSupport.h"
+
+namespace {
+
+using namespace registry;
+
+constexpr const char* kColors = "Software\\Tevrana\\Quorvan\\Colors";
+constexpr const char* kSettings = "Software\\Tevrana\\Quorvan\\Settings";
+
+struct Query {
+  LONG lngResult = -1;
+  DWORD dwType = 0;
+  DWORD cbData = 0;
+  std::string strData;  // the bytes returned
+};
+
+// Opens the key, queries the value into a buffer of cbBuffer bytes, closes the key.
+Query QueryValue(const char* strKey, const char* strName, DWORD cbBuffer = 1024) {
+  Query q;
+  HKEY hKey = nullptr;
+  q.lngResult = RegOpenKeyExA(HKEY_CURRENT_USER, strKey, 0, 0x2003F, &hKey);
+  if (q.lngResult != ERROR_SUCCESS) return q;
+  std::vector<BYTE> buffer(cbBuffer, 0);
+  q.cbData = cbBuffer;
+  q.lngResult = RegQueryValueExA(hKey, strName, nullptr, &q.dwType, buffer.data(), &q.cbData);
+  if (q.lngResult == ERROR_SUCCESS) q.strData.assign(buffer.begin(), buffer.begin() + q.cbData);
+  EXPECT_EQ(RegCloseKey(hKey), ERROR_SUCCESS);
+  return q;
+}
+
+LONG SetText(const char* strKey, const char* strName, const std::string& strValue) {
+  HKEY hKey = nullptr;
+  LONG lngResult =
+      RegCreateKeyExA(HKEY_CURRENT_USER, strKey, 0, nullptr, 0, 0x2003F, nullptr, &hKey, nullptr);
+  if (lngResult != ERROR_SUCCESS) return lngResult;
+  lngResult =
+      RegSetValueExA(hKey, strName, 0, REG_SZ, reinterpret_cast<const BYTE*>(strValue.c_str()),
+                     static_cast<DWORD>(strValue.size() + 1));
+  RegCloseKey(hKey);
+  return lngResult;
+}
+
+std::string Sz(const std::string& strText) {
+  return strText + '\0';
+}
+
+class RegistryTest : public ::testing::Test {
+ protected:
+  testsupport::ScopedRegistryFile file_;
+};
+
+TEST_F(RegistryTest, ReadsEveryValueOfTheEditorsExport) {
+  file_.CopyFixture(testsupport::kRegistryFixture);
+  struct Row {
+    const char* strKey;
+    const char* strName;
+    LONG lngResult;
+    DWORD dwType;
+    std::string strData;
+  };
+  const std::string strDword5("\x05\0\0\0", 4);
+  const std::string strBinary("\x01\0\0\0", 4);
+  const std::vector<Row> rows = {
+      {kColors, "ColorHeader", ERROR_SUCCESS, REG_SZ, Sz("14737632")},
+      {kColors, "ColorTasksSubproject", ERROR_SUCCESS, REG_SZ, Sz("255")},
+      {kColors, "ColorTasksSummary", ERROR_SUCCESS, REG_SZ, Sz("abc")},
+      {kColors, "ColorTasksTask", ERROR_SUCCESS, REG_SZ, Sz("12.6")},
+      {kColors, "ColorTasksMilestone", ERROR_SUCCESS, REG_SZ, Sz("8421504")},
+      {kColors, "ColorArrow", ERROR_FILE_NOT_FOUND, 0, ""},
+      {kColors, "ColorArrowShadow", ERROR_SUCCESS, REG_SZ, Sz("")},
+      {kColors, "ColorSymbolInformed", ERROR_SUCCESS, REG_SZ, Sz("65535")},
+      {"Software\\Tevrana\\Quorvan\\Shadows", "ShadowArrow", ERROR_SUCCESS, REG_SZ, Sz("1")},
+      {"Software\\Tevrana\\Quorvan\\Shadows", "ShadowSymbols", ERROR_SUCCESS, REG_SZ, Sz("Ja")},
+      {kSettings, "FieldResponsible", ERROR_SUCCESS, REG_SZ, Sz("Text11")},
+      {kSettings, "FieldParticipiant", ERROR_SUCCESS, REG_SZ, Sz("Number3")},
+      {kSettings, "FieldInformed", ERROR_SUCCESS, REG_SZ, Sz("Enterprise-Text40")},
+      {kSettings, "FieldTargets", ERROR_MORE_DATA, REG_SZ, ""},
+      {kSettings, "FieldDesc", ERROR_SUCCESS, REG_EXPAND_SZ, Sz("Text26")},
+      {kSettings, "UseFieldStatus", ERROR_SUCCESS, REG_SZ, Sz("0")},
+      {kSettings, "UseFieldDesc", ERROR_SUCCESS, REG_SZ, Sz("2")},
+      {kSettings, "UseFieldStart", ERROR_SUCCESS, REG_DWORD, strDword5},
+      {kSettings, "UseFieldFinish", ERROR_SUCCESS, REG_BINARY, strBinary},
+      {kSettings, "ArrowLineWeight", ERROR_SUCCESS, REG_SZ, Sz("1,75")},
+      {kSettings, "ArrowEndSize", ERROR_SUCCESS, REG_SZ, Sz("Mittel")},
+      {kSettings, "GroupTasks", ERROR_SUCCESS, REG_SZ, Sz("0")},
+      {kSettings, "FreezePanes", ERROR_FILE_NOT_FOUND, 0, ""},
+      {kSettings, "ColumnWidthRessources", ERROR_SUCCESS, REG_SZ, Sz(" ")},
+      {kSettings, "RowHeightTasks", ERROR_SUCCESS, REG_SZ, Sz("40")},
+      {"Software\\VB and VBA Program Settings\\Quorvan\\Settings", "DisplayOnConnect",
+       ERROR_SUCCESS, REG_SZ, Sz("1")},
+  };
+  for (const Row& row : rows) {
+    const Query q = QueryValue(row.strKey, row.strName);
+    EXPECT_EQ(q.lngResult, row.lngResult) << row.strName;
+    if (row.lngResult != ERROR_FILE_NOT_FOUND) {
+      EXPECT_EQ(q.dwType, row.dwType) << row.strName;
+    }
+    if (row.lngResult == ERROR_SUCCESS) {
+      EXPECT_EQ(q.strData, row.strData) << row.strName;
+    }
+  }
+}
+
+TEST_F(RegistryTest, ReportsTheSizeNeededWhenTheBufferIsTooSmall) {
+  file_.CopyFixture(testsupport::kRegistryFixture);
+  HKEY hKey = nullptr;
+  ASSERT_EQ(RegOpenKeyExA(HKEY_CURRENT_USER, kSettings, 0, KEY_READ, &hKey), ERROR_SUCCESS);
+  std::vector<BYTE> buffer(1024, 0);
+  DWORD cbData = 1024;
+  DWORD dwType = 0;
+  EXPECT_EQ(RegQueryValueExA(hKey, "FieldTargets", nullptr, &dwType, buffer.data(), &cbData),
+            ERROR_MORE_DATA);
+  EXPECT_EQ(cbData, 1107u);  // 1,106 characters and the terminating zero
+  EXPECT_EQ(buffer[0], 0);   // the caller's buffer is left alone
+
+  // Without a buffer only type and size come back.
+  cbData = 0;
+  EXPECT_EQ(RegQueryValueExA(hKey, "FieldDesc", nullptr, &dwType, nullptr, &cbData), ERROR_SUCCESS);
+  EXPECT_EQ(dwType, REG_EXPAND_SZ);
+  EXPECT_EQ(cbData, 7u);
+  // A data pointer without a size is refused.
+  EXPECT_EQ(RegQueryValueExA(hKey, "FieldDesc", nullptr, nullptr, buffer.data(), nullptr),
+            ERROR_INVALID_PARAMETER);
+  EXPECT_EQ(RegCloseKey(hKey), ERROR_SUCCESS);
+}
+
+TEST_F(RegistryTest, FindsKeysAndValuesWhateverTheirLetterCase) {
+  file_.CopyFixture(testsupport::kRegistryFixture);
+  const Query q = QueryValue("SOFTWARE\\tevrana\\QUORVAN\\settings", "fieldresponsible");
+  EXPECT_EQ(q.lngResult, ERROR_SUCCESS);
+  EXPECT_EQ(q.strData, Sz("Text11"));
+}
+
+TEST_F(RegistryTest, MissingFileMeansNoKeys) {
+  HKEY hKey = nullptr;
+  EXPECT_EQ(RegOpenKeyExA(HKEY_CURRENT_USER, kSettings, 0, KEY_READ, &hKey), ERROR_FILE_NOT_FOUND);
+  EXPECT_EQ(hKey, nullptr);
+  EXPECT_FALSE(std::filesystem::exists(file_.Path()));  // reading creates nothing
+}
+
+TEST_F(RegistryTest, CreatesMissingKeysAndKeepsUtf8Text) {
+  HKEY hKey = nullptr;
+  DWORD dwDisposition = 0;
+  ASSERT_EQ(RegCreateKeyExA(HKEY_CURRENT_USER, kSettings, 0, nullptr, REG_OPTION_NON_VOLATILE,
+                            0x2003F, nullptr, &hKey, &dwDisposition),
+            ERROR_SUCCESS);
+  EXPECT_EQ(dwDisposition, REG_CREATED_NEW_KEY);
+  const std::string strValue = "groß";
+  ASSERT_EQ(RegSetValueExA(hKey, "ArrowEndSize", 0, REG_SZ,
+                           reinterpret_cast<const BYTE*>(strValue.c_str()),
+                           static_cast<DWORD>(strValue.size() + 1)),
+            ERROR_SUCCESS);
+  const DWORD dw = 5;
+  ASSERT_EQ(RegSetValueExA(hKey, "UseFieldStart", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&dw),
+                           sizeof dw),
+            ERROR_SUCCESS);
+  EXPECT_EQ(RegCloseKey(hKey), ERROR_SUCCESS);
+
+  // The file is UTF-8 text the editor can import, with every level of the path as a key.
+  const std::string strFile = testsupport::ReadFile(file_.Path());
+  EXPECT_TRUE(strFile.starts_with("Windows Registry Editor Version 5.00\r\n"));
+  EXPECT_NE(strFile.find("[HKEY_CURRENT_USER\\Software\\Tevrana]"), std::string::npos);
+  EXPECT_NE(strFile.find("\"ArrowEndSize\"=\"groß\""), std::string::npos);
+  EXPECT_NE(strFile.find("\"UseFieldStart\"=dword:00000005"), std::string::npos);
+
+  EXPECT_EQ(QueryValue(kSettings, "ArrowEndSize").strData, Sz("groß"));
+  EXPECT_EQ(QueryValue("Software\\Tevrana", "x").lngResult, ERROR_FILE_NOT_FOUND);
+
+  ASSERT_EQ(RegCreateKeyExA(HKEY_CURRENT_USER, kSettings, 0, nullptr, 0, 0x2003F, nullptr, &hKey,
+                            &dwDisposition),
+            ERROR_SUCCESS);
+  EXPECT_EQ(dwDisposition, REG_OPENED_EXISTING_KEY);
+  EXPECT_EQ(RegCloseKey(hKey), ERROR_SUCCESS);
+}
+
+TEST_F(RegistryTest, KeepsEverythingElseInTheFileWhenWriting) {
+  file_.CopyFixture(testsupport::kRegistryFixture);
+  ASSERT_EQ(SetText(kSettings, "RowHeightTasks", "50"), ERROR_SUCCESS);
+  EXPECT_EQ(QueryValue(kSettings, "RowHeightTasks").strData, Sz("50"));
+  EXPECT_EQ(QueryValue(kSettings, "FieldDesc").dwType, REG_EXPAND_SZ);
+  EXPECT_EQ(QueryValue(kSettings, "FieldDesc").strData, Sz("Text26"));
+  EXPECT_EQ(QueryValue(kSettings, "FieldTargets", 2048).strData.size(), 1107u);
+  EXPECT_EQ(
+      QueryValue("Software\\Microsoft\\Office\\MS Project\\Addins\\Quorvan.Connect", "Description")
+          .strData,
+      Sz("Addin zur Erstellung von Kommunikationsdiagrammen aus Projektplänen."));
+  EXPECT_FALSE(std::filesystem::exists(file_.BackupPath()));
+}
+
+TEST_F(RegistryTest, RefusesWhatTheHandleMayNotDo) {
+  file_.CopyFixture(testsupport::kRegistryFixture);
+  HKEY hKey = nullptr;
+  ASSERT_EQ(RegOpenKeyExA(HKEY_CURRENT_USER, kSettings, 0, KEY_READ, &hKey), ERROR_SUCCESS);
+  const BYTE data[] = "x";
+  EXPECT_EQ(RegSetValueExA(hKey, "RowHeightTasks", 0, REG_SZ, data, 2), ERROR_ACCESS_DENIED);
+  RegCloseKey(hKey);
+  EXPECT_EQ(RegOpenKeyExA(HKEY_CURRENT_USER, "\\Software", 0, KEY_READ, &hKey), ERROR_BAD_PATHNAME);
+  EXPECT_EQ(RegCloseKey(nullptr), ERROR_INVALID_HANDLE);
+  EXPECT_EQ(RegCloseKey(HKEY_CURRENT_USER), ERROR_SUCCESS);
+}
+
+TEST_F(RegistryTest, EnumeratesAndDeletes) {
+  file_.CopyFixture(testsupport::kRegistryFixture);
+  HKEY hKey = nullptr;
+  ASSERT_EQ(
+      RegOpenKeyExA(HKEY_CURRENT_USER, "Software\\Tevrana\\Quorvan", 0, KEY_ALL_ACCESS, &hKey),
+      ERROR_SUCCESS);
+  std::vector<std::string> names;
+  char name[256];
+  for (DWORD i = 0;; ++i) {
+    DWORD cch = sizeof name;
+    const LONG lng = RegEnumKeyExA(hKey, i, name, &cch, nullptr, nullptr, nullptr, nullptr);
+    if (lng == ERROR_NO_MORE_ITEMS) break;
+    ASSERT_EQ(lng, ERROR_SUCCESS);
+    names.emplace_back(name, cch);
+  }
+  EXPECT_EQ(names, (std::vector<std::string>{"Colors", "Shadows", "Settings"}));
+  EXPECT_EQ(RegDeleteKeyA(hKey, "Shadows"), ERROR_SUCCESS);
+  EXPECT_EQ(RegDeleteKeyA(hKey, "Shadows"), ERROR_FILE_NOT_FOUND);
+  RegCloseKey(hKey);
+  EXPECT_EQ(QueryValue("Software\\Tevrana\\Quorvan\\Shadows", "ShadowArrow").lngResult,
+            ERROR_FILE_NOT_FOUND);
+
+  ASSERT_EQ(RegOpenKeyExA(HKEY_CURRENT_USER, kSettings, 0, KEY_ALL_ACCESS, &hKey), ERROR_SUCCESS);
+  EXPECT_EQ(RegDeleteValueA(hKey, "RowHeightTasks"), ERROR_SUCCESS);
+  EXPECT_EQ(RegDeleteValueA(hKey, "RowHeightTasks"), ERROR_FILE_NOT_FOUND);
+  RegCloseKey(hKey);
+}
+
+TEST_F(RegistryTest, ADamagedFileIsKeptAsBackupAndTheStoreGoesOn) {
+  const std::string strDamaged = "Windows Registry Editor Version 5.00\n\n[HKEY_CURRENT_USER\\A\n";
+  testsupport::WriteFile(file_.Path(), strDamaged);
+
+  EXPECT_EQ(QueryValue("A", "x").lngResult, ERROR_FILE_NOT_FOUND);  // reads as empty
+  EXPECT_EQ(testsupport::ReadFile(file_.Path()), strDamaged);       // reading changes nothing
+
+  ASSERT_EQ(SetText(kSettings, "RowHeightTasks", "40"), ERROR_SUCCESS);
+  EXPECT_EQ(testsupport::ReadFile(file_.BackupPath()), strDamaged);
+  EXPECT_EQ(QueryValue(kSettings, "RowHeightTasks").strData, Sz("40"));
+  ASSERT_EQ(SetText(kSettings, "ColumnWidthRessources", "8"), ERROR_SUCCESS);
+  EXPECT_EQ(QueryValue(kSettings, "RowHeightTasks").strData, Sz("40"));
+  EXPECT_EQ(testsupport::ReadFile(file_.BackupPath()), strDamaged);
+}
+
+TEST_F(RegistryTest, AFileThatCannotBeReadIsNeverOverwritten) {
+  // A folder where the file should be cannot be read as a file (whoever runs the test).
+  std::filesystem::create_directory(file_.Path());
+  EXPECT_EQ(QueryValue(kSettings, "RowHeightTasks").lngResult, ERROR_FILE_NOT_FOUND);
+  EXPECT_EQ(SetText(kSettings, "RowHeightTasks", "40"), ERROR_ACCESS_DENIED);
+  EXPECT_TRUE(std::filesystem::is_directory(file_.Path()));
+  EXPECT_FALSE(std::filesystem::exists(file_.BackupPath()));
+}
+
+TEST_F(RegistryTest, TwoProcessesWritingAtOnceKeepBothValues) {
+  constexpr int kWrites = 40;
+  const pid_t pid = ::fork();
+  ASSERT_GE(pid, 0);
+  const char* strWriter = pid == 0 ? "Child" : "Parent";
+  bool blnAllWritten = true;
+  for (int i = 0; i < kWrites; ++i) {
+    const std::string strName = std::string(strWriter) + std::to_string(i);
+    blnAllWritten &= SetText(kSettings, strName.c_str(), std::to_string(i)) == ERROR_SUCCESS;
+  }
+  if (pid == 0) ::_exit(blnAllWritten ? 0 : 1);
+  int intStatus = 0;
+  ASSERT_EQ(::waitpid(pid, &intStatus, 0), pid);
+  ASSERT_TRUE(WIFEXITED(intStatus));
+  EXPECT_EQ(WEXITSTATUS(intStatus), 0);
+  EXPECT_TRUE(blnAllWritten);
+  for (const char* strWho : {"Child", "Parent"}) {
+    for (int i = 0; i < kWrites; ++i) {
+      const std::string strName = std::string(strWho) + std::to_string(i);
+      EXPECT_EQ(QueryValue(kSettings, strName.c_str()).strData, Sz(std::to_string(i))) << strName;
+    }
+  }
+}
+
+TEST(RegistryFilePath, FollowsTheEnvironment) {
+  testsupport::ScopedRegistryFile file;  // restores QUORVAN_REGISTRY afterwards
+  EXPECT_EQ(registry::RegistryFilePath(), file.Path());
+
+  const char* xdgBefore = std::getenv("XDG_CONFIG_HOME");
+  const std::string strXdgBefore = xdgBefore != nullptr ? xdgBefore : "";
+  ::unsetenv("QUORVAN_REGISTRY");
+  ::setenv("XDG_CONFIG_HOME", "/somewhere/config", 1);
+  EXPECT_EQ(registry::RegistryFilePath(), "/somewhere/config/quorvan/HKCU.reg");
+  ::setenv("XDG_CONFIG_HOME", "relative", 1);  // not absolute: ignored, as the spec of XDG says
+  EXPECT_TRUE(registry::RegistryFilePath().string().ends_with("/.config/quorvan/HKCU.reg"));
+  if (xdgBefore != nullptr) {
+    ::setenv("XDG_CONFIG_HOME", strXdgBefore.c_str(), 1);
+  } else {
+    ::unsetenv("XDG_CONFIG_HOME");
+  }
+  ::setenv("QUORVAN_REGISTRY", file.Path().c_str(), 1);
+}
+
+}  // namespace
