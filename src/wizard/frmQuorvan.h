@@ -5,9 +5,14 @@
 // The controls are the only copy of the user's settings while the wizard is open: the stored
 // defaults are loaded into them at each launch and the run reads them.
 
+#include <array>
+#include <cstdint>
 #include <functional>
+#include <string>
+#include <vector>
 
 #include "platform/forms/Forms.h"
+#include "wizard/StepLayout.h"
 
 class clsQuorvan;
 
@@ -162,16 +167,28 @@ class frmQuorvan : public forms::Form {
  protected:
   void InitializeComponent() override;
   void Form_Load() override;
+  // The wizard is not closed while a run is in progress.
+  void Form_QueryUnload(int& intCancel) override;
 
  private:
+  std::array<forms::Frame*, wizard::kStepCount> StepFrames();
+  std::vector<forms::CommandButton*> AllButtons();
+  // The step named by the current step tag; 0 when the tag names none.
+  int CurrentStep() const;
   void ConnectEvents();
-  void ChangeColor(forms::Label& lblSwatch);
   void GoToStep(int intStep);
   void RebuildTabOrder(int intStep);
+  void ShowCheckMessage(const std::string& strMessage);
   bool CheckChartPath();
   bool CheckLayoutNumbers();
+  void ChangeColor(forms::Label& lblSwatch);
+  // The colour picker, opened with an initial colour and the wizard's custom colours.
+  std::int32_t PickColor(std::int32_t lngInitColor);
+  void ShowInfoDialog();
+  // A field name ("Text21") as the host's field identifier; −1 for a name the host lacks.
+  static std::int32_t FieldId(const std::string& strFieldName);
   void CreateChart();
-  void SetButtonsEnabledForRun(bool blnRunning);
+  void BuildChart(clsQuorvan& objQuorvan);
 
   bool blnRunning_ = false;
 };

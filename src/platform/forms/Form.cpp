@@ -111,14 +111,18 @@ void Form::Hide() {
   Changed(nullptr, Property::Visible);
 }
 
-void Form::Unload() {
-  if (!blnLoaded_) return;
+bool Form::Unload() {
+  if (!blnLoaded_) return false;
+  int intCancel = 0;
+  Form_QueryUnload(intCancel);
+  if (intCancel != 0) return false;
   Form_Unload();
   blnVisible_ = false;
   blnLoaded_ = false;
   activeControl_ = nullptr;
   Changed(nullptr, Property::Visible);
   Changed(nullptr, Property::Loaded);
+  return true;
 }
 
 void Form::Refresh() {

@@ -67,8 +67,10 @@ class Form {
   // caller drives the form.
   void Show(int intModal = vbModeless);
   void Hide();
-  // Form_Unload, then the form is hidden and unloaded. Nothing happens when it is not loaded.
-  void Unload();
+  // Asks Form_QueryUnload, then runs Form_Unload; the form is hidden and unloaded. Nothing
+  // happens when it is not loaded or when Form_QueryUnload cancels. Returns true when the form
+  // was unloaded.
+  bool Unload();
   // Repaints the form at once.
   void Refresh();
 
@@ -81,6 +83,8 @@ class Form {
   // Puts every control into its design-time state: captions, tooltips, tags, positions.
   virtual void InitializeComponent() {}
   virtual void Form_Load() {}
+  // Set intCancel to a value other than 0 to keep the form loaded.
+  virtual void Form_QueryUnload(int& intCancel) { (void)intCancel; }
   virtual void Form_Unload() {}
 
  private:

@@ -121,6 +121,27 @@ TEST(LoadTest, EachLoadingStartsFromTheDesignTimeState) {
   EXPECT_EQ(frm.txtValue.Text(), "Vorgabe");
 }
 
+class GuardedForm : public forms::Form {
+ public:
+  GuardedForm() : Form("frmGuarded") {}
+  bool blnBusy = false;
+
+ protected:
+  void Form_QueryUnload(int& intCancel) override { intCancel = blnBusy ? 1 : 0; }
+};
+
+TEST(LoadTest, QueryUnloadCanKeepTheFormOpen) {
+  GuardedForm frm;
+  frm.Show();
+  frm.blnBusy = true;
+  EXPECT_FALSE(frm.Unload());
+  EXPECT_TRUE(frm.Loaded());
+  EXPECT_TRUE(frm.Visible());
+  frm.blnBusy = false;
+  EXPECT_TRUE(frm.Unload());
+  EXPECT_FALSE(frm.Loaded());
+}
+
 TEST(LoadTest, ModalShowRunsTheFrontEndsLoopUntilTheFormIsUnloaded) {
   TestForm frm;
   bool blnModalDuringLoop = false;
