@@ -1,0 +1,95 @@
+#include "cli/CommandLine.h"
+
+#include <fmt/format.h>
+
+#include <CLI/CLI.hpp>
+#include <memory>
+
+namespace cli {
+
+namespace {
+
+constexpr int kExitCommandLine = 2;
+
+// The options of the command line, one line each.
+void DeclareOptions(CLI::App& app, CommandLine& options) {
+  app.add_option("PLAN.xml", options.strPlan, "Projektplan im XML-Format von Microsoft Project")
+      ->required()
+      ->type_name("");
+  app.add_flag("--dump-model", options.blnDumpModel,
+               "Gibt das Diagrammmodell als JSON aus, ohne eine Arbeitsmappe zu schreiben");
+}
+
+void SpeakGerman(CLI::App& app) {
+  auto formatter = std::make_shared<CLI::Formatter>();
+  formatter->label("Usage", "Aufruf");
+  formatter->label("OPTIONS", "OPTIONEN");
+  formatter->label("Positionals", "Argumente");
+  formatter->label("REQUIRED", "(erforderlich)");
+  formatter->label("TEXT", "TEXT");
+  formatter->label("Needs", "Braucht");
+  formatter->label("Excludes", "Schließt aus");
+  formatter->column_width(26);
+  app.formatter(formatter);
+  app.option_defaults()->group("Optionen");
+  app.set_help_flag("-h,--help", "Zeigt diese Hilfe");
+  app.set_version_flag("--version", std::string("Quorvan ") + kVersion, "Zeigt die Version");
+}
+
+std::string Usage() {
+  return "Aufruf: quorvan PLAN.xml --dump-model\nMehr dazu: quorvan --help\n";
+}
+
+// CLI11 explains in English; the user reads German.
+std::string GermanMessage(const CLI::App& app, const CLI::ParseError& error) {
+  if (dynamic_cast<const CLI::ExtrasError*>(&error) != nullptr) {
+    const auto colExtras = app.remaining();
+    if (colExtras.size() == 1) return fmt::format("Unbekanntes Argument: {}", colExtras.front());
+    return fmt::format("Unbekannte Argumente: {}", fmt::join(colExtras, " "));
+  }
+  if (dynamic_cast<const CLI::RequiredError*>(&error) != nullptr) {
+    for (const CLI::Option* option : app.get_options()) {
+      if (option->get_required() && option->count() == 0) {
+        if (option->get_positional()) {
+          return fmt::format("Es fehlt die Angabe {}.", option->get_name());
+        }
+        return fmt::format("Es fehlt die Option {}.", option->get_name());
+      }
+    }
+    return "Es fehlt eine erforderliche Angabe.";
+  }
+  if (dynamic_cast<const CLI::ArgumentMismatch*>(&error) != nullptr ||
+      dynamic_cast<const CLI::ConversionError*>(&error) != nullptr ||
+      dynamic_cast<const CLI::ValidationError*>(&error) != nullptr) {
+    return "Eine Option hat einen ungültigen oder überzähligen Wert.";
+  }
+  return "Die Befehlszeile ist fehlerhaft.";
+}
+
+}  // namespace
+
+ParsedCommandLine ParseCommandLine(int argc, const char* const* argv) {
+  ParsedCommandLine parsed;
+  CommandLine options;
+  CLI::App app("Quorvan macht aus einem Projektplan ein Kommunikationsdiagramm.", "quorvan");
+  SpeakGerman(app);
+  DeclareOptions(app, options);
+
+  try {
+    app.parse(argc, argv);
+  } catch (const CLI::CallForHelp&) {
+    parsed.strStdout = app.help();
+    return parsed;
+  } catch (const CLI::CallForVersion& version) {
+    parsed.strStdout = std::string(version.what()) + "\n";
+    return parsed;
+  } catch (const CLI::ParseError& error) {
+    parsed.intExitCode = kExitCommandLine;
+    parsed.strStderr = GermanMessage(app, error) + "\n" + Usage();
+    return parsed;
+  }
+  parsed.options = options;
+  return parsed;
+}
+
+}  // namespace cli

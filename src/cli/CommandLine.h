@@ -1,0 +1,29 @@
+#pragma once
+// The command line of `quorvan`: every option is declared in DeclareOptions (CommandLine.cpp),
+// one line each, bound to a field of CommandLine. Help, version and errors are German.
+
+#include <optional>
+#include <string>
+
+namespace cli {
+
+inline constexpr const char* kVersion = "1.1.0053";
+
+// What the command line asks for.
+struct CommandLine {
+  std::string strPlan;        // the plan file
+  bool blnDumpModel = false;  // print the chart model as JSON instead of writing a workbook
+};
+
+// The outcome of parsing: either the options to run with, or the answer that the command line
+// already gives (help, version, an error) with its texts and exit status.
+struct ParsedCommandLine {
+  std::optional<CommandLine> options;
+  int intExitCode = 0;
+  std::string strStdout;
+  std::string strStderr;
+};
+
+ParsedCommandLine ParseCommandLine(int argc, const char* const* argv);
+
+}  // namespace cli

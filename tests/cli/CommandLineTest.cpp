@@ -1,0 +1,83 @@
+// The command line of `quorvan`: help, version, and what it refuses, each with its exit status.
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include "cli/QuorvanCommand.h"
+
+namespace {
+
+using testing::HasSubstr;
+using testsupport::ShellQuote;
+
+const std::string kPlan =
+    ShellQuote((testsupport::FixturesDir() / "mspdi" / "mspdiresource.xml").string());
+
+TEST(CommandLineTest, HelpAndVersionAnswerInGermanOnStdout) {
+  clitest::QuorvanCommand quorvan;
+  auto help = quorvan.Run("--help");
+  EXPECT_EQ(help.intExitCode, 0);
+  EXPECT_THAT(help.strStdout, HasSubstr("Aufruf: quorvan"));
+  EXPECT_THAT(help.strStdout, HasSubstr("--dump-model"));
+  EXPECT_THAT(help.strStdout, HasSubstr("Optionen:"));
+  EXPECT_EQ(help.strStdout.find("Usage"), std::string::npos);
+  EXPECT_EQ(help.strStderr, "");
+
+  auto version = quorvan.Run("--version");
+  EXPECT_EQ(version.intExitCode, 0);
+  EXPECT_EQ(version.strStdout, "Quorvan 1.1.0053\n");
+}
+
+struct RefusedCase {
+  std::string strArguments;
+  std::string strMessage;
+};
+
+class RefusedCommandLineTest : public testing::TestWithParam<RefusedCase> {};
+
+TEST_P(RefusedCommandLineTest, EndsWithStatus2AndAGermanMessageOnly) {
+  clitest::QuorvanCommand quorvan;
+  const auto result = quorvan.Run(GetParam().strArguments);
+  EXPECT_EQ(result.intExitCode, 2);
+  EXPECT_EQ(result.strStdout, "");
+  EXPECT_THAT(result.strStderr, HasSubstr(GetParam().strMessage));
+  for (const char* strEnglish : {"required", "not expected", "Run with", "Usage"}) {
+    EXPECT_EQ(result.strStderr.find(strEnglish), std::string::npos) << result.strStderr;
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, RefusedCommandLineTest,
+    testing::Values(RefusedCase{"", "Es fehlt die Angabe PLAN.xml."},
+                    RefusedCase{"--dump-model", "Es fehlt die Angabe PLAN.xml."},
+                    RefusedCase{kPlan + " --dump-model --farbe rot",
+                                "Unbekannte Argumente: --farbe rot"},
+                    RefusedCase{kPlan + " " + kPlan + " --dump-model", "Unbekanntes Argument: "},
+                    RefusedCase{kPlan, "geben Sie --dump-model an"}));
+
+class UnreadablePlanTest : public testing::Test {
+ protected:
+  clitest::QuorvanCommand quorvan_;
+
+  void ExpectRefused(const std::filesystem::path& plan, const std::string& strDetail) {
+    const auto result = quorvan_.Run(ShellQuote(plan.string()) + " --dump-model");
+    EXPECT_EQ(result.intExitCode, 2);
+    EXPECT_EQ(result.strStdout, "");
+    EXPECT_THAT(result.strStderr,
+                HasSubstr("„" + plan.filename().string() + "“ konnte nicht gelesen werden"));
+    EXPECT_THAT(result.strStderr, HasSubstr(strDetail));
+  }
+};
+
+TEST_F(UnreadablePlanTest, AMissingFileIsNamed) {
+  ExpectRefused(quorvan_.Dir() / "Fehlt.xml", "nicht gefunden");
+}
+
+TEST_F(UnreadablePlanTest, AFileThatIsNotAPlanIsNamed) {
+  testsupport::WriteFile(quorvan_.Dir() / "Notiz.xml", "Das ist kein Projektplan.\n");
+  ExpectRefused(quorvan_.Dir() / "Notiz.xml", "");
+  testsupport::WriteFile(quorvan_.Dir() / "Fremd.xml", "<?xml version=\"1.0\"?><Buch/>\n");
+  ExpectRefused(quorvan_.Dir() / "Fremd.xml", "");
+}
+
+}  // namespace
