@@ -1,0 +1,33 @@
+#include "platform/excel/Font.h"
+
+#include <cmath>
+
+#include "platform/excel/Error.h"
+#include "platform/excel/Worksheet.h"
+
+namespace excel {
+
+double Font::Size() const {
+  const Worksheet& sheet = range_.Sheet();
+  sheet.CheckUsable();
+  return sheet.Formats().At(sheet.Data().Format(range_.Row(), range_.Column())).dblFontSize;
+}
+
+void Font::Size(double dblSize) {
+  if (!(dblSize >= 1 && dblSize <= 409)) {
+    throw Error("Die Schriftgröße muss zwischen 1 und 409 Punkt liegen.");
+  }
+  // Excel keeps font sizes in half points.
+  double dblRounded = std::round(dblSize * 2) / 2;
+  Worksheet& sheet = range_.Sheet();
+  sheet.CheckUsable();
+  const CellRect& rect = range_.Rect();
+  if (static_cast<std::int64_t>(rect.Rows()) * rect.Columns() > (std::int64_t{1} << 24)) {
+    throw Error("Der Bereich " + RectName(rect) + " ist zu groß, um ihn zu formatieren.");
+  }
+  sheet.Data().ChangeFormats(sheet.Formats(), rect, [&](CellFormat& format, unsigned) {
+    format.dblFontSize = dblRounded;
+  });
+}
+
+}  // namespace excel

@@ -1,0 +1,67 @@
+#include "platform/excel/Interior.h"
+
+#include "platform/excel/Error.h"
+#include "platform/excel/Worksheet.h"
+
+namespace excel {
+
+namespace {
+
+const CellFormat& TopLeft(const Range& range) {
+  const Worksheet& sheet = range.Sheet();
+  sheet.CheckUsable();
+  return sheet.Formats().At(sheet.Data().Format(range.Row(), range.Column()));
+}
+
+template <class Set>
+void ChangeAll(const Range& range, Set&& set) {
+  Worksheet& sheet = range.Sheet();
+  sheet.CheckUsable();
+  const CellRect& rect = range.Rect();
+  if (static_cast<std::int64_t>(rect.Rows()) * rect.Columns() > (std::int64_t{1} << 24)) {
+    throw Error("Der Bereich " + RectName(rect) + " ist zu groß, um ihn zu formatieren.");
+  }
+  sheet.Data().ChangeFormats(sheet.Formats(), rect,
+                             [&](CellFormat& format, unsigned) { set(format); });
+}
+
+}  // namespace
+
+std::int32_t Interior::Color() const {
+  return TopLeft(range_).lngInteriorColor;
+}
+
+void Interior::Color(std::int32_t lngColor) {
+  if (lngColor < 0 || lngColor > 0xFFFFFF) {
+    throw Error("Die Farbe " + std::to_string(lngColor) + " ist kein RGB-Wert.");
+  }
+  ChangeAll(range_, [&](CellFormat& format) {
+    format.lngInteriorColor = lngColor;
+    if (format.lngPattern == xlPatternNone) format.lngPattern = xlPatternSolid;
+  });
+}
+
+std::int32_t Interior::Pattern() const {
+  return TopLeft(range_).lngPattern;
+}
+
+void Interior::Pattern(std::int32_t lngPattern) {
+  switch (lngPattern) {
+    case xlPatternAutomatic:
+    case xlPatternNone:
+    case xlPatternSolid:
+    case xlPatternGray75:
+    case xlPatternGray50:
+    case xlPatternGray25:
+    case xlPatternGray16:
+    case xlPatternGray8:
+      break;
+    default:
+      throw Error("Das Füllmuster " + std::to_string(lngPattern) + " gibt es nicht.");
+  }
+  ChangeAll(range_, [&](CellFormat& format) {
+    format.lngPattern = lngPattern == xlPatternAutomatic ? xlPatternSolid : lngPattern;
+  });
+}
+
+}  // namespace excel

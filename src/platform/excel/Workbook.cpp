@@ -1,0 +1,118 @@
+#include "platform/excel/Workbook.h"
+
+#include "platform/excel/Application.h"
+#include "platform/excel/Error.h"
+#include "platform/excel/WorkbookFile.h"
+
+namespace excel {
+
+namespace fs = std::filesystem;
+
+Workbook::Workbook(Application& application, std::string strName, std::int32_t lngSheets)
+    : application_(&application),
+      strName_(std::move(strName)),
+      palette_(DefaultPalette()),
+      window_(*this) {
+  for (std::int32_t i = 1; i <= lngSheets; ++i) {
+    sheets_.push_back(std::make_unique<Worksheet>(*this, "Tabelle" + std::to_string(i)));
+  }
+}
+
+Workbook::Workbook(Application& application, fs::path heldOpenPath)
+    : application_(&application),
+      strName_(heldOpenPath.filename().string()),
+      path_(std::move(heldOpenPath)),
+      blnHeldOpen_(true),
+      palette_(DefaultPalette()),
+      window_(*this) {}
+
+Workbook::~Workbook() = default;
+
+std::string Workbook::FullName() const {
+  application_->CheckUsable();
+  if (blnClosed_) throw Error("Die Arbeitsmappe „" + strName_ + "“ ist geschlossen.");
+  return path_.empty() ? strName_ : path_.string();
+}
+
+std::string Workbook::Name() const {
+  application_->CheckUsable();
+  if (blnClosed_) throw Error("Die Arbeitsmappe „" + strName_ + "“ ist geschlossen.");
+  return path_.empty() ? strName_ : path_.filename().string();
+}
+
+std::int32_t Workbook::Colors(std::int32_t lngIndex) const {
+  CheckUsable();
+  if (lngIndex < 1 || lngIndex > 56) {
+    throw Error("Den Farbindex " + std::to_string(lngIndex) +
+                " gibt es nicht; die Palette hat die Einträge 1 bis 56.");
+  }
+  return palette_[lngIndex - 1];
+}
+
+void Workbook::Colors(std::int32_t lngIndex, std::int32_t lngColor) {
+  CheckUsable();
+  if (lngIndex < 1 || lngIndex > 56) {
+    throw Error("Den Farbindex " + std::to_string(lngIndex) +
+                " gibt es nicht; die Palette hat die Einträge 1 bis 56.");
+  }
+  if (lngColor < 0 || lngColor > 0xFFFFFF) {
+    throw Error("Die Farbe " + std::to_string(lngColor) + " ist kein RGB-Wert.");
+  }
+  palette_[lngIndex - 1] = lngColor;
+}
+
+Worksheet& Workbook::Worksheets(std::int32_t lngIndex) {
+  CheckUsable();
+  if (lngIndex < 1 || lngIndex > static_cast<std::int32_t>(sheets_.size())) {
+    throw Error(9, "Das Tabellenblatt " + std::to_string(lngIndex) + " gibt es nicht.");
+  }
+  return *sheets_[lngIndex - 1];
+}
+
+std::int32_t Workbook::WorksheetCount() const {
+  CheckUsable();
+  return static_cast<std::int32_t>(sheets_.size());
+}
+
+Worksheet& Workbook::ActiveSheet() {
+  CheckUsable();
+  return *sheets_[lngActiveSheet_];
+}
+
+excel::Window& Workbook::Windows(std::int32_t lngIndex) {
+  CheckUsable();
+  if (lngIndex != 1) {
+    throw Error(9, "Das Fenster " + std::to_string(lngIndex) + " gibt es nicht.");
+  }
+  return window_;
+}
+
+void Workbook::SaveAs(const std::string& strPath) {
+  CheckUsable();
+  fs::path target = fs::absolute(fs::path(strPath)).lexically_normal();
+  SaveWorkbookFile(*this, target);
+  path_ = target;
+  application_->WatchFolder(target.parent_path());
+}
+
+void Workbook::Close() {
+  CheckUsable();
+  blnClosed_ = true;
+  application_->Workbooks().Closed(*this);
+}
+
+void Workbook::CheckUsable() const {
+  application_->CheckUsable();
+  if (blnClosed_) throw Error("Die Arbeitsmappe „" + strName_ + "“ ist geschlossen.");
+  if (blnHeldOpen_) {
+    throw Error("Die Datei „" + path_.string() + "“ ist in einem anderen Programm geöffnet.");
+  }
+}
+
+void Workbook::ActivateSheet(const Worksheet& sheet) {
+  for (std::size_t i = 0; i < sheets_.size(); ++i) {
+    if (sheets_[i].get() == &sheet) lngActiveSheet_ = i;
+  }
+}
+
+}  // namespace excel

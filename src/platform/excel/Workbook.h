@@ -1,0 +1,74 @@
+#pragma once
+// A workbook of the engine: its worksheets, its 56-colour palette, its one window, saving.
+
+#include <cstdint>
+#include <filesystem>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "platform/excel/FormatTable.h"
+#include "platform/excel/Palette.h"
+#include "platform/excel/Window.h"
+#include "platform/excel/Worksheet.h"
+
+namespace excel {
+
+class Application;
+
+class Workbook {
+ public:
+  // A new workbook named strName ("Mappe1") with lngSheets empty worksheets.
+  Workbook(Application& application, std::string strName, std::int32_t lngSheets);
+  // An entry for a file that another program holds open: only FullName answers.
+  Workbook(Application& application, std::filesystem::path heldOpenPath);
+  ~Workbook();
+  Workbook(const Workbook&) = delete;
+  Workbook& operator=(const Workbook&) = delete;
+
+  // "Mappe1" until saved, then the file's full path.
+  std::string FullName() const;
+  std::string Name() const;
+
+  // The palette entry, 1 to 56, as RGB with red in the low byte.
+  std::int32_t Colors(std::int32_t lngIndex) const;
+  void Colors(std::int32_t lngIndex, std::int32_t lngColor);
+
+  // 1-based.
+  Worksheet& Worksheets(std::int32_t lngIndex);
+  std::int32_t WorksheetCount() const;
+  Worksheet& ActiveSheet();
+
+  // Only window 1 exists.
+  excel::Window& Windows(std::int32_t lngIndex);
+
+  // Saves under path; the format follows the extension (.xlsx). See XlsxPackage.h for what is
+  // refused. The workbook's FullName becomes the path.
+  void SaveAs(const std::string& strPath);
+  // Closes without saving; every later use of the workbook or its parts throws.
+  void Close();
+
+  // Engine side.
+  void CheckUsable() const;
+  bool IsClosed() const { return blnClosed_; }
+  bool IsHeldByOtherProgram() const { return blnHeldOpen_; }
+  FormatTable& Formats() { return formats_; }
+  const FormatTable& Formats() const { return formats_; }
+  const Palette& Colors() const { return palette_; }
+  void ActivateSheet(const Worksheet& sheet);
+  Application& Parent() const { return *application_; }
+
+ private:
+  Application* application_;
+  std::string strName_;
+  std::filesystem::path path_;  // empty until saved
+  bool blnHeldOpen_ = false;
+  bool blnClosed_ = false;
+  FormatTable formats_;
+  Palette palette_;
+  std::vector<std::unique_ptr<Worksheet>> sheets_;
+  std::size_t lngActiveSheet_ = 0;
+  excel::Window window_;
+};
+
+}  // namespace excel

@@ -1,0 +1,18 @@
+#pragma once
+// Workbook.SaveAs: chooses the file format by the extension and saves atomically. The workbook
+// is written beside the target under a temporary name, flushed to disk and renamed over the
+// target; when anything fails the temporary file is removed and the target left as it was.
+//
+// Refused with excel::Error, before anything is written: an extension other than .xlsx
+// ("format not supported"), a folder that does not exist or cannot be written, a target that
+// another program holds open (its lock file lies beside it), a target that is a folder.
+
+#include <filesystem>
+
+namespace excel {
+
+class Workbook;
+
+void SaveWorkbookFile(Workbook& workbook, const std::filesystem::path& target);
+
+}  // namespace excel
