@@ -6,7 +6,6 @@
 #include <charconv>
 #include <cmath>
 #include <fstream>
-#include <iterator>
 #include <pugixml.hpp>
 #include <system_error>
 
@@ -395,23 +394,31 @@ std::string Reader::ReadBytes(const fs::path& path) {
   const fs::file_status status = fs::status(path, ec);
   if (!fs::exists(status)) throw fail("Die Datei wurde nicht gefunden.");
   if (!fs::is_regular_file(status)) throw fail("Das ist keine Datei.");
-  std::ifstream stream(path, std::ios::binary);
+  std::ifstream stream(path, std::ios::binary | std::ios::ate);
   if (!stream) throw fail("Die Datei lässt sich nicht öffnen.");
-  std::string bytes{std::istreambuf_iterator<char>(stream), std::istreambuf_iterator<char>()};
-  if (stream.bad()) throw fail("Die Datei lässt sich nicht lesen.");
+  const std::streamoff size = stream.tellg();
+  if (size < 0) throw fail("Die Datei lässt sich nicht lesen.");
+  std::string bytes(static_cast<std::size_t>(size), '\0');
+  stream.seekg(0);
+  if (!stream.read(bytes.data(), size) || stream.gcount() != size) {
+    throw fail("Die Datei lässt sich nicht lesen.");
+  }
   return bytes;
 }
 
-std::unique_ptr<Project> Reader::Parse(std::string_view bytes, const fs::path& path) {
+std::unique_ptr<Project> Reader::Parse(std::string buffer, std::string_view original,
+                                       const fs::path& path) {
   const std::string strName = path.filename().empty() ? path.string() : path.filename().string();
   bool blnLines = true;
   try {
-    if (Trim(bytes).empty()) throw Failure{"Die Datei ist leer."};
+    if (Trim(buffer).empty()) throw Failure{"Die Datei ist leer."};
     pugi::xml_document document;
     // parse_default reads no document type definition and expands only the predefined
-    // entities and character references.
-    const pugi::xml_parse_result result =
-        document.load_buffer(bytes.data(), bytes.size(), pugi::parse_default, pugi::encoding_auto);
+    // entities and character references. The text of an element is kept in the element
+    // itself, which halves the nodes of a plan; the document lives in the buffer itself.
+    const pugi::xml_parse_result result = document.load_buffer_inplace(
+        buffer.data(), buffer.size(), pugi::parse_default | pugi::parse_embed_pcdata,
+        pugi::encoding_auto);
     blnLines = result.encoding == pugi::encoding_utf8;
     if (!result) {
       // Without any element the place of the failure is merely the end of the file.
@@ -433,9 +440,20 @@ std::unique_ptr<Project> Reader::Parse(std::string_view bytes, const fs::path& p
   } catch (const Failure& failure) {
     std::string strWhere;
     if (blnLines && failure.offset >= 0) {
-      const std::size_t end = std::min(static_cast<std::size_t>(failure.offset), bytes.size());
-      const auto line = std::count(bytes.begin(), bytes.begin() + end, '\n') + 1;
-      strWhere = fmt::format("Zeile {}: ", line);
+      // Parsing changed the buffer; the line is counted in the text as it was.
+      std::string reread;
+      if (original.empty()) {
+        try {
+          reread = ReadBytes(path);
+        } catch (const Error&) {
+        }
+        original = reread;
+      }
+      if (!original.empty()) {
+        const std::size_t end = std::min(static_cast<std::size_t>(failure.offset), original.size());
+        const auto line = std::count(original.begin(), original.begin() + end, '\n') + 1;
+        strWhere = fmt::format("Zeile {}: ", line);
+      }
     }
     throw Error(kErrFileOpen, fmt::format("Die Projektdatei „{}“ konnte nicht gelesen werden: {}{}",
                                           strName, strWhere, failure.strWhat));
@@ -474,8 +492,10 @@ std::vector<fs::path> Candidates(const std::string& strStored, const fs::path& f
 
 }  // namespace
 
-Project* Reader::Load(Session& session, std::string_view bytes, const fs::path& path) {
-  std::unique_ptr<Project> project = Parse(bytes, path);
+Project* Reader::Load(Session& session, std::string buffer, std::string_view original,
+                      const fs::path& path) {
+  // The buffer and the document are gone before the inserted projects are read.
+  std::unique_ptr<Project> project = Parse(std::move(buffer), original, path);
   Project* loaded = project.get();
   fs::path key = FileKey(path);
   session.reading.push_back(key);
@@ -504,8 +524,7 @@ void Reader::ResolveSubprojects(Session& session, Project& project, const fs::pa
         break;
       }
       try {
-        const std::string bytes = ReadBytes(candidate);
-        subproject.source_ = Load(session, bytes, candidate);
+        subproject.source_ = Load(session, ReadBytes(candidate), {}, candidate);
         break;
       } catch (const Error&) {
         // Not readable: try the next place.
@@ -514,13 +533,13 @@ void Reader::ResolveSubprojects(Session& session, Project& project, const fs::pa
   }
 }
 
-std::vector<std::unique_ptr<Project>> Reader::ReadBuffer(std::string_view bytes,
-                                                         const fs::path& path) {
+std::vector<std::unique_ptr<Project>> Reader::Read(std::string buffer, std::string_view original,
+                                                   const fs::path& path) {
   std::error_code ec;
   fs::path absolute = fs::absolute(path, ec);
   if (ec) absolute = path;
   Session session;
-  Project* plan = Load(session, bytes, absolute);
+  Project* plan = Load(session, std::move(buffer), original, absolute);
   // The plan itself first.
   const auto it = std::find_if(session.projects.begin(), session.projects.end(),
                                [&](const auto& p) { return p.get() == plan; });
@@ -528,9 +547,13 @@ std::vector<std::unique_ptr<Project>> Reader::ReadBuffer(std::string_view bytes,
   return std::move(session.projects);
 }
 
+std::vector<std::unique_ptr<Project>> Reader::ReadBuffer(std::string_view bytes,
+                                                         const fs::path& path) {
+  return Read(std::string(bytes), bytes, path);
+}
+
 std::vector<std::unique_ptr<Project>> Reader::ReadFile(const fs::path& path) {
-  const std::string bytes = ReadBytes(path);
-  return ReadBuffer(bytes, path);
+  return Read(ReadBytes(path), {}, path);
 }
 
 }  // namespace msproject

@@ -39,9 +39,15 @@ class Reader {
   struct Failure;
   class Builder;
 
+  // The parsing works in `buffer`; `original` is its text as read, or empty when it is to be
+  // read again from `path` to name the line of a failure.
+  static std::vector<std::unique_ptr<Project>> Read(std::string buffer, std::string_view original,
+                                                    const std::filesystem::path& path);
   static std::string ReadBytes(const std::filesystem::path& path);
-  static std::unique_ptr<Project> Parse(std::string_view bytes, const std::filesystem::path& path);
-  static Project* Load(Session& session, std::string_view bytes, const std::filesystem::path& path);
+  static std::unique_ptr<Project> Parse(std::string buffer, std::string_view original,
+                                        const std::filesystem::path& path);
+  static Project* Load(Session& session, std::string buffer, std::string_view original,
+                       const std::filesystem::path& path);
   static void ResolveSubprojects(Session& session, Project& project,
                                  const std::filesystem::path& folder);
 };

@@ -8,6 +8,7 @@
 
 #include "PlanText.h"
 #include "platform/msproject/Application.h"
+#include "platform/msproject/Reader.h"
 #include "support/TestSupport.h"
 
 namespace {
@@ -181,6 +182,27 @@ TEST(BadPlanFiles, OtherEncodingsAreReadAsText) {
   Application app;
   app.FileOpen(dir / "Plan.xml");
   EXPECT_EQ(app.ActiveProject().Tasks().Item(1)->Name(), "Prüfung");
+}
+
+TEST(BadPlanFiles, PlansReadFromMemoryNameTheLineAsWell) {
+  // CRLF line ends and an escape before the fault: parsing changes the buffer, not the count.
+  std::string strPlan = Plan(Task(1, "A &amp; B") + Task(2, "C", "<Start>gestern</Start>"));
+  for (std::size_t at = strPlan.find('\n'); at != std::string::npos;
+       at = strPlan.find('\n', at + 2)) {
+    strPlan.insert(at, "\r");
+  }
+  try {
+    msproject::Reader::ReadBuffer(strPlan, "/nirgends/Speicher.xml");
+    ADD_FAILURE() << "a bad plan was read";
+  } catch (const msproject::Error& e) {
+    EXPECT_EQ(std::string(e.what()),
+              "Die Projektdatei „Speicher.xml“ konnte nicht gelesen werden: Zeile 6: „gestern“ im "
+              "Element „Start“ ist kein gültiges Datum.");
+  }
+  const auto projects = msproject::Reader::ReadBuffer(Plan(Task(1, "A")), "/nirgends/Speicher.xml");
+  ASSERT_EQ(projects.size(), 1u);
+  EXPECT_EQ(projects.front()->Name(), "Speicher.xml");
+  EXPECT_EQ(projects.front()->Path(), "/nirgends");
 }
 
 TEST(BadPlanFiles, ActiveProjectWithoutPlanThrows) {
