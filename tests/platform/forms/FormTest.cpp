@@ -125,10 +125,22 @@ class GuardedForm : public forms::Form {
  public:
   GuardedForm() : Form("frmGuarded") {}
   bool blnBusy = false;
+  int intMoves = 0;
 
  protected:
   void Form_QueryUnload(int& intCancel) override { intCancel = blnBusy ? 1 : 0; }
+  void Form_MouseMove(int, int, float, float) override { ++intMoves; }
 };
+
+TEST(LoadTest, TheFreeAreaHearsTheMouseOnlyWhileLoadedAndEnabled) {
+  GuardedForm frm;
+  frm.MouseMove(0, 0, 1.0F, 1.0F);
+  frm.Load();
+  frm.MouseMove(0, 0, 1.0F, 1.0F);
+  frm.Enabled(false);
+  frm.MouseMove(0, 0, 1.0F, 1.0F);
+  EXPECT_EQ(frm.intMoves, 1);
+}
 
 TEST(LoadTest, QueryUnloadCanKeepTheFormOpen) {
   GuardedForm frm;
