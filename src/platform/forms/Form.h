@@ -74,15 +74,10 @@ class Form {
   // Repaints the form at once.
   void Refresh();
 
-  // User actions on the form's own free area: the mouse moves over it, or clicks it.
+  // User actions on the form's own free area, where no control is: the mouse moves over it, or
+  // clicks it. They raise Form_MouseMove and Form_Click while the form is loaded and enabled.
   void MouseMove(int intButton, int intShift, float sngX, float sngY);
   void Click();
-
-  // User action: the mouse moves over the form's own free area, where no control is. Raises
-  // Form_MouseMove while the form is loaded and enabled.
-  void MouseMove(int intButton, int intShift, float sngX, float sngY) {
-    if (blnLoaded_ && blnEnabled_) Form_MouseMove(intButton, intShift, sngX, sngY);
-  }
 
   // The view that shows the form: told of every change of the form (control nullptr) and of
   // its controls. One view per form; an empty function detaches it.
@@ -100,8 +95,6 @@ class Form {
     (void)intButton, (void)intShift, (void)sngX, (void)sngY;
   }
   virtual void Form_Click() {}
-  virtual void Form_MouseMove(int /*intButton*/, int /*intShift*/, float /*sngX*/, float /*sngY*/) {
-  }
 
  private:
   friend class Control;
