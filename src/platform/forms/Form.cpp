@@ -129,6 +129,14 @@ void Form::Refresh() {
   Changed(nullptr, Property::Refresh);
 }
 
+void Form::MouseMove(int intButton, int intShift, float sngX, float sngY) {
+  if (blnLoaded_ && blnEnabled_) Form_MouseMove(intButton, intShift, sngX, sngY);
+}
+
+void Form::Click() {
+  if (blnLoaded_ && blnEnabled_) Form_Click();
+}
+
 void Form::Register(Control& ctl) {
   controls_.push_back(&ctl);
   tabOrder_.push_back(&ctl);
