@@ -44,6 +44,8 @@ class Reader {
   static std::vector<std::unique_ptr<Project>> Read(std::string buffer, std::string_view original,
                                                     const std::filesystem::path& path);
   static std::string ReadBytes(const std::filesystem::path& path);
+  // Fills the project from the root element of its plan; throws Failure.
+  static void BuildProject(Project& project, pugi::xml_node root);
   static std::unique_ptr<Project> Parse(std::string buffer, std::string_view original,
                                         const std::filesystem::path& path);
   static Project* Load(Session& session, std::string buffer, std::string_view original,
