@@ -242,4 +242,28 @@ TEST_F(NavigationTest, CancelEndsTheModalLoopOfTheLaunch) {
   EXPECT_FALSE(frm.Loaded());
 }
 
+TEST_F(NavigationTest, InfoOpensBesideTheWizardAndLeavesItAsItWas) {
+  frm.Move(1200, 900, 11100, 7680);
+  wizardtest::GoTo(frm, 3);
+  std::string strShown;
+  std::int32_t lngLeft = 0;
+  std::int32_t lngTop = 0;
+  bool blnModal = false;
+  auto previous = forms::SetModalHandler([&](forms::Form& shown) {
+    strShown = shown.Caption();
+    lngLeft = shown.Left();
+    lngTop = shown.Top();
+    blnModal = shown.Modal();
+    shown.Unload();
+  });
+  frm.cmdInfo.Click();
+  forms::SetModalHandler(previous);
+  EXPECT_EQ(strShown, "Quorvan Info");
+  EXPECT_TRUE(blnModal);
+  EXPECT_EQ(lngLeft, 1500);
+  EXPECT_EQ(lngTop, 1200);
+  EXPECT_EQ(StepInView(frm), 3);
+  EXPECT_TRUE(frm.Loaded());
+}
+
 }  // namespace
