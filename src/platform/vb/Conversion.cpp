@@ -188,7 +188,8 @@ double Val(std::string_view strText) {
   if (intDigits == 0) return 0;
   if (strPlain.back() == '.') strPlain.pop_back();
   if (strPlain.front() == '.' || (strPlain.size() > 1 && strPlain.substr(0, 2) == "-.")) {
-    strPlain.insert(strPlain.front() == '-' ? 1 : 0, "0");
+    const std::size_t at = strPlain.front() == '-' ? 1 : 0;
+    strPlain = strPlain.substr(0, at) + '0' + strPlain.substr(at);
   }
   ReadExponent(strText, pos, strPlain);
   bool blnOverflow = false;
