@@ -1,0 +1,196 @@
+// Shapes saved by the engine, opened by real readers: LibreOffice must show every oval and line
+// at the points the engine was given, whatever the columns and rows before them are like, with
+// the arrowheads at the end points, the gradient and the shadow; openpyxl must accept the
+// package.
+
+#include <gtest/gtest.h>
+
+#include <map>
+#include <pugixml.hpp>
+#include <string>
+
+#include "DrawingReaders.h"
+#include "platform/excel/Application.h"
+#include "platform/excel/ShapeConstants.h"
+#include "platform/excel/Workbook.h"
+#include "platform/excel/Worksheet.h"
+#include "support/TestSupport.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+using drawingtest::DrawnShape;
+
+constexpr double kTolerance = 0.5;  // points
+
+struct OvalSpec {
+  double left, top, size;
+};
+struct LineSpec {
+  double x1, y1, x2, y2;
+  std::int32_t arrowSize;  // 0: a plain line
+};
+
+const OvalSpec kOvals[] = {{20.5, 45.3, 12}, {150.25, 180.5, 6}, {400, 201.75, 12}, {3, 3, 6}};
+const LineSpec kLines[] = {
+    {200, 100, 30, 20, 0},            // left and up
+    {14.25, 10, 14.25, 260, 0},       // straight down, through the hidden row
+    {40, 250, 300, 170, 1},           // right and up, small head
+    {300, 120, 60, 230, 2},           // left and down, medium head
+    {156.25, 240, 156.25, 186.5, 3},  // straight up, large head
+};
+
+class DrawingLibreOfficeTest : public ::testing::Test {
+ protected:
+  // A sheet whose columns and rows are anything but the default: a narrow column, a hidden one
+  // and a wide one; a tall row, a hidden row, a taller row.
+  fs::path SaveWorkbook() {
+    excel::Application app;
+    app.SheetsInNewWorkbook(1);
+    excel::Workbook& book = app.Workbooks().Add();
+    excel::Worksheet& sheet = book.Worksheets(1);
+    sheet.Range("A:A").ColumnWidth(2);
+    sheet.Range("B:B").ColumnWidth(0);
+    sheet.Range("C:C").ColumnWidth(30);
+    sheet.Rows(1).RowHeight(60);
+    sheet.Rows(2).RowHeight(0);
+    sheet.Rows(3).RowHeight(100);
+    sheet.Cells(1, 3).Value("Ovale und Linien");
+
+    excel::Shapes& shapes = sheet.Shapes();
+    for (const OvalSpec& o : kOvals) {
+      excel::Shape oval = shapes.AddShape(excel::msoShapeOval, o.left, o.top, o.size, o.size);
+      oval.Fill().ForeColor().RGB(0x0000FF);
+      oval.Fill().OneColorGradient(excel::msoGradientFromCenter, 1, 0.35);
+      oval.Line().Weight(0.75);
+      oval.Shadow().Type(excel::msoShadow6);
+      oval.Shadow().IncrementOffsetX(-3);
+      oval.Shadow().IncrementOffsetY(-3);
+      oval.Shadow().ForeColor().RGB(0x808080);
+    }
+    for (const LineSpec& l : kLines) {
+      excel::Shape line = shapes.AddLine(l.x1, l.y1, l.x2, l.y2);
+      line.Line().Weight(l.arrowSize == 0 ? 0.25 : 1.5);
+      line.Line().ForeColor().RGB(0xFF0000);
+      if (l.arrowSize != 0) {
+        line.Line().EndArrowheadStyle(excel::msoArrowheadTriangle);
+        line.Line().EndArrowheadLength(l.arrowSize);
+        line.Line().EndArrowheadWidth(l.arrowSize);
+      } else {
+        line.ZOrder(excel::msoSendToBack);
+      }
+    }
+    const fs::path path = dir / "Zeichnung.xlsx";
+    book.SaveAs(path.string());
+    return path;
+  }
+
+  static std::string Name(const char* prefix, std::size_t number) {
+    return prefix + std::to_string(number);
+  }
+
+  testsupport::TempDir dir;
+};
+
+TEST_F(DrawingLibreOfficeTest, OvalsAndLinesLieAtTheirPointsInCalc) {
+  const fs::path xlsx = SaveWorkbook();
+  const fs::path ods = drawingtest::ConvertWithLibreOffice(xlsx, "ods", dir.Path());
+  pugi::xml_document content;
+  ASSERT_TRUE(content.load_string(drawingtest::ReadZipEntry(ods, "content.xml").c_str()));
+  const std::map<std::string, DrawnShape> drawn = drawingtest::ReadDrawnShapes(content);
+  ASSERT_EQ(drawn.size(), std::size(kOvals) + std::size(kLines));
+
+  for (std::size_t i = 0; i < std::size(kOvals); ++i) {
+    const std::string name = Name("Ellipse ", i + 1);
+    ASSERT_EQ(drawn.count(name), 1u) << name;
+    const DrawnShape& shape = drawn.at(name);
+    EXPECT_NEAR(shape.x, kOvals[i].left, kTolerance) << name;
+    EXPECT_NEAR(shape.y, kOvals[i].top, kTolerance) << name;
+    EXPECT_NEAR(shape.width, kOvals[i].size, kTolerance) << name;
+    EXPECT_NEAR(shape.height, kOvals[i].size, kTolerance) << name;
+  }
+  for (std::size_t i = 0; i < std::size(kLines); ++i) {
+    const std::string name = Name("Gerade Verbindung ", std::size(kOvals) + i + 1);
+    ASSERT_EQ(drawn.count(name), 1u) << name;
+    const DrawnShape& shape = drawn.at(name);
+    // Begin and end stay apart: the head must be at the end point.
+    EXPECT_NEAR(shape.x1, kLines[i].x1, kTolerance) << name;
+    EXPECT_NEAR(shape.y1, kLines[i].y1, kTolerance) << name;
+    EXPECT_NEAR(shape.x2, kLines[i].x2, kTolerance) << name;
+    EXPECT_NEAR(shape.y2, kLines[i].y2, kTolerance) << name;
+  }
+}
+
+TEST_F(DrawingLibreOfficeTest, ArrowheadsGradientShadowAndOrderSurviveTheImport) {
+  const fs::path xlsx = SaveWorkbook();
+  const fs::path ods = drawingtest::ConvertWithLibreOffice(xlsx, "ods", dir.Path());
+  pugi::xml_document content;
+  ASSERT_TRUE(content.load_string(drawingtest::ReadZipEntry(ods, "content.xml").c_str()));
+  const std::map<std::string, DrawnShape> drawn = drawingtest::ReadDrawnShapes(content);
+
+  // Arrowheads at the end only, wider for each larger size.
+  double dblLastWidth = 0;
+  for (std::size_t i = 0; i < std::size(kLines); ++i) {
+    const std::string name = Name("Gerade Verbindung ", std::size(kOvals) + i + 1);
+    const pugi::xml_node style = drawn.at(name).style;
+    ASSERT_TRUE(style) << name;
+    EXPECT_FALSE(style.attribute("draw:marker-start")) << name;
+    if (kLines[i].arrowSize == 0) {
+      EXPECT_FALSE(style.attribute("draw:marker-end")) << name;
+      continue;
+    }
+    EXPECT_TRUE(style.attribute("draw:marker-end")) << name;
+    const double dblWidth =
+        drawingtest::LengthInPoints(style.attribute("draw:marker-end-width").value());
+    EXPECT_GT(dblWidth, dblLastWidth) << name;
+    dblLastWidth = dblWidth;
+    EXPECT_STREQ(style.attribute("svg:stroke-color").value(), "#0000ff") << name;
+  }
+
+  // The symbols: a radial gradient from red in the middle to its shade, a grey shadow 3 points
+  // right of and below the shape.
+  const pugi::xml_node oval = drawn.at("Ellipse 1").style;
+  EXPECT_STREQ(oval.attribute("draw:fill").value(), "gradient");
+  EXPECT_STREQ(oval.attribute("draw:shadow").value(), "visible");
+  EXPECT_NEAR(drawingtest::LengthInPoints(oval.attribute("draw:shadow-offset-x").value()), 3,
+              kTolerance);
+  EXPECT_NEAR(drawingtest::LengthInPoints(oval.attribute("draw:shadow-offset-y").value()), 3,
+              kTolerance);
+  EXPECT_STREQ(oval.attribute("draw:shadow-color").value(), "#808080");
+  pugi::xml_document styles;
+  ASSERT_TRUE(styles.load_string(drawingtest::ReadZipEntry(ods, "styles.xml").c_str()));
+  const std::string query = std::string("//draw:gradient[@draw:name='") +
+                            oval.attribute("draw:fill-gradient-name").value() + "']";
+  const pugi::xml_node gradient = styles.select_node(query.c_str()).node();
+  ASSERT_TRUE(gradient);
+  EXPECT_STREQ(gradient.attribute("draw:style").value(), "radial");
+  EXPECT_STREQ(gradient.attribute("draw:end-color").value(), "#ff0000");    // the middle
+  EXPECT_STREQ(gradient.attribute("draw:start-color").value(), "#b30000");  // the edge
+
+  // The plain lines were sent behind everything drawn before them; the arrows stay on top.
+  const int intFirstOval = drawn.at("Ellipse 1").intZIndex;
+  EXPECT_LT(drawn.at(Name("Gerade Verbindung ", std::size(kOvals) + 1)).intZIndex, intFirstOval);
+  EXPECT_LT(drawn.at(Name("Gerade Verbindung ", std::size(kOvals) + 2)).intZIndex, intFirstOval);
+  EXPECT_GT(drawn.at(Name("Gerade Verbindung ", std::size(kOvals) + 3)).intZIndex,
+            drawn.at(Name("Ellipse ", std::size(kOvals))).intZIndex);
+}
+
+TEST_F(DrawingLibreOfficeTest, PrintsToPdf) {
+  const fs::path pdf = drawingtest::ConvertWithLibreOffice(SaveWorkbook(), "pdf", dir.Path());
+  EXPECT_EQ(testsupport::ReadFile(pdf).rfind("%PDF", 0), 0u);
+}
+
+TEST_F(DrawingLibreOfficeTest, OpenpyxlReadsThePackage) {
+  const drawingtest::PythonResult result = drawingtest::RunPython(
+      "import sys, zipfile, openpyxl\n"
+      "wb = openpyxl.load_workbook(sys.argv[1])\n"
+      "ws = wb.worksheets[0]\n"
+      "print(ws['C1'].value)\n"
+      "names = zipfile.ZipFile(sys.argv[1]).namelist()\n"
+      "print('xl/drawings/drawing1.xml' in names)\n",
+      SaveWorkbook());
+  ASSERT_EQ(result.intExitCode, 0) << result.strOutput;
+  EXPECT_EQ(result.strOutput, "Ovale und Linien\nTrue\n");
+}
+
+}  // namespace

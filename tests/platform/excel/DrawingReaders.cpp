@@ -1,0 +1,105 @@
+#include "DrawingReaders.h"
+
+#include <zip.h>
+
+#include <cstdlib>
+#include <memory>
+#include <stdexcept>
+#include <string_view>
+
+#include "support/TestSupport.h"
+
+namespace drawingtest {
+
+namespace fs = std::filesystem;
+using testsupport::RunCommand;
+using testsupport::ShellQuote;
+
+fs::path ConvertWithLibreOffice(const fs::path& input, const std::string& strFormat,
+                                const fs::path& outDir) {
+  if (RunCommand("command -v soffice").intExitCode != 0) {
+    throw std::runtime_error("LibreOffice (soffice) is not installed");
+  }
+  const fs::path profile = outDir / ("lo-profile-" + strFormat);
+  const std::string strCommand =
+      "soffice -env:UserInstallation=" + ShellQuote("file://" + profile.string()) +
+      " --headless --norestore --convert-to " + strFormat + " --outdir " +
+      ShellQuote(outDir.string()) + " " + ShellQuote(input.string());
+  const testsupport::CommandResult result = RunCommand(strCommand);
+  const fs::path output = outDir / (input.stem().string() + "." + strFormat);
+  if (result.intExitCode != 0 || !fs::exists(output) || fs::file_size(output) == 0) {
+    throw std::runtime_error("LibreOffice could not convert " + input.string() + " to " +
+                             strFormat + ":\n" + result.strStdout + result.strStderr);
+  }
+  return output;
+}
+
+std::string ReadZipEntry(const fs::path& archive, const std::string& strEntry) {
+  int intError = 0;
+  std::unique_ptr<zip_t, decltype(&zip_discard)> zip(
+      zip_open(archive.c_str(), ZIP_RDONLY, &intError), &zip_discard);
+  if (!zip) throw std::runtime_error("cannot open " + archive.string());
+  zip_stat_t stat;
+  if (zip_stat(zip.get(), strEntry.c_str(), 0, &stat) != 0) {
+    throw std::runtime_error(archive.string() + " has no " + strEntry);
+  }
+  std::unique_ptr<zip_file_t, decltype(&zip_fclose)> file(zip_fopen(zip.get(), strEntry.c_str(), 0),
+                                                          &zip_fclose);
+  std::string strContent(stat.size, '\0');
+  if (!file ||
+      zip_fread(file.get(), strContent.data(), stat.size) != static_cast<zip_int64_t>(stat.size)) {
+    throw std::runtime_error("cannot read " + strEntry + " in " + archive.string());
+  }
+  return strContent;
+}
+
+double LengthInPoints(const std::string& strLength) {
+  char* end = nullptr;
+  const double dblValue = std::strtod(strLength.c_str(), &end);
+  const std::string_view unit(end);
+  if (unit == "in") return dblValue * 72.0;
+  if (unit == "cm") return dblValue * 72.0 / 2.54;
+  if (unit == "mm") return dblValue * 72.0 / 25.4;
+  if (unit == "pt") return dblValue;
+  throw std::runtime_error("unknown length: " + strLength);
+}
+
+std::map<std::string, DrawnShape> ReadDrawnShapes(const pugi::xml_document& content) {
+  std::map<std::string, pugi::xml_node> styles;
+  for (pugi::xml_node style : content.child("office:document-content")
+                                  .child("office:automatic-styles")
+                                  .children("style:style")) {
+    styles[style.attribute("style:name").value()] = style.child("style:graphic-properties");
+  }
+  std::map<std::string, DrawnShape> shapes;
+  const pugi::xpath_node_set nodes = content.select_nodes("//*[@draw:name and @draw:style-name]");
+  for (const pugi::xpath_node& found : nodes) {
+    const pugi::xml_node node = found.node();
+    DrawnShape shape;
+    shape.strKind = node.name();
+    const auto length = [&node](const char* name) {
+      const pugi::xml_attribute attr = node.attribute(name);
+      return attr ? LengthInPoints(attr.value()) : 0.0;
+    };
+    shape.x = length("svg:x");
+    shape.y = length("svg:y");
+    shape.width = length("svg:width");
+    shape.height = length("svg:height");
+    shape.x1 = length("svg:x1");
+    shape.y1 = length("svg:y1");
+    shape.x2 = length("svg:x2");
+    shape.y2 = length("svg:y2");
+    shape.intZIndex = node.attribute("draw:z-index").as_int(-1);
+    shape.style = styles[node.attribute("draw:style-name").value()];
+    shapes[node.attribute("draw:name").value()] = shape;
+  }
+  return shapes;
+}
+
+PythonResult RunPython(const std::string& strScript, const fs::path& workbook) {
+  const testsupport::CommandResult result = RunCommand(
+      "/usr/bin/python3 -c " + ShellQuote(strScript) + " " + ShellQuote(workbook.string()));
+  return {result.intExitCode, result.strStdout + result.strStderr};
+}
+
+}  // namespace drawingtest
