@@ -69,7 +69,7 @@ class clsFileDlg {
   std::string ParseAuswahl(const std::string& strBuffer);
   std::int16_t CountFiles() const;
 
-  std::int32_t lngHwnd_ = 0;
+  [[maybe_unused]] std::int32_t lngHwnd_ = 0;  // the dialogs are shown without owner
   std::string strInitDir_;
   std::string strDefaultFileName_;
   std::string strDefaultExt_ = std::string(1, '\0');
