@@ -16,9 +16,7 @@ void Border::Change(Set&& set) {
   Worksheet& sheet = range_.Sheet();
   sheet.CheckUsable();
   const CellRect& rect = range_.Rect();
-  if (static_cast<std::int64_t>(rect.Rows()) * rect.Columns() > (std::int64_t{1} << 24)) {
-    throw Error("Der Bereich " + RectName(rect) + " ist zu groß, um ihn zu formatieren.");
-  }
+  CheckFormattable(rect);
   std::int32_t lngIndex = lngIndex_;
   sheet.Data().ChangeFormats(sheet.Formats(), rect, [&](CellFormat& format, unsigned edges) {
     auto& b = format.borders;

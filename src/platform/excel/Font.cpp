@@ -22,9 +22,7 @@ void Font::Size(double dblSize) {
   Worksheet& sheet = range_.Sheet();
   sheet.CheckUsable();
   const CellRect& rect = range_.Rect();
-  if (static_cast<std::int64_t>(rect.Rows()) * rect.Columns() > (std::int64_t{1} << 24)) {
-    throw Error("Der Bereich " + RectName(rect) + " ist zu groß, um ihn zu formatieren.");
-  }
+  CheckFormattable(rect);
   sheet.Data().ChangeFormats(sheet.Formats(), rect, [&](CellFormat& format, unsigned) {
     format.dblFontSize = dblRounded;
   });

@@ -18,9 +18,7 @@ void ChangeAll(const Range& range, Set&& set) {
   Worksheet& sheet = range.Sheet();
   sheet.CheckUsable();
   const CellRect& rect = range.Rect();
-  if (static_cast<std::int64_t>(rect.Rows()) * rect.Columns() > (std::int64_t{1} << 24)) {
-    throw Error("Der Bereich " + RectName(rect) + " ist zu groß, um ihn zu formatieren.");
-  }
+  CheckFormattable(rect);
   sheet.Data().ChangeFormats(sheet.Formats(), rect,
                              [&](CellFormat& format, unsigned) { set(format); });
 }

@@ -15,9 +15,8 @@ namespace excel {
 
 namespace {
 
-// Excel's limits: text of a cell, cells one formatting call may touch.
+// Excel's limit on the text of a cell.
 constexpr std::size_t kMaxTextLength = 32767;
-constexpr std::int64_t kMaxFormattedCells = std::int64_t{1} << 24;
 
 // Text that a German Excel reads as a number when typed into a cell: an optional minus sign,
 // digits, and optionally a decimal comma with more digits.
@@ -46,12 +45,6 @@ bool ReadsAsNumber(const std::string& strText, double& dblValue) {
   if (digitsBefore == 0 || (comma && digitsAfter == 0)) return false;
   auto [end, error] = std::from_chars(plain.data(), plain.data() + plain.size(), dblValue);
   return error == std::errc() && end == plain.data() + plain.size();
-}
-
-void CheckFormattable(const CellRect& rect) {
-  if (static_cast<std::int64_t>(rect.Rows()) * rect.Columns() > kMaxFormattedCells) {
-    throw Error("Der Bereich " + RectName(rect) + " ist zu groß, um ihn zu formatieren.");
-  }
 }
 
 }  // namespace

@@ -2,9 +2,17 @@
 
 #include <algorithm>
 
+#include "platform/excel/Error.h"
 #include "platform/excel/Geometry.h"
 
 namespace excel {
+
+void CheckFormattable(const CellRect& rect) {
+  constexpr std::int64_t kMaxFormattedCells = std::int64_t{1} << 24;
+  if (static_cast<std::int64_t>(rect.Rows()) * rect.Columns() > kMaxFormattedCells) {
+    throw Error("Der Bereich " + RectName(rect) + " ist zu groß, um ihn zu formatieren.");
+  }
+}
 
 const CellValue* RowData::Value(std::int32_t lngColumn) const {
   auto it = std::lower_bound(values.begin(), values.end(), lngColumn,

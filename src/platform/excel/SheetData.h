@@ -39,6 +39,10 @@ enum RangeEdge : unsigned {
   kEdgeBottom = 8,
 };
 
+// Throws excel::Error when a formatting call would touch more cells than the engine formats
+// at once (whole columns, for example).
+void CheckFormattable(const CellRect& rect);
+
 class SheetData {
  public:
   RowData& Row(std::int32_t lngRow) { return rows_[lngRow]; }

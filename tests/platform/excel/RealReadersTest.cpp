@@ -1,0 +1,182 @@
+// Saves the sample chart and opens it with the real readers: openpyxl must read back what the
+// object model was told, LibreOffice must convert it to PDF. The workbook, the PDF and a PNG of
+// its page stay in the build folder (artefacts/platform/excel) for a look by eye.
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <filesystem>
+#include <nlohmann/json.hpp>
+#include <regex>
+
+#include "SampleWorkbook.h"
+#include "platform/excel/Application.h"
+#include "support/TestSupport.h"
+
+namespace exceltest {
+namespace {
+
+namespace fs = std::filesystem;
+using nlohmann::json;
+using testsupport::RunCommand;
+using testsupport::ShellQuote;
+
+// The column width attribute for w characters of Arial 10.
+double FileWidth(double w) {
+  return std::floor((w * 7 + 5) / 7 * 256) / 256;
+}
+
+json ReadWithOpenpyxl(const fs::path& workbook, const std::string& strCells) {
+  const fs::path script = testsupport::SourceDir() / "tests/platform/excel/read_xlsx.py";
+  auto result = RunCommand("/usr/bin/python3 " + ShellQuote(script.string()) + " " +
+                           ShellQuote(workbook.string()) + " " + strCells);
+  if (result.intExitCode != 0) {
+    ADD_FAILURE() << "openpyxl could not read " << workbook << ":\n" << result.strStderr;
+    return json::object();
+  }
+  return json::parse(result.strStdout);
+}
+
+fs::path ArtefactDir() {
+  fs::path dir = testsupport::BinaryDir() / "artefacts/platform/excel";
+  fs::create_directories(dir);
+  return dir;
+}
+
+class SampleChart : public ::testing::Test {
+ protected:
+  static void SetUpTestSuite() {
+    workbook_ = new fs::path(ArtefactDir() / "Musterdiagramm.xlsx");
+    excel::Application app;
+    excel::Workbook& book = BuildSampleChart(app);
+    book.SaveAs(workbook_->string());
+    book.Close();
+    app.Quit();
+  }
+  static void TearDownTestSuite() { delete workbook_; }
+  static fs::path* workbook_;
+};
+
+fs::path* SampleChart::workbook_ = nullptr;
+
+TEST_F(SampleChart, OpenpyxlReadsValuesFormatsAndLayout) {
+  using L = SampleLayout;
+  json book = ReadWithOpenpyxl(*workbook_, "A1 C3 D3 D4 D5 D6 A7 B7 C7 D7 H7 A11");
+  ASSERT_TRUE(book.contains("sheets"));
+  ASSERT_EQ(book["sheets"].size(), 1u);
+  const json& sheet = book["sheets"][0];
+  const json& cells = book["cells"];
+  EXPECT_EQ(sheet["title"], "Tabelle1");
+
+  // Values: text kept as text where the format is "@", numbers where Excel makes them.
+  EXPECT_EQ(cells["A1"]["value"], "Kommunikationsdiagramm für Büro & Umzug <2026>");
+  EXPECT_EQ(cells["A7"]["value"], "1.1");
+  EXPECT_EQ(cells["A7"]["numberFormat"], "@");
+  EXPECT_EQ(cells["B7"]["value"], 1000);
+  EXPECT_EQ(cells["B7"]["type"], "n");
+  EXPECT_EQ(cells["C7"]["value"], "Angebot \"Büro\" & <Umzug> prüfen\tjetzt");
+  EXPECT_EQ(cells["D4"]["value"], "Anna Groß");
+  EXPECT_EQ(cells["D5"]["value"], 100);
+  EXPECT_EQ(cells["D6"]["value"], 1);
+  EXPECT_EQ(cells["D3"]["value"], "Entwicklung");
+  EXPECT_EQ(sheet["merges"], json::array({"D3:F3"}));
+
+  // Formats.
+  EXPECT_EQ(cells["A1"]["fontSize"], 16);
+  EXPECT_EQ(cells["A1"]["fontName"], "Arial");
+  EXPECT_EQ(cells["D7"]["fontSize"], 8);
+  EXPECT_EQ(cells["D7"]["fill"], "solid");
+  EXPECT_EQ(cells["D7"]["fillColor"], "FFFFFFCC");
+  EXPECT_EQ(cells["A11"]["fillColor"], "FFFFCC99") << "the milestone row";
+  EXPECT_EQ(cells["D7"]["vertical"], "top");
+  EXPECT_TRUE(cells["D7"]["horizontal"].is_null()) << "general";
+  EXPECT_TRUE(cells["D7"]["wrap"]);
+  for (const char* side : {"left", "right", "top", "bottom"}) {
+    EXPECT_EQ(cells["D7"][side]["style"], "hair") << side;
+    EXPECT_EQ(cells["D7"][side]["color"], "indexed:64") << side;
+  }
+  EXPECT_TRUE(cells["D7"]["diagonal"].is_null());
+  EXPECT_EQ(cells["D4"]["rotation"], 90);
+  EXPECT_TRUE(cells["D4"]["vertical"].is_null()) << "bottom, the default";
+  EXPECT_EQ(cells["D4"]["horizontal"], "center");
+  EXPECT_EQ(cells["C3"]["fill"], nullptr) << "untouched cell";
+
+  // Palette: the changed entries as indexed colours 8 + index - 1.
+  ASSERT_TRUE(book["palette"].is_array());
+  ASSERT_EQ(book["palette"].size(), 64u);
+  EXPECT_EQ(book["palette"][7 + 46], "FFFFFFCC");
+  EXPECT_EQ(book["palette"][7 + 43], "FFCC0000");
+  EXPECT_EQ(book["palette"][7 + 1], "FF000000") << "unchanged entries stay Excel's";
+
+  // Widths, heights, hidden rows and columns, outline levels.
+  EXPECT_DOUBLE_EQ(sheet["columns"]["A"]["width"].get<double>(), FileWidth(8));
+  EXPECT_TRUE(sheet["columns"]["B"]["hidden"]);
+  EXPECT_DOUBLE_EQ(sheet["columns"]["C"]["width"].get<double>(), FileWidth(30));
+  EXPECT_DOUBLE_EQ(sheet["columns"]["D"]["width"].get<double>(), FileWidth(4));
+  EXPECT_FALSE(sheet["columns"]["D"]["hidden"]);
+  const json& rows = sheet["rows"];
+  EXPECT_EQ(rows["1"]["height"], 22);
+  EXPECT_EQ(rows["4"]["height"], 100);
+  EXPECT_TRUE(rows["5"]["hidden"]) << "the hidden numbers' row ends at height 0";
+  EXPECT_EQ(rows["7"]["height"], 25);
+  EXPECT_EQ(rows["11"]["height"], 40);
+  EXPECT_EQ(rows["7"]["outline"], 0);
+  EXPECT_EQ(rows["8"]["outline"], 1);
+  EXPECT_EQ(rows["10"]["outline"], 2);
+  EXPECT_EQ(rows["14"]["outline"], 0);
+  EXPECT_EQ(rows["16"]["outline"], 1);
+  EXPECT_EQ(sheet["summaryBelow"], false);
+  EXPECT_EQ(sheet["summaryRight"], true);
+  EXPECT_EQ(sheet["applyStyles"], false);
+  EXPECT_EQ(sheet["freeze"], "C7");
+  EXPECT_EQ(sheet["maxRow"], L::kFirstTask + L::kTasks - 1);
+  EXPECT_EQ(sheet["maxColumn"], L::kFirstResource + L::kResources - 1);
+
+  // Page set-up: one landscape A4 page, 2 cm margins, 1 cm header and footer.
+  const json& page = sheet["page"];
+  EXPECT_EQ(page["orientation"], "landscape");
+  EXPECT_EQ(page["paperSize"], 9);
+  EXPECT_EQ(page["fitToWidth"], 1);
+  EXPECT_EQ(page["fitToHeight"], 1);
+  EXPECT_TRUE(sheet["fitToPage"]);
+  EXPECT_EQ(page["pageOrder"], "downThenOver");
+  EXPECT_EQ(page["dpi"], 300);
+  EXPECT_TRUE(page["scale"].is_null());
+  EXPECT_NEAR(sheet["margins"]["left"].get<double>(), 2 / 2.54, 1e-9);
+  EXPECT_NEAR(sheet["margins"]["bottom"].get<double>(), 2 / 2.54, 1e-9);
+  EXPECT_NEAR(sheet["margins"]["header"].get<double>(), 1 / 2.54, 1e-9);
+  EXPECT_NE(sheet["printOptions"]["gridLines"], true);
+  EXPECT_EQ(sheet["header"]["center"], "Kommunikation und Abstimmung");
+  EXPECT_EQ(sheet["footer"]["right"], "Seite &P");
+  EXPECT_EQ(sheet["printTitleRows"], "$1:$6");
+  EXPECT_TRUE(sheet["printArea"].is_null());
+}
+
+TEST_F(SampleChart, LibreOfficeConvertsItToPdfAndPng) {
+  ASSERT_EQ(RunCommand("command -v soffice").intExitCode, 0) << "LibreOffice is not installed";
+  testsupport::TempDir profile;
+  const fs::path out = ArtefactDir();
+  fs::remove(out / "Musterdiagramm.pdf");
+  auto result = RunCommand(
+      "soffice -env:UserInstallation=" + ShellQuote("file://" + profile.Path().string()) +
+      " --headless --norestore --convert-to pdf --outdir " + ShellQuote(out.string()) + " " +
+      ShellQuote(workbook_->string()));
+  ASSERT_EQ(result.intExitCode, 0) << result.strStdout << result.strStderr;
+  const fs::path pdf = out / "Musterdiagramm.pdf";
+  ASSERT_TRUE(fs::exists(pdf)) << result.strStdout << result.strStderr;
+  EXPECT_EQ(testsupport::ReadFile(pdf).substr(0, 5), "%PDF-");
+  // One page: the whole chart is fitted to one landscape A4 sheet.
+  auto info = RunCommand("pdfinfo " + ShellQuote(pdf.string()));
+  ASSERT_EQ(info.intExitCode, 0) << info.strStderr;
+  EXPECT_TRUE(std::regex_search(info.strStdout, std::regex("Pages: +1\n"))) << info.strStdout;
+  EXPECT_TRUE(std::regex_search(info.strStdout, std::regex("Page size: +841\\.89 x 595\\.3")))
+      << "landscape A4\n"
+      << info.strStdout;
+  auto png = RunCommand("pdftoppm -png -r 80 -singlefile " + ShellQuote(pdf.string()) + " " +
+                        ShellQuote((out / "Musterdiagramm").string()));
+  ASSERT_EQ(png.intExitCode, 0) << png.strStderr;
+  EXPECT_TRUE(fs::exists(out / "Musterdiagramm.png"));
+}
+
+}  // namespace
+}  // namespace exceltest

@@ -1,0 +1,178 @@
+// Saving: the format by extension, the refusals before anything is written, the atomic
+// replacement, and the files other programs hold open.
+
+#include <gtest/gtest.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <csignal>
+#include <filesystem>
+
+#include "platform/excel/Application.h"
+#include "platform/excel/Error.h"
+#include "platform/excel/Font.h"
+#include "support/TestSupport.h"
+
+namespace excel {
+namespace {
+
+namespace fs = std::filesystem;
+using testsupport::ReadFile;
+using testsupport::TempDir;
+using testsupport::WriteFile;
+
+std::vector<std::string> FolderListing(const fs::path& folder) {
+  std::vector<std::string> names;
+  for (const auto& entry : fs::directory_iterator(folder)) {
+    names.push_back(entry.path().filename().string());
+  }
+  std::sort(names.begin(), names.end());
+  return names;
+}
+
+// Expects the call to throw excel::Error with a description containing strPart.
+template <class Call>
+void ExpectRefused(Call&& call, const std::string& strPart) {
+  try {
+    call();
+    ADD_FAILURE() << "not refused; expected: " << strPart;
+  } catch (const Error& e) {
+    EXPECT_NE(std::string(e.what()).find(strPart), std::string::npos) << e.what();
+  }
+}
+
+class SaveAsTest : public ::testing::Test {
+ protected:
+  SaveAsTest() {
+    app.SheetsInNewWorkbook(1);
+    book = &app.Workbooks().Add();
+    book->Worksheets(1).Range("A1").Value("Inhalt");
+  }
+  Application app;
+  Workbook* book;
+  TempDir dir;
+};
+
+TEST_F(SaveAsTest, OtherFormatsAreRefusedAndNothingIsWritten) {
+  for (const char* name : {"Diagramm.xls", "Diagramm.ods", "Diagramm", "Diagramm.xlsx.bak"}) {
+    ExpectRefused([&] { book->SaveAs((dir / name).string()); }, "wird nicht unterstützt");
+  }
+  EXPECT_TRUE(FolderListing(dir.Path()).empty());
+  EXPECT_EQ(book->FullName(), "Mappe1") << "an unsaved workbook keeps its name";
+  EXPECT_NO_THROW(book->SaveAs((dir / "Groß.XLSX").string())) << "the extension in any case";
+}
+
+TEST_F(SaveAsTest, AMissingOrUnwritableFolderIsRefused) {
+  ExpectRefused([&] { book->SaveAs((dir / "fehlt" / "Diagramm.xlsx").string()); },
+                "existiert nicht");
+  WriteFile(dir / "Datei", "x");
+  ExpectRefused([&] { book->SaveAs((dir / "Datei" / "Diagramm.xlsx").string()); },
+                "existiert nicht");
+  // /proc/1 is a folder that nobody, root included, can write into.
+  ExpectRefused([&] { book->SaveAs("/proc/1/Diagramm.xlsx"); }, "kann nicht geschrieben werden");
+  fs::create_directory(dir / "Ordner.xlsx");
+  ExpectRefused([&] { book->SaveAs((dir / "Ordner.xlsx").string()); }, "ist ein Ordner");
+}
+
+TEST_F(SaveAsTest, ATargetHeldOpenByAnotherProgramIsRefusedAndKept) {
+  const fs::path target = dir / "Plan.xlsx";
+  WriteFile(target, "alt");
+  WriteFile(dir / ".~lock.Plan.xlsx#", ",anna,rechner,08.12.2026 10:00,file:///home/anna/.config;");
+  ExpectRefused([&] { book->SaveAs(target.string()); }, "in einem anderen Programm geöffnet");
+  EXPECT_EQ(ReadFile(target), "alt");
+  fs::remove(dir / ".~lock.Plan.xlsx#");
+  WriteFile(dir / "~$Plan.xlsx", "anna");
+  ExpectRefused([&] { book->SaveAs(target.string()); }, "in einem anderen Programm geöffnet");
+  EXPECT_EQ(ReadFile(target), "alt");
+  fs::remove(dir / "~$Plan.xlsx");
+  EXPECT_NO_THROW(book->SaveAs(target.string()));
+}
+
+TEST_F(SaveAsTest, ReplacesTheTargetAndLeavesNoTemporaryFile) {
+  const fs::path target = dir / "Plan.xlsx";
+  WriteFile(target, "alt");
+  fs::permissions(target, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+  book->SaveAs(target.string());
+  EXPECT_EQ(ReadFile(target).substr(0, 2), "PK");
+  EXPECT_EQ(FolderListing(dir.Path()), std::vector<std::string>{"Plan.xlsx"});
+  EXPECT_EQ(fs::status(target).permissions() & fs::perms::all,
+            fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read)
+      << "the replaced file's permissions are kept";
+  EXPECT_EQ(book->FullName(), target.string());
+  EXPECT_EQ(book->Name(), "Plan.xlsx");
+
+  // A new file gets the permissions of any new file.
+  mode_t mask = ::umask(022);
+  book->SaveAs((dir / "Neu.xlsx").string());
+  ::umask(mask);
+  EXPECT_EQ(fs::status(dir / "Neu.xlsx").permissions() & fs::perms::all,
+            fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read |
+                fs::perms::others_read);
+}
+
+TEST_F(SaveAsTest, AFailedWriteRemovesTheTemporaryFileAndKeepsTheOldOne) {
+  const fs::path target = dir / "Plan.xlsx";
+  WriteFile(target, "alt");
+  // A workbook far larger than the file-size limit the child process gets.
+  Worksheet& sheet = book->Worksheets(1);
+  for (std::int32_t r = 1; r <= 3000; ++r) {
+    sheet.Range(sheet.Cells(r, 1), sheet.Cells(r, 30)).Font().Size(8 + r % 7);
+    sheet.Cells(r, 1).Value("Zeile " + std::to_string(r * 7919));
+  }
+  pid_t child = ::fork();
+  ASSERT_GE(child, 0);
+  if (child == 0) {
+    std::signal(SIGXFSZ, SIG_IGN);
+    rlimit limit{4096, 4096};
+    ::setrlimit(RLIMIT_FSIZE, &limit);
+    int code = 0;
+    try {
+      book->SaveAs(target.string());
+      code = 1;  // not refused
+    } catch (const Error& e) {
+      code = std::string(e.what()).empty() ? 2 : 0;
+    } catch (...) {
+      code = 3;
+    }
+    ::_exit(code);
+  }
+  int status = 0;
+  ASSERT_EQ(::waitpid(child, &status, 0), child);
+  ASSERT_TRUE(WIFEXITED(status));
+  EXPECT_EQ(WEXITSTATUS(status), 0) << "the failed save throws excel::Error";
+  EXPECT_EQ(ReadFile(target), "alt");
+  EXPECT_EQ(FolderListing(dir.Path()), std::vector<std::string>{"Plan.xlsx"});
+}
+
+TEST_F(SaveAsTest, FilesHeldOpenInAWatchedFolderAreListedAmongTheWorkbooks) {
+  app.WatchFolder(dir.Path());
+  WriteFile(dir / ".~lock.Plan.xlsx#", "x");
+  WriteFile(dir / "~$Bericht.xlsx", "x");
+  WriteFile(dir / "Plan.xlsx", "x");
+  std::vector<std::string> names;
+  for (Workbook& workbook : app.Workbooks()) names.push_back(workbook.FullName());
+  EXPECT_EQ(names, (std::vector<std::string>{"Mappe1", (dir / "Bericht.xlsx").string(),
+                                             (dir / "Plan.xlsx").string()}));
+  Workbook& held = app.Workbooks().Item(3);
+  EXPECT_TRUE(held.IsHeldByOtherProgram());
+  ExpectRefused([&] { held.Worksheets(1); }, "in einem anderen Programm geöffnet");
+  fs::remove(dir / ".~lock.Plan.xlsx#");
+  EXPECT_EQ(app.Workbooks().Count(), 2) << "the listing is looked up afresh";
+}
+
+TEST_F(SaveAsTest, TheFolderSavedToIsWatched) {
+  TempDir other;
+  book->SaveAs((other / "Eigen.xlsx").string());
+  WriteFile(other / ".~lock.Fremd.xlsx#", "x");
+  WriteFile(other / ".~lock.Eigen.xlsx#", "x");
+  std::vector<std::string> names;
+  for (Workbook& workbook : app.Workbooks()) names.push_back(workbook.FullName());
+  EXPECT_EQ(names, (std::vector<std::string>{(other / "Eigen.xlsx").string(),
+                                             (other / "Fremd.xlsx").string()}))
+      << "a workbook of our own is listed once";
+}
+
+}  // namespace
+}  // namespace excel
