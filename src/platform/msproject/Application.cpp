@@ -1,6 +1,7 @@
 #include "platform/msproject/Application.h"
 
 #include "platform/msproject/Reader.h"
+#include "platform/office/CommandBars.h"
 
 namespace msproject {
 
@@ -19,6 +20,12 @@ void Application::FileOpen(const std::filesystem::path& path) {
 Project& Application::ActiveProject() const {
   if (!activeProject_) throw Error(kErrNotAvailable, "Es ist kein Projekt geöffnet.");
   return *activeProject_;
+}
+
+office::CommandBars& Application::CommandBars() {
+  if (!commandBars_)
+    commandBars_ = std::make_unique<office::CommandBars>(office::CommandBarsFilePath());
+  return *commandBars_;
 }
 
 }  // namespace msproject

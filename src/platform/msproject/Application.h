@@ -8,6 +8,10 @@
 
 #include "platform/msproject/Project.h"
 
+namespace office {
+class CommandBars;
+}
+
 namespace msproject {
 
 class Application {
@@ -34,11 +38,16 @@ class Application {
   void Interactive(bool blnValue) { blnInteractive_ = blnValue; }
   bool Interactive() const { return blnInteractive_; }
 
+  // The host's menus and toolbars: read at first use from the file in which the host keeps
+  // them (office::CommandBarsFilePath()), written back there when the host ends.
+  office::CommandBars& CommandBars();
+
  private:
   std::vector<std::unique_ptr<Project>> projects_;  // the open plan and its inserted projects
   Project* activeProject_ = nullptr;
   std::string strStatusBar_;
   bool blnInteractive_ = true;
+  std::unique_ptr<office::CommandBars> commandBars_;
 };
 
 }  // namespace msproject
