@@ -52,8 +52,14 @@ std::string AbsoluteReference(const std::string& strRange) {
   bool wholeColumns = rect.lngTop == 1 && rect.lngBottom == kMaxRows;
   auto side = [&](std::int32_t lngRow, std::int32_t lngColumn) {
     std::string text;
-    if (!wholeRows) text += "$" + ColumnLetters(lngColumn);
-    if (!wholeColumns) text += "$" + std::to_string(lngRow);
+    if (!wholeRows) {
+      text += '$';
+      text += ColumnLetters(lngColumn);
+    }
+    if (!wholeColumns) {
+      text += '$';
+      text += std::to_string(lngRow);
+    }
     return text;
   };
   return side(rect.lngTop, rect.lngLeft) + ":" + side(rect.lngBottom, rect.lngRight);
@@ -71,8 +77,12 @@ std::string WorkbookXml(Workbook& workbook) {
     Worksheet& sheet = workbook.Worksheets(i);
     if (&sheet == &workbook.ActiveSheet()) lngActive = i - 1;
     const PageSetup& page = sheet.PageSettings();
-    std::string prefix = "'" + XmlText(sheet.Name()) + "'!";
-    std::string local = "\" localSheetId=\"" + std::to_string(i - 1) + "\">";
+    std::string prefix(1, '\'');
+    prefix += XmlText(sheet.Name());
+    prefix += "'!";
+    std::string local = "\" localSheetId=\"";
+    local += std::to_string(i - 1);
+    local += "\">";
     if (!page.PrintArea().empty()) {
       names += "<definedName name=\"_xlnm.Print_Area" + local + prefix +
                AbsoluteReference(page.PrintArea()) + "</definedName>";

@@ -58,8 +58,10 @@ void Sync(const fs::path& path, int flags) {
 class TemporaryFile {
  public:
   explicit TemporaryFile(const fs::path& target) {
-    std::string pattern =
-        (target.parent_path() / ("." + target.filename().string() + ".XXXXXX")).string();
+    std::string strName(1, '.');
+    strName += target.filename().string();
+    strName += ".XXXXXX";
+    std::string pattern = (target.parent_path() / strName).string();
     std::vector<char> name(pattern.begin(), pattern.end());
     name.push_back('\0');
     int fd = ::mkstemp(name.data());
