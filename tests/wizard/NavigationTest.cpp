@@ -222,10 +222,14 @@ TEST_F(NavigationTest, CancelClosesAtOnceWithoutAQuestion) {
   EXPECT_FALSE(frm.Loaded());
   EXPECT_FALSE(frm.Visible());
   EXPECT_TRUE(script.Boxes().empty());
-  // The next launch starts again from the design-time state at Step 1.
-  frm.Load();
-  EXPECT_EQ(StepInView(frm), 1);
+  // The next launch starts again from the design-time state at Step 1, with what it loads.
   EXPECT_EQ(frm.txtChartPath.Text(), "");
+  EXPECT_EQ(frm.txtRowHeight.Text(), "");
+  frm.txtRowHeight.Text("40");
+  frm.Show();
+  EXPECT_EQ(StepInView(frm), 1);
+  EXPECT_FALSE(frm.cmdBack.Enabled());
+  EXPECT_EQ(frm.txtRowHeight.Text(), "40");
   EXPECT_EQ(frm.lblProgress.Caption(), "Label1");
 }
 

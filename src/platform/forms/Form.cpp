@@ -82,7 +82,10 @@ void Form::Load() {
   if (blnLoaded_) return;
   blnLoaded_ = true;
   activeControl_ = nullptr;
-  InitializeComponent();
+  // Controls set while the form was unloaded keep their values, as when such an access loads
+  // the form first.
+  if (!blnDesignState_) InitializeComponent();
+  blnDesignState_ = false;
   Form_Load();
   Changed(nullptr, Property::Loaded);
 }
@@ -122,6 +125,9 @@ bool Form::Unload() {
   activeControl_ = nullptr;
   Changed(nullptr, Property::Visible);
   Changed(nullptr, Property::Loaded);
+  // What the form held is gone: its controls are back in their design-time state.
+  InitializeComponent();
+  blnDesignState_ = true;
   return true;
 }
 

@@ -4,7 +4,9 @@
 //
 // A form derived from this one declares its controls as members, sets their design-time state
 // in InitializeComponent and does its own set-up in Form_Load. Load() runs both once per
-// loading; Unload() ends it, and the next Load() starts again from the design-time state.
+// loading. Unload() ends it and puts the controls back into their design-time state at once:
+// what is set on them before the next Load() (the stored defaults of the next launch) stays,
+// and that Load() runs only Form_Load.
 
 #include <cstdint>
 #include <functional>
@@ -117,6 +119,7 @@ class Form {
   bool blnEnabled_ = true;
   bool blnVisible_ = false;
   bool blnLoaded_ = false;
+  bool blnDesignState_ = false;  // unloaded, the controls back in their design-time state
   bool blnModal_ = false;
   std::vector<Control*> controls_;
   std::vector<Control*> tabOrder_;

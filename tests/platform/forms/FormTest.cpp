@@ -115,10 +115,22 @@ TEST(LoadTest, EachLoadingStartsFromTheDesignTimeState) {
   EXPECT_EQ(frm.intUnloads, 1);
   frm.Unload();
   EXPECT_EQ(frm.intUnloads, 1);
+  EXPECT_EQ(frm.txtValue.Text(), "Vorgabe");
   frm.Show();
   EXPECT_EQ(frm.intLoads, 2);
   EXPECT_TRUE(frm.Visible());
   EXPECT_EQ(frm.txtValue.Text(), "Vorgabe");
+}
+
+TEST(LoadTest, WhatIsSetBetweenUnloadAndTheNextLoadIsKept) {
+  TestForm frm;
+  frm.Load();
+  frm.txtValue.Text("alt");
+  frm.Unload();
+  frm.txtValue.Text("neu");  // the next launch fills the form before showing it
+  frm.Show();
+  EXPECT_EQ(frm.intLoads, 2);
+  EXPECT_EQ(frm.txtValue.Text(), "neu");
 }
 
 class GuardedForm : public forms::Form {
