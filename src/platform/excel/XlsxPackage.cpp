@@ -137,6 +137,13 @@ class Archive {
     AddSource(strName, source, ZIP_CM_DEFAULT, 0);
   }
 
+  // Adds a large part held in memory (a drawing): packed like the worksheets.
+  void AddLarge(const std::string& strName, std::string text) {
+    const std::string& kept = texts_.emplace_back(std::move(text));
+    zip_source_t* source = zip_source_buffer(zip_, kept.data(), kept.size(), 0);
+    AddSource(strName, source, ZIP_CM_DEFLATE, kSheetCompression);
+  }
+
   void AddSheet(const std::string& strName, SheetSource& sheet) {
     zip_source_t* source = zip_source_function(zip_, &SheetSource::Callback, &sheet);
     AddSource(strName, source, ZIP_CM_DEFLATE, kSheetCompression);
@@ -203,7 +210,7 @@ void WriteXlsx(Workbook& workbook, const std::filesystem::path& file) {
     if (blnDrawing) {
       std::string drawing;
       WriteDrawingXml(sheet.ShapeList(), Geometry(sheet), drawing);
-      archive.Add("xl/drawings/drawing" + n + ".xml", std::move(drawing));
+      archive.AddLarge("xl/drawings/drawing" + n + ".xml", std::move(drawing));
       archive.Add("xl/worksheets/_rels/sheet" + n + ".xml.rels",
                   SheetRelsXml(static_cast<std::size_t>(i)));
     }
