@@ -18,6 +18,7 @@ void DeclareOptions(CLI::App& app, CommandLine& options) {
       ->type_name("");
   app.add_flag("--dump-model", options.blnDumpModel,
                "Gibt das Diagrammmodell als JSON aus, ohne eine Arbeitsmappe zu schreiben");
+  DeclareWizardOptions(app, options.wizard);
 }
 
 void SpeakGerman(CLI::App& app) {
@@ -58,9 +59,16 @@ std::string GermanMessage(const CLI::App& app, const CLI::ParseError& error) {
     }
     return "Es fehlt eine erforderliche Angabe.";
   }
+  // The validators of this command line explain in German themselves ("--color-arrows: …").
+  if (dynamic_cast<const CLI::ValidationError*>(&error) != nullptr) return error.what();
+  if (dynamic_cast<const CLI::ExcludesError*>(&error) != nullptr) {
+    std::string strText = error.what();  // "--start excludes --no-start"
+    const std::size_t pos = strText.find(" excludes ");
+    if (pos != std::string::npos) strText.replace(pos, 10, " und ");
+    return "Diese Optionen schließen einander aus: " + strText;
+  }
   if (dynamic_cast<const CLI::ArgumentMismatch*>(&error) != nullptr ||
-      dynamic_cast<const CLI::ConversionError*>(&error) != nullptr ||
-      dynamic_cast<const CLI::ValidationError*>(&error) != nullptr) {
+      dynamic_cast<const CLI::ConversionError*>(&error) != nullptr) {
     return "Eine Option hat einen ungültigen oder überzähligen Wert.";
   }
   return "Die Befehlszeile ist fehlerhaft.";

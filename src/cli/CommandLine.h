@@ -5,6 +5,8 @@
 #include <optional>
 #include <string>
 
+#include "cli/WizardOptions.h"
+
 namespace cli {
 
 inline constexpr const char* kVersion = "1.1.0053";
@@ -13,6 +15,7 @@ inline constexpr const char* kVersion = "1.1.0053";
 struct CommandLine {
   std::string strPlan;        // the plan file
   bool blnDumpModel = false;  // print the chart model as JSON instead of writing a workbook
+  WizardOptions wizard;       // the wizard's controls, as the user would set them
 };
 
 // The outcome of parsing: either the options to run with, or the answer that the command line

@@ -3,10 +3,8 @@
 #include <exception>
 #include <ostream>
 
-#include "chart/clsQuorvan.h"
 #include "cli/CommandLine.h"
-#include "cli/DefaultRun.h"
-#include "cli/ModelJson.h"
+#include "cli/WizardRun.h"
 #include "platform/msproject/Application.h"
 #include "wizard/Globals.h"
 
@@ -26,14 +24,6 @@ class HostForRun {
   HostForRun& operator=(const HostForRun&) = delete;
 };
 
-void DumpModel(std::ostream& out) {
-  clsQuorvan objQuorvan;
-  RunWithDefaultOptions(objQuorvan);
-  // Text that is not valid UTF-8 is shown with replacement characters rather than refused.
-  out << ModelToJson(objQuorvan).dump(2, ' ', false, nlohmann::json::error_handler_t::replace)
-      << '\n';
-}
-
 }  // namespace
 
 int Main(int argc, const char* const* argv, std::ostream& out, std::ostream& err) {
@@ -44,7 +34,7 @@ int Main(int argc, const char* const* argv, std::ostream& out, std::ostream& err
     return parsed.intExitCode;
   }
   const CommandLine& options = *parsed.options;
-  if (!options.blnDumpModel) {
+  if (!options.blnDumpModel && !options.wizard.blnSaveDefaults) {
     err << "Das Schreiben der Arbeitsmappe ist noch nicht verfügbar; geben Sie --dump-model an, "
            "um das Diagrammmodell auszugeben.\n";
     return kExitBadInput;
@@ -59,13 +49,13 @@ int Main(int argc, const char* const* argv, std::ostream& out, std::ostream& err
       return kExitBadInput;
     }
     HostForRun host(objApplication);
-    DumpModel(out);
+    const int intExitCode = RunWizard(options, out, err);
+    out.flush();
+    return intExitCode;
   } catch (const std::exception& error) {
     err << "Unerwarteter Fehler: " << error.what() << '\n';
     return kExitFailure;
   }
-  out.flush();
-  return 0;
 }
 
 }  // namespace cli

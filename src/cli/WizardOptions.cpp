@@ -1,0 +1,176 @@
+#include "cli/WizardOptions.h"
+
+#include <fmt/format.h>
+
+#include <CLI/CLI.hpp>
+
+#include "platform/vb/OnError.h"
+#include "wizard/frmQuorvan.h"
+
+namespace cli {
+
+namespace {
+
+struct ColorOption {
+  const char* strName;
+  const char* strHelp;
+  forms::Label frmQuorvan::*lblSwatch;
+};
+
+constexpr std::array<ColorOption, kColorOptionCount> kColorOptions{{
+    {"--color-headers", "Farbe der Überschriften", &frmQuorvan::lblColorHeaderTasks},
+    {"--color-subprojects", "Farbe der Teilprojekte", &frmQuorvan::lblColorSubprojects},
+    {"--color-summaries", "Farbe der Sammelvorgänge", &frmQuorvan::lblColorSummaries},
+    {"--color-tasks", "Farbe der Vorgänge", &frmQuorvan::lblColorTasks},
+    {"--color-milestones", "Farbe der Meilensteine", &frmQuorvan::lblColorMilestones},
+    {"--color-arrows", "Farbe der Diagrammpfeile", &frmQuorvan::lblColorArrows},
+    {"--color-arrow-shadows", "Schattenfarbe der Pfeile", &frmQuorvan::lblColorShadowArrows},
+    {"--color-responsible", "Farbe des Symbols Verantwortlich", &frmQuorvan::lblColorResponsible},
+    {"--color-participant", "Farbe des Symbols Beteiligt", &frmQuorvan::lblColorParticipiant},
+    {"--color-informed", "Farbe des Symbols Wird informiert", &frmQuorvan::lblColorInformed},
+    {"--color-symbol-shadows", "Schattenfarbe der Symbole", &frmQuorvan::lblColorShadowSymbols},
+}};
+
+int HexDigit(char ch) {
+  if (ch >= '0' && ch <= '9') return ch - '0';
+  if (ch >= 'a' && ch <= 'f') return ch - 'a' + 10;
+  if (ch >= 'A' && ch <= 'F') return ch - 'A' + 10;
+  return -1;
+}
+
+// A text option bound to an optional text.
+CLI::Option* AddText(CLI::App& app, const std::string& strName, std::optional<std::string>& text,
+                     const std::string& strHelp, const std::string& strTypeName) {
+  return app
+      .add_option_function<std::string>(
+          strName, [&text](const std::string& strValue) { text = strValue; }, strHelp)
+      ->type_name(strTypeName);
+}
+
+// A pair --name / --no-name that ticks or clears a check box; the two exclude each other.
+void AddSwitch(CLI::App& app, const std::string& strName, std::optional<bool>& state,
+               const std::string& strHelpOn, const std::string& strHelpOff) {
+  CLI::Option* on = app.add_flag_callback(
+      "--" + strName, [&state] { state = true; }, strHelpOn);
+  CLI::Option* off = app.add_flag_callback(
+      "--no-" + strName, [&state] { state = false; }, strHelpOff);
+  on->excludes(off);
+}
+
+// An optional column: --name FIELD types the field and ticks the column, --no-name clears it.
+void AddColumn(CLI::App& app, const std::string& strName, std::optional<std::string>& field,
+               std::optional<bool>& state, const std::string& strWhat) {
+  CLI::Option* on = app.add_option_function<std::string>(
+                           "--" + strName,
+                           [&field, &state](const std::string& strValue) {
+                             field = strValue;
+                             state = true;
+                           },
+                           "Spalte " + strWhat + " aus dem Feld FIELD")
+                        ->type_name("FIELD");
+  CLI::Option* off = app.add_flag_callback(
+      "--no-" + strName, [&state] { state = false; }, "Ohne Spalte " + strWhat);
+  on->excludes(off);
+}
+
+template <class Set>
+void Apply(const std::optional<std::string>& text, Set&& set) {
+  if (text) vb::TrySkip([&] { set(*text); });
+}
+
+void ApplyState(const std::optional<bool>& state, forms::CheckBox& chk) {
+  if (state) vb::TrySkip([&] { chk.Value(*state ? forms::vbChecked : forms::vbUnchecked); });
+}
+
+}  // namespace
+
+std::optional<std::int32_t> ParseColor(const std::string& strColor) {
+  if (strColor.size() != 7 || strColor[0] != '#') return std::nullopt;
+  std::int32_t lngRgb = 0;
+  for (std::size_t i = 1; i < strColor.size(); ++i) {
+    const int intDigit = HexDigit(strColor[i]);
+    if (intDigit < 0) return std::nullopt;
+    lngRgb = lngRgb * 16 + intDigit;
+  }
+  const std::int32_t lngRed = (lngRgb >> 16) & 0xFF;
+  const std::int32_t lngGreen = (lngRgb >> 8) & 0xFF;
+  const std::int32_t lngBlue = lngRgb & 0xFF;
+  return lngRed + 256 * lngGreen + 65536 * lngBlue;
+}
+
+void DeclareWizardOptions(CLI::App& app, WizardOptions& options) {
+  AddText(app, "-o,--output", options.strOutput,
+          "Pfad der Arbeitsmappe (ohne Angabe: der Plan mit der Endung .xls)", "PATH");
+  AddText(app, "--responsible", options.strResponsible, "Feld mit den Verantwortlichen", "FIELD");
+  AddText(app, "--participant", options.strParticipant, "Feld mit den Beteiligten", "FIELD");
+  AddText(app, "--informed", options.strInformed, "Feld mit den zu Informierenden", "FIELD");
+  AddColumn(app, "targets", options.strTargets, options.blnTargets, "Ziele");
+  AddColumn(app, "status", options.strStatus, options.blnStatus, "Status");
+  AddColumn(app, "remarks", options.strRemarks, options.blnRemarks, "Bemerkungen");
+  AddSwitch(app, "start", options.blnStart, "Mit Spalte Anfang", "Ohne Spalte Anfang");
+  AddSwitch(app, "finish", options.blnFinish, "Mit Spalte Ende", "Ohne Spalte Ende");
+  AddSwitch(app, "duration", options.blnDuration, "Mit Spalte Dauer", "Ohne Spalte Dauer");
+  AddSwitch(app, "group-tasks", options.blnGroupTasks, "Tasks gruppieren",
+            "Tasks nicht gruppieren");
+  AddSwitch(app, "freeze-panes", options.blnFreezePanes, "Überschriften fixieren",
+            "Überschriften nicht fixieren");
+  AddText(app, "--column-width", options.strColumnWidth, "Spaltenbreite für Ressourcen (4 bis 20)",
+          "TEXT");
+  AddText(app, "--row-height", options.strRowHeight, "Zeilenhöhe für Tasks (18 bis 90)", "TEXT");
+  AddText(app, "--arrow-weight", options.strArrowWeight, "Linienstärke in Punkten (0,25 bis 6)",
+          "TEXT");
+  AddText(app, "--arrow-size", options.strArrowSize, "Pfeilgröße: klein, mittel oder groß", "TEXT");
+  for (std::size_t i = 0; i < kColorOptions.size(); ++i) {
+    const std::string strName = kColorOptions[i].strName;
+    auto& color = options.lngColors[i];
+    app.add_option_function<std::string>(
+           strName,
+           [&color, strName](const std::string& strValue) {
+             color = ParseColor(strValue);
+             if (!color) {
+               throw CLI::ValidationError(
+                   strName, fmt::format("„{}“ ist keine Farbe der Form #RRGGBB.", strValue));
+             }
+           },
+           kColorOptions[i].strHelp)
+        ->type_name("#RRGGBB");
+  }
+  AddSwitch(app, "shadow-arrows", options.blnShadowArrows, "Pfeile mit Schatten",
+            "Pfeile ohne Schatten");
+  AddSwitch(app, "shadow-symbols", options.blnShadowSymbols, "Symbole mit Schatten",
+            "Symbole ohne Schatten");
+  app.add_flag("--save-defaults", options.blnSaveDefaults,
+               "Speichert die Einstellungen als Standard (\"Als Standard festlegen\")");
+  app.add_flag("--yes", options.blnYes, "Beantwortet die Rückfragen beim Start mit Ja");
+}
+
+void ApplyWizardOptions(const WizardOptions& options, frmQuorvan& frm) {
+  Apply(options.strOutput, [&](const std::string& s) { frm.txtChartPath.Text(s); });
+  Apply(options.strResponsible, [&](const std::string& s) { frm.cboFieldResponsible.Text(s); });
+  Apply(options.strParticipant, [&](const std::string& s) { frm.cboFieldParticipiant.Text(s); });
+  Apply(options.strInformed, [&](const std::string& s) { frm.cboFieldInformed.Text(s); });
+  ApplyState(options.blnTargets, frm.chkTargets);
+  Apply(options.strTargets, [&](const std::string& s) { frm.cboFieldTargets.Text(s); });
+  ApplyState(options.blnStatus, frm.chkStatus);
+  Apply(options.strStatus, [&](const std::string& s) { frm.cboFieldStatus.Text(s); });
+  ApplyState(options.blnRemarks, frm.chkDesc);
+  Apply(options.strRemarks, [&](const std::string& s) { frm.cboFieldDesc.Text(s); });
+  ApplyState(options.blnStart, frm.chkStart);
+  ApplyState(options.blnFinish, frm.chkFinish);
+  ApplyState(options.blnDuration, frm.chkDuration);
+  ApplyState(options.blnGroupTasks, frm.chkGroupTasks);
+  ApplyState(options.blnFreezePanes, frm.chkFreezePanes);
+  Apply(options.strColumnWidth, [&](const std::string& s) { frm.txtColumnWidth.Text(s); });
+  Apply(options.strRowHeight, [&](const std::string& s) { frm.txtRowHeight.Text(s); });
+  Apply(options.strArrowWeight, [&](const std::string& s) { frm.txtArrowThickness.Text(s); });
+  Apply(options.strArrowSize, [&](const std::string& s) { frm.cboArrowSize.Text(s); });
+  for (std::size_t i = 0; i < kColorOptions.size(); ++i) {
+    if (const auto& color = options.lngColors[i]) {
+      vb::TrySkip([&] { (frm.*kColorOptions[i].lblSwatch).BackColor(*color); });
+    }
+  }
+  ApplyState(options.blnShadowArrows, frm.chkShadowArrows);
+  ApplyState(options.blnShadowSymbols, frm.chkShadowSymbols);
+}
+
+}  // namespace cli
