@@ -2,6 +2,7 @@
 
 #include <charconv>
 #include <cmath>
+#include <limits>
 #include <numbers>
 #include <string_view>
 
@@ -186,20 +187,38 @@ void WriteLine(Xml& xml, const ShapeRecord& r, std::int32_t index) {
 
 }  // namespace
 
-void WriteDrawingXml(const Shapes& shapes, const SheetGeometry& /*geometry*/, std::string& out) {
-  out.clear();
-  out.reserve(kHeader.size() + kFooter.size() + static_cast<std::size_t>(shapes.Count()) * 900);
+DrawingXmlWriter::DrawingXmlWriter(const Shapes& shapes)
+    : shapes_(shapes), order_(shapes.DrawingOrder()) {}
+
+bool DrawingXmlWriter::Next(std::string& out, std::size_t minBytes) {
+  if (blnDone_) return false;
+  const std::size_t start = out.size();
   Xml xml(out);
-  xml << kHeader;
-  for (const std::int32_t index : shapes.DrawingOrder()) {
-    const ShapeRecord& record = shapes.Record(index);
+  if (!blnStarted_) {
+    xml << kHeader;
+    blnStarted_ = true;
+  }
+  while (next_ < order_.size() && out.size() - start < minBytes) {
+    const std::int32_t index = order_[next_++];
+    const ShapeRecord& record = shapes_.Record(index);
     if (record.kind == ShapeKind::Oval) {
       WriteOval(xml, record, index);
     } else {
       WriteLine(xml, record, index);
     }
   }
-  xml << kFooter;
+  if (next_ == order_.size()) {
+    xml << kFooter;
+    blnDone_ = true;
+  }
+  return true;
+}
+
+void WriteDrawingXml(const Shapes& shapes, const SheetGeometry& /*geometry*/, std::string& out) {
+  out.clear();
+  DrawingXmlWriter writer(shapes);
+  while (writer.Next(out, std::numeric_limits<std::size_t>::max())) {
+  }
 }
 
 }  // namespace excel

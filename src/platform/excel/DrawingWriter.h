@@ -18,6 +18,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "platform/excel/Shapes.h"
 
@@ -31,6 +32,24 @@ class SheetGeometry {
 };
 
 inline constexpr std::int64_t kEmuPerPoint = 12700;
+
+// Writes the drawing part piece by piece, so that it can be streamed into the archive
+// without holding the whole part (about 650 bytes a shape) in memory. The Shapes must not
+// change while the writer is in use.
+class DrawingXmlWriter {
+ public:
+  explicit DrawingXmlWriter(const Shapes& shapes);
+  // Appends the next piece to out: at least minBytes unless the part ends there. Returns false,
+  // appending nothing, once the whole part has been written.
+  bool Next(std::string& out, std::size_t minBytes);
+
+ private:
+  const Shapes& shapes_;
+  std::vector<std::int32_t> order_;
+  std::size_t next_ = 0;
+  bool blnStarted_ = false;
+  bool blnDone_ = false;
+};
 
 // Replaces out with the complete drawing part. The absolute anchors do not need the sheet's
 // geometry; it is taken so that the worksheet's saving does not change if shapes are ever

@@ -284,4 +284,36 @@ TEST_F(DrawingWriterTest, PositionsDoNotDependOnTheSheetsGeometry) {
   EXPECT_EQ(Attr(anchors[0], "xdr:pos", "y"), 986790);
 }
 
+TEST_F(DrawingWriterTest, PiecesMakeUpTheSamePart) {
+  for (int i = 0; i < 40; ++i) {
+    Shape oval = shapes.AddShape(excel::msoShapeOval, 10 + i, 20, 12, 12);
+    oval.Fill().OneColorGradient(excel::msoGradientFromCenter, 1, 0.35);
+    oval.Shadow().Type(excel::msoShadow6);
+    shapes.AddLine(10, 20 + i, 200, 30).ZOrder(excel::msoSendToBack);
+  }
+  excel::WriteDrawingXml(shapes, geometry, xml);
+
+  excel::DrawingXmlWriter writer(shapes);
+  std::string joined, piece;
+  int intPieces = 0;
+  while (true) {
+    piece.clear();
+    if (!writer.Next(piece, 2000)) break;
+    EXPECT_FALSE(piece.empty());
+    joined += piece;
+    ++intPieces;
+  }
+  EXPECT_EQ(joined, xml);
+  EXPECT_GT(intPieces, 10) << "the part comes in pieces of about the size asked for";
+  EXPECT_FALSE(writer.Next(piece, 2000)) << "and stays finished";
+
+  // An empty sheet: one piece with the whole, empty part.
+  Shapes none;
+  excel::DrawingXmlWriter empty(none);
+  std::string all;
+  EXPECT_TRUE(empty.Next(all, 1));
+  EXPECT_FALSE(empty.Next(all, 1));
+  EXPECT_TRUE(doc.load_string(all.c_str()));
+}
+
 }  // namespace
