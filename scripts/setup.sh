@@ -22,7 +22,7 @@ packages=(
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   libxlsxwriter-dev nlohmann-json3-dev
   python3 python3-openpyxl
-  libreoffice-calc-nogui poppler-utils
+  libreoffice-calc-nogui poppler-utils fonts-liberation
   clang-14 libclang-rt-14-dev
 )
 

@@ -90,6 +90,14 @@ excel::Window& Workbook::Windows(std::int32_t lngIndex) {
 void Workbook::SaveAs(const std::string& strPath) {
   CheckUsable();
   fs::path target = fs::absolute(fs::path(strPath)).lexically_normal();
+  for (Workbook& other : application_->Workbooks()) {
+    if (&other != this && !other.IsHeldByOtherProgram() && other.FullName() == target.string()) {
+      throw Error(
+          "Die Arbeitsmappe kann nicht unter dem Namen einer anderen geöffneten Mappe "
+          "gespeichert werden: „" +
+          target.string() + "“.");
+    }
+  }
   SaveWorkbookFile(*this, target);
   path_ = target;
   application_->WatchFolder(target.parent_path());

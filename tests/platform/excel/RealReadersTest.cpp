@@ -47,17 +47,24 @@ class SampleChart : public ::testing::Test {
  protected:
   static void SetUpTestSuite() {
     workbook_ = new fs::path(ArtefactDir() / "Musterdiagramm.xlsx");
+    variants_ = new fs::path(ArtefactDir() / "Varianten.xlsx");
     excel::Application app;
     excel::Workbook& book = BuildSampleChart(app);
     book.SaveAs(workbook_->string());
     book.Close();
+    BuildVariantsWorkbook(app).SaveAs(variants_->string());
     app.Quit();
   }
-  static void TearDownTestSuite() { delete workbook_; }
+  static void TearDownTestSuite() {
+    delete workbook_;
+    delete variants_;
+  }
   static fs::path* workbook_;
+  static fs::path* variants_;
 };
 
 fs::path* SampleChart::workbook_ = nullptr;
+fs::path* SampleChart::variants_ = nullptr;
 
 TEST_F(SampleChart, OpenpyxlReadsValuesFormatsAndLayout) {
   using L = SampleLayout;
@@ -152,19 +159,94 @@ TEST_F(SampleChart, OpenpyxlReadsValuesFormatsAndLayout) {
   EXPECT_TRUE(sheet["printArea"].is_null());
 }
 
+TEST_F(SampleChart, OpenpyxlReadsTheOtherValuesOfEveryProperty) {
+  json book = ReadWithOpenpyxl(*variants_, "A1 A2 A3 A4 B2 C2 D2 E2 F2 B3 C3 D3 B4 C4 D4");
+  ASSERT_TRUE(book.contains("sheets"));
+  ASSERT_EQ(book["sheets"].size(), 2u);
+  EXPECT_EQ(book["active"], "Tabelle2");
+  const json& first = book["sheets"][0];
+  EXPECT_EQ(first["page"]["orientation"], "portrait") << "Excel's defaults on an untouched sheet";
+  EXPECT_EQ(first["page"]["scale"], 100);
+  EXPECT_DOUBLE_EQ(first["margins"]["left"].get<double>(), 0.7);
+  EXPECT_FALSE(first["fitToPage"]);
+
+  const json& sheet = book["sheets"][1];
+  const json& cells = book["cells"];
+  EXPECT_EQ(cells["A1"]["value"], 3.25);
+  EXPECT_EQ(cells["A1"]["numberFormat"], "0.00");
+  EXPECT_EQ(cells["A2"]["value"], -7);
+  EXPECT_EQ(cells["A2"]["numberFormat"], "#,##0.0 \"Std.\"");
+  EXPECT_EQ(cells["A3"]["value"], " eingerückt") << "leading blank kept";
+  EXPECT_EQ(cells["A4"]["value"], "Zeile 1\nZeile 2");
+
+  EXPECT_EQ(cells["B2"]["diagonal"]["style"], "mediumDashed");
+  EXPECT_TRUE(cells["B2"]["diagonalUp"]);
+  EXPECT_TRUE(cells["B2"]["left"].is_null());
+  for (const char* side : {"left", "right", "top", "bottom"}) {
+    EXPECT_EQ(cells["C2"][side]["style"], "thick") << side;
+  }
+  EXPECT_EQ(cells["D2"]["bottom"]["style"], "double");
+  EXPECT_EQ(cells["E2"]["top"]["style"], "dotted");
+  EXPECT_EQ(cells["E2"]["top"]["color"], "indexed:10") << "palette entry 3";
+  EXPECT_EQ(cells["F2"]["fill"], "mediumGray");
+  EXPECT_EQ(cells["B3"]["rotation"], 180) << "-90 degrees";
+  EXPECT_EQ(cells["C3"]["rotation"], 255) << "stacked letters";
+  EXPECT_EQ(cells["D3"]["rotation"], 45);
+  EXPECT_EQ(cells["B4"]["horizontal"], "left");
+  EXPECT_EQ(cells["B4"]["vertical"], "center");
+  EXPECT_EQ(cells["C4"]["horizontal"], "right");
+  EXPECT_EQ(cells["C4"]["vertical"], "justify");
+  EXPECT_EQ(cells["D4"]["horizontal"], "centerContinuous");
+
+  EXPECT_DOUBLE_EQ(sheet["columns"]["G"]["width"].get<double>(), FileWidth(255));
+  EXPECT_DOUBLE_EQ(sheet["columns"]["H"]["width"].get<double>(), FileWidth(0.5));
+  EXPECT_EQ(sheet["rows"]["5"]["height"], 409);
+  EXPECT_EQ(sheet["rows"]["6"]["height"], 0.75);
+  EXPECT_FALSE(sheet["rows"]["6"]["hidden"]);
+  EXPECT_EQ(sheet["rows"]["3"]["outline"], 1);
+  EXPECT_EQ(sheet["summaryBelow"], true);
+  EXPECT_EQ(sheet["summaryRight"], false);
+  EXPECT_EQ(sheet["applyStyles"], true);
+  EXPECT_EQ(sheet["freeze"], "A4") << "rows frozen, no columns";
+
+  const json& page = sheet["page"];
+  EXPECT_FALSE(sheet["fitToPage"]);
+  EXPECT_EQ(page["scale"], 75);
+  EXPECT_EQ(page["orientation"], "portrait");
+  EXPECT_EQ(page["paperSize"], 8);
+  EXPECT_EQ(page["pageOrder"], "overThenDown");
+  EXPECT_EQ(page["firstPageNumber"], 3);
+  EXPECT_EQ(page["useFirstPageNumber"], true);
+  EXPECT_EQ(page["blackAndWhite"], true);
+  EXPECT_EQ(page["draft"], true);
+  EXPECT_EQ(page["cellComments"], "atEnd");
+  EXPECT_EQ(page["dpi"], 600);
+  EXPECT_DOUBLE_EQ(sheet["margins"]["left"].get<double>(), 0.5);
+  for (const char* option : {"headings", "gridLines", "horizontalCentered", "verticalCentered"}) {
+    EXPECT_EQ(sheet["printOptions"][option], true) << option;
+  }
+  EXPECT_EQ(sheet["header"]["left"], "Links oben");
+  EXPECT_EQ(sheet["footer"]["left"], "Fuß");
+  EXPECT_EQ(sheet["printArea"], json::array({"$A$1:$F$20"}));
+  EXPECT_EQ(sheet["printTitleRows"], "$1:$2");
+  EXPECT_EQ(sheet["printTitleCols"], "$A:$B");
+}
+
 TEST_F(SampleChart, LibreOfficeConvertsItToPdfAndPng) {
   ASSERT_EQ(RunCommand("command -v soffice").intExitCode, 0) << "LibreOffice is not installed";
   testsupport::TempDir profile;
   const fs::path out = ArtefactDir();
   fs::remove(out / "Musterdiagramm.pdf");
+  fs::remove(out / "Varianten.pdf");
   auto result = RunCommand(
       "soffice -env:UserInstallation=" + ShellQuote("file://" + profile.Path().string()) +
       " --headless --norestore --convert-to pdf --outdir " + ShellQuote(out.string()) + " " +
-      ShellQuote(workbook_->string()));
+      ShellQuote(workbook_->string()) + " " + ShellQuote(variants_->string()));
   ASSERT_EQ(result.intExitCode, 0) << result.strStdout << result.strStderr;
   const fs::path pdf = out / "Musterdiagramm.pdf";
   ASSERT_TRUE(fs::exists(pdf)) << result.strStdout << result.strStderr;
   EXPECT_EQ(testsupport::ReadFile(pdf).substr(0, 5), "%PDF-");
+  EXPECT_TRUE(fs::exists(out / "Varianten.pdf")) << result.strStdout << result.strStderr;
   // One page: the whole chart is fitted to one landscape A4 sheet.
   auto info = RunCommand("pdfinfo " + ShellQuote(pdf.string()));
   ASSERT_EQ(info.intExitCode, 0) << info.strStderr;

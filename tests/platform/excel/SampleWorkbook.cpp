@@ -194,4 +194,73 @@ Workbook& BuildSampleChart(Application& app) {
   return book;
 }
 
+Workbook& BuildVariantsWorkbook(Application& app) {
+  app.SheetsInNewWorkbook(2);
+  Workbook& book = app.Workbooks().Add();
+  book.Worksheets(1).Range("A1").Value("erstes Blatt");
+  Worksheet& sheet = book.Worksheets(2);
+  sheet.Activate();
+
+  sheet.Range("A1").Value(3.25);
+  sheet.Range("A1").NumberFormat("0.00");
+  sheet.Range("A2").Value(-7);
+  sheet.Range("A2").NumberFormat("#,##0.0 \"Std.\"");
+  sheet.Range("A3").Value(" eingerückt");
+  sheet.Range("A4").Value("Zeile 1\nZeile 2");
+
+  sheet.Range("B2").Borders(xlDiagonalUp).LineStyle(xlDash);
+  sheet.Range("B2").Borders(xlDiagonalUp).Weight(xlMedium);
+  Range box = sheet.Range("C2");
+  for (std::int32_t index : {7, 8, 9, 10}) box.Borders(index).Weight(xlThick);
+  sheet.Range("D2").Borders(xlEdgeBottom).LineStyle(xlDouble);
+  sheet.Range("E2").Borders(xlEdgeTop).LineStyle(xlDot);
+  sheet.Range("E2").Borders(xlEdgeTop).ColorIndex(3);
+  sheet.Range("F2").Interior().Color(0x00FFFF);
+  sheet.Range("F2").Interior().Pattern(xlPatternGray50);
+
+  sheet.Range("B3").Orientation(-90);
+  sheet.Range("C3").Orientation(xlVertical);
+  sheet.Range("D3").Orientation(45);
+  sheet.Range("B4").HorizontalAlignment(xlLeft);
+  sheet.Range("C4").HorizontalAlignment(xlRight);
+  sheet.Range("D4:E4").HorizontalAlignment(xlCenterAcrossSelection);
+  sheet.Range("B4").VerticalAlignment(xlCenter);
+  sheet.Range("C4").VerticalAlignment(xlJustify);
+
+  sheet.Range("G1").ColumnWidth(255);
+  sheet.Range("H1").ColumnWidth(0.5);
+  sheet.Range("A5").RowHeight(409);
+  sheet.Range("A6").RowHeight(0.75);
+
+  sheet.Outline().AutomaticStyles(true);
+  sheet.Outline().SummaryRow(xlSummaryBelow);
+  sheet.Outline().SummaryColumn(xlSummaryOnLeft);
+  sheet.Rows("3:4").Group();
+
+  PageSetup& page = sheet.PageSetup();
+  page.PrintArea("A1:F20");
+  page.PrintTitleRows("1:2");
+  page.PrintTitleColumns("A:B");
+  page.LeftHeader("Links oben");
+  page.LeftFooter("Fuß");
+  page.PrintHeadings(true);
+  page.PrintGridlines(true);
+  page.CenterHorizontally(true);
+  page.CenterVertically(true);
+  page.Orientation(xlPortrait);
+  page.PaperSize(8);
+  page.Zoom(75);
+  page.FirstPageNumber(3);
+  page.Order(xlOverThenDown);
+  page.BlackAndWhite(true);
+  page.Draft(true);
+  page.PrintComments(xlPrintSheetEnd);
+  page.PrintQuality(600);
+  page.LeftMargin(36);
+
+  sheet.Range("A4").Select();
+  book.Windows(1).FreezePanes(true);
+  return book;
+}
+
 }  // namespace exceltest

@@ -24,4 +24,10 @@ struct SampleLayout {
 // Fills the first sheet of a new workbook of app; the workbook is returned unsaved.
 excel::Workbook& BuildSampleChart(excel::Application& app);
 
+// A workbook of two sheets whose second, active sheet takes the other values of every
+// property: other borders, patterns, rotations, alignments, number formats, extreme widths
+// and heights, summary rows below, rows frozen without columns, and a page set-up that differs
+// from the chart's in every property.
+excel::Workbook& BuildVariantsWorkbook(excel::Application& app);
+
 }  // namespace exceltest

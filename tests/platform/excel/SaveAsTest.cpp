@@ -90,6 +90,16 @@ TEST_F(SaveAsTest, ATargetHeldOpenByAnotherProgramIsRefusedAndKept) {
   EXPECT_NO_THROW(book->SaveAs(target.string()));
 }
 
+TEST_F(SaveAsTest, TheNameOfAnotherOpenWorkbookIsRefused) {
+  Workbook& other = app.Workbooks().Add();
+  other.SaveAs((dir / "Plan.xlsx").string());
+  const std::string before = ReadFile(dir / "Plan.xlsx");
+  ExpectRefused([&] { book->SaveAs((dir / "Plan.xlsx").string()); }, "anderen geöffneten Mappe");
+  EXPECT_EQ(ReadFile(dir / "Plan.xlsx"), before);
+  other.Close();
+  EXPECT_NO_THROW(book->SaveAs((dir / "Plan.xlsx").string()));
+}
+
 TEST_F(SaveAsTest, ReplacesTheTargetAndLeavesNoTemporaryFile) {
   const fs::path target = dir / "Plan.xlsx";
   WriteFile(target, "alt");
