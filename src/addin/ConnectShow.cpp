@@ -1,0 +1,96 @@
+// The launch of the wizard: the checks of the active project, the questions about doubtful
+// data, the wizard filled with the stored defaults and the field lists, shown modally.
+
+#include "addin/AddInErr.h"
+#include "addin/Connect.h"
+#include "addin/Nothing.h"
+#include "addin/basProjectTools.h"
+#include "platform/forms/Constants.h"
+#include "platform/forms/FrontEnd.h"
+#include "platform/msproject/Application.h"
+#include "platform/vb/OnError.h"
+#include "settings/GetFieldId.h"
+#include "settings/LoadSettings.h"
+#include "wizard/Globals.h"
+#include "wizard/frmQuorvan.h"
+
+namespace {
+
+// Asks whether to go on despite the problem; true only for Yes.
+bool GoOnDespite(const char* strProblem) {
+  const std::string strPrompt = std::string(strProblem) + "\r\n" + "Trotzdem fortfahren?";
+  return forms::MsgBox(strPrompt, forms::vbYesNo + forms::vbQuestion, addin::kAppTitle) ==
+         forms::vbYes;
+}
+
+}  // namespace
+
+void Connect::Show() {
+  vb::ResumeNext steps;
+  steps([&] {
+    if (!mfrmWizard) mfrmWizard = std::make_unique<frmQuorvan>();
+  });
+  steps([&] { gobjApplication = AppInstance; });
+  steps([&] { gfrmWizard = mfrmWizard.get(); });
+
+  // Without the host there is no project: the check reports that, as with no plan open.
+  const auto host =
+      vb::TryRead([&]() -> msproject::Application* { return &addin::Obj(AppInstance); });
+  if (!host) {
+    forms::MsgBox(addin::kMsgNoProject, forms::vbExclamation + forms::vbOKOnly, addin::kAppTitle);
+    return;
+  }
+  msproject::Application& objApplication = **host;
+  if (!CheckProjectOpen(objApplication, true, addin::kAppTitle)) return;
+  if (!CheckResourcesExist(objApplication, true, addin::kAppTitle)) return;
+  if (!CheckTasksExist(objApplication, true, addin::kAppTitle)) return;
+  if (HasDuplicateResourceNames(objApplication, false, addin::kAppTitle) &&
+      !GoOnDespite(addin::kMsgDuplicateResourceNames)) {
+    return;
+  }
+  if (HasDuplicateWbsCodes(objApplication, false, addin::kAppTitle) &&
+      !GoOnDespite(addin::kMsgDuplicateWbsCodes)) {
+    return;
+  }
+
+  steps([&] { objApplication.Interactive(false); });
+
+  // A wizard that was unloaded when it closed is loaded again as its controls are first used.
+  steps([&] { addin::Obj(mfrmWizard.get()).Load(); });
+  steps([&] { LoadSettings(); });
+  frmQuorvan* frm = mfrmWizard.get();
+  steps([&] { addin::Obj(frm).cboArrowSize.AddItem("klein"); });
+  steps([&] { addin::Obj(frm).cboArrowSize.AddItem("mittel"); });
+  steps([&] { addin::Obj(frm).cboArrowSize.AddItem("groß"); });
+  for (const std::string& strField : FieldNames()) {
+    steps([&] { addin::Obj(frm).cboFieldResponsible.AddItem(strField); });
+    steps([&] { addin::Obj(frm).cboFieldParticipiant.AddItem(strField); });
+    steps([&] { addin::Obj(frm).cboFieldInformed.AddItem(strField); });
+    steps([&] { addin::Obj(frm).cboFieldStatus.AddItem(strField); });
+    steps([&] { addin::Obj(frm).cboFieldTargets.AddItem(strField); });
+    steps([&] { addin::Obj(frm).cboFieldDesc.AddItem(strField); });
+  }
+
+  // The initial keyboard order: only the buttons of the first step, Next first.
+  steps([&] {
+    for (forms::Control* ctl : addin::Obj(frm).Controls()) {
+      vb::TrySkip([&] { ctl->TabStop(false); });
+    }
+  });
+  steps([&] { addin::Obj(frm).cmdNext.TabStop(true); });
+  steps([&] { addin::Obj(frm).cmdNext.TabIndex(0); });
+  steps([&] { addin::Obj(frm).cmdNext.SetFocus(); });
+  steps([&] { addin::Obj(frm).cmdFinish.TabStop(true); });
+  steps([&] { addin::Obj(frm).cmdFinish.TabIndex(1); });
+  steps([&] { addin::Obj(frm).txtChartPath.SelStart(0); });
+  steps([&] { addin::Obj(frm).txtChartPath.SelLength(0); });
+  steps([&] { addin::Obj(frm).cmdSave.TabStop(true); });
+  steps([&] { addin::Obj(frm).cmdSave.TabIndex(2); });
+  steps([&] { addin::Obj(frm).cmdCancel.TabStop(true); });
+  steps([&] { addin::Obj(frm).cmdCancel.TabIndex(3); });
+  steps([&] { addin::Obj(frm).cmdBack.TabStop(true); });
+  steps([&] { addin::Obj(frm).cmdBack.TabIndex(4); });
+
+  steps([&] { addin::Obj(frm).Show(forms::vbModal); });
+  steps([&] { objApplication.Interactive(true); });
+}
