@@ -78,6 +78,12 @@ class clsQuorvan {
   // down and to the right; the run passes 0 and 0.
   void GetChartData(std::int32_t lngRowOffset, std::int32_t lngColumnOffset);
 
+  // Writes the chart model into a new workbook and saves it under the path in the wizard.
+  // With blnInWizard the progress shows in the wizard, otherwise in the host's status bar.
+  // Sets blnFastExit when the output is broken off. Defined with the export (src/excel), which
+  // the caller links.
+  void ExportCommunigram(bool blnInWizard);
+
   // Adds the resources of every project inserted below objParent, depth first, each project's
   // own resources before those of the projects inserted into it. lngCount is the number of
   // resources kept so far and is brought up to date.

@@ -1,0 +1,101 @@
+#pragma once
+// What the export's tests share: a chart run on a real plan with the options that a wizard at
+// its defaults hands to the builder, the workbook as openpyxl reads it, and the shapes that
+// the chart model implies, worked out the plain way (every row against every row).
+
+#include <filesystem>
+#include <memory>
+#include <nlohmann/json.hpp>
+#include <string>
+#include <vector>
+
+#include "chart/clsQuorvan.h"
+#include "platform/forms/MsgBoxScript.h"
+#include "platform/msproject/Application.h"
+#include "wizard/frmQuorvan.h"
+
+namespace exporttest {
+
+// Field identifiers of the custom text fields the default options name.
+inline constexpr std::int32_t kText20 = 188744006;
+inline constexpr std::int32_t kText21 = 188744007;
+inline constexpr std::int32_t kText22 = 188744008;
+inline constexpr std::int32_t kText23 = 188744009;
+inline constexpr std::int32_t kText24 = 188744010;
+inline constexpr std::int32_t kText25 = 188744011;
+
+// The colours of a wizard at its defaults.
+inline constexpr std::int32_t kArrowColor = 16711680;
+inline constexpr std::int32_t kShadowColor = 14737632;
+inline constexpr std::int32_t kResponsibleColor = 0;
+inline constexpr std::int32_t kParticipiantColor = 12632256;
+inline constexpr std::int32_t kInformedColor = 16777215;
+inline constexpr std::int32_t kSummaryColor = 12648447;
+inline constexpr std::int32_t kMilestoneColor = 14737632;
+inline constexpr std::int32_t kTaskColor = 16777215;
+inline constexpr std::int32_t kProjectTaskColor = 12640511;
+inline constexpr std::int32_t kHeaderColor = 14737632;
+
+// A plan open in the host, the wizard and a builder with the run's options that has read the
+// plan; the globals point at host and wizard while the object lives. Message boxes are
+// recorded and answered with OK.
+class ChartRun {
+ public:
+  explicit ChartRun(const std::filesystem::path& plan);
+  ~ChartRun();
+  ChartRun(const ChartRun&) = delete;
+  ChartRun& operator=(const ChartRun&) = delete;
+
+  clsQuorvan& Builder() { return *objQuorvan_; }
+  frmQuorvan& Wizard() { return *frm_; }
+  msproject::Application& Host() { return objHost_; }
+  const std::vector<forms::MsgBoxRecord>& Boxes() const { return script_.Boxes(); }
+
+  // Puts the path into the wizard and exports.
+  void Export(const std::filesystem::path& target);
+
+ private:
+  forms::MsgBoxScript script_;
+  msproject::Application objHost_;
+  std::unique_ptr<frmQuorvan> frm_;
+  std::unique_ptr<clsQuorvan> objQuorvan_;
+};
+
+// Sets the options as the run does for a wizard at its defaults, reading the plan in between.
+void SetRunOptions(clsQuorvan& objQuorvan);
+
+// The workbook as openpyxl reads it (see read_chart.py).
+nlohmann::json ReadChart(const std::filesystem::path& workbook);
+
+struct Circle {
+  double dblX, dblY, dblRadius;
+  std::int32_t lngColor;
+};
+struct Segment {
+  double dblX1, dblY1, dblX2, dblY2;
+};
+
+// The status lights and role symbols, the lines of the rows, the arrows of the network, as the
+// chart model implies them, in drawing order.
+std::vector<Circle> ExpectedCircles(const clsQuorvan& objQuorvan);
+std::vector<Segment> ExpectedRowLines(const clsQuorvan& objQuorvan);
+std::vector<Segment> ExpectedArrows(const clsQuorvan& objQuorvan);
+
+// The shapes of the drawing part, by kind: ovals as circles, lines as segments from their
+// begin to their end point; arrows are the lines with a head.
+struct Drawing {
+  std::vector<Circle> colCircles;
+  std::vector<Segment> colLines;
+  std::vector<Segment> colArrows;
+};
+Drawing DrawingOf(const nlohmann::json& objChart);
+
+// Compares two lists regardless of order, within half a point.
+void ExpectSameCircles(std::vector<Circle> colActual, std::vector<Circle> colExpected);
+void ExpectSameSegments(std::vector<Segment> colActual, std::vector<Segment> colExpected,
+                        const std::string& strWhat);
+
+// "A1" style name of a cell.
+std::string CellName(std::int32_t lngRow, std::int32_t lngColumn);
+
+}  // namespace exporttest
