@@ -1,6 +1,7 @@
-// Saves the sample chart and opens it with the real readers: openpyxl must read back what the
-// object model was told, LibreOffice must convert it to PDF. The workbook, the PDF and a PNG of
-// its page stay in the build folder (artefacts/platform/excel) for a look by eye.
+// Saves the sample chart and a workbook of the other property values, and opens them with the
+// real readers: openpyxl must read back what the object model was told, LibreOffice must
+// convert them to PDF. The workbooks, the PDFs and a PNG of the chart's page stay in the build
+// folder (artefacts/platform/excel) for a look by eye.
 
 #include <gtest/gtest.h>
 
@@ -46,8 +47,11 @@ fs::path ArtefactDir() {
 class SampleChart : public ::testing::Test {
  protected:
   static void SetUpTestSuite() {
-    workbook_ = new fs::path(ArtefactDir() / "Musterdiagramm.xlsx");
-    variants_ = new fs::path(ArtefactDir() / "Varianten.xlsx");
+    // Each test process saves its own copies: CTest runs the tests of this suite in
+    // processes of their own, side by side.
+    scratch_ = new testsupport::TempDir;
+    workbook_ = new fs::path(*scratch_ / "Musterdiagramm.xlsx");
+    variants_ = new fs::path(*scratch_ / "Varianten.xlsx");
     excel::Application app;
     excel::Workbook& book = BuildSampleChart(app);
     book.SaveAs(workbook_->string());
@@ -58,11 +62,14 @@ class SampleChart : public ::testing::Test {
   static void TearDownTestSuite() {
     delete workbook_;
     delete variants_;
+    delete scratch_;
   }
+  static testsupport::TempDir* scratch_;
   static fs::path* workbook_;
   static fs::path* variants_;
 };
 
+testsupport::TempDir* SampleChart::scratch_ = nullptr;
 fs::path* SampleChart::workbook_ = nullptr;
 fs::path* SampleChart::variants_ = nullptr;
 
@@ -235,9 +242,7 @@ TEST_F(SampleChart, OpenpyxlReadsTheOtherValuesOfEveryProperty) {
 TEST_F(SampleChart, LibreOfficeConvertsItToPdfAndPng) {
   ASSERT_EQ(RunCommand("command -v soffice").intExitCode, 0) << "LibreOffice is not installed";
   testsupport::TempDir profile;
-  const fs::path out = ArtefactDir();
-  fs::remove(out / "Musterdiagramm.pdf");
-  fs::remove(out / "Varianten.pdf");
+  const fs::path out = scratch_->Path();
   auto result = RunCommand(
       "soffice -env:UserInstallation=" + ShellQuote("file://" + profile.Path().string()) +
       " --headless --norestore --convert-to pdf --outdir " + ShellQuote(out.string()) + " " +
@@ -258,6 +263,12 @@ TEST_F(SampleChart, LibreOfficeConvertsItToPdfAndPng) {
                         ShellQuote((out / "Musterdiagramm").string()));
   ASSERT_EQ(png.intExitCode, 0) << png.strStderr;
   EXPECT_TRUE(fs::exists(out / "Musterdiagramm.png"));
+
+  // Kept for a look by eye.
+  for (const char* name : {"Musterdiagramm.xlsx", "Musterdiagramm.pdf", "Musterdiagramm.png",
+                           "Varianten.xlsx", "Varianten.pdf"}) {
+    fs::copy_file(out / name, ArtefactDir() / name, fs::copy_options::overwrite_existing);
+  }
 }
 
 }  // namespace
