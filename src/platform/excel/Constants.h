@@ -51,6 +51,18 @@ inline constexpr std::int32_t xlPatternGray50 = -4125;
 inline constexpr std::int32_t xlPatternGray25 = -4124;
 inline constexpr std::int32_t xlPatternGray16 = 17;
 inline constexpr std::int32_t xlPatternGray8 = 18;
+inline constexpr std::int32_t xlPatternHorizontal = -4128;
+inline constexpr std::int32_t xlPatternVertical = -4166;
+inline constexpr std::int32_t xlPatternDown = -4121;
+inline constexpr std::int32_t xlPatternUp = -4162;
+inline constexpr std::int32_t xlPatternChecker = 9;
+inline constexpr std::int32_t xlPatternSemiGray75 = 10;
+inline constexpr std::int32_t xlPatternLightHorizontal = 11;
+inline constexpr std::int32_t xlPatternLightVertical = 12;
+inline constexpr std::int32_t xlPatternLightDown = 13;
+inline constexpr std::int32_t xlPatternLightUp = 14;
+inline constexpr std::int32_t xlPatternGrid = 15;
+inline constexpr std::int32_t xlPatternCrissCross = 16;
 
 // HorizontalAlignment, VerticalAlignment
 inline constexpr std::int32_t xlGeneral = 1;

@@ -53,6 +53,18 @@ void Interior::Pattern(std::int32_t lngPattern) {
     case xlPatternGray25:
     case xlPatternGray16:
     case xlPatternGray8:
+    case xlPatternHorizontal:
+    case xlPatternVertical:
+    case xlPatternDown:
+    case xlPatternUp:
+    case xlPatternChecker:
+    case xlPatternSemiGray75:
+    case xlPatternLightHorizontal:
+    case xlPatternLightVertical:
+    case xlPatternLightDown:
+    case xlPatternLightUp:
+    case xlPatternGrid:
+    case xlPatternCrissCross:
       break;
     default:
       throw Error("Das Füllmuster " + std::to_string(lngPattern) + " gibt es nicht.");

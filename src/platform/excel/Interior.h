@@ -14,7 +14,7 @@ class Interior {
   std::int32_t Color() const;  // RGB, red in the low byte
   void Color(std::int32_t lngColor);
   std::int32_t Pattern() const;
-  void Pattern(std::int32_t lngPattern);  // xlPatternSolid, xlPatternNone, the gray patterns …
+  void Pattern(std::int32_t lngPattern);  // xlPatternSolid, xlPatternNone, the hatchings …
 
  private:
   Range range_;

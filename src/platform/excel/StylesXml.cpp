@@ -57,6 +57,30 @@ const char* PatternName(std::int32_t lngPattern) {
       return "gray125";
     case xlPatternGray8:
       return "gray0625";
+    case xlPatternHorizontal:
+      return "darkHorizontal";
+    case xlPatternVertical:
+      return "darkVertical";
+    case xlPatternDown:
+      return "darkDown";
+    case xlPatternUp:
+      return "darkUp";
+    case xlPatternChecker:
+      return "darkGrid";
+    case xlPatternSemiGray75:
+      return "darkTrellis";
+    case xlPatternLightHorizontal:
+      return "lightHorizontal";
+    case xlPatternLightVertical:
+      return "lightVertical";
+    case xlPatternLightDown:
+      return "lightDown";
+    case xlPatternLightUp:
+      return "lightUp";
+    case xlPatternGrid:
+      return "lightGrid";
+    case xlPatternCrissCross:
+      return "lightTrellis";
     default:
       return "none";
   }

@@ -167,7 +167,7 @@ TEST_F(SampleChart, OpenpyxlReadsValuesFormatsAndLayout) {
 }
 
 TEST_F(SampleChart, OpenpyxlReadsTheOtherValuesOfEveryProperty) {
-  json book = ReadWithOpenpyxl(*variants_, "A1 A2 A3 A4 B2 C2 D2 E2 F2 B3 C3 D3 B4 C4 D4");
+  json book = ReadWithOpenpyxl(*variants_, "A1 A2 A3 A4 B2 C2 D2 E2 F2 G2 H2 B3 C3 D3 B4 C4 D4");
   ASSERT_TRUE(book.contains("sheets"));
   ASSERT_EQ(book["sheets"].size(), 2u);
   EXPECT_EQ(book["active"], "Tabelle2");
@@ -196,6 +196,8 @@ TEST_F(SampleChart, OpenpyxlReadsTheOtherValuesOfEveryProperty) {
   EXPECT_EQ(cells["E2"]["top"]["style"], "dotted");
   EXPECT_EQ(cells["E2"]["top"]["color"], "indexed:10") << "palette entry 3";
   EXPECT_EQ(cells["F2"]["fill"], "mediumGray");
+  EXPECT_EQ(cells["G2"]["fill"], "darkGrid");
+  EXPECT_EQ(cells["H2"]["fill"], "lightUp");
   EXPECT_EQ(cells["B3"]["rotation"], 180) << "-90 degrees";
   EXPECT_EQ(cells["C3"]["rotation"], 255) << "stacked letters";
   EXPECT_EQ(cells["D3"]["rotation"], 45);

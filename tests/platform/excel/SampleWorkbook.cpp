@@ -217,6 +217,8 @@ Workbook& BuildVariantsWorkbook(Application& app) {
   sheet.Range("E2").Borders(xlEdgeTop).ColorIndex(3);
   sheet.Range("F2").Interior().Color(0x00FFFF);
   sheet.Range("F2").Interior().Pattern(xlPatternGray50);
+  sheet.Range("G2").Interior().Pattern(xlPatternChecker);
+  sheet.Range("H2").Interior().Pattern(xlPatternLightUp);
 
   sheet.Range("B3").Orientation(-90);
   sheet.Range("C3").Orientation(xlVertical);
