@@ -139,8 +139,16 @@ Hive ReadHive(const std::filesystem::path& path) {
   return ParseRegFile(bytes).value_or(Hive{});
 }
 
-std::int32_t UpdateHive(const std::filesystem::path& path, const HiveChange& change) {
+std::int32_t UpdateHive(const std::filesystem::path& pathGiven, const HiveChange& change) {
   std::error_code ec;
+  // A file that is a link to another (a dotfile manager's) is written where the link points,
+  // so that the link survives the rename.
+  std::filesystem::path path = pathGiven;
+  if (std::filesystem::is_symlink(pathGiven, ec)) {
+    const auto target = std::filesystem::weakly_canonical(pathGiven, ec);
+    if (ec) return Win32Code(ec.value());
+    path = target;
+  }
   if (path.has_parent_path()) {
     std::filesystem::create_directories(path.parent_path(), ec);
     if (ec) return Win32Code(ec.value());

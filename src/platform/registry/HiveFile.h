@@ -24,6 +24,7 @@ using HiveChange = std::function<std::int32_t(Hive& hive, bool& blnChanged)>;
 // lock, applies the change and, when it changed something, writes the file to a temporary file
 // beside it and renames it over the file. A file that cannot be parsed is first renamed to
 // "<file>.bak". A file that exists but cannot be read is not overwritten (ERROR_ACCESS_DENIED).
+// A symbolic link is followed: the file it points to is the one written.
 // Returns the change's code, or the Win32 code of the file operation that failed.
 std::int32_t UpdateHive(const std::filesystem::path& path, const HiveChange& change);
 

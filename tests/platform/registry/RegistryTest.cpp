@@ -262,6 +262,20 @@ TEST_F(RegistryTest, AFileThatCannotBeReadIsNeverOverwritten) {
   EXPECT_FALSE(std::filesystem::exists(file_.BackupPath()));
 }
 
+TEST_F(RegistryTest, WritesThroughALinkToTheFile) {
+  const auto target = file_.Dir() / "dotfiles" / "HKCU.reg";
+  std::filesystem::create_directories(target.parent_path());
+  file_.CopyFixture(testsupport::kRegistryFixture);
+  std::filesystem::rename(file_.Path(), target);
+  std::filesystem::create_symlink(target, file_.Path());
+
+  ASSERT_EQ(SetText(kSettings, "RowHeightTasks", "50"), ERROR_SUCCESS);
+  EXPECT_TRUE(std::filesystem::is_symlink(file_.Path()));
+  EXPECT_EQ(QueryValue(kSettings, "RowHeightTasks").strData, Sz("50"));
+  EXPECT_EQ(QueryValue(kSettings, "FieldResponsible").strData, Sz("Text11"));
+  EXPECT_NE(testsupport::ReadFile(target).find("\"RowHeightTasks\"=\"50\""), std::string::npos);
+}
+
 TEST_F(RegistryTest, TwoProcessesWritingAtOnceKeepBothValues) {
   constexpr int kWrites = 40;
   const pid_t pid = ::fork();
