@@ -181,4 +181,34 @@ TEST(FormatRegFile, RewritesTheEditorsExportWithoutLoss) {
   EXPECT_EQ(again->Keys().size(), hive->Keys().size());
 }
 
+TEST(ParseRegFile, DamagedFilesNeitherCrashNorComeBackDifferent) {
+  // Every cut and many single-byte changes of a real export: each either reads as no export at
+  // all, or as keys that are written and read back unchanged.
+  const auto bytes =
+      testsupport::ReadFile(testsupport::FixturesDir() / "registry" / "quorvan-regedit-utf16.reg");
+  const auto hive = ParseRegFile(bytes);
+  ASSERT_TRUE(hive.has_value());
+  const std::string strUtf8 = FormatRegFile(*hive);
+
+  auto expectStable = [](const std::string& strDamaged) {
+    const auto damaged = ParseRegFile(strDamaged);
+    if (!damaged) return;
+    const std::string strWritten = FormatRegFile(*damaged);
+    const auto again = ParseRegFile(strWritten);
+    ASSERT_TRUE(again.has_value()) << strDamaged;
+    EXPECT_EQ(FormatRegFile(*again), strWritten);
+  };
+  for (std::size_t cch = 0; cch < strUtf8.size(); cch += 29) expectStable(strUtf8.substr(0, cch));
+  for (std::size_t cb = 0; cb < bytes.size(); cb += 53) expectStable(bytes.substr(0, cb));
+  std::uint32_t seed = 12345;
+  for (int i = 0; i < 400; ++i) {
+    seed = seed * 1103515245u + 12345u;
+    std::string strDamaged = strUtf8;
+    const std::size_t pos = (seed >> 8) % strDamaged.size();
+    const char kReplacements[] = {'"', '\\', '[', ']', '=', ',', '\n', '\0', '\xC3', 'x', '@', '-'};
+    strDamaged[pos] = kReplacements[(seed >> 4) % sizeof kReplacements];
+    expectStable(strDamaged);
+  }
+}
+
 }  // namespace
