@@ -9,6 +9,7 @@
 
 #include <cstdint>
 #include <string>
+#include <type_traits>
 
 #include "platform/excel/A1Reference.h"
 #include "platform/excel/SheetData.h"
@@ -30,7 +31,12 @@ class Range {
   void Value(const std::string& strValue);
   void Value(const char* strValue) { Value(std::string(strValue)); }
   void Value(double dblValue);
-  void Value(std::int32_t lngValue) { Value(static_cast<double>(lngValue)); }
+  // Whole numbers of any integer type (an ID, a count) are stored as numbers.
+  template <class Integer>
+  requires(std::is_integral_v<Integer> && !std::is_same_v<Integer, bool> &&
+           !std::is_same_v<Integer, char>) void Value(Integer lngValue) {
+    Value(static_cast<double>(lngValue));
+  }
 
   std::string NumberFormat() const;
   void NumberFormat(const std::string& strFormat);

@@ -176,6 +176,10 @@ TEST_F(RangeTest, ValuesAreNumbersUnlessTheCellIsText) {
   EXPECT_EQ(sheet->Range("C1").NumberFormat(), "General");
   sheet->Range("B1").Value("");
   EXPECT_TRUE(std::holds_alternative<std::monostate>(sheet->Range("B1").Value()));
+  sheet->Range("E1").Value(std::int64_t{4000000000});
+  EXPECT_DOUBLE_EQ(std::get<double>(sheet->Range("E1").Value()), 4e9);
+  sheet->Range("E2").Value(std::uint16_t{9});
+  EXPECT_DOUBLE_EQ(std::get<double>(sheet->Range("E2").Value()), 9);
   sheet->Range("C1:D2").Value(7);
   EXPECT_DOUBLE_EQ(std::get<double>(sheet->Range("D2").Value()), 7);
   EXPECT_THROW(sheet->Range("A1").Value(std::string(32768, 'x')), Error);
