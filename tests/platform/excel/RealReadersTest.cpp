@@ -10,6 +10,7 @@
 #include <nlohmann/json.hpp>
 #include <regex>
 
+#include "OpenpyxlReader.h"
 #include "SampleWorkbook.h"
 #include "platform/excel/Application.h"
 #include "support/TestSupport.h"
@@ -25,17 +26,6 @@ using testsupport::ShellQuote;
 // The column width attribute for w characters of Arial 10.
 double FileWidth(double w) {
   return std::floor((w * 7 + 5) / 7 * 256) / 256;
-}
-
-json ReadWithOpenpyxl(const fs::path& workbook, const std::string& strCells) {
-  const fs::path script = testsupport::SourceDir() / "tests/platform/excel/read_xlsx.py";
-  auto result = RunCommand("/usr/bin/python3 " + ShellQuote(script.string()) + " " +
-                           ShellQuote(workbook.string()) + " " + strCells);
-  if (result.intExitCode != 0) {
-    ADD_FAILURE() << "openpyxl could not read " << workbook << ":\n" << result.strStderr;
-    return json::object();
-  }
-  return json::parse(result.strStdout);
 }
 
 fs::path ArtefactDir() {
