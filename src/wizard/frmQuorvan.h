@@ -143,7 +143,8 @@ class frmQuorvan : public forms::Form {
 
   // The hand-over of a finished model to the export: called by the run once every option is
   // set, with the builder that has read the project. The export sets blnFastExit when it
-  // abandons the output. Empty: nothing is exported.
+  // abandons the output. The form starts with the export of the chart (ExportCommunigram);
+  // empty: nothing is exported.
   std::function<void(clsQuorvan& objQuorvan)> ExportChart;
 
   // True while a run is in progress: every button is disabled meanwhile.
