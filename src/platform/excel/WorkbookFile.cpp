@@ -91,7 +91,14 @@ class TemporaryFile {
 
 }  // namespace
 
-void SaveWorkbookFile(Workbook& workbook, const fs::path& target) {
+void SaveWorkbookFile(Workbook& workbook, const fs::path& path) {
+  // A link is saved through: the file it points to is replaced, the link stays.
+  std::error_code linkError;
+  fs::path target = path;
+  if (fs::is_symlink(fs::symlink_status(path, linkError))) {
+    target = fs::weakly_canonical(path, linkError);
+    if (linkError) throw Error("Die Verknüpfung „" + path.string() + "“ führt ins Leere.");
+  }
   std::string strExtension = Lower(target.extension().string());
   if (strExtension != ".xlsx") {
     throw Error("Das Dateiformat „" +

@@ -2,6 +2,7 @@
 // Workbook.SaveAs: chooses the file format by the extension and saves atomically. The workbook
 // is written beside the target under a temporary name, flushed to disk and renamed over the
 // target; when anything fails the temporary file is removed and the target left as it was.
+// A target that is a symbolic link is saved through: the file it points to is replaced.
 //
 // Refused with excel::Error, before anything is written: an extension other than .xlsx
 // ("format not supported"), a folder that does not exist or cannot be written, a target that

@@ -144,6 +144,17 @@ TEST_F(SaveAsTest, ReplacesTheTargetAndLeavesNoTemporaryFile) {
                 fs::perms::others_read);
 }
 
+TEST_F(SaveAsTest, ALinkIsSavedThroughAndStaysALink) {
+  fs::create_directory(dir / "Ablage");
+  WriteFile(dir / "Ablage" / "Plan.xlsx", "alt");
+  fs::create_symlink("Ablage/Plan.xlsx", dir / "Plan.xlsx");
+  book->SaveAs((dir / "Plan.xlsx").string());
+  EXPECT_TRUE(fs::is_symlink(dir / "Plan.xlsx"));
+  EXPECT_EQ(exceltest::ReadWithOpenpyxl(dir / "Ablage" / "Plan.xlsx", "A1")["cells"]["A1"]["value"],
+            "Inhalt");
+  EXPECT_EQ(FolderListing(dir / "Ablage"), std::vector<std::string>{"Plan.xlsx"});
+}
+
 TEST_F(SaveAsTest, AFailedWriteRemovesTheTemporaryFileAndKeepsTheOldOne) {
   const fs::path target = dir / "Plan.xlsx";
   WriteFile(target, "alt");
