@@ -16,6 +16,7 @@
 #include "platform/excel/Error.h"
 #include "platform/excel/LockFiles.h"
 #include "platform/excel/XlsxPackage.h"
+#include "platform/vb/OnError.h"
 
 namespace excel {
 
@@ -138,7 +139,9 @@ void SaveWorkbookFile(Workbook& workbook, const fs::path& path) {
                 "“ kann nicht ersetzt werden: " + std::strerror(errno));
   }
   temporary.Keep();
-  Sync(folder, O_RDONLY | O_DIRECTORY);
+  // The rename made the new file the target; making the folder's entry durable is best effort,
+  // a failure here must not report the saved file as unsaved.
+  vb::TrySkip([&] { Sync(folder, O_RDONLY | O_DIRECTORY); });
 }
 
 }  // namespace excel
