@@ -5,6 +5,7 @@
 #include "addin/Connect.h"
 #include "addin/Nothing.h"
 #include "addin/basProjectTools.h"
+#include "chart/clsQuorvan.h"
 #include "platform/forms/Constants.h"
 #include "platform/forms/FrontEnd.h"
 #include "platform/msproject/Application.h"
@@ -28,7 +29,11 @@ bool GoOnDespite(const char* strProblem) {
 void Connect::Show() {
   vb::ResumeNext steps;
   steps([&] {
-    if (!mfrmWizard) mfrmWizard = std::make_unique<frmQuorvan>();
+    if (!mfrmWizard) {
+      mfrmWizard = std::make_unique<frmQuorvan>();
+      // Finish hands the filled model to the export.
+      mfrmWizard->ExportChart = [](clsQuorvan& objQuorvan) { objQuorvan.ExportCommunigram(true); };
+    }
   });
   steps([&] { gobjApplication = AppInstance; });
   steps([&] { gfrmWizard = mfrmWizard.get(); });

@@ -14,10 +14,15 @@ constexpr int kExitCommandLine = 2;
 // The options of the command line, one line each.
 void DeclareOptions(CLI::App& app, CommandLine& options) {
   app.add_option("PLAN.xml", options.strPlan, "Projektplan im XML-Format von Microsoft Project")
-      ->required()
       ->type_name("");
   app.add_flag("--dump-model", options.blnDumpModel,
                "Gibt das Diagrammmodell als JSON aus, ohne eine Arbeitsmappe zu schreiben");
+  auto* optRegister =
+      app.add_flag("--register", options.blnRegister,
+                   "Trägt das Add-In für Microsoft Project in die Registrierung ein");
+  auto* optUnregister = app.add_flag("--unregister", options.blnUnregister,
+                                     "Entfernt das Add-In aus der Registrierung");
+  optRegister->excludes(optUnregister);
   DeclareWizardOptions(app, options.wizard);
 }
 
@@ -38,7 +43,18 @@ void SpeakGerman(CLI::App& app) {
 }
 
 std::string Usage() {
-  return "Aufruf: quorvan PLAN.xml --dump-model\nMehr dazu: quorvan --help\n";
+  return "Aufruf: quorvan PLAN.xml -o DIAGRAMM.xlsx [Optionen]\nMehr dazu: quorvan --help\n";
+}
+
+// What the parser cannot tell by itself: which of the plan and -o the run needs.
+std::string MissingArgument(const CommandLine& options) {
+  if (options.blnRegister || options.blnUnregister) return "";
+  if (options.strPlan.empty()) return "Es fehlt die Angabe PLAN.xml.";
+  const bool blnWritesChart = !options.blnDumpModel && !options.wizard.blnSaveDefaults;
+  if (blnWritesChart && !options.wizard.strOutput) {
+    return "Es fehlt die Option -o (wohin das Diagramm gespeichert wird).";
+  }
+  return "";
 }
 
 // CLI11 explains in English; the user reads German.
@@ -94,6 +110,11 @@ ParsedCommandLine ParseCommandLine(int argc, const char* const* argv) {
   } catch (const CLI::ParseError& error) {
     parsed.intExitCode = kExitCommandLine;
     parsed.strStderr = GermanMessage(app, error) + "\n" + Usage();
+    return parsed;
+  }
+  if (const std::string strMissing = MissingArgument(options); !strMissing.empty()) {
+    parsed.intExitCode = kExitCommandLine;
+    parsed.strStderr = strMissing + "\n" + Usage();
     return parsed;
   }
   parsed.options = options;

@@ -13,13 +13,17 @@ inline constexpr const char* kVersion = "1.1.0053";
 
 // What the command line asks for.
 struct CommandLine {
-  std::string strPlan;        // the plan file
-  bool blnDumpModel = false;  // print the chart model as JSON instead of writing a workbook
-  WizardOptions wizard;       // the wizard's controls, as the user would set them
+  std::string strPlan;         // the plan file
+  bool blnDumpModel = false;   // print the chart model as JSON instead of writing a workbook
+  bool blnRegister = false;    // enter the add-in in the registry, then end
+  bool blnUnregister = false;  // remove the add-in's entry from the registry, then end
+  WizardOptions wizard;        // the wizard's controls, as the user would set them
 };
 
 // The outcome of parsing: either the options to run with, or the answer that the command line
-// already gives (help, version, an error) with its texts and exit status.
+// already gives (help, version, an error) with its texts and exit status. A plan is required
+// except for --register and --unregister; -o is required except with --dump-model and
+// --save-defaults (which then only store the defaults).
 struct ParsedCommandLine {
   std::optional<CommandLine> options;
   int intExitCode = 0;

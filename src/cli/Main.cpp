@@ -1,8 +1,12 @@
 #include "cli/Main.h"
 
+#include <unistd.h>
+
 #include <exception>
+#include <iostream>
 #include <ostream>
 
+#include "addin/Registration.h"
 #include "cli/CommandLine.h"
 #include "cli/WizardRun.h"
 #include "platform/msproject/Application.h"
@@ -24,6 +28,25 @@ class HostForRun {
   HostForRun& operator=(const HostForRun&) = delete;
 };
 
+int Register(const CommandLine& options, std::ostream& out, std::ostream& err) {
+  const std::string strFailure =
+      options.blnRegister ? addin::RegisterAddIn() : addin::UnregisterAddIn();
+  if (!strFailure.empty()) {
+    err << strFailure << '\n';
+    return kExitFailure;
+  }
+  out << "Das Add-In „" << addin::kProgId << "“ wurde "
+      << (options.blnRegister ? "für Microsoft Project registriert."
+                              : "aus der Registrierung entfernt.")
+      << '\n';
+  return 0;
+}
+
+// The progress line is redrawn in place only when stderr is a terminal.
+bool ErrIsTerminal(const std::ostream& err) {
+  return &err == &std::cerr && ::isatty(STDERR_FILENO);
+}
+
 }  // namespace
 
 int Main(int argc, const char* const* argv, std::ostream& out, std::ostream& err) {
@@ -34,13 +57,9 @@ int Main(int argc, const char* const* argv, std::ostream& out, std::ostream& err
     return parsed.intExitCode;
   }
   const CommandLine& options = *parsed.options;
-  if (!options.blnDumpModel && !options.wizard.blnSaveDefaults) {
-    err << "Das Schreiben der Arbeitsmappe ist noch nicht verfügbar; geben Sie --dump-model an, "
-           "um das Diagrammmodell auszugeben.\n";
-    return kExitBadInput;
-  }
 
   try {
+    if (options.blnRegister || options.blnUnregister) return Register(options, out, err);
     msproject::Application objApplication;
     try {
       objApplication.FileOpen(options.strPlan);
@@ -49,7 +68,7 @@ int Main(int argc, const char* const* argv, std::ostream& out, std::ostream& err
       return kExitBadInput;
     }
     HostForRun host(objApplication);
-    const int intExitCode = RunWizard(options, out, err);
+    const int intExitCode = RunWizard(options, out, err, ErrIsTerminal(err));
     out.flush();
     return intExitCode;
   } catch (const std::exception& error) {

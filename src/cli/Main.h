@@ -1,13 +1,14 @@
 #pragma once
-// The command `quorvan`: reads the plan into the host, builds the chart model, and prints what
-// the command line asks for.
+// The command `quorvan`: registers the add-in, or reads the plan into the host and runs the
+// wizard through the add-in's launch: a workbook written, or the chart model printed.
 
 #include <iosfwd>
 
 namespace cli {
 
-// Exit status: 0 done, 2 the plan cannot be read or the command line is wrong, 1 a check of
-// the wizard failed (its message on err) or an unexpected failure.
+// Exit status: 0 done (the chart written); 1 a check or a question ended the launch, the
+// export was broken off, or an unexpected failure; 2 the command line is wrong or the plan
+// cannot be read.
 int Main(int argc, const char* const* argv, std::ostream& out, std::ostream& err);
 
 }  // namespace cli

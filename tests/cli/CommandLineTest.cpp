@@ -48,12 +48,15 @@ TEST_P(RefusedCommandLineTest, EndsWithStatus2AndAGermanMessageOnly) {
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, RefusedCommandLineTest,
-    testing::Values(RefusedCase{"", "Es fehlt die Angabe PLAN.xml."},
-                    RefusedCase{"--dump-model", "Es fehlt die Angabe PLAN.xml."},
-                    RefusedCase{kPlan + " --dump-model --farbe rot",
-                                "Unbekannte Argumente: --farbe rot"},
-                    RefusedCase{kPlan + " " + kPlan + " --dump-model", "Unbekanntes Argument: "},
-                    RefusedCase{kPlan, "geben Sie --dump-model an"}));
+    testing::Values(
+        RefusedCase{"", "Es fehlt die Angabe PLAN.xml."},
+        RefusedCase{"--dump-model", "Es fehlt die Angabe PLAN.xml."},
+        RefusedCase{kPlan + " --dump-model --farbe rot", "Unbekannte Argumente: --farbe rot"},
+        RefusedCase{kPlan + " " + kPlan + " --dump-model", "Unbekanntes Argument: "},
+        RefusedCase{kPlan, "Es fehlt die Option -o (wohin das Diagramm gespeichert wird)."},
+        RefusedCase{"-o x.xlsx", "Es fehlt die Angabe PLAN.xml."},
+        RefusedCase{"--register --unregister",
+                    "Diese Optionen schließen einander aus: --register und --unregister"}));
 
 class UnreadablePlanTest : public testing::Test {
  protected:

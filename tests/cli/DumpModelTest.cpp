@@ -29,7 +29,8 @@ Json DumpOf(const clitest::QuorvanCommand& quorvan, const std::filesystem::path&
 
 TEST(DumpModelTest, TheModelOfAPlanWithBlankRowsHasTheDocumentedShape) {
   clitest::QuorvanCommand quorvan;
-  const Json model = DumpOf(quorvan, testsupport::FixturesDir() / "mspdi" / "mspdinulltasks.xml");
+  const Json model =
+      DumpOf(quorvan, testsupport::SourceDir() / "examples" / "Markteinfuehrung.xml");
 
   EXPECT_EQ(KeysOf(model), (Keys{"objTasks", "objResources"}));
   const Json& tasks = model["objTasks"];
@@ -46,21 +47,30 @@ TEST(DumpModelTest, TheModelOfAPlanWithBlankRowsHasTheDocumentedShape) {
             "dblFieldWidth", "dblFieldMidX", "strFieldName", "strFieldAlias", "strFieldDataType"}));
 
   const Json& rows = tasks["colTasks"];
-  ASSERT_EQ(rows.size(), 8u);
+  ASSERT_EQ(rows.size(), 41u);
   EXPECT_EQ(KeysOf(rows[0]), (Keys{"objTask", "colResponsibles", "colParticipiants", "colInformed",
                                    "blnIsSubProject", "dblMidY", "dblRowHeight", "lngRowNumber",
                                    "lngOutlineLevel"}));
-  EXPECT_EQ(rows[0]["objTask"], (Json{{"ID", 1}, {"UniqueID", 1}, {"Name", "Task 1"}}));
-  EXPECT_TRUE(rows[1]["objTask"].is_null());
-  EXPECT_EQ(rows[1]["colResponsibles"], Json::array());
-  EXPECT_EQ(rows[1]["lngRowNumber"], 8);
-  EXPECT_EQ(rows[0]["colResponsibles"], Json::array({""}));
-  EXPECT_EQ(rows[7]["objTask"]["Name"], "Task 5");
-  EXPECT_EQ(rows[7]["lngOutlineLevel"], 2);
+  EXPECT_EQ(rows[0]["objTask"]["Name"], "Projektstart");
+  EXPECT_EQ(rows[0]["colResponsibles"], Json::array({"Dr. Petra Hansen"}));
+  // The plan's blank rows are rows without a task and without roles.
+  for (std::size_t i : {9u, 18u, 29u, 35u}) {
+    EXPECT_TRUE(rows[i]["objTask"].is_null()) << i;
+    EXPECT_EQ(rows[i]["colResponsibles"], Json::array()) << i;
+    EXPECT_EQ(rows[i]["lngRowNumber"], 7 + static_cast<int>(i)) << i;
+  }
+  EXPECT_EQ(rows[7]["lngOutlineLevel"], 3);
+  EXPECT_EQ(model["objResources"]["lngResourcesCount"], 15);
+}
 
-  // The project has no resources but the internal one, which is not a row.
-  EXPECT_EQ(model["objResources"],
-            (Json{{"lngResourcesCount", 0}, {"colResourceGroups", Json::array()}}));
+TEST(DumpModelTest, APlanWithoutResourcesIsStoppedByTheLaunch) {
+  clitest::QuorvanCommand quorvan;
+  const auto result = quorvan.Run(
+      ShellQuote((testsupport::FixturesDir() / "mspdi" / "mspdinulltasks.xml").string()) +
+      " --dump-model");
+  EXPECT_EQ(result.intExitCode, 1);
+  EXPECT_EQ(result.strStdout, "");
+  EXPECT_EQ(result.strStderr, "Das Projekt enthält keine Ressourcen.\n");
 }
 
 TEST(DumpModelTest, TheDefaultRunsOptionsShapeTheModel) {

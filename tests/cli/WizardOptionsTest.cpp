@@ -120,7 +120,7 @@ TEST_F(WizardOptionsTest, LeavesEveryControlWithoutAnOptionAsItWas) {
 
 TEST_F(WizardOptionsTest, AFieldGivenForAColumnTicksIt) {
   frm_->chkTargets.Value(0);
-  ApplyArguments({"--targets", "Text3"});
+  ApplyArguments({"--dump-model", "--targets", "Text3"});
   EXPECT_EQ(frm_->chkTargets.Value(), 1);
   EXPECT_EQ(frm_->cboFieldTargets.Text(), "Text3");
 }

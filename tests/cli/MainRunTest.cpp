@@ -1,0 +1,168 @@
+// `quorvan PLAN.xml -o CHART.xlsx` on the real binary: the chart written, each way the launch
+// or the export stops with its message and exit status, the progress on stderr, and the
+// add-in's registration.
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+
+#include "addin/SmallPlan.h"
+#include "cli/QuorvanCommand.h"
+
+namespace {
+
+using addintest::SmallPlan;
+using testing::EndsWith;
+using testing::HasSubstr;
+using testing::Not;
+using testing::StartsWith;
+using testsupport::ShellQuote;
+
+const std::string kDone = "100 % Kommunikationsdiagramm wurde erfolgreich erstellt.\n";
+const std::string kBrokenOff = "100 % Ausgabe wurde abgebrochen.\n";
+
+class MainRunTest : public testing::Test {
+ protected:
+  clitest::QuorvanCommand quorvan_;
+  std::filesystem::path chart_ = quorvan_.Dir() / "Diagramm.xlsx";
+
+  testsupport::CommandResult Run(const std::filesystem::path& plan,
+                                 const std::string& strMore = "") {
+    return quorvan_.Run(ShellQuote(plan.string()) + " -o " + ShellQuote(chart_.string()) + " " +
+                        strMore);
+  }
+  std::filesystem::path Plan(const SmallPlan& objPlan) { return objPlan.Write(quorvan_.Dir()); }
+
+  // The launch stopped before the wizard: exactly the message, no workbook.
+  void ExpectStopped(const testsupport::CommandResult& result, const std::string& strStderr) {
+    EXPECT_EQ(result.intExitCode, 1);
+    EXPECT_EQ(result.strStdout, "");
+    EXPECT_EQ(result.strStderr, strStderr);
+    EXPECT_FALSE(std::filesystem::exists(chart_));
+  }
+};
+
+TEST_F(MainRunTest, TheExamplePlanBecomesAWorkbookThatOpenpyxlOpens) {
+  const auto result = Run(testsupport::SourceDir() / "examples" / "Markteinfuehrung.xml");
+  ASSERT_EQ(result.intExitCode, 0) << result.strStderr;
+  EXPECT_EQ(result.strStdout, "");
+  // One line per step when stderr is not a terminal, from the first to the last.
+  EXPECT_THAT(result.strStderr, StartsWith("  2 % Daten werden für Ausgabe gesammelt...\n"));
+  EXPECT_THAT(result.strStderr, HasSubstr(" 26 % Vorgang 1 von 41 wird angelegt...\n"));
+  EXPECT_THAT(result.strStderr, HasSubstr(" 90 % Diagramm wird gespeichert...\n"));
+  EXPECT_THAT(result.strStderr, EndsWith(kDone));
+  EXPECT_THAT(result.strStderr, Not(HasSubstr("\r")));
+
+  const auto read = testsupport::RunCommand(
+      "/usr/bin/python3 -c " +
+      ShellQuote("import sys, openpyxl\n"
+                 "ws = openpyxl.load_workbook(sys.argv[1]).active\n"
+                 "print(ws['A1'].value)\n"
+                 "print(ws['D6'].value, ws['D7'].value)\n"
+                 "print(sum(1 for r in ws.iter_rows(min_row=7, max_col=1, values_only=True)"
+                 " if r[0]))\n") +
+      " " + ShellQuote(chart_.string()));
+  ASSERT_EQ(read.intExitCode, 0) << read.strStderr;
+  EXPECT_EQ(read.strStdout, "Kommunikationsdiagramm für Markteinfuehrung.xml\nAufgaben Projektstart\n37\n");
+}
+
+TEST_F(MainRunTest, OnATerminalTheProgressIsRedrawnInPlace) {
+  const std::string strCommand =
+      "QUORVAN_REGISTRY=" + ShellQuote(quorvan_.RegistryFile().string()) + " " +
+      ShellQuote((testsupport::BinaryDir() / "quorvan").string()) + " " +
+      ShellQuote((testsupport::SourceDir() / "examples" / "Markteinfuehrung.xml").string()) +
+      " -o " + ShellQuote(chart_.string());
+  // script gives the command a terminal and copies what it shows to stdout.
+  const auto result =
+      testsupport::RunCommand("script -qec " + ShellQuote(strCommand) + " /dev/null");
+  ASSERT_EQ(result.intExitCode, 0) << result.strStdout << result.strStderr;
+  EXPECT_THAT(result.strStdout, HasSubstr("\r\033[K  2 % Daten werden für Ausgabe gesammelt..."
+                                          "\r\033[K 10 % Speicherort des Diagramms festlegen..."));
+  EXPECT_THAT(result.strStdout,
+              HasSubstr("\r\033[K100 % Kommunikationsdiagramm wurde erfolgreich erstellt.\r\n"));
+  EXPECT_TRUE(std::filesystem::exists(chart_));
+}
+
+TEST_F(MainRunTest, APlanWithoutResourcesOrTasksIsStoppedWithItsMessage) {
+  ExpectStopped(Run(testsupport::FixturesDir() / "mspdi" / "mspdinulltasks.xml"),
+                "Das Projekt enthält keine Ressourcen.\n");
+  ExpectStopped(Run(Plan(SmallPlan().Task("Start"))), "Das Projekt enthält keine Ressourcen.\n");
+  ExpectStopped(Run(Plan(SmallPlan().Resource("Anna"))), "Das Projekt enthält keine Vorgänge.\n");
+}
+
+TEST_F(MainRunTest, DuplicatesAreAnsweredNoUnlessYesIsGiven) {
+  const auto names = Plan(SmallPlan().Task("A").Resource("Anna").Resource("Anna"));
+  ExpectStopped(Run(names),
+                "Das Projekt enthält doppelte Ressourcennamen.\n"
+                "Trotzdem fortfahren?\n"
+                "→ Nein (mit --yes: Ja)\n");
+  auto result = Run(names, "--yes");
+  EXPECT_EQ(result.intExitCode, 0) << result.strStderr;
+  EXPECT_THAT(result.strStderr, StartsWith("Das Projekt enthält doppelte Ressourcennamen.\n"
+                                           "Trotzdem fortfahren?\n→ Ja\n  2 % "));
+  EXPECT_THAT(result.strStderr, EndsWith(kDone));
+  EXPECT_TRUE(std::filesystem::exists(chart_));
+  std::filesystem::remove(chart_);
+
+  const auto codes = Plan(SmallPlan().Task("A", "1").Task("B", "1").Resource("Anna"));
+  ExpectStopped(Run(codes),
+                "Das Projekt enthält doppelte PSP-Codes.\n"
+                "Trotzdem fortfahren?\n"
+                "→ Nein (mit --yes: Ja)\n");
+  result = Run(codes, "--yes");
+  EXPECT_EQ(result.intExitCode, 0) << result.strStderr;
+  EXPECT_TRUE(std::filesystem::exists(chart_));
+}
+
+TEST_F(MainRunTest, AnExportThatIsBrokenOffEndsWithStatus1) {
+  const auto plan = testsupport::SourceDir() / "examples" / "Markteinfuehrung.xml";
+  chart_ = quorvan_.Dir() / "fehlt" / "Diagramm.xlsx";
+  const auto result = Run(plan);
+  EXPECT_EQ(result.intExitCode, 1);
+  EXPECT_THAT(result.strStderr,
+              HasSubstr("Die Datei „" + chart_.string() + "“ konnte nicht gespeichert werden.\n"));
+  EXPECT_THAT(result.strStderr, EndsWith(kBrokenOff));
+  EXPECT_FALSE(std::filesystem::exists(chart_));
+}
+
+TEST_F(MainRunTest, ACheckOfTheWizardEndsWithItsMessageAndStatus1) {
+  const auto result =
+      Run(testsupport::SourceDir() / "examples" / "Markteinfuehrung.xml", "--row-height 95");
+  ExpectStopped(result, "Bitte nur Zeilenhöhen zwischen 18 und 90 eingeben.\n");
+}
+
+TEST_F(MainRunTest, APlanThatCannotBeReadIsAUsageError) {
+  const auto result = Run(quorvan_.Dir() / "Fehlt.xml");
+  EXPECT_EQ(result.intExitCode, 2);
+  EXPECT_THAT(result.strStderr, HasSubstr("„Fehlt.xml“ konnte nicht gelesen werden"));
+  EXPECT_FALSE(std::filesystem::exists(chart_));
+}
+
+TEST_F(MainRunTest, RegisteringAndUnregisteringShowInTheRegistryFile) {
+  auto result = quorvan_.Run("--register");
+  EXPECT_EQ(result.intExitCode, 0) << result.strStderr;
+  EXPECT_EQ(result.strStdout,
+            "Das Add-In „Quorvan.Connect“ wurde für Microsoft Project registriert.\n");
+  const std::string strFile = testsupport::ReadFile(quorvan_.RegistryFile());
+  EXPECT_THAT(strFile, HasSubstr("[HKEY_CURRENT_USER\\Software\\Microsoft\\Office\\MS "
+                                 "Project\\Addins\\Quorvan.Connect]"));
+  EXPECT_THAT(strFile, HasSubstr("\"LoadBehavior\"=dword:00000003"));
+  EXPECT_THAT(strFile, HasSubstr("\"FriendlyName\"=\"Quorvan\""));
+
+  result = quorvan_.Run("--unregister");
+  EXPECT_EQ(result.intExitCode, 0) << result.strStderr;
+  EXPECT_EQ(result.strStdout,
+            "Das Add-In „Quorvan.Connect“ wurde aus der Registrierung entfernt.\n");
+  EXPECT_THAT(testsupport::ReadFile(quorvan_.RegistryFile()), Not(HasSubstr("Quorvan.Connect")));
+
+  // A registry file that cannot be written is reported.
+  std::filesystem::remove(quorvan_.RegistryFile());
+  std::filesystem::create_directory(quorvan_.RegistryFile());
+  result = quorvan_.Run("--register");
+  EXPECT_EQ(result.intExitCode, 1);
+  EXPECT_THAT(result.strStderr, HasSubstr("konnte nicht angelegt werden"));
+}
+
+}  // namespace
