@@ -65,7 +65,8 @@ TEST_F(MainRunTest, TheExamplePlanBecomesAWorkbookThatOpenpyxlOpens) {
                  " if r[0]))\n") +
       " " + ShellQuote(chart_.string()));
   ASSERT_EQ(read.intExitCode, 0) << read.strStderr;
-  EXPECT_EQ(read.strStdout, "Kommunikationsdiagramm für Markteinfuehrung.xml\nAufgaben Projektstart\n37\n");
+  EXPECT_EQ(read.strStdout,
+            "Kommunikationsdiagramm für Markteinfuehrung.xml\nAufgaben Projektstart\n37\n");
 }
 
 TEST_F(MainRunTest, OnATerminalTheProgressIsRedrawnInPlace) {
@@ -125,6 +126,29 @@ TEST_F(MainRunTest, AnExportThatIsBrokenOffEndsWithStatus1) {
               HasSubstr("Die Datei „" + chart_.string() + "“ konnte nicht gespeichert werden.\n"));
   EXPECT_THAT(result.strStderr, EndsWith(kBrokenOff));
   EXPECT_FALSE(std::filesystem::exists(chart_));
+}
+
+TEST_F(MainRunTest, ATargetThatAnotherProgramHoldsOpenIsLeftAsItWas) {
+  testsupport::WriteFile(chart_, "die alte Fassung");
+  testsupport::WriteFile(quorvan_.Dir() / ".~lock.Diagramm.xlsx#", "Anna,anna,host,01.03.2026;");
+  const auto result = Run(testsupport::SourceDir() / "examples" / "Markteinfuehrung.xml");
+  EXPECT_EQ(result.intExitCode, 1);
+  EXPECT_THAT(result.strStderr, HasSubstr("Die Datei mit dem gewählten Dateinamen ist\n"
+                                          "momentan in Excel geöffnet. Bitte schließen\n"
+                                          "Sie zuerst die Datei.\n"));
+  EXPECT_THAT(result.strStderr, EndsWith(kBrokenOff));
+  EXPECT_EQ(testsupport::ReadFile(chart_), "die alte Fassung");
+}
+
+TEST_F(MainRunTest, DefaultsSavedOnTheWayToTheChartAreStored) {
+  const auto result = Run(testsupport::SourceDir() / "examples" / "Markteinfuehrung.xml",
+                          "--save-defaults --column-width 11");
+  EXPECT_EQ(result.intExitCode, 0) << result.strStderr;
+  EXPECT_THAT(result.strStderr,
+              StartsWith("Die aktuellen Diagrammeinstellungen wurden gespeichert.\n  2 % "));
+  EXPECT_THAT(result.strStderr, EndsWith(kDone));
+  EXPECT_TRUE(std::filesystem::exists(chart_));
+  EXPECT_THAT(testsupport::ReadFile(quorvan_.RegistryFile()), HasSubstr("\"ColumnWidthRessources\"=\"11\""));
 }
 
 TEST_F(MainRunTest, ACheckOfTheWizardEndsWithItsMessageAndStatus1) {
