@@ -148,7 +148,8 @@ TEST_F(MainRunTest, DefaultsSavedOnTheWayToTheChartAreStored) {
               StartsWith("Die aktuellen Diagrammeinstellungen wurden gespeichert.\n  2 % "));
   EXPECT_THAT(result.strStderr, EndsWith(kDone));
   EXPECT_TRUE(std::filesystem::exists(chart_));
-  EXPECT_THAT(testsupport::ReadFile(quorvan_.RegistryFile()), HasSubstr("\"ColumnWidthRessources\"=\"11\""));
+  EXPECT_THAT(testsupport::ReadFile(quorvan_.RegistryFile()),
+              HasSubstr("\"ColumnWidthRessources\"=\"11\""));
 }
 
 TEST_F(MainRunTest, ACheckOfTheWizardEndsWithItsMessageAndStatus1) {
