@@ -223,6 +223,18 @@ TEST_F(SettingsOnTheWizard, ADwordAndAnOverlongValueGiveWayToSavedDefaults) {
   EXPECT_EQ(again.lblColorTasks.BackColor(), 13);
 }
 
+TEST_F(SettingsOnTheWizard, ATypedTextTooLongForTheBufferComesBackAsTheDefault) {
+  LoadSettings();
+  const std::string strLong(1024, 'T');  // with its terminating zero one byte too many
+  const std::string strFits(1023, 'T');
+  frm_->cboFieldTargets.Text(strLong);
+  frm_->cboFieldStatus.Text(strFits);
+  EXPECT_TRUE(SaveDefaults(*frm_));
+  const frmQuorvan& again = Relaunch();
+  EXPECT_EQ(again.cboFieldTargets.Text(), "Text20");
+  EXPECT_EQ(again.cboFieldStatus.Text(), strFits);
+}
+
 TEST_F(SettingsOnTheWizard, ASaveThatFailedIsNotReportedAsDone) {
   std::filesystem::create_directory(file_.Path());  // the store cannot be written
   LoadSettings();
