@@ -81,7 +81,7 @@ void WritePlan(const std::filesystem::path& path, const std::vector<PlanTask>& c
           lngPredecessor);
     }
     strXml += Text(188744007, t.strResponsible) + Text(188744008, t.strParticipiant) +
-              Text(188744009, t.strInformed) + "</Task>";
+              Text(188744009, t.strInformed) + Text(188744010, t.strStatus) + "</Task>";
   }
   strXml += "</Tasks><Resources><Resource><UID>0</UID><ID>0</ID><IsNull>0</IsNull></Resource>";
   for (std::size_t i = 0; i < colResources.size(); ++i) {

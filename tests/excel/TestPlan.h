@@ -16,6 +16,7 @@ struct PlanTask {
   std::string strResponsible;
   std::string strParticipiant;
   std::string strInformed;
+  std::string strStatus;           // Text24
   std::vector<int> colSuccessors;  // IDs (1-based rows) of the tasks that follow this one
   std::string strStart = "2026-03-02T08:00:00";
   std::string strFinish = "2026-03-06T17:00:00";
