@@ -187,14 +187,14 @@ void ChartExport::WriteTaskRows() {
   const auto N = static_cast<std::int32_t>(colTasks.size());
   const std::int32_t R =
       std::min(objQuorvan_.objResources.lngResourcesCount, objQuorvan_.lngMaxResourcesCount);
-  const std::vector<ResourceColumn> colColumns = ResourceColumns(objQuorvan_.objResources);
+  const ResourceColumns objColumns = IndexResourceColumns(objQuorvan_.objResources);
   std::int32_t n = 1;
   for (const clsTask& objTask : colTasks) {
     if (n > objQuorvan_.lngMaxTasksCount) break;
     lngMaxOutlineLevel_ = std::max(lngMaxOutlineLevel_, objTask.lngOutlineLevel);
     Progress(25 + 50.0 * n / N,
              "Vorgang " + std::to_string(n) + " von " + std::to_string(N) + " wird angelegt...");
-    if (objSheet_ != nullptr) WriteTaskRow(objQuorvan_, *objSheet_, objTask, R, colColumns);
+    if (objSheet_ != nullptr) WriteTaskRow(objQuorvan_, *objSheet_, objTask, R, objColumns);
     ++n;
   }
 }

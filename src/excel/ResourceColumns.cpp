@@ -3,13 +3,14 @@
 #include "chart/clsResources.h"
 #include "platform/msproject/Project.h"
 
-std::vector<ResourceColumn> ResourceColumns(const clsResources& objResources) {
-  std::vector<ResourceColumn> colColumns;
+ResourceColumns IndexResourceColumns(const clsResources& objResources) {
+  ResourceColumns objColumns;
   for (const clsResourceGroup& objGroup : objResources.colResourceGroups) {
     for (const clsResource& objResource : objGroup.colResources) {
       if (objResource.objResource == nullptr) continue;
-      colColumns.push_back({&objResource.objResource->Name(), objResource.dblMidX});
+      objColumns.colByName[objResource.objResource->Name()].push_back(objColumns.colMidX.size());
+      objColumns.colMidX.push_back(objResource.dblMidX);
     }
   }
-  return colColumns;
+  return objColumns;
 }

@@ -45,7 +45,7 @@ std::optional<std::int32_t> StatusLightColor(const std::string& strStatus) {
 }
 
 bool WriteTaskRow(clsQuorvan& objQuorvan, excel::Worksheet& objSheet, const clsTask& objTask,
-                  std::int32_t lngResourceCount, const std::vector<ResourceColumn>& colColumns) {
+                  std::int32_t lngResourceCount, const ResourceColumns& objColumns) {
   vb::ResumeNext steps;
   bool blnFailed = false;
   const clsHeaderTasks& objHeader = objQuorvan.objTasks.objHeaderTasks;
@@ -93,6 +93,6 @@ bool WriteTaskRow(clsQuorvan& objQuorvan, excel::Worksheet& objSheet, const clsT
     steps([&] { objCell->Value(HostTask(objTask).GetField(objField.lngField)); });
   }
 
-  blnFailed |= DrawTaskSymbols(objQuorvan, objTask, colColumns);
+  blnFailed |= DrawTaskSymbols(objQuorvan, objTask, objColumns);
   return steps.Failed() || blnFailed;
 }

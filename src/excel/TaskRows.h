@@ -5,7 +5,6 @@
 #include <cstdint>
 #include <optional>
 #include <string>
-#include <vector>
 
 #include "excel/ResourceColumns.h"
 
@@ -24,4 +23,4 @@ std::optional<std::int32_t> StatusLightColor(const std::string& strStatus);
 // Writes the row; lngResourceCount resource columns are formatted with it. True when any call
 // failed.
 bool WriteTaskRow(clsQuorvan& objQuorvan, excel::Worksheet& objSheet, const clsTask& objTask,
-                  std::int32_t lngResourceCount, const std::vector<ResourceColumn>& colColumns);
+                  std::int32_t lngResourceCount, const ResourceColumns& objColumns);

@@ -1,6 +1,10 @@
 #include "excel/TaskSymbols.h"
 
+#include <algorithm>
+#include <cstdint>
 #include <string>
+#include <tuple>
+#include <vector>
 
 #include "chart/clsQuorvan.h"
 #include "excel/ChartShapes.h"
@@ -12,34 +16,53 @@ constexpr double kParticipiantRadius = 3;
 constexpr double kInformedRadius = 3;
 constexpr std::int32_t kBlack = 0;
 
+// One symbol: its column, its role (participant, informed, responsible: the order in which a
+// cell's symbols are stacked) and its entry in the role's list.
+struct Symbol {
+  std::size_t lngColumn;
+  int intRole;
+  std::size_t lngEntry;
+  bool operator<(const Symbol& other) const {
+    return std::tie(lngColumn, intRole, lngEntry) <
+           std::tie(other.lngColumn, other.intRole, other.lngEntry);
+  }
+};
+
 }  // namespace
 
 bool DrawTaskSymbols(clsQuorvan& objQuorvan, const clsTask& objTask,
-                     const std::vector<ResourceColumn>& colColumns) {
-  bool blnFailed = false;
-  std::vector<double> colSymbolX;
-  if (objTask.colParticipiants.empty() && objTask.colInformed.empty() &&
-      objTask.colResponsibles.empty()) {
-    return false;
-  }
-  const double dblY = objTask.dblMidY + objQuorvan.dblYOffsetCorrect;
-  auto symbols = [&](const ResourceColumn& objColumn, const std::vector<std::string>& colNames,
-                     double dblRadius, std::int32_t lngColor) {
-    for (const std::string& strName : colNames) {
-      if (strName != *objColumn.strName) continue;
-      blnFailed |= DrawCircle(objQuorvan, objColumn.dblMidX + objQuorvan.dblXOffsetCorrect, dblY,
-                              dblRadius, lngColor, objQuorvan.blnShadowSymbols);
-      colSymbolX.push_back(objColumn.dblMidX);
+                     const ResourceColumns& objColumns) {
+  const std::vector<std::string>* colRoles[] = {&objTask.colParticipiants, &objTask.colInformed,
+                                                &objTask.colResponsibles};
+  const double colRadius[] = {kParticipiantRadius, kInformedRadius, kResponsibleRadius};
+  const std::int32_t colColor[] = {objQuorvan.lngSymParticipiantColor,
+                                   objQuorvan.lngSymInformedColor,
+                                   objQuorvan.lngSymResponsibleColor};
+
+  // The names found through the index, put into the order of the walk over the columns.
+  std::vector<Symbol> colSymbols;
+  for (int intRole = 0; intRole < 3; ++intRole) {
+    const std::vector<std::string>& colNames = *colRoles[intRole];
+    for (std::size_t k = 0; k < colNames.size(); ++k) {
+      auto it = objColumns.colByName.find(colNames[k]);
+      if (it == objColumns.colByName.end()) continue;
+      for (std::size_t lngColumn : it->second) colSymbols.push_back({lngColumn, intRole, k});
     }
-  };
-  for (const ResourceColumn& objColumn : colColumns) {
-    symbols(objColumn, objTask.colParticipiants, kParticipiantRadius,
-            objQuorvan.lngSymParticipiantColor);
-    symbols(objColumn, objTask.colInformed, kInformedRadius, objQuorvan.lngSymInformedColor);
-    symbols(objColumn, objTask.colResponsibles, kResponsibleRadius,
-            objQuorvan.lngSymResponsibleColor);
   }
-  if (colSymbolX.empty()) return blnFailed;
+  if (colSymbols.empty()) return false;
+  std::sort(colSymbols.begin(), colSymbols.end());
+
+  bool blnFailed = false;
+  const double dblY = objTask.dblMidY + objQuorvan.dblYOffsetCorrect;
+  std::vector<double> colSymbolX;
+  colSymbolX.reserve(colSymbols.size());
+  for (const Symbol& objSymbol : colSymbols) {
+    const double dblMidX = objColumns.colMidX[objSymbol.lngColumn];
+    blnFailed |= DrawCircle(objQuorvan, dblMidX + objQuorvan.dblXOffsetCorrect, dblY,
+                            colRadius[objSymbol.intRole], colColor[objSymbol.intRole],
+                            objQuorvan.blnShadowSymbols);
+    colSymbolX.push_back(dblMidX);
+  }
   const double dblFirstX = colSymbolX.front();
   for (double dblX : colSymbolX) {
     if (dblX == dblFirstX) continue;

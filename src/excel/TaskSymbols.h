@@ -1,8 +1,6 @@
 #pragma once
 // The role symbols of one task row and the lines that join them.
 
-#include <vector>
-
 #include "excel/ResourceColumns.h"
 
 class clsQuorvan;
@@ -13,4 +11,4 @@ class clsTask;
 // line from the row's first symbol to every symbol in another column, behind the symbols.
 // Returns true when any drawing call failed.
 bool DrawTaskSymbols(clsQuorvan& objQuorvan, const clsTask& objTask,
-                     const std::vector<ResourceColumn>& colColumns);
+                     const ResourceColumns& objColumns);

@@ -85,4 +85,33 @@ TEST_F(ExportEdgesTest, OnlyTheFourStatusTextsAsWrittenShowALight) {
   EXPECT_FALSE(objChart["cells"].contains("I7"));
 }
 
+TEST_F(ExportEdgesTest, ACellsSymbolsAreStackedParticipantInformedResponsibleColumnByColumn) {
+  PlanTask objTask = Linked("A", "1", "Ben;Anna");
+  objTask.strParticipiant = "Ben;Carl";
+  objTask.strInformed = "Ben";
+  WritePlan(dir_ / "Plan.xml", {objTask},
+            {{"Anna", "Leitung"}, {"Ben", "Leitung"}, {"Carl", "Technik"}});
+  ChartRun run(dir_ / "Plan.xml");
+  run.Builder().lngSymParticipiantColor = 0x000011;
+  run.Builder().lngSymInformedColor = 0x000022;
+  run.Builder().lngSymResponsibleColor = 0x000033;
+  const Drawing objDrawing = DrawingOf(Export(run));
+  const auto& colGroups = run.Builder().objResources.colResourceGroups;
+  const double dblAnna = colGroups[0].colResources[0].dblMidX - 6;
+  const double dblBen = colGroups[0].colResources[1].dblMidX - 6;
+  const double dblCarl = colGroups[1].colResources[0].dblMidX - 6;
+  const std::vector<std::pair<double, std::int32_t>> colExpected{{dblAnna, 0x000033},
+                                                                 {dblBen, 0x000011},
+                                                                 {dblBen, 0x000022},
+                                                                 {dblBen, 0x000033},
+                                                                 {dblCarl, 0x000011}};
+  ASSERT_EQ(objDrawing.colCircles.size(), colExpected.size());
+  for (std::size_t i = 0; i < colExpected.size(); ++i) {
+    EXPECT_NEAR(objDrawing.colCircles[i].dblX, colExpected[i].first, 0.5) << i;
+    EXPECT_EQ(objDrawing.colCircles[i].lngColor, colExpected[i].second) << i;
+  }
+  // Lines from Anna's column to each symbol elsewhere, one per symbol.
+  EXPECT_EQ(objDrawing.colLines.size(), 4U);
+}
+
 }  // namespace
