@@ -309,7 +309,7 @@ TEST(RegistryFilePath, FollowsTheEnvironment) {
   ::unsetenv("QUORVAN_REGISTRY");
   ::setenv("XDG_CONFIG_HOME", "/somewhere/config", 1);
   EXPECT_EQ(registry::RegistryFilePath(), "/somewhere/config/quorvan/HKCU.reg");
-  ::setenv("XDG_CONFIG_HOME", "relative", 1);  // not absolute: ignored, as the spec of XDG says
+  ::setenv("XDG_CONFIG_HOME", "relative", 1);  // not absolute: ignored, as the XDG base directory rules say
   EXPECT_TRUE(registry::RegistryFilePath().string().ends_with("/.config/quorvan/HKCU.reg"));
   if (xdgBefore != nullptr) {
     ::setenv("XDG_CONFIG_HOME", strXdgBefore.c_str(), 1);
