@@ -75,9 +75,10 @@ TEST_F(MainRunTest, OnATerminalTheProgressIsRedrawnInPlace) {
       ShellQuote((testsupport::BinaryDir() / "quorvan").string()) + " " +
       ShellQuote((testsupport::SourceDir() / "examples" / "Markteinfuehrung.xml").string()) +
       " -o " + ShellQuote(chart_.string());
-  // script gives the command a terminal and copies what it shows to stdout.
+  // script gives the command a terminal and copies what it shows to stdout; it needs an open
+  // standard input, which CI does not give.
   const auto result =
-      testsupport::RunCommand("script -qec " + ShellQuote(strCommand) + " /dev/null");
+      testsupport::RunCommand("script -qec " + ShellQuote(strCommand) + " /dev/null < /dev/null");
   ASSERT_EQ(result.intExitCode, 0) << result.strStdout << result.strStderr;
   EXPECT_THAT(result.strStdout, HasSubstr("\r\033[K  2 % Daten werden für Ausgabe gesammelt..."
                                           "\r\033[K 10 % Speicherort des Diagramms festlegen..."));
