@@ -248,6 +248,8 @@ Drawing DrawingOf(const nlohmann::json& objChart) {
   if (!objChart.contains("shapes")) return objDrawing;
   for (const auto& objShape : objChart["shapes"]) {
     const double x = objShape["x"], y = objShape["y"], cx = objShape["cx"], cy = objShape["cy"];
+    // A symbol keeps its size in its cell; both ends of a line follow theirs.
+    EXPECT_EQ(objShape["anchor"], objShape["kind"] == "oval" ? "oneCellAnchor" : "twoCellAnchor");
     if (objShape["kind"] == "oval") {
       EXPECT_EQ(objShape["geometry"], "ellipse");
       EXPECT_NEAR(cx, cy, 0.01) << "an oval that is no circle";

@@ -1,10 +1,13 @@
 """Reads a chart workbook as a spreadsheet program sees it and prints it as JSON.
 
 openpyxl reads the cells, merged areas, rows, columns, panes, outline and page set-up; the
-drawing part is parsed as it is stored, every shape with its position in points.
+drawing part is parsed as it is stored, every shape with its position in points as Excel lays
+the sheet out: its anchor cells' edges from the sheet's column widths and row heights, plus the
+offsets within them.
 """
 
 import json
+import math
 import sys
 import zipfile
 import xml.etree.ElementTree as ET
@@ -16,7 +19,43 @@ EMU_PER_POINT = 12700
 NS = {
     "xdr": "http://schemas.openxmlformats.org/drawingml/2006/spreadsheetDrawing",
     "a": "http://schemas.openxmlformats.org/drawingml/2006/main",
+    "s": "http://schemas.openxmlformats.org/spreadsheetml/2006/main",
 }
+DEFAULT_COLUMN = 48.0  # points: 8.43 characters of Arial 10, 64 pixels
+
+
+class Grid:
+    """The edges of a sheet's columns and rows in points, as Excel computes them: a column of
+    width W (in the file's characters) is trunc((256 W + trunc(128/7)) / 256 * 7) pixels of
+    0.75 points; a row is its ht or the default height; hidden ones have none."""
+
+    def __init__(self, sheet_xml):
+        root = ET.fromstring(sheet_xml)
+        fmt = root.find("s:sheetFormatPr", NS)
+        self.default_row = float(fmt.get("defaultRowHeight", "12.75")) if fmt is not None else 12.75
+        self.columns, self.rows = {}, {}
+        for col in root.findall("s:cols/s:col", NS):
+            width = 0.0
+            if col.get("hidden") != "1":
+                width = math.trunc((256 * float(col.get("width")) + math.trunc(128 / 7)) / 256 * 7)
+                width *= 0.75
+            for index in range(int(col.get("min")), int(col.get("max")) + 1):
+                self.columns[index - 1] = width
+        for row in root.findall("s:sheetData/s:row", NS):
+            if row.get("hidden") == "1":
+                self.rows[int(row.get("r")) - 1] = 0.0
+            elif row.get("ht") is not None:
+                self.rows[int(row.get("r")) - 1] = float(row.get("ht"))
+
+    def x(self, cell):
+        col = int(cell.find("xdr:col", NS).text)
+        edge = sum(self.columns.get(c, DEFAULT_COLUMN) for c in range(col))
+        return edge + int(cell.find("xdr:colOff", NS).text) / EMU_PER_POINT
+
+    def y(self, cell):
+        row = int(cell.find("xdr:row", NS).text)
+        edge = sum(self.rows.get(r, self.default_row) for r in range(row))
+        return edge + int(cell.find("xdr:rowOff", NS).text) / EMU_PER_POINT
 
 
 def colour(element):
@@ -26,15 +65,16 @@ def colour(element):
     return None if clr is None else clr.get("val")
 
 
-def shape_of(anchor):
-    pos = anchor.find("xdr:pos", NS)
-    ext = anchor.find("xdr:ext", NS)
-    shape = {
-        "x": int(pos.get("x")) / EMU_PER_POINT,
-        "y": int(pos.get("y")) / EMU_PER_POINT,
-        "cx": int(ext.get("cx")) / EMU_PER_POINT,
-        "cy": int(ext.get("cy")) / EMU_PER_POINT,
-    }
+def shape_of(anchor, grid):
+    start = anchor.find("xdr:from", NS)
+    x, y = grid.x(start), grid.y(start)
+    if anchor.tag == "{%s}oneCellAnchor" % NS["xdr"]:
+        ext = anchor.find("xdr:ext", NS)
+        cx, cy = int(ext.get("cx")) / EMU_PER_POINT, int(ext.get("cy")) / EMU_PER_POINT
+    else:
+        end = anchor.find("xdr:to", NS)
+        cx, cy = grid.x(end) - x, grid.y(end) - y
+    shape = {"anchor": anchor.tag.split("}")[1], "x": x, "y": y, "cx": cx, "cy": cy}
     sp = anchor.find("xdr:sp", NS)
     cxn = anchor.find("xdr:cxnSp", NS)
     node = sp if sp is not None else cxn
@@ -72,7 +112,8 @@ def drawing(path):
         if not names:
             return []
         root = ET.fromstring(archive.read(sorted(names)[0]))
-    return [shape_of(anchor) for anchor in root.findall("xdr:absoluteAnchor", NS)]
+        grid = Grid(archive.read("xl/worksheets/sheet1.xml"))
+    return [shape_of(anchor, grid) for anchor in root]
 
 
 def main(path):

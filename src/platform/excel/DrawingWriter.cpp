@@ -81,9 +81,24 @@ Box BoxOf(const ShapeRecord& r) {
   return {std::min(x1, x2), std::min(y1, y2), std::abs(x2 - x1), std::abs(y2 - y1)};
 }
 
-void AnchorStart(Xml& xml, const Box& box) {
-  xml << "<xdr:absoluteAnchor><xdr:pos x=\"" << box.x << "\" y=\"" << box.y << "\"/><xdr:ext cx=\""
-      << box.cx << "\" cy=\"" << box.cy << "\"/>";
+void Cell(Xml& xml, std::string_view tag, CellOffset column, CellOffset row) {
+  xml << "<xdr:" << tag << "><xdr:col>" << column.lngCell << "</xdr:col><xdr:colOff>"
+      << column.lngOffset << "</xdr:colOff><xdr:row>" << row.lngCell << "</xdr:row><xdr:rowOff>"
+      << row.lngOffset << "</xdr:rowOff></xdr:" << tag << ">";
+}
+
+// An oval: its top-left corner in its cell, and its size.
+void OneCellAnchorStart(Xml& xml, CellAnchors& cells, const Box& box) {
+  xml << "<xdr:oneCellAnchor>";
+  Cell(xml, "from", cells.Column(box.x), cells.Row(box.y));
+  xml << "<xdr:ext cx=\"" << box.cx << "\" cy=\"" << box.cy << "\"/>";
+}
+
+// A line: the top-left and the bottom-right corner of its box, each in its cell.
+void TwoCellAnchorStart(Xml& xml, CellAnchors& cells, const Box& box) {
+  xml << "<xdr:twoCellAnchor>";
+  Cell(xml, "from", cells.Column(box.x), cells.Row(box.y));
+  Cell(xml, "to", cells.Column(box.x + box.cx), cells.Row(box.y + box.cy));
 }
 
 void Transform(Xml& xml, const Box& box, bool blnFlipH, bool blnFlipV) {
@@ -159,9 +174,9 @@ void Effects(Xml& xml, const ShapeRecord& r) {
   xml << "</a:outerShdw></a:effectLst>";
 }
 
-void WriteOval(Xml& xml, const ShapeRecord& r, std::int32_t index) {
+void WriteOval(Xml& xml, CellAnchors& cells, const ShapeRecord& r, std::int32_t index) {
   const Box box = BoxOf(r);
-  AnchorStart(xml, box);
+  OneCellAnchorStart(xml, cells, box);
   xml << "<xdr:sp macro=\"\" textlink=\"\"><xdr:nvSpPr><xdr:cNvPr id=\"" << index + 2
       << "\" name=\"Ellipse " << index + 1 << "\"/><xdr:cNvSpPr/></xdr:nvSpPr><xdr:spPr>";
   Transform(xml, box, false, false);
@@ -169,12 +184,12 @@ void WriteOval(Xml& xml, const ShapeRecord& r, std::int32_t index) {
   Fill(xml, r);
   Outline(xml, r);
   Effects(xml, r);
-  xml << "</xdr:spPr></xdr:sp><xdr:clientData/></xdr:absoluteAnchor>";
+  xml << "</xdr:spPr></xdr:sp><xdr:clientData/></xdr:oneCellAnchor>";
 }
 
-void WriteLine(Xml& xml, const ShapeRecord& r, std::int32_t index) {
+void WriteLine(Xml& xml, CellAnchors& cells, const ShapeRecord& r, std::int32_t index) {
   const Box box = BoxOf(r);
-  AnchorStart(xml, box);
+  TwoCellAnchorStart(xml, cells, box);
   xml << "<xdr:cxnSp macro=\"\"><xdr:nvCxnSpPr><xdr:cNvPr id=\"" << index + 2
       << "\" name=\"Gerade Verbindung " << index + 1
       << "\"/><xdr:cNvCxnSpPr/></xdr:nvCxnSpPr><xdr:spPr>";
@@ -182,13 +197,13 @@ void WriteLine(Xml& xml, const ShapeRecord& r, std::int32_t index) {
   xml << "<a:prstGeom prst=\"line\"><a:avLst/></a:prstGeom>";
   Outline(xml, r);
   Effects(xml, r);
-  xml << "</xdr:spPr></xdr:cxnSp><xdr:clientData/></xdr:absoluteAnchor>";
+  xml << "</xdr:spPr></xdr:cxnSp><xdr:clientData/></xdr:twoCellAnchor>";
 }
 
 }  // namespace
 
-DrawingXmlWriter::DrawingXmlWriter(const Shapes& shapes)
-    : shapes_(shapes), order_(shapes.DrawingOrder()) {}
+DrawingXmlWriter::DrawingXmlWriter(const Shapes& shapes, const SheetGeometry& geometry)
+    : shapes_(shapes), cells_(geometry), order_(shapes.DrawingOrder()) {}
 
 bool DrawingXmlWriter::Next(std::string& out, std::size_t minBytes) {
   if (blnDone_) return false;
@@ -202,9 +217,9 @@ bool DrawingXmlWriter::Next(std::string& out, std::size_t minBytes) {
     const std::int32_t index = order_[next_++];
     const ShapeRecord& record = shapes_.Record(index);
     if (record.kind == ShapeKind::Oval) {
-      WriteOval(xml, record, index);
+      WriteOval(xml, cells_, record, index);
     } else {
-      WriteLine(xml, record, index);
+      WriteLine(xml, cells_, record, index);
     }
   }
   if (next_ == order_.size()) {
@@ -214,12 +229,12 @@ bool DrawingXmlWriter::Next(std::string& out, std::size_t minBytes) {
   return true;
 }
 
-void WriteDrawingXml(const Shapes& shapes, const SheetGeometry& /*geometry*/, std::string& out) {
+void WriteDrawingXml(const Shapes& shapes, const SheetGeometry& geometry, std::string& out) {
   out.clear();
-  // Room for a typical chart's shapes (650 to 750 bytes each), so that the part is not copied
+  // Room for a typical chart's shapes (850 to 950 bytes each), so that the part is not copied
   // while it grows; pages not written to cost no memory.
-  out.reserve(1024 + static_cast<std::size_t>(shapes.Count()) * 800);
-  DrawingXmlWriter writer(shapes);
+  out.reserve(1024 + static_cast<std::size_t>(shapes.Count()) * 1000);
+  DrawingXmlWriter writer(shapes, geometry);
   while (writer.Next(out, std::numeric_limits<std::size_t>::max())) {
   }
 }

@@ -1,15 +1,18 @@
-// Shapes saved by the engine, opened by real readers: LibreOffice must show every oval and line
-// at the points the engine was given, whatever the columns and rows before them are like, with
-// the arrowheads at the end points, the gradient and the shadow; openpyxl must accept the
-// package.
+// Shapes saved by the engine, opened by real readers. The saved cell anchors give back in
+// Excel's layout the points the engine was given, whatever the columns and rows before them are
+// like; LibreOffice, whose columns are wider than Excel's for the same width, must put every
+// oval and both ends of every line in the same cells at the same offsets, with the arrowheads at
+// the end points, the gradient and the shadow. openpyxl must accept the package.
 
 #include <gtest/gtest.h>
 
 #include <map>
 #include <pugixml.hpp>
 #include <string>
+#include <vector>
 
 #include "DrawingReaders.h"
+#include "SavedAnchors.h"
 #include "platform/excel/Application.h"
 #include "platform/excel/ShapeConstants.h"
 #include "platform/excel/Workbook.h"
@@ -22,6 +25,9 @@ namespace fs = std::filesystem;
 using drawingtest::DrawnShape;
 
 constexpr double kTolerance = 0.5;  // points
+// Excel's default column is 48 points, the engine's 48.0075: a few hundredths over a sheet.
+constexpr double kSavedTolerance = 0.05;
+constexpr double kEmuPerPoint = 12700;
 
 struct OvalSpec {
   double left, top, size;
@@ -31,7 +37,9 @@ struct LineSpec {
   std::int32_t arrowSize;  // 0: a plain line
 };
 
-const OvalSpec kOvals[] = {{20.5, 45.3, 12}, {150.25, 180.5, 6}, {400, 201.75, 12}, {3, 3, 6}};
+// The last oval lies across the border of columns C and D and of rows 3 and 4.
+const OvalSpec kOvals[] = {
+    {20.5, 45.3, 12}, {150.25, 180.5, 6}, {400, 201.75, 12}, {3, 3, 6}, {170, 155, 12}};
 const LineSpec kLines[] = {
     {200, 100, 30, 20, 0},            // left and up
     {14.25, 10, 14.25, 260, 0},       // straight down, through the hidden row
@@ -92,20 +100,73 @@ class DrawingLibreOfficeTest : public ::testing::Test {
   testsupport::TempDir dir;
 };
 
-TEST_F(DrawingLibreOfficeTest, OvalsAndLinesLieAtTheirPointsInCalc) {
+TEST_F(DrawingLibreOfficeTest, TheSavedCellAnchorsGiveBackTheEnginesPoints) {
+  const std::vector<drawingtest::AnchoredShape> saved =
+      drawingtest::ReadAnchoredShapes(SaveWorkbook());
+  ASSERT_EQ(saved.size(), std::size(kOvals) + std::size(kLines));
+  std::map<std::string, drawingtest::AnchoredShape> byName;
+  for (const drawingtest::AnchoredShape& shape : saved) {
+    EXPECT_EQ(shape.strAnchor, shape.blnLine ? "xdr:twoCellAnchor" : "xdr:oneCellAnchor")
+        << shape.strName << ": an oval keeps its size, both ends of a line follow their cells";
+    for (const drawingtest::CellAnchor& cell : {shape.from, shape.to}) {
+      EXPECT_NE(cell.lngCol, 1) << shape.strName << ": the hidden column B holds no anchor";
+      EXPECT_NE(cell.lngRow, 1) << shape.strName << ": the hidden row 2 holds no anchor";
+    }
+    byName[shape.strName] = shape;
+  }
+  for (std::size_t i = 0; i < std::size(kOvals); ++i) {
+    const drawingtest::AnchoredShape& shape = byName.at(Name("Ellipse ", i + 1));
+    EXPECT_NEAR(shape.dblLeft, kOvals[i].left, kSavedTolerance) << shape.strName;
+    EXPECT_NEAR(shape.dblTop, kOvals[i].top, kSavedTolerance) << shape.strName;
+    EXPECT_NEAR(shape.dblRight, kOvals[i].left + kOvals[i].size, kSavedTolerance) << shape.strName;
+    EXPECT_NEAR(shape.dblBottom, kOvals[i].top + kOvals[i].size, kSavedTolerance) << shape.strName;
+    EXPECT_DOUBLE_EQ(shape.dblOffX, kOvals[i].left) << shape.strName;
+    EXPECT_DOUBLE_EQ(shape.dblExtY, kOvals[i].size) << shape.strName;
+  }
+  for (std::size_t i = 0; i < std::size(kLines); ++i) {
+    const drawingtest::AnchoredShape& shape =
+        byName.at(Name("Gerade Verbindung ", std::size(kOvals) + i + 1));
+    EXPECT_NEAR(shape.BeginX(), kLines[i].x1, kSavedTolerance) << shape.strName;
+    EXPECT_NEAR(shape.BeginY(), kLines[i].y1, kSavedTolerance) << shape.strName;
+    EXPECT_NEAR(shape.EndX(), kLines[i].x2, kSavedTolerance) << shape.strName;
+    EXPECT_NEAR(shape.EndY(), kLines[i].y2, kSavedTolerance) << shape.strName;
+  }
+}
+
+TEST_F(DrawingLibreOfficeTest, OvalsAndLineEndsLieInTheirCellsInCalc) {
   const fs::path xlsx = SaveWorkbook();
+  std::map<std::string, drawingtest::AnchoredShape> saved;
+  for (const auto& shape : drawingtest::ReadAnchoredShapes(xlsx)) saved[shape.strName] = shape;
   const fs::path ods = drawingtest::ConvertWithLibreOffice(xlsx, "ods", dir.Path());
   pugi::xml_document content;
   ASSERT_TRUE(content.load_string(drawingtest::ReadZipEntry(ods, "content.xml").c_str()));
   const std::map<std::string, DrawnShape> drawn = drawingtest::ReadDrawnShapes(content);
   ASSERT_EQ(drawn.size(), std::size(kOvals) + std::size(kLines));
+  const drawingtest::OdsGrid grid(content);
+  // Where LibreOffice has put a point of a shape anchored to the cell it lies in...
+  const auto drawnX = [&grid](const DrawnShape& shape, double x) {
+    return (shape.intColumn < 0 ? 0.0 : grid.ColumnLeft(shape.intColumn)) + x;
+  };
+  const auto drawnY = [&grid](const DrawnShape& shape, double y) {
+    return (shape.intRow < 0 ? 0.0 : grid.RowTop(shape.intRow)) + y;
+  };
+  // ... and where it belongs: in LibreOffice's columns and rows, the cell the point was
+  // anchored to, at the offset the engine's point has there.
+  const auto cellX = [&grid](const drawingtest::CellAnchor& cell) {
+    return grid.ColumnLeft(cell.lngCol) + static_cast<double>(cell.lngColOff) / kEmuPerPoint;
+  };
+  const auto cellY = [&grid](const drawingtest::CellAnchor& cell) {
+    return grid.RowTop(cell.lngRow) + static_cast<double>(cell.lngRowOff) / kEmuPerPoint;
+  };
 
   for (std::size_t i = 0; i < std::size(kOvals); ++i) {
     const std::string name = Name("Ellipse ", i + 1);
     ASSERT_EQ(drawn.count(name), 1u) << name;
     const DrawnShape& shape = drawn.at(name);
-    EXPECT_NEAR(shape.x, kOvals[i].left, kTolerance) << name;
-    EXPECT_NEAR(shape.y, kOvals[i].top, kTolerance) << name;
+    const drawingtest::AnchoredShape& anchor = saved.at(name);
+    EXPECT_NEAR(drawnX(shape, shape.x), cellX(anchor.from), kTolerance) << name;
+    EXPECT_NEAR(drawnY(shape, shape.y), cellY(anchor.from), kTolerance) << name;
+    // It keeps its size, even across the border of two columns.
     EXPECT_NEAR(shape.width, kOvals[i].size, kTolerance) << name;
     EXPECT_NEAR(shape.height, kOvals[i].size, kTolerance) << name;
   }
@@ -113,11 +174,16 @@ TEST_F(DrawingLibreOfficeTest, OvalsAndLinesLieAtTheirPointsInCalc) {
     const std::string name = Name("Gerade Verbindung ", std::size(kOvals) + i + 1);
     ASSERT_EQ(drawn.count(name), 1u) << name;
     const DrawnShape& shape = drawn.at(name);
+    const drawingtest::AnchoredShape& anchor = saved.at(name);
     // Begin and end stay apart: the head must be at the end point.
-    EXPECT_NEAR(shape.x1, kLines[i].x1, kTolerance) << name;
-    EXPECT_NEAR(shape.y1, kLines[i].y1, kTolerance) << name;
-    EXPECT_NEAR(shape.x2, kLines[i].x2, kTolerance) << name;
-    EXPECT_NEAR(shape.y2, kLines[i].y2, kTolerance) << name;
+    const drawingtest::CellAnchor& beginX = anchor.blnFlipH ? anchor.to : anchor.from;
+    const drawingtest::CellAnchor& beginY = anchor.blnFlipV ? anchor.to : anchor.from;
+    const drawingtest::CellAnchor& endX = anchor.blnFlipH ? anchor.from : anchor.to;
+    const drawingtest::CellAnchor& endY = anchor.blnFlipV ? anchor.from : anchor.to;
+    EXPECT_NEAR(drawnX(shape, shape.x1), cellX(beginX), kTolerance) << name;
+    EXPECT_NEAR(drawnY(shape, shape.y1), cellY(beginY), kTolerance) << name;
+    EXPECT_NEAR(drawnX(shape, shape.x2), cellX(endX), kTolerance) << name;
+    EXPECT_NEAR(drawnY(shape, shape.y2), cellY(endY), kTolerance) << name;
   }
 }
 

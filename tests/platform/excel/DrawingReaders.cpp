@@ -2,10 +2,12 @@
 
 #include <zip.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <memory>
 #include <stdexcept>
 #include <string_view>
+#include <tuple>
 
 #include "support/TestSupport.h"
 
@@ -64,6 +66,40 @@ double LengthInPoints(const std::string& strLength) {
   throw std::runtime_error("unknown length: " + strLength);
 }
 
+namespace {
+
+pugi::xml_node FirstTable(const pugi::xml_document& content) {
+  return content.select_node("//table:table").node();
+}
+
+// Notes the cell of each drawing object within a cell, walking the table's rows (also those in
+// header rows and row groups) and their cells as they repeat.
+void NoteCells(pugi::xml_node node, int& intRow,
+               std::map<pugi::xml_node, std::pair<int, int>>& cells) {
+  for (pugi::xml_node child : node.children()) {
+    const std::string_view name = child.name();
+    if (name != "table:table-row") {
+      if (name == "table:table-header-rows" || name == "table:table-row-group" ||
+          name == "table:table-rows") {
+        NoteCells(child, intRow, cells);
+      }
+      continue;
+    }
+    int intColumn = 0;
+    for (pugi::xml_node cell : child.children()) {
+      const std::string_view cellName = cell.name();
+      if (cellName != "table:table-cell" && cellName != "table:covered-table-cell") continue;
+      for (pugi::xml_node object : cell.children()) {
+        if (object.attribute("draw:name")) cells[object] = {intColumn, intRow};
+      }
+      intColumn += cell.attribute("table:number-columns-repeated").as_int(1);
+    }
+    intRow += child.attribute("table:number-rows-repeated").as_int(1);
+  }
+}
+
+}  // namespace
+
 std::map<std::string, DrawnShape> ReadDrawnShapes(const pugi::xml_document& content) {
   std::map<std::string, pugi::xml_node> styles;
   for (pugi::xml_node style : content.child("office:document-content")
@@ -71,12 +107,18 @@ std::map<std::string, DrawnShape> ReadDrawnShapes(const pugi::xml_document& cont
                                   .children("style:style")) {
     styles[style.attribute("style:name").value()] = style.child("style:graphic-properties");
   }
+  std::map<pugi::xml_node, std::pair<int, int>> cells;
+  int intRow = 0;
+  NoteCells(FirstTable(content), intRow, cells);
+
   std::map<std::string, DrawnShape> shapes;
   const pugi::xpath_node_set nodes = content.select_nodes("//*[@draw:name and @draw:style-name]");
   for (const pugi::xpath_node& found : nodes) {
     const pugi::xml_node node = found.node();
     DrawnShape shape;
     shape.strKind = node.name();
+    const auto cell = cells.find(node);
+    if (cell != cells.end()) std::tie(shape.intColumn, shape.intRow) = cell->second;
     const auto length = [&node](const char* name) {
       const pugi::xml_attribute attr = node.attribute(name);
       return attr ? LengthInPoints(attr.value()) : 0.0;
@@ -94,6 +136,55 @@ std::map<std::string, DrawnShape> ReadDrawnShapes(const pugi::xml_document& cont
     shapes[node.attribute("draw:name").value()] = shape;
   }
   return shapes;
+}
+
+OdsGrid::OdsGrid(const pugi::xml_document& content) {
+  std::map<std::string, double> sizes;
+  for (pugi::xml_node style : content.child("office:document-content")
+                                  .child("office:automatic-styles")
+                                  .children("style:style")) {
+    const pugi::xml_node column = style.child("style:table-column-properties");
+    const pugi::xml_node row = style.child("style:table-row-properties");
+    if (column)
+      sizes[style.attribute("style:name").value()] =
+          LengthInPoints(column.attribute("style:column-width").value());
+    if (row)
+      sizes[style.attribute("style:name").value()] =
+          LengthInPoints(row.attribute("style:row-height").value());
+  }
+  const pugi::xml_node table = FirstTable(content);
+  const auto size = [&sizes](pugi::xml_node node) {
+    const auto found = sizes.find(node.attribute("table:style-name").value());
+    if (found == sizes.end()) throw std::runtime_error("a column or row without a size");
+    return found->second;
+  };
+  for (const pugi::xpath_node& column : table.select_nodes(".//table:table-column")) {
+    columns_.emplace_back(size(column.node()),
+                          column.node().attribute("table:number-columns-repeated").as_int(1));
+  }
+  for (const pugi::xpath_node& row : table.select_nodes(".//table:table-row")) {
+    rows_.emplace_back(size(row.node()),
+                       row.node().attribute("table:number-rows-repeated").as_int(1));
+  }
+}
+
+double OdsGrid::Edge(const std::vector<std::pair<double, int>>& runs, int intCell) {
+  double dblEdge = 0;
+  for (const auto& [dblSize, intRepeat] : runs) {
+    const int intTaken = std::min(intRepeat, intCell);
+    dblEdge += dblSize * intTaken;
+    intCell -= intTaken;
+    if (intCell == 0) return dblEdge;
+  }
+  throw std::runtime_error("a cell beyond the sheet");
+}
+
+double OdsGrid::ColumnLeft(int intColumn) const {
+  return Edge(columns_, intColumn);
+}
+
+double OdsGrid::RowTop(int intRow) const {
+  return Edge(rows_, intRow);
 }
 
 PythonResult RunPython(const std::string& strScript, const fs::path& workbook) {

@@ -1,8 +1,9 @@
-// The drawing part as XML: anchors and EMU values, flips and arrow ends, the gradient, the
+// The drawing part as XML: cell anchors and EMU values, flips and arrow ends, the gradient, the
 // outline, the shadow and the drawing order, read back with pugixml.
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <pugixml.hpp>
 #include <string>
 #include <vector>
@@ -15,7 +16,8 @@ namespace {
 using excel::Shape;
 using excel::Shapes;
 
-// Uneven columns and rows with hidden ones: absolute anchors must not depend on them.
+// Uneven columns with every third hidden: A 15.25 points, B 16.25, C hidden, D 18.25, E 19.25,
+// F hidden, G 21.25, H 22.25, I hidden, J 24.25 ...; rows of 30 points, the second hidden.
 class UnevenGeometry : public excel::SheetGeometry {
  public:
   double ColumnWidthPoints(std::int32_t column) const override {
@@ -41,6 +43,14 @@ class DrawingWriterTest : public ::testing::Test {
   static long long Attr(pugi::xml_node node, const char* path, const char* name) {
     return node.first_element_by_path(path).attribute(name).as_llong(-1);
   }
+  // A cell anchor as column, column offset, row, row offset.
+  static std::vector<long long> Cell(pugi::xml_node anchor, const char* tag) {
+    const pugi::xml_node cell = anchor.child(tag);
+    if (!cell) return {};
+    return {cell.child("xdr:col").text().as_llong(-1), cell.child("xdr:colOff").text().as_llong(-1),
+            cell.child("xdr:row").text().as_llong(-1),
+            cell.child("xdr:rowOff").text().as_llong(-1)};
+  }
 
   Shapes shapes;
   UnevenGeometry geometry;
@@ -60,18 +70,23 @@ TEST_F(DrawingWriterTest, AnEmptySheetGivesAnEmptyValidPart) {
   EXPECT_EQ(xml.rfind("<?xml", 0), 0u);
 }
 
-TEST_F(DrawingWriterTest, TheOvalIsAnchoredAtItsPointsInEmu) {
+TEST_F(DrawingWriterTest, TheOvalIsAnchoredInItsCellAndKeepsItsSize) {
   shapes.AddShape(excel::msoShapeOval, 100.5, 40.25, 12, 6);
   const auto anchors = Anchors();
   ASSERT_EQ(anchors.size(), 1u);
   const pugi::xml_node anchor = anchors[0];
-  EXPECT_STREQ(anchor.name(), "xdr:absoluteAnchor");
-  EXPECT_EQ(Attr(anchor, "xdr:pos", "x"), 1276350);  // 100.5 pt
-  EXPECT_EQ(Attr(anchor, "xdr:pos", "y"), 511175);   // 40.25 pt
+  EXPECT_STREQ(anchor.name(), "xdr:oneCellAnchor");
+  // Column H begins at 90.25 points, row 3 at 30: 10.25 points into both.
+  EXPECT_EQ(Cell(anchor, "xdr:from"), (std::vector<long long>{7, 130175, 2, 130175}));
   EXPECT_EQ(Attr(anchor, "xdr:ext", "cx"), 152400);
   EXPECT_EQ(Attr(anchor, "xdr:ext", "cy"), 76200);
-  EXPECT_EQ(Attr(anchor, "xdr:sp/xdr:spPr/a:xfrm/a:off", "x"), 1276350);
+  EXPECT_EQ(Attr(anchor, "xdr:sp/xdr:spPr/a:xfrm/a:off", "x"), 1276350);  // 100.5 pt
+  EXPECT_EQ(Attr(anchor, "xdr:sp/xdr:spPr/a:xfrm/a:off", "y"), 511175);   // 40.25 pt
   EXPECT_EQ(Attr(anchor, "xdr:sp/xdr:spPr/a:xfrm/a:ext", "cy"), 76200);
+  // The schema's order: from, ext, the shape, clientData.
+  std::vector<std::string> names;
+  for (pugi::xml_node child : anchor.children()) names.push_back(child.name());
+  EXPECT_EQ(names, (std::vector<std::string>{"xdr:from", "xdr:ext", "xdr:sp", "xdr:clientData"}));
   EXPECT_STREQ(anchor.first_element_by_path("xdr:sp/xdr:spPr/a:prstGeom").attribute("prst").value(),
                "ellipse");
   EXPECT_TRUE(anchor.child("xdr:clientData"));
@@ -167,15 +182,24 @@ TEST_F(DrawingWriterTest, LinesAreConnectorsFlippedTowardsTheirEnd) {
     EXPECT_STREQ(sp.first_element_by_path("xdr:spPr/a:prstGeom").attribute("prst").value(), "line");
     EXPECT_FALSE(sp.first_element_by_path("xdr:spPr/a:ln/a:tailEnd")) << "no arrowhead asked";
   }
-  // The box is the span of the two points, whichever way the line runs.
+  // The anchors are the corners of the box spanned by the two points, whichever way the line
+  // runs: (10, 20) in A1, (110, 70) 19.75 points into J (from 90.25) and 10 into row 4.
   for (std::size_t i = 0; i < 4; ++i) {
-    EXPECT_EQ(Attr(anchors[i], "xdr:pos", "x"), 10 * 12700) << i;
-    EXPECT_EQ(Attr(anchors[i], "xdr:pos", "y"), 20 * 12700) << i;
-    EXPECT_EQ(Attr(anchors[i], "xdr:ext", "cx"), 100 * 12700) << i;
-    EXPECT_EQ(Attr(anchors[i], "xdr:ext", "cy"), 50 * 12700) << i;
+    EXPECT_STREQ(anchors[i].name(), "xdr:twoCellAnchor") << i;
+    EXPECT_FALSE(anchors[i].attribute("editAs")) << "both ends follow their cells";
+    EXPECT_EQ(Cell(anchors[i], "xdr:from"), (std::vector<long long>{0, 127000, 0, 254000})) << i;
+    EXPECT_EQ(Cell(anchors[i], "xdr:to"), (std::vector<long long>{7, 250825, 3, 127000})) << i;
+    const pugi::xml_node xfrm = anchors[i].first_element_by_path("xdr:cxnSp/xdr:spPr/a:xfrm");
+    EXPECT_EQ(Attr(xfrm, "a:off", "x"), 10 * 12700) << i;
+    EXPECT_EQ(Attr(xfrm, "a:off", "y"), 20 * 12700) << i;
+    EXPECT_EQ(Attr(xfrm, "a:ext", "cx"), 100 * 12700) << i;
+    EXPECT_EQ(Attr(xfrm, "a:ext", "cy"), 50 * 12700) << i;
   }
-  EXPECT_EQ(Attr(anchors[4], "xdr:ext", "cx"), 0);
-  EXPECT_EQ(Attr(anchors[4], "xdr:ext", "cy"), 60 * 12700);
+  // Straight up at 50 points, 0.25 into E: from row 1 to row 4, 20 points into both.
+  EXPECT_EQ(Cell(anchors[4], "xdr:from"), (std::vector<long long>{4, 3175, 0, 254000}));
+  EXPECT_EQ(Cell(anchors[4], "xdr:to"), (std::vector<long long>{4, 3175, 3, 254000}));
+  EXPECT_EQ(Attr(anchors[4], "xdr:cxnSp/xdr:spPr/a:xfrm/a:ext", "cx"), 0);
+  EXPECT_EQ(Attr(anchors[4], "xdr:cxnSp/xdr:spPr/a:xfrm/a:ext", "cy"), 60 * 12700);
 }
 
 TEST_F(DrawingWriterTest, ArrowheadsSitAtTheEndPointInTheirSize) {
@@ -275,13 +299,33 @@ TEST_F(DrawingWriterTest, ShapesAreWrittenInDrawingOrderWithUniqueIds) {
   EXPECT_EQ(ids, (std::vector<int>{4, 2, 3, 5}));
 }
 
-TEST_F(DrawingWriterTest, PositionsDoNotDependOnTheSheetsGeometry) {
-  // Rows of 30 points with the second hidden, columns of uneven widths with every third
-  // hidden: the anchor keeps the shape's own points.
-  shapes.AddShape(excel::msoShapeOval, 333.3, 77.7, 6, 6);
+TEST_F(DrawingWriterTest, BordersAndHiddenColumnsAndRows) {
+  // On the border of B and the hidden C, which is the border of D: in D. Just before it: in B.
+  // On the border of row 1 and the hidden row 2: in row 3.
+  shapes.AddShape(excel::msoShapeOval, 31.5, 30, 6, 6);
+  shapes.AddShape(excel::msoShapeOval, 31.25, 29.5, 6, 6);
+  // A line in row 5 ending where the hidden F lies: its end in G.
+  shapes.AddLine(60, 95, 69, 95);
   const auto anchors = Anchors();
-  EXPECT_EQ(Attr(anchors[0], "xdr:pos", "x"), 4232910);
-  EXPECT_EQ(Attr(anchors[0], "xdr:pos", "y"), 986790);
+  EXPECT_EQ(Cell(anchors[0], "xdr:from"), (std::vector<long long>{3, 0, 2, 0}));
+  EXPECT_EQ(Cell(anchors[1], "xdr:from"), (std::vector<long long>{1, 203200, 0, 374650}));
+  EXPECT_EQ(Cell(anchors[2], "xdr:from"), (std::vector<long long>{4, 130175, 4, 63500}));
+  EXPECT_EQ(Cell(anchors[2], "xdr:to"), (std::vector<long long>{6, 0, 4, 63500}));
+}
+
+TEST_F(DrawingWriterTest, BeyondTheSheetInItsLastCell) {
+  // Column XFD (16384) is visible; the sheet is narrower than the largest coordinate.
+  double dblRightEdge = 0;
+  for (std::int32_t c = 1; c <= 16383; ++c) dblRightEdge += geometry.ColumnWidthPoints(c);
+  const double dblRight = excel::Shapes::kMaxCoordinate;
+  shapes.AddLine(dblRight, 1048576.0 * 30, dblRight, 1048576.0 * 30 + 12);
+  const std::vector<long long> to = Cell(Anchors().at(0), "xdr:to");
+  ASSERT_EQ(to.size(), 4u);
+  EXPECT_EQ(to[0], 16383);
+  EXPECT_EQ(to[1], std::llround((dblRight - dblRightEdge) * 12700));
+  // A million rows of 30 points less the hidden one end 30 points before the line does.
+  EXPECT_EQ(to[2], 1048575);
+  EXPECT_EQ(to[3], (30 + 30 + 12) * 12700);
 }
 
 TEST_F(DrawingWriterTest, PiecesMakeUpTheSamePart) {
@@ -293,7 +337,7 @@ TEST_F(DrawingWriterTest, PiecesMakeUpTheSamePart) {
   }
   excel::WriteDrawingXml(shapes, geometry, xml);
 
-  excel::DrawingXmlWriter writer(shapes);
+  excel::DrawingXmlWriter writer(shapes, geometry);
   std::string joined, piece;
   int intPieces = 0;
   while (true) {
@@ -309,7 +353,7 @@ TEST_F(DrawingWriterTest, PiecesMakeUpTheSamePart) {
 
   // An empty sheet: one piece with the whole, empty part.
   Shapes none;
-  excel::DrawingXmlWriter empty(none);
+  excel::DrawingXmlWriter empty(none, geometry);
   std::string all;
   EXPECT_TRUE(empty.Next(all, 1));
   EXPECT_FALSE(empty.Next(all, 1));
