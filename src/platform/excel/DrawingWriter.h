@@ -41,7 +41,7 @@ class SheetGeometry {
 inline constexpr std::int64_t kEmuPerPoint = 12700;
 
 // Writes the drawing part piece by piece, so that it can be streamed into the archive
-// without holding the whole part (about 650 bytes a shape) in memory. The Shapes must not
+// without holding the whole part (about 750 bytes a shape) in memory. The Shapes must not
 // change while the writer is in use, and the geometry must outlive it.
 class DrawingXmlWriter {
  public:
