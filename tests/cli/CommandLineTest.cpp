@@ -3,6 +3,8 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include "cli/QuorvanCommand.h"
 
 namespace {
@@ -32,6 +34,11 @@ struct RefusedCase {
   std::string strArguments;
   std::string strMessage;
 };
+
+// Named by its arguments in the test listing.
+void PrintTo(const RefusedCase& refused, std::ostream* os) {
+  *os << "'" << refused.strArguments << "'";
+}
 
 class RefusedCommandLineTest : public testing::TestWithParam<RefusedCase> {};
 
