@@ -29,11 +29,8 @@ bool GoOnDespite(const char* strProblem) {
 void Connect::Show() {
   vb::ResumeNext steps;
   steps([&] {
-    if (!mfrmWizard) {
-      mfrmWizard = std::make_unique<frmQuorvan>();
-      // Finish hands the filled model to the export.
-      mfrmWizard->ExportChart = [](clsQuorvan& objQuorvan) { objQuorvan.ExportCommunigram(true); };
-    }
+    // The form hands its filled model to the export when Finish is pressed.
+    if (!mfrmWizard) mfrmWizard = std::make_unique<frmQuorvan>();
   });
   steps([&] { gobjApplication = AppInstance; });
   steps([&] { gfrmWizard = mfrmWizard.get(); });
