@@ -26,8 +26,20 @@ void DeclareOptions(CLI::App& app, CommandLine& options) {
   DeclareWizardOptions(app, options.wizard);
 }
 
+// The help in German. The pairs --x / --no-x exclude each other; saying so on every line of the
+// help would only clutter it (a command line with both is still refused).
+class GermanFormatter : public CLI::Formatter {
+ public:
+  std::string make_option_opts(const CLI::Option* opt) const override {
+    std::string strOpts = CLI::Formatter::make_option_opts(opt);
+    const std::size_t at = strOpts.find(" " + get_label("Excludes") + ":");
+    if (at != std::string::npos) strOpts.erase(at);
+    return strOpts;
+  }
+};
+
 void SpeakGerman(CLI::App& app) {
-  auto formatter = std::make_shared<CLI::Formatter>();
+  auto formatter = std::make_shared<GermanFormatter>();
   formatter->label("Usage", "Aufruf");
   formatter->label("OPTIONS", "OPTIONEN");
   formatter->label("Positionals", "Argumente");
