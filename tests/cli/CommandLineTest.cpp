@@ -63,7 +63,10 @@ INSTANTIATE_TEST_SUITE_P(
         RefusedCase{kPlan, "Es fehlt die Option -o (wohin das Diagramm gespeichert wird)."},
         RefusedCase{"-o x.xlsx", "Es fehlt die Angabe PLAN.xml."},
         RefusedCase{"--register --unregister",
-                    "Diese Optionen schließen einander aus: --register und --unregister"}));
+                    "Diese Optionen schließen einander aus: --register und --unregister"}),
+    [](const testing::TestParamInfo<RefusedCase>& info) {
+      return "Case" + std::to_string(info.index);
+    });
 
 class UnreadablePlanTest : public testing::Test {
  protected:
