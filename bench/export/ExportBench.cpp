@@ -21,6 +21,7 @@
 #include "ExportPlan.h"
 #include "chart/clsQuorvan.h"
 #include "platform/msproject/Application.h"
+#include "support/RunOptions.h"
 #include "wizard/Globals.h"
 #include "wizard/frmQuorvan.h"
 
@@ -30,46 +31,12 @@ namespace {
 
 namespace fs = std::filesystem;
 
+// The run's options at the stored defaults, with every shadow on: the heavier case.
 void SetRunOptions(clsQuorvan& q) {
-  q.lngFirstRow = 1;
-  q.lngFirstColumn = 1;
-  q.strTitle = "Kommunikationsdiagramm";
-  q.lngMaxResourcesCount = 200;
-  q.lngMaxTasksCount = 20000;
-  q.dblXOffsetCorrect = -6;
-  q.dblYOffsetCorrect = -2;
-  q.dblColumnWidthResources = 8;
-  q.dblRowHeightTasks = 31.5;
-  q.lngFieldResponsible = 188744007;
-  q.lngFieldParticipiant = 188744008;
-  q.lngFieldInformed = 188744009;
-  q.strFieldTargets = "Text20";
-  q.lngFieldTargets = 188744006;
-  q.strFieldStatus = "Text24";
-  q.lngFieldStatus = 188744010;
-  q.strFieldDesc = "Text25";
-  q.lngFieldDesc = 188744011;
-  q.lngFieldStart = 188743715;
-  q.lngFieldFinish = 188743716;
-  q.lngFieldDuration = 188743709;
-  q.GetChartData(0, 0);
-  q.lngArrowColor = 16711680;
-  q.lngArrowShadowColor = 14737632;
-  q.lngSymParticipiantColor = 12632256;
-  q.lngSymInformedColor = 16777215;
-  q.lngSymShadowColor = 14737632;
+  testsupport::SetRunOptions(q);
   q.blnShadowArrow = true;
   q.blnShadowStatus = true;
   q.blnShadowSymbols = true;
-  q.dblArrowThickness = 2.5;
-  q.strArrowSize = "mittel";
-  q.objTasks.lngSummaryTaskColor = 12648447;
-  q.objTasks.lngMilestoneColor = 14737632;
-  q.objTasks.lngTaskColor = 16777215;
-  q.objTasks.lngProjectTaskColor = 12640511;
-  q.objTasks.objHeaderTasks.lngHeaderColor = 14737632;
-  q.blnFreezePanes = true;
-  q.blnGroupTasks = true;
 }
 
 // One chain; returns its seconds, or a negative number when the export was broken off.

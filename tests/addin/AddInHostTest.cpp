@@ -13,7 +13,7 @@
 namespace {
 
 using addintest::AddinTest;
-using addintest::SmallPlan;
+using testsupport::PlanXml;
 
 const std::string kAddInKey = "Software\\Microsoft\\Office\\MS Project\\Addins\\Quorvan.Connect";
 
@@ -37,7 +37,7 @@ TEST_F(AddInHostTest, ARegisteredAddInIsConnectedAtEveryStartWithoutDuplicates) 
   EXPECT_THAT(addin::AddInHost::RegisteredAddIns(),
               testing::ElementsAre("Quorvan.Connect", "Fremd.Connect"));
   for (int intStart = 0; intStart < 2; ++intStart) {
-    StartHost(SmallPlan().Task("A").Resource("Anna"));
+    StartHost(PlanXml().Task("A").Resource("Anna"));
     const int intTools = host_->CommandBars()("Tools").Controls().Count();
     {
       addin::AddInHost host(*host_);
@@ -61,7 +61,7 @@ TEST_F(AddInHostTest, ARegisteredAddInIsConnectedAtEveryStartWithoutDuplicates) 
 
 TEST_F(AddInHostTest, TheUserRemovesAndConnectsTheAddIn) {
   ASSERT_EQ(addin::RegisterAddIn(), "");
-  StartHost(SmallPlan().Task("A").Resource("Anna"));
+  StartHost(PlanXml().Task("A").Resource("Anna"));
   {
     addin::AddInHost host(*host_);
     host.StartUp();
@@ -73,7 +73,7 @@ TEST_F(AddInHostTest, TheUserRemovesAndConnectsTheAddIn) {
   }
   EndHost();
 
-  StartHost(SmallPlan().Task("A").Resource("Anna"));
+  StartHost(PlanXml().Task("A").Resource("Anna"));
   addin::AddInHost host(*host_);
   host.StartUp();
   EXPECT_EQ(host.Find("Quorvan.Connect"), nullptr);
@@ -86,7 +86,7 @@ TEST_F(AddInHostTest, TheUserRemovesAndConnectsTheAddIn) {
 }
 
 TEST_F(AddInHostTest, WithoutARegistrationNothingIsConnected) {
-  StartHost(SmallPlan().Task("A").Resource("Anna"));
+  StartHost(PlanXml().Task("A").Resource("Anna"));
   addin::AddInHost host(*host_);
   host.StartUp();
   EXPECT_TRUE(addin::AddInHost::RegisteredAddIns().empty());

@@ -26,7 +26,7 @@ msproject::Application& AddinTest::StartHost() {
   return *host_;
 }
 
-msproject::Application& AddinTest::StartHost(const SmallPlan& objPlan) {
+msproject::Application& AddinTest::StartHost(const testsupport::PlanXml& objPlan) {
   StartHost().FileOpen(objPlan.Write(planDir_));
   return *host_;
 }

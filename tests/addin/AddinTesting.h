@@ -12,11 +12,11 @@
 #include <vector>
 
 #include "addin/Connect.h"
-#include "addin/SmallPlan.h"
 #include "platform/forms/MsgBoxScript.h"
 #include "platform/msproject/Application.h"
 #include "platform/office/IDTExtensibility2.h"
 #include "platform/registry/ScopedRegistryFile.h"
+#include "support/PlanXml.h"
 #include "wizard/frmQuorvan.h"
 
 namespace addintest {
@@ -28,7 +28,7 @@ class AddinTest : public testing::Test {
 
   // Starts the host anew (its command bars read from their file), with the plan open if given.
   msproject::Application& StartHost();
-  msproject::Application& StartHost(const SmallPlan& objPlan);
+  msproject::Application& StartHost(const testsupport::PlanXml& objPlan);
   // Ends the host: its command bars go to their file.
   void EndHost();
 

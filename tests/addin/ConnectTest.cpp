@@ -17,14 +17,14 @@
 namespace {
 
 using addintest::AddinTest;
-using addintest::SmallPlan;
 using testing::ElementsAre;
+using testsupport::PlanXml;
 
 const std::optional<std::string> kMenuTag = std::string("QuorvanWizard");
 const std::optional<std::string> kButtonTag = std::string("QuorvanWizardToolbar");
 
-SmallPlan APlan() {
-  return SmallPlan().Task("Start").Resource("Anna");
+PlanXml APlan() {
+  return PlanXml().Task("Start").Resource("Anna");
 }
 
 class ConnectTest : public AddinTest {

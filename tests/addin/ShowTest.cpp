@@ -16,8 +16,8 @@
 namespace {
 
 using addintest::AddinTest;
-using addintest::SmallPlan;
 using testing::ElementsAre;
+using testsupport::PlanXml;
 
 const std::string kDuplicateNames =
     "Das Projekt enthält doppelte Ressourcennamen.      \r\nTrotzdem fortfahren?";
@@ -59,20 +59,20 @@ TEST_F(ShowTest, WithoutTheHostTheProjectIsMissing) {
 }
 
 TEST_F(ShowTest, APlanWithoutResourcesStopsBeforeTheTaskCheck) {
-  StartHost(SmallPlan());  // neither tasks nor resources
+  StartHost(PlanXml());  // neither tasks nor resources
   Launch();
   ExpectStoppedWith({"Das Projekt enthält keine Ressourcen.      "});
   EXPECT_EQ(script_.Boxes().front().intButtons, 48);
 }
 
 TEST_F(ShowTest, APlanWithoutTasksIsReported) {
-  StartHost(SmallPlan().Resource("Anna"));
+  StartHost(PlanXml().Resource("Anna"));
   Launch();
   ExpectStoppedWith({"Das Projekt enthält keine Vorgänge.      "});
 }
 
 TEST_F(ShowTest, DuplicateResourceNamesAreAskedAboutAndNoStops) {
-  StartHost(SmallPlan().Task("A").Resource("Anna").Resource("Bert").Resource("Anna"));
+  StartHost(PlanXml().Task("A").Resource("Anna").Resource("Bert").Resource("Anna"));
   script_.Answer(forms::vbNo);
   Launch();
   ExpectStoppedWith({kDuplicateNames});
@@ -81,7 +81,7 @@ TEST_F(ShowTest, DuplicateResourceNamesAreAskedAboutAndNoStops) {
 }
 
 TEST_F(ShowTest, DuplicateWbsCodesAreAskedAboutAndYesGoesOn) {
-  StartHost(SmallPlan().Task("A", "1").Task("B", "1.1").Task("C", "1").Resource("Anna"));
+  StartHost(PlanXml().Task("A").WBS("1").Task("B").WBS("1.1").Task("C").WBS("1").Resource("Anna"));
   script_.Answer(forms::vbYes);
   Launch();
   EXPECT_EQ(intShown_, 1);
@@ -89,15 +89,15 @@ TEST_F(ShowTest, DuplicateWbsCodesAreAskedAboutAndYesGoesOn) {
 }
 
 TEST_F(ShowTest, DuplicateWbsCodesWithNoStop) {
-  StartHost(SmallPlan().Task("A", "1").Task("B", "1").Resource("Anna"));
+  StartHost(PlanXml().Task("A").WBS("1").Task("B").WBS("1").Resource("Anna"));
   script_.Answer(forms::vbNo);
   Launch();
   ExpectStoppedWith({kDuplicateCodes});
 }
 
 TEST_F(ShowTest, BothKindsOfDuplicatesAskTwiceAndNoToTheSecondStops) {
-  const SmallPlan plan =
-      SmallPlan().Task("A", "1").Task("B", "1").Resource("Anna").Resource("Anna");
+  const PlanXml plan =
+      PlanXml().Task("A").WBS("1").Task("B").WBS("1").Resource("Anna").Resource("Anna");
   StartHost(plan);
   script_.Answer(forms::vbYes);
   script_.Answer(forms::vbNo);
@@ -113,7 +113,7 @@ TEST_F(ShowTest, BothKindsOfDuplicatesAskTwiceAndNoToTheSecondStops) {
 }
 
 TEST_F(ShowTest, BlankRowsAndNamesThatDifferInCaseAreNoDuplicates) {
-  StartHost(SmallPlan()
+  StartHost(PlanXml()
                 .Task("A")
                 .BlankTask()
                 .BlankTask()
@@ -128,7 +128,7 @@ TEST_F(ShowTest, BlankRowsAndNamesThatDifferInCaseAreNoDuplicates) {
 }
 
 TEST_F(ShowTest, TheChecksReportOnlyWhenAsked) {
-  StartHost(SmallPlan().Task("A", "1").Task("B", "1").Resource("Anna").Resource("Anna"));
+  StartHost(PlanXml().Task("A").WBS("1").Task("B").WBS("1").Resource("Anna").Resource("Anna"));
   EXPECT_TRUE(HasDuplicateResourceNames(*host_, false, "T"));
   EXPECT_TRUE(HasDuplicateWbsCodes(*host_, false, "T"));
   EXPECT_TRUE(script_.Boxes().empty());
@@ -149,7 +149,7 @@ TEST_F(ShowTest, TheChecksReportOnlyWhenAsked) {
 }
 
 TEST_F(ShowTest, TheWizardOpensWithTheListsTheDefaultsAndTheInitialKeyboardOrder) {
-  StartHost(SmallPlan().Task("A").Resource("Anna"));
+  StartHost(PlanXml().Task("A").Resource("Anna"));
   whileShown_ = [&](frmQuorvan& frm) {
     EXPECT_FALSE(host_->Interactive());
     EXPECT_EQ(gfrmWizard, &frm);
@@ -188,7 +188,7 @@ TEST_F(ShowTest, TheWizardOpensWithTheListsTheDefaultsAndTheInitialKeyboardOrder
 }
 
 TEST_F(ShowTest, EachLaunchShowsTheDefaultsStoredMeanwhileAndNoListGrows) {
-  StartHost(SmallPlan().Task("A").Resource("Anna"));
+  StartHost(PlanXml().Task("A").Resource("Anna"));
   std::vector<std::string> colSeen;
   whileShown_ = [&](frmQuorvan& frm) {
     colSeen.push_back(frm.cboFieldResponsible.Text() + " " +

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "chart/PlanXml.h"
+#include "chart/OpenPlan.h"
 #include "chart/clsQuorvan.h"
 #include "wizard/Globals.h"
 

@@ -1,14 +1,12 @@
 #pragma once
 // Builder options as the tests set them.
 
-#include "chart/PlanXml.h"
+#include "chart/OpenPlan.h"
 #include "chart/clsQuorvan.h"
 #include "platform/msproject/Project.h"
+#include "support/RunOptions.h"
 
 namespace charttest {
-
-inline constexpr std::int32_t kText24 = 188744010;
-inline constexpr std::int32_t kText25 = 188744011;
 
 // Roles in Text21/22/23, resource columns 8 wide, rows 31.5 high, every optional column off.
 inline void SetRolesOnly(clsQuorvan& objQuorvan) {
@@ -28,15 +26,7 @@ inline void SetRolesOnly(clsQuorvan& objQuorvan) {
 // The same with every optional column on.
 inline void SetAllColumns(clsQuorvan& objQuorvan) {
   SetRolesOnly(objQuorvan);
-  objQuorvan.strFieldTargets = "Text20";
-  objQuorvan.lngFieldTargets = kText20;
-  objQuorvan.strFieldStatus = "Text24";
-  objQuorvan.lngFieldStatus = kText24;
-  objQuorvan.strFieldDesc = "Text25";
-  objQuorvan.lngFieldDesc = kText25;
-  objQuorvan.lngFieldStart = msproject::pjTaskStart;
-  objQuorvan.lngFieldFinish = msproject::pjTaskFinish;
-  objQuorvan.lngFieldDuration = msproject::pjTaskDuration;
+  testsupport::SetAllOptionalColumns(objQuorvan);
 }
 
 }  // namespace charttest

@@ -8,16 +8,17 @@
 #include <filesystem>
 #include <string>
 
-#include "addin/SmallPlan.h"
 #include "cli/QuorvanCommand.h"
+#include "support/PlanXml.h"
+#include "support/RealReaders.h"
 
 namespace {
 
-using addintest::SmallPlan;
 using testing::EndsWith;
 using testing::HasSubstr;
 using testing::Not;
 using testing::StartsWith;
+using testsupport::PlanXml;
 using testsupport::ShellQuote;
 
 const std::string kDone = "100 % Kommunikationsdiagramm wurde erfolgreich erstellt.\n";
@@ -33,7 +34,7 @@ class MainRunTest : public testing::Test {
     return quorvan_.Run(ShellQuote(plan.string()) + " -o " + ShellQuote(chart_.string()) + " " +
                         strMore);
   }
-  std::filesystem::path Plan(const SmallPlan& objPlan) { return objPlan.Write(quorvan_.Dir()); }
+  std::filesystem::path Plan(const PlanXml& objPlan) { return objPlan.Write(quorvan_.Dir()); }
 
   // The launch stopped before the wizard: exactly the message, no workbook.
   void ExpectStopped(const testsupport::CommandResult& result, const std::string& strStderr) {
@@ -55,15 +56,13 @@ TEST_F(MainRunTest, TheExamplePlanBecomesAWorkbookThatOpenpyxlOpens) {
   EXPECT_THAT(result.strStderr, EndsWith(kDone));
   EXPECT_THAT(result.strStderr, Not(HasSubstr("\r")));
 
-  const auto read = testsupport::RunCommand(
-      "/usr/bin/python3 -c " +
-      ShellQuote("import sys, openpyxl\n"
-                 "ws = openpyxl.load_workbook(sys.argv[1]).active\n"
-                 "print(ws['A1'].value)\n"
-                 "print(ws['D6'].value, ws['D7'].value)\n"
-                 "print(sum(1 for r in ws.iter_rows(min_row=7, max_col=1, values_only=True)"
-                 " if r[0]))\n") +
-      " " + ShellQuote(chart_.string()));
+  const auto read = testsupport::RunPythonCode(
+      "import sys, openpyxl\n"
+      "ws = openpyxl.load_workbook(sys.argv[1]).active\n"
+      "print(ws['A1'].value)\n"
+      "print(ws['D6'].value, ws['D7'].value)\n"
+      "print(sum(1 for r in ws.iter_rows(min_row=7, max_col=1, values_only=True) if r[0]))\n",
+      {chart_.string()});
   ASSERT_EQ(read.intExitCode, 0) << read.strStderr;
   EXPECT_EQ(read.strStdout,
             "Kommunikationsdiagramm für Markteinfuehrung.xml\nAufgaben Projektstart\n37\n");
@@ -90,12 +89,12 @@ TEST_F(MainRunTest, OnATerminalTheProgressIsRedrawnInPlace) {
 TEST_F(MainRunTest, APlanWithoutResourcesOrTasksIsStoppedWithItsMessage) {
   ExpectStopped(Run(testsupport::FixturesDir() / "mspdi" / "mspdinulltasks.xml"),
                 "Das Projekt enthält keine Ressourcen.\n");
-  ExpectStopped(Run(Plan(SmallPlan().Task("Start"))), "Das Projekt enthält keine Ressourcen.\n");
-  ExpectStopped(Run(Plan(SmallPlan().Resource("Anna"))), "Das Projekt enthält keine Vorgänge.\n");
+  ExpectStopped(Run(Plan(PlanXml().Task("Start"))), "Das Projekt enthält keine Ressourcen.\n");
+  ExpectStopped(Run(Plan(PlanXml().Resource("Anna"))), "Das Projekt enthält keine Vorgänge.\n");
 }
 
 TEST_F(MainRunTest, DuplicatesAreAnsweredNoUnlessYesIsGiven) {
-  const auto names = Plan(SmallPlan().Task("A").Resource("Anna").Resource("Anna"));
+  const auto names = Plan(PlanXml().Task("A").Resource("Anna").Resource("Anna"));
   ExpectStopped(Run(names),
                 "Das Projekt enthält doppelte Ressourcennamen.\n"
                 "Trotzdem fortfahren?\n"
@@ -108,7 +107,7 @@ TEST_F(MainRunTest, DuplicatesAreAnsweredNoUnlessYesIsGiven) {
   EXPECT_TRUE(std::filesystem::exists(chart_));
   std::filesystem::remove(chart_);
 
-  const auto codes = Plan(SmallPlan().Task("A", "1").Task("B", "1").Resource("Anna"));
+  const auto codes = Plan(PlanXml().Task("A").WBS("1").Task("B").WBS("1").Resource("Anna"));
   ExpectStopped(Run(codes),
                 "Das Projekt enthält doppelte PSP-Codes.\n"
                 "Trotzdem fortfahren?\n"

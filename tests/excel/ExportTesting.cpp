@@ -8,6 +8,7 @@
 #include <optional>
 
 #include "platform/msproject/Project.h"
+#include "support/RealReaders.h"
 #include "support/TestSupport.h"
 #include "wizard/Globals.h"
 
@@ -90,60 +91,9 @@ void ChartRun::Export(const std::filesystem::path& target) {
   objQuorvan_->ExportCommunigram(true);
 }
 
-void SetRunOptions(clsQuorvan& q) {
-  q.lngFirstRow = 1;
-  q.lngFirstColumn = 1;
-  q.strTitle = "Kommunikationsdiagramm";
-  q.lngMaxResourcesCount = 200;
-  q.lngMaxTasksCount = 20000;
-  q.dblXOffsetCorrect = -6;
-  q.dblYOffsetCorrect = -2;
-  q.dblColumnWidthResources = 8;
-  q.dblRowHeightTasks = 31.5;  // "32" snapped to a multiple of 0.75
-  q.strFieldResponsible = "Text21";
-  q.lngFieldResponsible = kText21;
-  q.strFieldParticipiant = "Text22";
-  q.lngFieldParticipiant = kText22;
-  q.strFieldInformed = "Text23";
-  q.lngFieldInformed = kText23;
-  q.strFieldTargets = "Text20";
-  q.lngFieldTargets = kText20;
-  q.strFieldStatus = "Text24";
-  q.lngFieldStatus = kText24;
-  q.strFieldDesc = "Text25";
-  q.lngFieldDesc = kText25;
-  q.strFieldStart = "Anfang";
-  q.lngFieldStart = msproject::pjTaskStart;
-  q.strFieldFinish = "Ende";
-  q.lngFieldFinish = msproject::pjTaskFinish;
-  q.strFieldDuration = "Dauer";
-  q.lngFieldDuration = msproject::pjTaskDuration;
-  q.GetChartData(0, 0);
-  q.lngArrowColor = kArrowColor;
-  q.lngArrowShadowColor = kShadowColor;
-  q.lngSymResponsibleColor = kResponsibleColor;
-  q.lngSymParticipiantColor = kParticipiantColor;
-  q.lngSymInformedColor = kInformedColor;
-  q.lngSymShadowColor = kShadowColor;
-  q.blnShadowArrow = false;
-  q.blnShadowStatus = false;
-  q.blnShadowSymbols = false;
-  q.dblArrowThickness = 2.5;
-  q.strArrowSize = "mittel";
-  q.objTasks.lngSummaryTaskColor = kSummaryColor;
-  q.objTasks.lngMilestoneColor = kMilestoneColor;
-  q.objTasks.lngTaskColor = kTaskColor;
-  q.objTasks.lngProjectTaskColor = kProjectTaskColor;
-  q.objTasks.objHeaderTasks.lngHeaderColor = kHeaderColor;
-  q.blnFreezePanes = true;
-  q.blnGroupTasks = true;
-}
-
 nlohmann::json ReadChart(const std::filesystem::path& workbook) {
   const auto script = testsupport::SourceDir() / "tests" / "excel" / "read_chart.py";
-  const auto result =
-      testsupport::RunCommand("/usr/bin/python3 " + testsupport::ShellQuote(script.string()) + " " +
-                              testsupport::ShellQuote(workbook.string()));
+  const auto result = testsupport::RunPythonScript(script, {workbook.string()});
   EXPECT_EQ(result.intExitCode, 0) << result.strStderr;
   if (result.intExitCode != 0) return nlohmann::json::object();
   return nlohmann::json::parse(result.strStdout);

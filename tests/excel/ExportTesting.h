@@ -12,29 +12,29 @@
 #include "chart/clsQuorvan.h"
 #include "platform/forms/MsgBoxScript.h"
 #include "platform/msproject/Application.h"
+#include "support/RunOptions.h"
 #include "wizard/frmQuorvan.h"
 
 namespace exporttest {
 
-// Field identifiers of the custom text fields the default options name.
-inline constexpr std::int32_t kText20 = 188744006;
-inline constexpr std::int32_t kText21 = 188744007;
-inline constexpr std::int32_t kText22 = 188744008;
-inline constexpr std::int32_t kText23 = 188744009;
-inline constexpr std::int32_t kText24 = 188744010;
-inline constexpr std::int32_t kText25 = 188744011;
-
-// The colours of a wizard at its defaults.
-inline constexpr std::int32_t kArrowColor = 16711680;
-inline constexpr std::int32_t kShadowColor = 14737632;
-inline constexpr std::int32_t kResponsibleColor = 0;
-inline constexpr std::int32_t kParticipiantColor = 12632256;
-inline constexpr std::int32_t kInformedColor = 16777215;
-inline constexpr std::int32_t kSummaryColor = 12648447;
-inline constexpr std::int32_t kMilestoneColor = 14737632;
-inline constexpr std::int32_t kTaskColor = 16777215;
-inline constexpr std::int32_t kProjectTaskColor = 12640511;
-inline constexpr std::int32_t kHeaderColor = 14737632;
+// The run's options and what they name: fields, colours.
+using testsupport::kArrowColor;
+using testsupport::kHeaderColor;
+using testsupport::kInformedColor;
+using testsupport::kMilestoneColor;
+using testsupport::kParticipiantColor;
+using testsupport::kProjectTaskColor;
+using testsupport::kResponsibleColor;
+using testsupport::kShadowColor;
+using testsupport::kSummaryColor;
+using testsupport::kTaskColor;
+using testsupport::kText20;
+using testsupport::kText21;
+using testsupport::kText22;
+using testsupport::kText23;
+using testsupport::kText24;
+using testsupport::kText25;
+using testsupport::SetRunOptions;
 
 // A plan open in the host, the wizard and a builder with the run's options that has read the
 // plan; the globals point at host and wizard while the object lives. Message boxes are
@@ -60,9 +60,6 @@ class ChartRun {
   std::unique_ptr<frmQuorvan> frm_;
   std::unique_ptr<clsQuorvan> objQuorvan_;
 };
-
-// Sets the options as the run does for a wizard at its defaults, reading the plan in between.
-void SetRunOptions(clsQuorvan& objQuorvan);
 
 // The workbook as openpyxl reads it (see read_chart.py).
 nlohmann::json ReadChart(const std::filesystem::path& workbook);

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "excel/ExportTesting.h"
+#include "support/RealReaders.h"
 #include "support/TestSupport.h"
 
 namespace {
@@ -17,19 +18,17 @@ TEST(LibreOfficeTest, ConvertsTheExampleChartAndEveryFixtureChartWithoutError) {
   for (const auto& entry : fs::directory_iterator(testsupport::FixturesDir() / "mspdi")) {
     if (entry.path().extension() == ".xml") colPlans.push_back(entry.path());
   }
-  std::string strFiles;
+  std::vector<fs::path> colCharts;
   for (const fs::path& plan : colPlans) {
     ChartRun run(plan);
     const fs::path target = dir / (plan.stem().string() + ".xlsx");
     run.Export(target);
     ASSERT_FALSE(run.Builder().blnFastExit) << plan;
-    strFiles += " " + testsupport::ShellQuote(target.string());
+    colCharts.push_back(target);
   }
   fs::create_directory(dir / "pdf");
   const auto result =
-      testsupport::RunCommand("soffice -env:UserInstallation=file://" + (dir / "profile").string() +
-                              " --headless --norestore --convert-to pdf --outdir " +
-                              testsupport::ShellQuote((dir / "pdf").string()) + strFiles);
+      testsupport::ConvertWithLibreOffice(colCharts, "pdf", dir / "pdf", dir / "profile");
   EXPECT_EQ(result.intExitCode, 0) << result.strStderr;
   EXPECT_EQ(result.strStderr.find("Error"), std::string::npos) << result.strStderr;
   for (const fs::path& plan : colPlans) {

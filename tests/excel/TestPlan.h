@@ -1,6 +1,7 @@
 #pragma once
-// Small plans for the export's tests, written as Microsoft Project XML: tasks with WBS codes,
-// outline levels, dates, the role fields Text21 to Text23 and links; resources in groups.
+// Small plans for the export's tests, described row by row and written by the shared plan
+// builder: tasks with WBS codes, outline levels, dates, the role fields Text21 to Text24 and
+// links; resources in groups.
 
 #include <cstdint>
 #include <filesystem>

@@ -9,6 +9,7 @@
 #include <string_view>
 #include <tuple>
 
+#include "support/RealReaders.h"
 #include "support/TestSupport.h"
 
 namespace drawingtest {
@@ -23,11 +24,8 @@ fs::path ConvertWithLibreOffice(const fs::path& input, const std::string& strFor
     throw std::runtime_error("LibreOffice (soffice) is not installed");
   }
   const fs::path profile = outDir / ("lo-profile-" + strFormat);
-  const std::string strCommand =
-      "soffice -env:UserInstallation=" + ShellQuote("file://" + profile.string()) +
-      " --headless --norestore --convert-to " + strFormat + " --outdir " +
-      ShellQuote(outDir.string()) + " " + ShellQuote(input.string());
-  const testsupport::CommandResult result = RunCommand(strCommand);
+  const testsupport::CommandResult result =
+      testsupport::ConvertWithLibreOffice({input}, strFormat, outDir, profile);
   const fs::path output = outDir / (input.stem().string() + "." + strFormat);
   if (result.intExitCode != 0 || !fs::exists(output) || fs::file_size(output) == 0) {
     throw std::runtime_error("LibreOffice could not convert " + input.string() + " to " +
@@ -188,8 +186,8 @@ double OdsGrid::RowTop(int intRow) const {
 }
 
 PythonResult RunPython(const std::string& strScript, const fs::path& workbook) {
-  const testsupport::CommandResult result = RunCommand(
-      "/usr/bin/python3 -c " + ShellQuote(strScript) + " " + ShellQuote(workbook.string()));
+  const testsupport::CommandResult result =
+      testsupport::RunPythonCode(strScript, {workbook.string()});
   return {result.intExitCode, result.strStdout + result.strStderr};
 }
 

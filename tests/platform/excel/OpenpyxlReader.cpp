@@ -2,16 +2,21 @@
 
 #include <gtest/gtest.h>
 
+#include <sstream>
+#include <vector>
+
+#include "support/RealReaders.h"
 #include "support/TestSupport.h"
 
 namespace exceltest {
 
 nlohmann::json ReadWithOpenpyxl(const std::filesystem::path& workbook,
                                 const std::string& strCells) {
-  using testsupport::ShellQuote;
   const auto script = testsupport::SourceDir() / "tests/platform/excel/read_xlsx.py";
-  auto result = testsupport::RunCommand("/usr/bin/python3 " + ShellQuote(script.string()) + " " +
-                                        ShellQuote(workbook.string()) + " " + strCells);
+  std::vector<std::string> colArguments{workbook.string()};
+  std::istringstream cells(strCells);
+  for (std::string strCell; cells >> strCell;) colArguments.push_back(strCell);
+  auto result = testsupport::RunPythonScript(script, colArguments);
   if (result.intExitCode != 0) {
     ADD_FAILURE() << "openpyxl could not read " << workbook << ":\n" << result.strStderr;
     return nlohmann::json::object();

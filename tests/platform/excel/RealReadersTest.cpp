@@ -13,6 +13,7 @@
 #include "OpenpyxlReader.h"
 #include "SampleWorkbook.h"
 #include "platform/excel/Application.h"
+#include "support/RealReaders.h"
 #include "support/TestSupport.h"
 
 namespace exceltest {
@@ -235,10 +236,8 @@ TEST_F(SampleChart, LibreOfficeConvertsItToPdfAndPng) {
   ASSERT_EQ(RunCommand("command -v soffice").intExitCode, 0) << "LibreOffice is not installed";
   testsupport::TempDir profile;
   const fs::path out = scratch_->Path();
-  auto result = RunCommand(
-      "soffice -env:UserInstallation=" + ShellQuote("file://" + profile.Path().string()) +
-      " --headless --norestore --convert-to pdf --outdir " + ShellQuote(out.string()) + " " +
-      ShellQuote(workbook_->string()) + " " + ShellQuote(variants_->string()));
+  auto result =
+      testsupport::ConvertWithLibreOffice({*workbook_, *variants_}, "pdf", out, profile.Path());
   ASSERT_EQ(result.intExitCode, 0) << result.strStdout << result.strStderr;
   const fs::path pdf = out / "Musterdiagramm.pdf";
   ASSERT_TRUE(fs::exists(pdf)) << result.strStdout << result.strStderr;
