@@ -6,22 +6,22 @@
 #include <string>
 #include <vector>
 
-#include "platform/forms/Control.h"
+#include "platform/forms/TextControl.h"
 
 namespace forms {
 
 inline constexpr int vbComboDropdown = 0;
 inline constexpr int vbComboDropdownList = 2;
 
-class ComboBox : public Control {
+class ComboBox : public TextControl {
  public:
-  ComboBox(Form& form, std::string strName) : Control(form, std::move(strName), Focusable::Yes) {}
+  ComboBox(Form& form, std::string strName) : TextControl(form, std::move(strName)) {}
 
   int Style() const { return intStyle_; }
   void Style(int intValue);
 
   // The text shown. With Style 2 a text that is not in the list throws.
-  const std::string& Text() const { return strText_; }
+  using TextControl::Text;
   void Text(const std::string& strValue);
 
   // Adds an item at the end, or before the item at intIndex (0 … ListCount).
@@ -36,22 +36,12 @@ class ComboBox : public Control {
   int ListIndex() const { return intListIndex_; }
   void ListIndex(int intValue);
 
-  int SelStart() const { return intSelStart_; }
-  void SelStart(int intValue);
-  int SelLength() const { return intSelLength_; }
-  void SelLength(int intValue);
-
-  std::function<void()> OnChange;
-
  private:
   void SetText(const std::string& strValue, int intListIndex);
 
   int intStyle_ = vbComboDropdown;
-  std::string strText_;
   std::vector<std::string> list_;
   int intListIndex_ = -1;
-  int intSelStart_ = 0;
-  int intSelLength_ = 0;
 };
 
 }  // namespace forms

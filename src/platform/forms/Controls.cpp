@@ -15,29 +15,6 @@
 
 namespace forms {
 
-namespace {
-
-// Number of characters of a UTF-8 text.
-int CharCount(const std::string& strText) {
-  return static_cast<int>(std::count_if(strText.begin(), strText.end(), [](char c) {
-    return (static_cast<unsigned char>(c) & 0xC0U) != 0x80U;
-  }));
-}
-
-// Byte offset of the character at intIndex (the end when beyond it).
-std::size_t ByteOffset(const std::string& strText, int intIndex) {
-  int intSeen = 0;
-  for (std::size_t i = 0; i < strText.size(); ++i) {
-    if ((static_cast<unsigned char>(strText[i]) & 0xC0U) != 0x80U) {
-      if (intSeen == intIndex) return i;
-      ++intSeen;
-    }
-  }
-  return strText.size();
-}
-
-}  // namespace
-
 void Label::Caption(const std::string& strValue) {
   strCaption_ = strValue;
   Changed(Property::Caption);
@@ -81,32 +58,7 @@ void CheckBox::Click() {
 }
 
 void TextBox::Text(const std::string& strValue) {
-  if (strValue == strText_) return;
-  strText_ = strValue;
-  // The caret stays where it was as far as the new text allows.
-  intSelStart_ = std::min(intSelStart_, CharCount(strText_));
-  intSelLength_ = 0;
-  Changed(Property::Text);
-  if (OnChange) OnChange();
-}
-
-void TextBox::SelStart(int intValue) {
-  if (intValue < 0) ThrowInvalidValue("SelStart");
-  intSelStart_ = std::min(intValue, CharCount(strText_));
-  intSelLength_ = 0;
-  Changed(Property::Selection);
-}
-
-void TextBox::SelLength(int intValue) {
-  if (intValue < 0) ThrowInvalidValue("SelLength");
-  intSelLength_ = std::min(intValue, CharCount(strText_) - intSelStart_);
-  Changed(Property::Selection);
-}
-
-std::string TextBox::SelText() const {
-  std::size_t begin = ByteOffset(strText_, intSelStart_);
-  std::size_t end = ByteOffset(strText_, intSelStart_ + intSelLength_);
-  return strText_.substr(begin, end - begin);
+  ReplaceText(strValue);
 }
 
 void TextBox::Locked(bool blnValue) {
@@ -131,12 +83,7 @@ void ComboBox::Text(const std::string& strValue) {
 
 void ComboBox::SetText(const std::string& strValue, int intListIndex) {
   intListIndex_ = intListIndex;
-  if (strValue == strText_) return;
-  strText_ = strValue;
-  intSelStart_ = std::min(intSelStart_, CharCount(strText_));
-  intSelLength_ = 0;
-  Changed(Property::Text);
-  if (OnChange) OnChange();
+  ReplaceText(strValue);
 }
 
 void ComboBox::AddItem(const std::string& strItem, int intIndex) {
@@ -189,19 +136,6 @@ void ComboBox::ListIndex(int intValue) {
   SetText(list_[static_cast<std::size_t>(intValue)], intValue);
   Changed(Property::Value);
   RaiseClick();
-}
-
-void ComboBox::SelStart(int intValue) {
-  if (intValue < 0) ThrowInvalidValue("SelStart");
-  intSelStart_ = std::min(intValue, CharCount(strText_));
-  intSelLength_ = 0;
-  Changed(Property::Selection);
-}
-
-void ComboBox::SelLength(int intValue) {
-  if (intValue < 0) ThrowInvalidValue("SelLength");
-  intSelLength_ = std::min(intValue, CharCount(strText_) - intSelStart_);
-  Changed(Property::Selection);
 }
 
 void ProgressBar::Value(float sngValue) {
