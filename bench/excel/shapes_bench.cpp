@@ -16,6 +16,7 @@
 #include "platform/excel/ShapeConstants.h"
 #include "platform/excel/Workbook.h"
 #include "platform/excel/Worksheet.h"
+#include "support/ChartShapes.h"
 
 namespace {
 
@@ -29,26 +30,6 @@ double PeakMegabytes() {
   rusage usage{};
   getrusage(RUSAGE_SELF, &usage);
   return static_cast<double>(usage.ru_maxrss) / 1024.0;
-}
-
-void Symbol(excel::Shapes& shapes, double x, double y, double radius, std::int32_t color) {
-  excel::Shape oval =
-      shapes.AddShape(excel::msoShapeOval, x - radius, y - radius, 2 * radius, 2 * radius);
-  oval.Fill().Transparency(0);
-  oval.Fill().Visible(true);
-  oval.Fill().ForeColor().RGB(color);
-  oval.Fill().OneColorGradient(excel::msoGradientFromCenter, 1, 0.35);
-  oval.Line().Weight(0.75);
-  oval.Line().DashStyle(excel::msoLineSolid);
-  oval.Line().Style(excel::msoLineSingle);
-  oval.Line().Transparency(0);
-  oval.Line().Visible(true);
-  oval.Line().ForeColor().RGB(0);
-  oval.Line().BackColor().RGB(0xFFFFFF);
-  oval.Shadow().Type(excel::msoShadow6);
-  oval.Shadow().IncrementOffsetX(-3);
-  oval.Shadow().IncrementOffsetY(-3);
-  oval.Shadow().ForeColor().RGB(0x808080);
 }
 
 class SheetLayout : public excel::SheetGeometry {
@@ -83,30 +64,18 @@ int main() {
     const double xParticipant = kFirstX + first * kColumnWidth;
     const double xInformed = xParticipant + 5 * kColumnWidth;
     const double xResponsible = xParticipant + 11 * kColumnWidth;
-    Symbol(shapes, xParticipant, y, 3, 0x00C0FF);
-    Symbol(shapes, xInformed, y, 3, 0x00B050);
-    Symbol(shapes, xResponsible, y, 6, 0x0000FF);
+    testsupport::DrawChartSymbol(shapes, xParticipant, y, 3, 0x00C0FF, 0x808080);
+    testsupport::DrawChartSymbol(shapes, xInformed, y, 3, 0x00B050, 0x808080);
+    testsupport::DrawChartSymbol(shapes, xResponsible, y, 6, 0x0000FF, 0x808080);
     for (const double x : {xInformed, xResponsible}) {
-      excel::Shape line = shapes.AddLine(xParticipant, y, x, y);
-      line.Line().ForeColor().RGB(0);
-      line.Line().Visible(true);
-      line.Line().Weight(0.25);
-      line.Line().Style(excel::msoLineSingle);
-      line.ZOrder(excel::msoSendToBack);
+      testsupport::DrawChartRowLine(shapes, xParticipant, y, x, y);
     }
     // One arrow per row, and a second one every other row: 1.5 on average.
     for (int arrow = 0; arrow < (row % 2 == 0 ? 2 : 1); ++arrow) {
       const double yTo = y + (1 + arrow) * kRowHeight;
       const double xTo =
           kFirstX + (((row + 1 + arrow) * 7) % (kResources - 12) + 11) * kColumnWidth;
-      excel::Shape line = shapes.AddLine(xResponsible, y, xTo, yTo);
-      line.Line().EndArrowheadStyle(excel::msoArrowheadTriangle);
-      line.Line().EndArrowheadLength(1 + row % 3);
-      line.Line().EndArrowheadWidth(1 + row % 3);
-      line.Line().ForeColor().RGB(0x993300);
-      line.Line().Visible(true);
-      line.Line().Weight(1.5);
-      line.Line().Style(excel::msoLineSingle);
+      testsupport::DrawChartArrow(shapes, xResponsible, y, xTo, yTo, 1 + row % 3, 0x993300);
     }
   }
   const double dblDraw = Seconds(drawStart);

@@ -21,6 +21,7 @@
 #include "platform/excel/ShapeConstants.h"
 #include "platform/excel/Workbook.h"
 #include "platform/excel/Worksheet.h"
+#include "support/ChartShapes.h"
 #include "support/TestSupport.h"
 
 namespace {
@@ -76,37 +77,6 @@ class Layout {
  private:
   excel::Worksheet& sheet_;
 };
-
-void DrawSymbol(excel::Shapes& shapes, double x, double y, double radius, std::int32_t color) {
-  excel::Shape oval =
-      shapes.AddShape(excel::msoShapeOval, x - radius, y - radius, 2 * radius, 2 * radius);
-  oval.Fill().Transparency(0);
-  oval.Fill().Visible(true);
-  oval.Fill().ForeColor().RGB(color);
-  oval.Fill().OneColorGradient(excel::msoGradientFromCenter, 1, 0.35);
-  oval.Line().Weight(0.75);
-  oval.Line().DashStyle(excel::msoLineSolid);
-  oval.Line().Style(excel::msoLineSingle);
-  oval.Line().Visible(true);
-  oval.Line().ForeColor().RGB(0);
-  oval.Line().BackColor().RGB(0xFFFFFF);
-  oval.Shadow().Type(excel::msoShadow6);
-  oval.Shadow().IncrementOffsetX(-3);
-  oval.Shadow().IncrementOffsetY(-3);
-  oval.Shadow().ForeColor().RGB(kShadow);
-}
-
-void DrawArrow(excel::Shapes& shapes, double x1, double y1, double x2, double y2,
-               std::int32_t size) {
-  excel::Shape arrow = shapes.AddLine(x1, y1, x2, y2);
-  arrow.Line().EndArrowheadStyle(excel::msoArrowheadTriangle);
-  arrow.Line().EndArrowheadLength(size);
-  arrow.Line().EndArrowheadWidth(size);
-  arrow.Line().ForeColor().RGB(kArrow);
-  arrow.Line().Visible(true);
-  arrow.Line().Weight(1.5);
-  arrow.Line().Style(excel::msoLineSingle);
-}
 
 void WriteHeader(excel::Worksheet& sheet) {
   sheet.Range("A1:I1").MergeCells(true);
@@ -183,25 +153,21 @@ void DrawChart(excel::Worksheet& sheet) {
         const std::int32_t color = role == 'V'   ? kResponsible
                                    : role == 'B' ? kParticipant
                                                  : kInformed;
-        DrawSymbol(shapes, x, y, role == 'V' ? 6 : 3, color);
+        testsupport::DrawChartSymbol(shapes, x, y, role == 'V' ? 6 : 3, color, kShadow);
         symbolX.push_back(x);
         if (role == 'V') responsibles.emplace_back(x, y);
       }
     }
     for (std::size_t i = 1; i < symbolX.size(); ++i) {
-      excel::Shape line = shapes.AddLine(symbolX[0], y, symbolX[i], y);
-      line.Line().ForeColor().RGB(0);
-      line.Line().Visible(true);
-      line.Line().Weight(0.25);
-      line.Line().Style(excel::msoLineSingle);
-      line.ZOrder(excel::msoSendToBack);
+      testsupport::DrawChartRowLine(shapes, symbolX[0], y, symbolX[i], y);
     }
     ++row;
   }
   // The network: each task to its successor, in the three head sizes.
   for (std::size_t i = 0; i + 1 < responsibles.size(); ++i) {
-    DrawArrow(shapes, responsibles[i].first, responsibles[i].second, responsibles[i + 1].first,
-              responsibles[i + 1].second, static_cast<std::int32_t>(i % 3) + 1);
+    testsupport::DrawChartArrow(shapes, responsibles[i].first, responsibles[i].second,
+                                responsibles[i + 1].first, responsibles[i + 1].second,
+                                static_cast<std::int32_t>(i % 3) + 1, kArrow);
   }
 }
 
