@@ -23,6 +23,17 @@ std::string AddInKey(const std::string& strProgId) {
   return std::string(kHostAddInsKey) + "\\" + strProgId;
 }
 
+// Whether the host connects the add-in at its next start: 3 yes, 2 no.
+void WriteLoadBehavior(const std::string& strProgId, DWORD dwLoadBehavior) {
+  HKEY hKey = nullptr;
+  if (RegOpenKeyExA(HKEY_CURRENT_USER, AddInKey(strProgId).c_str(), 0, KEY_WRITE, &hKey) ==
+      ERROR_SUCCESS) {
+    RegSetValueExA(hKey, "LoadBehavior", 0, REG_DWORD,
+                   reinterpret_cast<const BYTE*>(&dwLoadBehavior), sizeof dwLoadBehavior);
+    RegCloseKey(hKey);
+  }
+}
+
 }  // namespace
 
 AddInHost::AddInHost(msproject::Application& objApplication) : objApplication_(objApplication) {}
@@ -70,14 +81,7 @@ bool AddInHost::ConnectAddIn(const std::string& strProgId) {
     return false;
   }
   if (!ConnectIn(strProgId, office::ext_cm_AfterStartup)) return false;
-  const DWORD dwLoadBehavior = 3;
-  HKEY hKey = nullptr;
-  if (RegOpenKeyExA(HKEY_CURRENT_USER, AddInKey(strProgId).c_str(), 0, KEY_WRITE, &hKey) ==
-      ERROR_SUCCESS) {
-    RegSetValueExA(hKey, "LoadBehavior", 0, REG_DWORD,
-                   reinterpret_cast<const BYTE*>(&dwLoadBehavior), sizeof dwLoadBehavior);
-    RegCloseKey(hKey);
-  }
+  WriteLoadBehavior(strProgId, 3);
   return true;
 }
 
@@ -89,14 +93,7 @@ bool AddInHost::RemoveAddIn(const std::string& strProgId) {
   it->objAddIn->OnDisconnection(office::ext_dm_UserClosed, custom_);
   colConnected_.erase(it);
   // Not connected at the next start either.
-  const DWORD dwLoadBehavior = 2;
-  HKEY hKey = nullptr;
-  if (RegOpenKeyExA(HKEY_CURRENT_USER, AddInKey(strProgId).c_str(), 0, KEY_WRITE, &hKey) ==
-      ERROR_SUCCESS) {
-    RegSetValueExA(hKey, "LoadBehavior", 0, REG_DWORD,
-                   reinterpret_cast<const BYTE*>(&dwLoadBehavior), sizeof dwLoadBehavior);
-    RegCloseKey(hKey);
-  }
+  WriteLoadBehavior(strProgId, 2);
   for (auto& connected : colConnected_) connected.objAddIn->OnAddInsUpdate(custom_);
   return true;
 }
