@@ -63,6 +63,8 @@ void frmInfo::InitializeComponent() {
 
   cmdOK.Caption("OK");
   cmdOK.ToolTipText("Klicken Sie hier, um den Dialog zu verlassen.");
+  cmdOK.Default(true);
+  cmdOK.Cancel(true);
   Place(cmdOK, nullptr, 4545, 3900, 1335, 375);
 }
 

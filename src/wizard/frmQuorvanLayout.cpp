@@ -117,6 +117,9 @@ void frmQuorvan::InitializeComponent() {
     cmd->Enabled(true);
     cmd->Tag("");
   }
+  // Enter goes to the next step, Escape leaves the wizard.
+  cmdNext.Default(true);
+  cmdCancel.Cancel(true);
 
   barProgress.Value(0.0F);
   Place(barProgress, nullptr, wizard::kOutOfView, 3000, 7200, 255);

@@ -35,6 +35,7 @@ enum class Property {
   List,
   Picture,
   Focus,
+  Default,  // a button's Default or Cancel
   Loaded,
   Refresh,
 };
@@ -112,6 +113,9 @@ class Control {
   // Events. A view raises them through the user actions below.
   std::function<void()> OnClick;
   std::function<void(int intButton, int intShift, float sngX, float sngY)> OnMouseMove;
+  // The control got or lost the focus, by SetFocus or by the user.
+  std::function<void()> OnGotFocus;
+  std::function<void()> OnLostFocus;
 
   // User actions: a click reaches the control only when it is reachable (enabled and visible).
   virtual void Click();

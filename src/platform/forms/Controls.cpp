@@ -6,6 +6,7 @@
 #include "platform/forms/ComboBox.h"
 #include "platform/forms/CommandButton.h"
 #include "platform/forms/Error.h"
+#include "platform/forms/Form.h"
 #include "platform/forms/Frame.h"
 #include "platform/forms/Image.h"
 #include "platform/forms/Label.h"
@@ -23,6 +24,34 @@ void Label::Caption(const std::string& strValue) {
 void CommandButton::Caption(const std::string& strValue) {
   strCaption_ = strValue;
   Changed(Property::Caption);
+}
+
+void CommandButton::Default(bool blnValue) {
+  if (blnValue) {
+    for (Control* ctl : Parent().Controls()) {
+      auto* cmd = dynamic_cast<CommandButton*>(ctl);
+      if (cmd != nullptr && cmd != this && cmd->blnDefault_) {
+        cmd->blnDefault_ = false;
+        cmd->Changed(Property::Default);
+      }
+    }
+  }
+  blnDefault_ = blnValue;
+  Changed(Property::Default);
+}
+
+void CommandButton::Cancel(bool blnValue) {
+  if (blnValue) {
+    for (Control* ctl : Parent().Controls()) {
+      auto* cmd = dynamic_cast<CommandButton*>(ctl);
+      if (cmd != nullptr && cmd != this && cmd->blnCancel_) {
+        cmd->blnCancel_ = false;
+        cmd->Changed(Property::Default);
+      }
+    }
+  }
+  blnCancel_ = blnValue;
+  Changed(Property::Default);
 }
 
 void Frame::Caption(const std::string& strValue) {

@@ -173,8 +173,14 @@ void Form::MoveInTabOrder(Control& ctl, int intIndex) {
 void Form::Focus(Control* ctl) {
   Control* previous = activeControl_;
   activeControl_ = ctl;
-  if (previous != nullptr && previous != ctl) Changed(previous, Property::Focus);
-  if (ctl != nullptr) Changed(ctl, Property::Focus);
+  if (previous != nullptr && previous != ctl) {
+    Changed(previous, Property::Focus);
+    if (previous->OnLostFocus) previous->OnLostFocus();
+  }
+  if (ctl != nullptr) {
+    Changed(ctl, Property::Focus);
+    if (ctl != previous && ctl->OnGotFocus) ctl->OnGotFocus();
+  }
 }
 
 }  // namespace forms

@@ -15,6 +15,7 @@ void Application::FileOpen(const std::filesystem::path& path) {
   Project* plan = read.front().get();
   for (auto& project : read) projects_.push_back(std::move(project));
   activeProject_ = plan;
+  Changed();
 }
 
 Project& Application::ActiveProject() const {

@@ -2,6 +2,7 @@
 // The host application: it opens plans and holds the active project.
 
 #include <filesystem>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -28,15 +29,26 @@ class Application {
   Project& ActiveProject() const;
 
   // The status bar: a text, or false to give it back to the host.
-  void StatusBar(const std::string& strText) { strStatusBar_ = strText; }
+  void StatusBar(const std::string& strText) {
+    strStatusBar_ = strText;
+    Changed();
+  }
   void StatusBar(bool blnValue) {
     if (!blnValue) strStatusBar_.clear();
+    Changed();
   }
   const std::string& StatusBar() const { return strStatusBar_; }
 
   // Enables (true) or disables (false) the host's windows while a modal add-in dialog is open.
-  void Interactive(bool blnValue) { blnInteractive_ = blnValue; }
+  void Interactive(bool blnValue) {
+    blnInteractive_ = blnValue;
+    Changed();
+  }
   bool Interactive() const { return blnInteractive_; }
+
+  // The host's window: told after a plan was opened and after the status bar or the
+  // interactive state changed. One observer; an empty function detaches it.
+  void Observe(std::function<void()> handler) { observer_ = std::move(handler); }
 
   // The host's menus and toolbars: read at first use from the file in which the host keeps
   // them (office::CommandBarsFilePath()), written back there when the host ends.
@@ -48,6 +60,11 @@ class Application {
   std::string strStatusBar_;
   bool blnInteractive_ = true;
   std::unique_ptr<office::CommandBars> commandBars_;
+  std::function<void()> observer_;
+
+  void Changed() const {
+    if (observer_) observer_();
+  }
 };
 
 }  // namespace msproject

@@ -38,6 +38,7 @@ bool CommandBar::Visible() const {
 void CommandBar::Visible(bool blnValue) {
   CheckAlive("Visible");
   blnVisible_ = blnValue;
+  Changed();
 }
 CommandBarControls& CommandBar::Controls() {
   CheckAlive("Controls");
@@ -68,6 +69,10 @@ void CommandBar::Delete() {
                 "integrierte Leiste kann nicht gelöscht werden.");
   }
   bars_.Remove(*this);
+}
+
+void CommandBar::Changed() const {
+  bars_.Changed();
 }
 
 void CommandBar::MarkDeleted() {

@@ -41,6 +41,8 @@ class CommandBar {
   void CheckAlive(const char* strMember) const;
   // Marks the bar and its controls as gone.
   void MarkDeleted();
+  // Tells the host's window that the bar or one of its controls changed.
+  void Changed() const;
 
   CommandBars& bars_;
   std::string strName_;

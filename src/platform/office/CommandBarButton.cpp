@@ -46,6 +46,7 @@ const std::string& CommandBarButton::Caption() const {
 void CommandBarButton::Caption(const std::string& strValue) {
   CheckAlive("Caption");
   strCaption_ = strValue;
+  bar_->Changed();
 }
 const std::string& CommandBarButton::Tag() const {
   CheckAlive("Tag");
@@ -54,6 +55,7 @@ const std::string& CommandBarButton::Tag() const {
 void CommandBarButton::Tag(const std::string& strValue) {
   CheckAlive("Tag");
   strTag_ = strValue;
+  bar_->Changed();
 }
 int CommandBarButton::FaceId() const {
   CheckAlive("FaceId");
@@ -62,6 +64,7 @@ int CommandBarButton::FaceId() const {
 void CommandBarButton::FaceId(int intValue) {
   CheckAlive("FaceId");
   intFaceId_ = intValue;
+  bar_->Changed();
 }
 int CommandBarButton::Style() const {
   CheckAlive("Style");
@@ -74,6 +77,7 @@ void CommandBarButton::Style(int intValue) {
                 "Die Methode „Style“ des Objekts „CommandBarButton“ ist fehlgeschlagen.");
   }
   intStyle_ = intValue;
+  bar_->Changed();
 }
 const std::string& CommandBarButton::OnAction() const {
   CheckAlive("OnAction");
@@ -82,6 +86,7 @@ const std::string& CommandBarButton::OnAction() const {
 void CommandBarButton::OnAction(const std::string& strValue) {
   CheckAlive("OnAction");
   strOnAction_ = strValue;
+  bar_->Changed();
 }
 bool CommandBarButton::BeginGroup() const {
   CheckAlive("BeginGroup");
@@ -90,6 +95,7 @@ bool CommandBarButton::BeginGroup() const {
 void CommandBarButton::BeginGroup(bool blnValue) {
   CheckAlive("BeginGroup");
   blnBeginGroup_ = blnValue;
+  bar_->Changed();
 }
 const std::string& CommandBarButton::Parameter() const {
   CheckAlive("Parameter");
@@ -98,6 +104,7 @@ const std::string& CommandBarButton::Parameter() const {
 void CommandBarButton::Parameter(const std::string& strValue) {
   CheckAlive("Parameter");
   strParameter_ = strValue;
+  bar_->Changed();
 }
 bool CommandBarButton::Visible() const {
   CheckAlive("Visible");
@@ -106,6 +113,7 @@ bool CommandBarButton::Visible() const {
 void CommandBarButton::Visible(bool blnValue) {
   CheckAlive("Visible");
   blnVisible_ = blnValue;
+  bar_->Changed();
 }
 const std::string& CommandBarButton::TooltipText() const {
   CheckAlive("TooltipText");
@@ -114,6 +122,7 @@ const std::string& CommandBarButton::TooltipText() const {
 void CommandBarButton::TooltipText(const std::string& strValue) {
   CheckAlive("TooltipText");
   strTooltipText_ = strValue;
+  bar_->Changed();
 }
 
 void CommandBarButton::Delete() {

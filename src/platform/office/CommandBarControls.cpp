@@ -30,6 +30,7 @@ CommandBarControls::Handle CommandBarControls::Add(int Type, int Id, const std::
   ctl->strParameter_ = Parameter;
   const auto where = Before ? controls_.begin() + (*Before - 1) : controls_.end();
   controls_.insert(where, ctl);
+  bar_.Changed();
   return ctl;
 }
 
@@ -59,6 +60,7 @@ void CommandBarControls::Remove(const CommandBarButton& ctl) {
   if (it == controls_.end()) return;
   (*it)->MarkDeleted();
   controls_.erase(it);
+  bar_.Changed();
 }
 
 int CommandBarControls::IndexOf(const CommandBarButton& ctl) const {

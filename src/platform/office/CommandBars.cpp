@@ -83,7 +83,9 @@ CommandBars::Handle CommandBars::Add(const std::string& Name, int Position, bool
                 "Die Methode „Add“ des Objekts „CommandBars“ ist fehlgeschlagen: die Leiste „" +
                     Name + "“ kann nicht angelegt werden.");
   }
-  return AddBar(Name, Position, false);
+  auto bar = AddBar(Name, Position, false);
+  Changed();
+  return bar;
 }
 
 CommandBarControls::Handle CommandBars::FindControl(std::optional<int> Type, std::optional<int> Id,
@@ -107,6 +109,7 @@ void CommandBars::Remove(const CommandBar& bar) {
   if (it == bars_.end()) return;
   (*it)->MarkDeleted();
   bars_.erase(it);
+  Changed();
 }
 
 void CommandBars::Save() {

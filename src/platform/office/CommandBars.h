@@ -7,6 +7,7 @@
 // (BuiltInBars.h).
 
 #include <filesystem>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -55,6 +56,15 @@ class CommandBars {
   // For the host's own bars and the bars read back from the store.
   Handle AddBar(const std::string& strName, int intPosition, bool blnBuiltIn);
 
+  // The host's window that draws the bars: told after every change of a bar or a control
+  // (added, deleted, a property set), so that what an add-in does shows at once. One observer;
+  // an empty function detaches it.
+  using ChangeHandler = std::function<void()>;
+  void Observe(ChangeHandler handler) { observer_ = std::move(handler); }
+  void Changed() const {
+    if (observer_) observer_();
+  }
+
  private:
   friend class CommandBar;
   friend class CommandBarsFile;
@@ -63,6 +73,7 @@ class CommandBars {
   std::vector<Handle> bars_;
   std::optional<std::filesystem::path> storeFile_;
   std::string strStored_;  // the bars as last read or written, to know whether they changed
+  ChangeHandler observer_;
 };
 
 // The file in which the host keeps its command bars: "CommandBars.json" beside the registry

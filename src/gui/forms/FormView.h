@@ -1,0 +1,71 @@
+#pragma once
+// One generic view for every form of the system: a dialog that shows a forms::Form with each
+// control as a Qt widget at its place (twips to pixels: 15 twips a pixel at 96 dpi, scaled with
+// the screen's resolution), and keeps the widgets in step with the controls: the form tells
+// the view of every property it changes, and the view feeds the user's input back as the
+// control's events (Click, Change, up and down clicks, mouse moves, focus, QueryUnload for the
+// window's close button). Frames moved out of view by the form are not shown.
+
+#include <QDialog>
+#include <QHash>
+#include <QPointer>
+#include <vector>
+
+#include "platform/forms/Control.h"
+
+namespace forms {
+class Form;
+}
+
+namespace gui {
+
+class FormView : public QDialog {
+  Q_OBJECT
+
+ public:
+  explicit FormView(forms::Form& frm, QWidget* parent = nullptr);
+  ~FormView() override;
+
+  forms::Form& Form() const { return frm_; }
+  // The widget that shows a control; nullptr when the control has none.
+  QWidget* WidgetOf(const forms::Control& ctl) const;
+  // The control a widget shows; nullptr for another widget.
+  forms::Control* ControlOf(const QWidget* widget) const;
+  QWidget* WidgetNamed(const std::string& strName) const;
+
+  // Pixels of a length in twips at this screen's resolution.
+  int Pixels(std::int32_t lngTwips) const;
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+  void reject() override;
+  void keyPressEvent(QKeyEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
+  void mouseMoveEvent(QMouseEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
+
+ private:
+  void BuildWidgets();
+  QWidget* CreateWidget(forms::Control& ctl);
+  void Update(forms::Control* ctl, forms::Property property);
+  void UpdateForm(forms::Property property);
+  void UpdateControl(forms::Control& ctl, forms::Property property);
+  void UpdateGeometry(forms::Control& ctl);
+  void UpdateVisibility(forms::Control& ctl);
+  void UpdateTabOrder();
+  void UpdateFocus();
+  void UpdateCursor();
+  void ApplyFont(forms::Control& ctl, QWidget& widget) const;
+  bool InView(const forms::Control& ctl) const;
+  QWidget* ParentWidget(const forms::Control& ctl) const;
+
+  forms::Form& frm_;
+  QWidget* canvas_;  // the form's client area
+  QHash<const forms::Control*, QWidget*> widgets_;
+  QHash<const QWidget*, forms::Control*> controls_;
+  double dblScale_;
+  int intFeeding_ = 0;  // > 0 while the view writes user input into the controls
+  bool blnTabOrderDirty_ = false;
+};
+
+}  // namespace gui
