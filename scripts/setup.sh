@@ -23,7 +23,8 @@ packages=(
   libxlsxwriter-dev nlohmann-json3-dev
   python3 python3-openpyxl
   libreoffice-calc-nogui poppler-utils fonts-liberation
-  qt6-base-dev qt6-svg-dev qt6-qpa-plugins libgl-dev xvfb xauth imagemagick fonts-dejavu-core
+  qt6-base-dev qt6-svg-dev qt6-qpa-plugins qt6-translations-l10n libgl-dev xvfb xauth imagemagick
+  fonts-dejavu-core desktop-file-utils
   clang-14 libclang-rt-14-dev
 )
 

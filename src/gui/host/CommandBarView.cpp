@@ -1,0 +1,159 @@
+#include "gui/host/CommandBarView.h"
+
+#include <QAction>
+#include <QIcon>
+#include <QMainWindow>
+#include <QMenu>
+#include <QToolBar>
+#include <QToolButton>
+
+#include "platform/office/CommandBars.h"
+#include "platform/vb/Error.h"
+
+namespace gui {
+
+namespace {
+
+constexpr int kFaceQuorvan = 1084;
+constexpr const char* kTagProperty = "commandBarTag";
+
+QIcon Face(int intFaceId) {
+  if (intFaceId == kFaceQuorvan) return QIcon(QStringLiteral(":/quorvan/quorvan.svg"));
+  return {};
+}
+
+Qt::ToolButtonStyle ButtonStyle(int intStyle, bool blnHasIcon) {
+  switch (intStyle) {
+    case office::msoButtonIconAndCaption:
+      return blnHasIcon ? Qt::ToolButtonTextBesideIcon : Qt::ToolButtonTextOnly;
+    case office::msoButtonCaption:
+      return Qt::ToolButtonTextOnly;
+    default:
+      return blnHasIcon ? Qt::ToolButtonIconOnly : Qt::ToolButtonTextOnly;
+  }
+}
+
+}  // namespace
+
+CommandBarView::CommandBarView(QMainWindow& window, QMenu& extras, office::CommandBars& bars,
+                               HostCommand hostCommand)
+    : window_(window), extras_(extras), bars_(bars), hostCommand_(std::move(hostCommand)) {
+  bars_.Observe([this] { RedrawLater(); });
+}
+
+CommandBarView::~CommandBarView() {
+  bars_.Observe(nullptr);
+}
+
+QAction* CommandBarView::CreateAction(const std::shared_ptr<office::CommandBarButton>& ctl,
+                                      QObject* parent) {
+  auto* action = new QAction(QString::fromStdString(ctl->Caption()), parent);
+  action->setIcon(Face(ctl->FaceId()));
+  action->setProperty(kTagProperty, QString::fromStdString(ctl->Tag()));
+  if (!ctl->TooltipText().empty()) action->setToolTip(QString::fromStdString(ctl->TooltipText()));
+  if (ctl->BuiltIn() && !hostCommand_(ctl->Id())) action->setEnabled(false);
+  connect(action, &QAction::triggered, this, [this, ctl] { Trigger(ctl); });
+  return action;
+}
+
+void CommandBarView::Trigger(const std::shared_ptr<office::CommandBarButton>& ctl) {
+  if (ctl->Deleted()) return;
+  ++intRunning_;
+  try {
+    if (ctl->BuiltIn()) {
+      if (const auto command = hostCommand_(ctl->Id())) command();
+    } else {
+      ctl->Execute();
+    }
+  } catch (const vb::Error&) {
+    // A control that went while its click ran: nothing more to do.
+  }
+  --intRunning_;
+  if (intRunning_ == 0 && blnDirty_) {
+    blnDirty_ = false;
+    RedrawLater();
+  }
+}
+
+void CommandBarView::RedrawLater() {
+  if (blnPending_) return;
+  blnPending_ = true;
+  QMetaObject::invokeMethod(
+      this,
+      [this] {
+        blnPending_ = false;
+        if (intRunning_ > 0) {
+          blnDirty_ = true;
+          return;
+        }
+        Redraw();
+      },
+      Qt::QueuedConnection);
+}
+
+void CommandBarView::Redraw() {
+  extras_.clear();
+  for (const QPointer<QToolBar>& toolbar : toolbars_) {
+    if (toolbar) {
+      window_.removeToolBar(toolbar);
+      delete toolbar;
+    }
+  }
+  toolbars_.clear();
+
+  for (const office::CommandBars::Handle& bar : bars_) {
+    if (bar->Name() == "Tools") {
+      bool blnFirst = true;
+      for (const auto& ctl : bar->Controls()) {
+        if (!ctl->Visible()) continue;
+        if (ctl->BeginGroup() && !blnFirst) extras_.addSeparator();
+        extras_.addAction(CreateAction(ctl, &extras_));
+        blnFirst = false;
+      }
+      continue;
+    }
+    if (bar->Position() != office::msoBarTop || !bar->Visible()) continue;
+    auto* toolbar = new QToolBar(QString::fromStdString(bar->Name()), &window_);
+    toolbar->setObjectName(QString::fromStdString(bar->Name()));
+    bool blnFirst = true;
+    for (const auto& ctl : bar->Controls()) {
+      if (!ctl->Visible()) continue;
+      if (ctl->BeginGroup() && !blnFirst) toolbar->addSeparator();
+      QAction* action = CreateAction(ctl, toolbar);
+      toolbar->addAction(action);
+      if (auto* button = qobject_cast<QToolButton*>(toolbar->widgetForAction(action))) {
+        button->setToolButtonStyle(ButtonStyle(ctl->Style(), !action->icon().isNull()));
+      }
+      blnFirst = false;
+    }
+    window_.addToolBar(Qt::TopToolBarArea, toolbar);
+    toolbars_.emplace_back(toolbar);
+  }
+}
+
+QToolBar* CommandBarView::ToolBar(const std::string& strName) const {
+  for (const QPointer<QToolBar>& toolbar : toolbars_) {
+    if (toolbar && toolbar->objectName() == QString::fromStdString(strName)) return toolbar;
+  }
+  return nullptr;
+}
+
+QAction* CommandBarView::ActionForTag(const std::string& strTag, bool blnToolbar) const {
+  const QString strWanted = QString::fromStdString(strTag);
+  auto find = [&](const QList<QAction*>& actions) -> QAction* {
+    for (QAction* action : actions) {
+      if (!action->isSeparator() && action->property(kTagProperty).toString() == strWanted) {
+        return action;
+      }
+    }
+    return nullptr;
+  };
+  if (!blnToolbar) return find(extras_.actions());
+  for (const QPointer<QToolBar>& toolbar : toolbars_) {
+    if (!toolbar) continue;
+    if (QAction* action = find(toolbar->actions())) return action;
+  }
+  return nullptr;
+}
+
+}  // namespace gui

@@ -1,0 +1,349 @@
+#include "gui/host/HostWindow.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QDesktopServices>
+#include <QDir>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QHeaderView>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMimeData>
+#include <QStatusBar>
+#include <QTabWidget>
+#include <QTableView>
+#include <QToolBar>
+#include <QUrl>
+#include <filesystem>
+
+#include "addin/AddInHost.h"
+#include "addin/Registration.h"
+#include "excel/basExcelServer.h"
+#include "gui/host/ChartRunWatch.h"
+#include "gui/host/ComAddInsDialog.h"
+#include "gui/host/CommandBarView.h"
+#include "gui/host/PlanSheets.h"
+#include "gui/host/RecentFiles.h"
+#include "platform/excel/Application.h"
+#include "platform/forms/Constants.h"
+#include "platform/forms/FrontEnd.h"
+#include "platform/msproject/Application.h"
+#include "platform/office/BuiltInBars.h"
+#include "platform/office/CommandBars.h"
+#include "platform/registry/Registry.h"
+#include "wizard/Globals.h"
+
+// The pictures live in a static library: their registration is pulled in by name.
+static void InitPictures() {
+  Q_INIT_RESOURCE(quorvan);
+}
+
+namespace gui {
+
+namespace {
+
+const QString kAppTitle = QStringLiteral("Quorvan");
+constexpr int kIdFileOpen = 23;  // "Öffnen" on the toolbar "Standard"
+
+// Whether the add-in has an entry below the host's add-in key at all, whatever its load
+// behaviour.
+bool AddInEntryExists() {
+  registry::HKEY hKey = nullptr;
+  if (registry::RegOpenKeyExA(registry::HKEY_CURRENT_USER, addin::kAddInKey, 0, registry::KEY_READ,
+                              &hKey) != registry::ERROR_SUCCESS) {
+    return false;
+  }
+  registry::RegCloseKey(hKey);
+  return true;
+}
+
+// An ampersand in a file name is shown, not taken as the entry's accelerator.
+QString MenuText(const QString& strText) {
+  QString strEscaped = strText;
+  return strEscaped.replace(QLatin1Char('&'), QStringLiteral("&&"));
+}
+
+QString AbsolutePath(const std::string& strPath) {
+  return QDir::cleanPath(QFileInfo(QString::fromStdString(strPath)).absoluteFilePath());
+}
+
+// The first plan among dropped files.
+QString DroppedPlan(const QMimeData* mime) {
+  if (mime == nullptr || !mime->hasUrls()) return {};
+  for (const QUrl& url : mime->urls()) {
+    if (url.isLocalFile()) return url.toLocalFile();
+  }
+  return {};
+}
+
+}  // namespace
+
+HostWindow::HostWindow(QWidget* parent)
+    : QMainWindow(parent),
+      ownApplication_(std::make_unique<msproject::Application>()),
+      application_(ownApplication_.get()) {
+  Start();
+}
+
+HostWindow::HostWindow(msproject::Application& objApplication, QWidget* parent)
+    : QMainWindow(parent), application_(&objApplication) {
+  Start();
+}
+
+HostWindow::~HostWindow() {
+  // The add-ins end first, as at host shutdown, while every widget still exists; then the
+  // window stops listening to the host.
+  runWatch_.reset();
+  addIns_.reset();
+  bars_.reset();
+  application_->Observe(nullptr);
+  SetOpenAfterRun(false);
+  if (gobjApplication == application_) {
+    gobjApplication = nullptr;
+    gfrmWizard = nullptr;
+  }
+}
+
+void HostWindow::Start() {
+  InitPictures();
+  setWindowIcon(QIcon(QStringLiteral(":/quorvan/quorvan.svg")));
+  setAcceptDrops(true);
+  resize(1000, 650);
+  BuildMenus();
+  BuildSheets();
+  statusText_ = new QLabel(this);
+  statusText_->setObjectName(QStringLiteral("statusText"));
+  statusBar()->addWidget(statusText_, 1);
+
+  runWatch_ = std::make_unique<ChartRunWatch>(
+      [this](bool blnWritten, const std::string& strPath) { ChartExported(blnWritten, strPath); });
+  application_->Observe([this] { ApplicationChanged(); });
+  bars_ = std::make_unique<CommandBarView>(*this, *extrasMenu_, application_->CommandBars(),
+                                           [this](int intId) { return HostCommand(intId); });
+
+  // The installer's part on the very first start; an add-in the user removed keeps its entry
+  // (load behaviour 2) and is not registered again.
+  if (!AddInEntryExists()) addin::RegisterAddIn();
+  addIns_ = std::make_unique<addin::AddInHost>(*application_);
+  addIns_->StartUp();
+  bars_->Redraw();
+  ApplicationChanged();
+}
+
+void HostWindow::BuildMenus() {
+  fileMenu_ = menuBar()->addMenu(QStringLiteral("&Datei"));
+  fileMenu_->setObjectName(QStringLiteral("menuDatei"));
+  openAction_ = fileMenu_->addAction(QStringLiteral("Ö&ffnen…"), this, &HostWindow::ShowOpenDialog);
+  openAction_->setShortcut(QKeySequence::Open);
+  recentSeparator_ = fileMenu_->addSeparator();
+  for (std::size_t i = 0; i < recentActions_.size(); ++i) {
+    QAction* action = fileMenu_->addAction(QString());
+    connect(action, &QAction::triggered, this,
+            [this, action] { OpenPlan(action->data().toString()); });
+    recentActions_[i] = action;
+  }
+  fileMenu_->addSeparator();
+  lastChartAction_ = fileMenu_->addAction(QStringLiteral("&Zuletzt erstelltes Diagramm öffnen"));
+  lastChartAction_->setEnabled(false);
+  connect(lastChartAction_, &QAction::triggered, this, [this] {
+    QDesktopServices::openUrl(QUrl::fromLocalFile(QString::fromStdString(strLastChart_)));
+  });
+  openAfterRunAction_ = fileMenu_->addAction(QStringLiteral("Diagramm nach dem &Erstellen öffnen"));
+  openAfterRunAction_->setCheckable(true);
+  connect(openAfterRunAction_, &QAction::toggled, this, &HostWindow::SetOpenAfterRun);
+  fileMenu_->addSeparator();
+  exitAction_ = fileMenu_->addAction(QStringLiteral("&Beenden"), this, &QWidget::close);
+  exitAction_->setShortcut(QKeySequence::Quit);
+
+  extrasMenu_ = menuBar()->addMenu(QStringLiteral("E&xtras"));
+  extrasMenu_->setObjectName(QStringLiteral("menuExtras"));
+  UpdateRecentActions();
+}
+
+void HostWindow::BuildSheets() {
+  sheets_ = new QTabWidget(this);
+  auto makeSheet = [this](QAbstractTableModel* model, const QString& strName) {
+    auto* sheet = new QTableView(sheets_);
+    sheet->setObjectName(strName);
+    sheet->setModel(model);
+    sheet->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    sheet->setSelectionBehavior(QAbstractItemView::SelectRows);
+    sheet->setAlternatingRowColors(true);
+    sheet->verticalHeader()->setVisible(false);
+    sheet->horizontalHeader()->setStretchLastSection(true);
+    return sheet;
+  };
+  taskModel_ = new TaskSheetModel(this);
+  resourceModel_ = new ResourceSheetModel(this);
+  taskSheet_ = makeSheet(taskModel_, QStringLiteral("taskSheet"));
+  resourceSheet_ = makeSheet(resourceModel_, QStringLiteral("resourceSheet"));
+  sheets_->addTab(taskSheet_, QStringLiteral("&Vorgänge"));
+  sheets_->addTab(resourceSheet_, QStringLiteral("&Ressourcen"));
+  setCentralWidget(sheets_);
+}
+
+bool HostWindow::OpenPlan(const QString& strPath) {
+  const QString strAbsolute = QDir::cleanPath(QFileInfo(strPath).absoluteFilePath());
+  try {
+    application_->FileOpen(std::filesystem::path(strAbsolute.toStdString()));
+  } catch (const vb::Error& err) {
+    forms::MsgBox(err.Description(), forms::vbExclamation + forms::vbOKOnly,
+                  kAppTitle.toStdString());
+    return false;
+  }
+  AddRecentFile(strAbsolute.toStdString());
+  UpdateRecentActions();
+  return true;
+}
+
+void HostWindow::ShowOpenDialog() {
+  QFileDialog dialog(this, QStringLiteral("Öffnen"));
+  dialog.setOption(QFileDialog::DontUseNativeDialog);
+  dialog.setAcceptMode(QFileDialog::AcceptOpen);
+  dialog.setFileMode(QFileDialog::ExistingFile);
+  dialog.setNameFilters(
+      {QStringLiteral("Microsoft Project XML (*.xml)"), QStringLiteral("Alle Dateien (*)")});
+  if (shownProject_ != nullptr) {
+    dialog.setDirectory(QString::fromStdString(shownProject_->Path()));
+  } else if (const auto colRecent = RecentFiles(); !colRecent.empty()) {
+    dialog.setDirectory(QFileInfo(QString::fromStdString(colRecent.front())).absolutePath());
+  }
+  if (RunDialog(dialog, OnDialog) != QDialog::Accepted) return;
+  const QStringList colFiles = dialog.selectedFiles();
+  if (!colFiles.isEmpty()) OpenPlan(colFiles.front());
+}
+
+void HostWindow::ShowComAddInsDialog() {
+  ComAddInsDialog dialog(*addIns_, this);
+  if (RunDialog(dialog, OnDialog) == QDialog::Accepted) dialog.Apply();
+}
+
+std::function<void()> HostWindow::HostCommand(int intId) {
+  switch (intId) {
+    case office::kIdComAddIns:
+      return [this] { ShowComAddInsDialog(); };
+    case kIdFileOpen:
+      return [this] { ShowOpenDialog(); };
+    default:
+      return {};
+  }
+}
+
+QToolBar* HostWindow::ToolBar(const std::string& strName) const {
+  return bars_->ToolBar(strName);
+}
+
+QAction* HostWindow::CommandBarAction(const std::string& strTag, bool blnToolbar) const {
+  return bars_->ActionForTag(strTag, blnToolbar);
+}
+
+QString HostWindow::StatusText() const {
+  return statusText_->text();
+}
+
+void HostWindow::ApplicationChanged() {
+  const msproject::Project* project = nullptr;
+  try {
+    project = &application_->ActiveProject();
+  } catch (const vb::Error&) {
+    // No plan open.
+  }
+  if (project != shownProject_) {
+    shownProject_ = project;
+    taskModel_->SetProject(project);
+    resourceModel_->SetProject(project);
+    taskSheet_->resizeColumnsToContents();
+    resourceSheet_->resizeColumnsToContents();
+    setWindowTitle(project == nullptr ? kAppTitle
+                                      : QString::fromStdString(project->Name()) +
+                                            QStringLiteral(" – ") + kAppTitle);
+  }
+  SetInteractive(application_->Interactive());
+  UpdateStatus();
+}
+
+void HostWindow::SetInteractive(bool blnValue) {
+  // The window itself stays enabled: the wizard's dialog is its child and would be disabled
+  // with it.
+  menuBar()->setEnabled(blnValue);
+  sheets_->setEnabled(blnValue);
+  for (QToolBar* toolbar : findChildren<QToolBar*>(QString(), Qt::FindDirectChildrenOnly)) {
+    toolbar->setEnabled(blnValue);
+  }
+}
+
+void HostWindow::UpdateRecentActions() {
+  const std::vector<std::string> colFiles = RecentFiles();
+  for (std::size_t i = 0; i < recentActions_.size(); ++i) {
+    QAction* action = recentActions_[i];
+    if (i < colFiles.size()) {
+      const QString strPath = QString::fromStdString(colFiles[i]);
+      action->setText(QStringLiteral("&%1 %2").arg(i + 1).arg(MenuText(strPath)));
+      action->setData(strPath);
+      action->setVisible(true);
+    } else {
+      action->setVisible(false);
+    }
+  }
+  recentSeparator_->setVisible(!colFiles.empty());
+}
+
+void HostWindow::UpdateStatus() {
+  const std::string& strHost = application_->StatusBar();
+  statusText_->setText(QString::fromStdString(strHost.empty() ? strChartMessage_ : strHost));
+}
+
+void HostWindow::SetOpenAfterRun(bool blnValue) {
+  if (blnValue && !engine_) {
+    engine_ = std::make_unique<excel::Application>();
+    RegisterRunningExcel(*engine_);
+  } else if (!blnValue && engine_) {
+    RevokeRunningExcel(*engine_);
+    engine_.reset();
+  }
+}
+
+void HostWindow::ChartExported(bool blnWritten, const std::string& strChartPath) {
+  std::string strWritten = strChartPath;
+  if (engine_) {
+    // The export handed its workbook to the host's engine: the desktop opens the saved file,
+    // and the engine lets go of every workbook the run left with it.
+    excel::Workbooks& colWorkbooks = engine_->Workbooks();
+    if (excel::Workbook* objWorkbook = colWorkbooks.Last(); objWorkbook != nullptr && blnWritten) {
+      strWritten = objWorkbook->FullName();
+    }
+    if (blnWritten) QDesktopServices::openUrl(QUrl::fromLocalFile(AbsolutePath(strWritten)));
+    while (excel::Workbook* objWorkbook = colWorkbooks.Last()) objWorkbook->Close();
+  }
+  if (!blnWritten) return;
+  strLastChart_ = AbsolutePath(strWritten).toStdString();
+  lastChartAction_->setEnabled(true);
+  strChartMessage_ = "Kommunikationsdiagramm gespeichert: " + strLastChart_;
+  UpdateStatus();
+}
+
+void HostWindow::closeEvent(QCloseEvent* event) {
+  // Not while an add-in's dialog holds the host.
+  if (!application_->Interactive()) {
+    event->ignore();
+    return;
+  }
+  event->accept();
+}
+
+void HostWindow::dragEnterEvent(QDragEnterEvent* event) {
+  if (!DroppedPlan(event->mimeData()).isEmpty()) event->acceptProposedAction();
+}
+
+void HostWindow::dropEvent(QDropEvent* event) {
+  const QString strPlan = DroppedPlan(event->mimeData());
+  if (strPlan.isEmpty()) return;
+  event->acceptProposedAction();
+  OpenPlan(strPlan);
+}
+
+}  // namespace gui

@@ -1,0 +1,138 @@
+#pragma once
+// The host's window: the open plan's task and resource sheets, the menu "Datei", the menus
+// and toolbars of the host's command bars, the status bar. It starts the host's add-ins (the
+// add-in Quorvan registered on the very first start, as its installer would) and ends them
+// when it goes, as at host shutdown, before any of its widgets.
+//
+// While the host is not interactive (the wizard is open) the window's menus, toolbars and
+// sheets are disabled. After a run that wrote a chart the status bar names the workbook, and
+// "Zuletzt erstelltes Diagramm öffnen" opens it; with "Diagramm nach dem Erstellen öffnen"
+// ticked the host lends the export a running spreadsheet engine, so that the new workbook is
+// handed to it, and opens the workbook on the desktop at once.
+
+#include <QMainWindow>
+#include <array>
+#include <memory>
+#include <string>
+
+#include "gui/shell/DialogRun.h"
+
+class QAction;
+class QLabel;
+class QMenu;
+class QTabWidget;
+class QTableView;
+class QToolBar;
+
+namespace addin {
+class AddInHost;
+}
+namespace excel {
+class Application;
+}
+namespace msproject {
+class Application;
+class Project;
+}  // namespace msproject
+
+namespace gui {
+
+class ChartRunWatch;
+class CommandBarView;
+class ResourceSheetModel;
+class TaskSheetModel;
+
+class HostWindow : public QMainWindow {
+  Q_OBJECT
+
+ public:
+  // A host of its own (its command bars read from their file beside the registry file).
+  explicit HostWindow(QWidget* parent = nullptr);
+  // The given host, which must outlive the window.
+  explicit HostWindow(msproject::Application& objApplication, QWidget* parent = nullptr);
+  ~HostWindow() override;
+  HostWindow(const HostWindow&) = delete;
+  HostWindow& operator=(const HostWindow&) = delete;
+
+  msproject::Application& Application() const { return *application_; }
+  addin::AddInHost& AddIns() const { return *addIns_; }
+
+  // Opens the plan and shows it. A plan that cannot be read is reported in a message box
+  // ("Quorvan", exclamation icon, the reader's message) and the window stays as it was.
+  bool OpenPlan(const QString& strPath);
+
+  // "Datei" → "Öffnen…": the open dialog for Microsoft Project XML files.
+  void ShowOpenDialog();
+  // "Extras" → "COM-Add-Ins...": the host's dialog of the registered add-ins.
+  void ShowComAddInsDialog();
+
+  QMenu& FileMenu() const { return *fileMenu_; }
+  QMenu& ExtrasMenu() const { return *extrasMenu_; }
+  QAction& OpenAction() const { return *openAction_; }
+  // The recent plans, newest first; hidden when the list is shorter.
+  const std::array<QAction*, 4>& RecentActions() const { return recentActions_; }
+  QAction& LastChartAction() const { return *lastChartAction_; }
+  QAction& OpenAfterRunAction() const { return *openAfterRunAction_; }
+  QAction& ExitAction() const { return *exitAction_; }
+
+  // The toolbar of a command bar shown now; nullptr when it is not shown.
+  QToolBar* ToolBar(const std::string& strName) const;
+  // The entry of the control with that tag in "Extras" (blnToolbar false) or on a toolbar.
+  QAction* CommandBarAction(const std::string& strTag, bool blnToolbar = false) const;
+
+  QTabWidget& Sheets() const { return *sheets_; }
+  QTableView& TaskSheet() const { return *taskSheet_; }
+  QTableView& ResourceSheet() const { return *resourceSheet_; }
+  // The text the status bar shows now.
+  QString StatusText() const;
+  // The workbook of the last run that wrote one; "" before.
+  const std::string& LastChart() const { return strLastChart_; }
+
+  // Called with each dialog of the host's own (open, COM add-ins) once it is shown.
+  DialogHook OnDialog;
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+  void dragEnterEvent(QDragEnterEvent* event) override;
+  void dropEvent(QDropEvent* event) override;
+
+ private:
+  void Start();
+  void BuildMenus();
+  void BuildSheets();
+  void ApplicationChanged();
+  void UpdateRecentActions();
+  void UpdateStatus();
+  void SetInteractive(bool blnValue);
+  void SetOpenAfterRun(bool blnValue);
+  void ChartExported(bool blnWritten, const std::string& strChartPath);
+  std::function<void()> HostCommand(int intId);
+
+  std::unique_ptr<msproject::Application> ownApplication_;
+  msproject::Application* application_;
+  std::unique_ptr<excel::Application> engine_;  // lent to the export while "open after run"
+  std::unique_ptr<addin::AddInHost> addIns_;
+  std::unique_ptr<CommandBarView> bars_;
+  std::unique_ptr<ChartRunWatch> runWatch_;
+
+  QMenu* fileMenu_ = nullptr;
+  QMenu* extrasMenu_ = nullptr;
+  QAction* openAction_ = nullptr;
+  std::array<QAction*, 4> recentActions_{};
+  QAction* recentSeparator_ = nullptr;
+  QAction* lastChartAction_ = nullptr;
+  QAction* openAfterRunAction_ = nullptr;
+  QAction* exitAction_ = nullptr;
+  QTabWidget* sheets_ = nullptr;
+  QTableView* taskSheet_ = nullptr;
+  QTableView* resourceSheet_ = nullptr;
+  TaskSheetModel* taskModel_ = nullptr;
+  ResourceSheetModel* resourceModel_ = nullptr;
+  QLabel* statusText_ = nullptr;
+
+  const msproject::Project* shownProject_ = nullptr;
+  std::string strLastChart_;
+  std::string strChartMessage_;
+};
+
+}  // namespace gui

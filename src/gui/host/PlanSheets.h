@@ -1,0 +1,62 @@
+#pragma once
+// The host's two sheets of the open plan as read-only table models: the task sheet (ID, name,
+// WBS code, start, finish, duration and the custom text fields that hold a value in this
+// plan, captioned with their names) and the resource sheet (ID, name, group). A blank row of
+// the plan is an empty row. Without a plan both sheets are empty.
+
+#include <QAbstractTableModel>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace msproject {
+class Project;
+class Task;
+class Resource;
+}  // namespace msproject
+
+namespace gui {
+
+class TaskSheetModel : public QAbstractTableModel {
+  Q_OBJECT
+
+ public:
+  using QAbstractTableModel::QAbstractTableModel;
+
+  // Shows the project's tasks; nullptr empties the sheet.
+  void SetProject(const msproject::Project* project);
+
+  int rowCount(const QModelIndex& parent = QModelIndex()) const override;
+  int columnCount(const QModelIndex& parent = QModelIndex()) const override;
+  QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
+  QVariant headerData(int section, Qt::Orientation orientation,
+                      int role = Qt::DisplayRole) const override;
+
+ private:
+  struct Column {
+    QString strCaption;
+    std::int32_t lngFieldId;  // 0: the task's ID
+  };
+  std::vector<Column> columns_;
+  std::vector<const msproject::Task*> rows_;
+};
+
+class ResourceSheetModel : public QAbstractTableModel {
+  Q_OBJECT
+
+ public:
+  using QAbstractTableModel::QAbstractTableModel;
+
+  void SetProject(const msproject::Project* project);
+
+  int rowCount(const QModelIndex& parent = QModelIndex()) const override;
+  int columnCount(const QModelIndex& parent = QModelIndex()) const override;
+  QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
+  QVariant headerData(int section, Qt::Orientation orientation,
+                      int role = Qt::DisplayRole) const override;
+
+ private:
+  std::vector<const msproject::Resource*> rows_;
+};
+
+}  // namespace gui
