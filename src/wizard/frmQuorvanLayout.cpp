@@ -37,6 +37,7 @@ void Paragraph(forms::Label& lbl, forms::Frame& fra, const std::string& strCapti
 // A step's frame and its heading "Schritt n von 7".
 void Step(forms::Frame& fra, forms::Label& lblHeading, int intStep) {
   fra.Caption("");
+  fra.BorderStyle(0);
   fra.Tag(wizard::StepTag(intStep));
   Place(fra, nullptr, wizard::kOutOfView, wizard::kOutOfView, kFrameWidth, kFrameHeight);
   lblHeading.Caption("Schritt " + std::to_string(intStep) + " von 7");
@@ -80,6 +81,7 @@ void ColorRow(forms::Label& lblCaption, const std::string& strCaption, forms::La
               forms::Frame& fra, std::int32_t lngTop) {
   if (!strCaption.empty()) LabelAt(lblCaption, fra, strCaption, 360, lngTop + 60, 2655);
   lblSwatch.Caption("");
+  lblSwatch.BorderStyle(1);
   lblSwatch.BackColor(lngColor);
   Place(lblSwatch, &fra, 3120, lngTop, 1215, 375);
   Button(cmd, &fra, "Ändern...", strToolTip, 4560, lngTop);
@@ -230,16 +232,19 @@ void frmQuorvan::InitializeComponent() {
   txtColumnWidth.ToolTipText("Geben Sie hier eine Spaltenbreite zwischen 4 und 20 ein.");
   Place(txtColumnWidth, &fraStep4, 3360, 2760, 735, 315);
   Place(updColumnWidth, &fraStep4, 4095, 2760, 255, 315);
+  updColumnWidth.BuddyControl(&txtColumnWidth);
   LabelAt(lblRowHeight, fraStep4, "Zeilenhöhe für Tasks", 360, 3300, 2895);
   txtRowHeight.Text("");
   txtRowHeight.ToolTipText("Geben Sie hier eine Zeilenhöhe zwischen 18 und 90 ein.");
   Place(txtRowHeight, &fraStep4, 3360, 3240, 735, 315);
   Place(updRowHeight, &fraStep4, 4095, 3240, 255, 315);
+  updRowHeight.BuddyControl(&txtRowHeight);
   LabelAt(lblArrowThickness, fraStep4, "Linienstärke", 5160, 2820, 1815);
   txtArrowThickness.Text("");
   txtArrowThickness.ToolTipText("Geben Sie hier eine Linienstärke zwischen 0,25 und 6 ein.");
   Place(txtArrowThickness, &fraStep4, 7080, 2760, 735, 315);
   Place(updArrowThickness, &fraStep4, 7815, 2760, 255, 315);
+  updArrowThickness.BuddyControl(&txtArrowThickness);
   LabelAt(lblUnit, fraStep4, "Punkte", 8160, 2820, 855);
   LabelAt(lblArrowSize, fraStep4, "Pfeilgröße", 5160, 3300, 1815);
   cboArrowSize.Clear();
@@ -284,6 +289,7 @@ void frmQuorvan::InitializeComponent() {
         "Aktivieren Sie das Kontrollkästchen, um den Diagrammpfeilen Schatten hinzuzufügen.", 6240,
         1710, 1335);
   lblColorShadowArrows.Caption("");
+  lblColorShadowArrows.BorderStyle(1);
   lblColorShadowArrows.BackColor(kColorLightGrey);
   Place(lblColorShadowArrows, &fraStep6, 7680, 1680, 855, 375);
   Button(cmdChangeColorShadowArrows, &fraStep6, "Ändern...",
@@ -301,6 +307,7 @@ void frmQuorvan::InitializeComponent() {
         "Aktivieren Sie das Kontrollkästchen, um den Diagrammsymbolen Schatten hinzuzufügen.", 6240,
         2910, 1335);
   lblColorShadowSymbols.Caption("");
+  lblColorShadowSymbols.BorderStyle(1);
   lblColorShadowSymbols.BackColor(kColorLightGrey);
   Place(lblColorShadowSymbols, &fraStep6, 7680, 2880, 855, 375);
   Button(cmdChangeColorShadowSymbols, &fraStep6, "Ändern...",

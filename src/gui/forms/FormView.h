@@ -8,14 +8,17 @@
 
 #include <QDialog>
 #include <QHash>
-#include <QPointer>
-#include <vector>
+#include <functional>
+#include <string>
 
 #include "platform/forms/Control.h"
 
+class QLineEdit;
+
 namespace forms {
 class Form;
-}
+class TextControl;
+}  // namespace forms
 
 namespace gui {
 
@@ -39,12 +42,30 @@ class FormView : public QDialog {
  protected:
   void closeEvent(QCloseEvent* event) override;
   void reject() override;
-  void keyPressEvent(QKeyEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
   void mouseMoveEvent(QMouseEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;
+  void moveEvent(QMoveEvent* event) override;
 
  private:
+  // While the view writes into its widgets or hands the user's input to the controls, the
+  // widgets' own signals are not fed back.
+  class ScopedFeeding {
+   public:
+    explicit ScopedFeeding(FormView& view) : view_(view) { ++view_.intFeeding_; }
+    ~ScopedFeeding() { --view_.intFeeding_; }
+    ScopedFeeding(const ScopedFeeding&) = delete;
+    ScopedFeeding& operator=(const ScopedFeeding&) = delete;
+
+   private:
+    FormView& view_;
+  };
+
+  // Hands one input of the user to the form.
+  void Feed(const std::function<void()>& action);
+  void FeedSelection(forms::TextControl& ctl, QLineEdit& edit);
+  static bool IsFocusable(const forms::Control& ctl);
+
   void BuildWidgets();
   QWidget* CreateWidget(forms::Control& ctl);
   void Update(forms::Control* ctl, forms::Property property);
@@ -64,8 +85,7 @@ class FormView : public QDialog {
   QHash<const forms::Control*, QWidget*> widgets_;
   QHash<const QWidget*, forms::Control*> controls_;
   double dblScale_;
-  int intFeeding_ = 0;  // > 0 while the view writes user input into the controls
-  bool blnTabOrderDirty_ = false;
+  int intFeeding_ = 0;
 };
 
 }  // namespace gui

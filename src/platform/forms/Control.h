@@ -36,6 +36,8 @@ enum class Property {
   Picture,
   Focus,
   Default,  // a button's Default or Cancel
+  BorderStyle,
+  Buddy,
   Loaded,
   Refresh,
 };

@@ -59,6 +59,18 @@ void Frame::Caption(const std::string& strValue) {
   Changed(Property::Caption);
 }
 
+void Frame::BorderStyle(int intValue) {
+  if (intValue != 0 && intValue != 1) ThrowInvalidValue("BorderStyle");
+  intBorderStyle_ = intValue;
+  Changed(Property::BorderStyle);
+}
+
+void Label::BorderStyle(int intValue) {
+  if (intValue != 0 && intValue != 1) ThrowInvalidValue("BorderStyle");
+  intBorderStyle_ = intValue;
+  Changed(Property::BorderStyle);
+}
+
 void Image::Picture(const std::string& strValue) {
   strPicture_ = strValue;
   Changed(Property::Picture);
@@ -185,6 +197,11 @@ void ProgressBar::Max(float sngValue) {
   sngMax_ = sngValue;
   sngValue_ = std::min(sngValue_, sngMax_);
   Changed(Property::Value);
+}
+
+void UpDown::BuddyControl(Control* ctl) {
+  buddy_ = ctl;
+  Changed(Property::Buddy);
 }
 
 void UpDown::UpClick() {

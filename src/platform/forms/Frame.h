@@ -14,8 +14,13 @@ class Frame : public Control {
   const std::string& Caption() const { return strCaption_; }
   void Caption(const std::string& strValue);
 
+  // 1 the etched border of a group (the default), 0 none: a plain container.
+  int BorderStyle() const { return intBorderStyle_; }
+  void BorderStyle(int intValue);
+
  private:
   std::string strCaption_;
+  int intBorderStyle_ = 1;
 };
 
 }  // namespace forms

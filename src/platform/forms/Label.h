@@ -15,8 +15,13 @@ class Label : public Control {
   const std::string& Caption() const { return strCaption_; }
   void Caption(const std::string& strValue);
 
+  // 0 no border, 1 a thin sunken border (a colour swatch).
+  int BorderStyle() const { return intBorderStyle_; }
+  void BorderStyle(int intValue);
+
  private:
   std::string strCaption_;
+  int intBorderStyle_ = 0;
 };
 
 }  // namespace forms

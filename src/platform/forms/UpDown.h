@@ -12,12 +12,20 @@ class UpDown : public Control {
  public:
   UpDown(Form& form, std::string strName) : Control(form, std::move(strName), Focusable::Yes) {}
 
+  // The text box whose number the spinner steps: the view draws the spinner at its side and
+  // lets the arrow keys in it click the spinner. nullptr: none.
+  Control* BuddyControl() const { return buddy_; }
+  void BuddyControl(Control* ctl);
+
   std::function<void()> OnUpClick;
   std::function<void()> OnDownClick;
 
   // User actions: a click on an arrow reaches the control only when it is reachable.
   void UpClick();
   void DownClick();
+
+ private:
+  Control* buddy_ = nullptr;
 };
 
 }  // namespace forms
