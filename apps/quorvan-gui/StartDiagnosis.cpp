@@ -11,6 +11,7 @@
 #include "gui/forms/FormView.h"
 #include "gui/forms/QtFrontEnd.h"
 #include "gui/host/HostWindow.h"
+#include "platform/forms/Form.h"
 
 namespace {
 
@@ -44,7 +45,7 @@ class ExposeWatch : public QObject {
   void TriggerWizard() {
     frontEnd_.OnFormShown = [](gui::FormView& view) {
       Print("assistent");
-      QTimer::singleShot(0, &view, [&view] { view.reject(); });
+      view.Form().Unload();
     };
     QAction* action = window_.CommandBarAction("QuorvanWizard");
     if (action == nullptr) {

@@ -258,10 +258,10 @@ void HostWindow::ApplicationChanged() {
     resourceModel_->SetProject(project);
     taskSheet_->resizeColumnsToContents();
     resourceSheet_->resizeColumnsToContents();
-    setWindowTitle(project == nullptr ? kAppTitle
-                                      : QString::fromStdString(project->Name()) +
-                                            QStringLiteral(" – ") + kAppTitle);
   }
+  setWindowTitle(project == nullptr
+                     ? kAppTitle
+                     : QString::fromStdString(project->Name()) + QStringLiteral(" – ") + kAppTitle);
   SetInteractive(application_->Interactive());
   UpdateStatus();
 }
