@@ -33,6 +33,8 @@ class Application {
     strStatusBar_ = strText;
     Changed();
   }
+  // A text literal is a text, not the Boolean a pointer would convert to.
+  void StatusBar(const char* strText) { StatusBar(std::string(strText)); }
   void StatusBar(bool blnValue) {
     if (!blnValue) strStatusBar_.clear();
     Changed();

@@ -65,6 +65,13 @@ TEST_F(ChartRunTest, TheStatusBarNamesTheChartAndDateiOpensIt) {
   EXPECT_FALSE(host_->OpenAfterRunAction().isChecked());
   EXPECT_TRUE(links_.Opened().empty());
 
+  // The host's own status text goes before it while it is set.
+  host_->Application().StatusBar("Ressourcen werden abgeglichen...");
+  EXPECT_EQ(host_->StatusText(), "Ressourcen werden abgeglichen...");
+  host_->Application().StatusBar(false);
+  EXPECT_EQ(host_->StatusText().toStdString(),
+            "Kommunikationsdiagramm gespeichert: " + chart.string());
+
   ASSERT_TRUE(host_->LastChartAction().isEnabled());
   host_->LastChartAction().trigger();
   ASSERT_EQ(links_.Opened().size(), 1u);

@@ -5,8 +5,12 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QApplication>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QFileDialog>
 #include <QMenu>
+#include <QMimeData>
 #include <QTabWidget>
 #include <QTableView>
 
@@ -36,7 +40,14 @@ TEST_F(HostWindowTest, TheExamplePlanShowsItsTasksAndResources) {
   EXPECT_EQ(host.windowTitle(), "Quorvan");
   EXPECT_EQ(host.TaskSheet().model()->rowCount(), 0);
 
-  ASSERT_TRUE(host.OpenPlan(QString::fromStdString(ExamplePlan().string())));
+  // Dropped on the window from a file manager.
+  QMimeData mime;
+  mime.setUrls({QUrl::fromLocalFile(QString::fromStdString(ExamplePlan().string()))});
+  QDragEnterEvent enter(QPoint(20, 20), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+  QApplication::sendEvent(&host, &enter);
+  EXPECT_TRUE(enter.isAccepted());
+  QDropEvent drop(QPointF(20, 20), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+  QApplication::sendEvent(&host, &drop);
   EXPECT_EQ(host.windowTitle(), "Markteinfuehrung.xml – Quorvan");
   EXPECT_EQ(host.Sheets().tabText(0), "&Vorgänge");
   EXPECT_EQ(host.Sheets().tabText(1), "&Ressourcen");
