@@ -3,7 +3,6 @@
 
 #include <QApplication>
 #include <QIcon>
-#include <QLibraryInfo>
 #include <QLocale>
 #include <QTranslator>
 #include <iostream>
@@ -12,6 +11,7 @@
 #include "StartDiagnosis.h"
 #include "gui/forms/QtFrontEnd.h"
 #include "gui/host/HostWindow.h"
+#include "gui/shell/GermanQt.h"
 #include "gui/shell/QtShellBackend.h"
 
 int main(int argc, char** argv) {
@@ -32,12 +32,8 @@ int main(int argc, char** argv) {
   QApplication::setOrganizationName(QStringLiteral("Tevrana"));
   QApplication::setDesktopFileName(QStringLiteral("quorvan"));
   QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
-  // The texts of Qt's own dialogs and buttons in German.
-  QTranslator qtbase;
-  if (qtbase.load(QLocale(QLocale::German), QStringLiteral("qtbase"), QStringLiteral("_"),
-                  QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
-    QApplication::installTranslator(&qtbase);
-  }
+  QTranslator qtGerman;
+  gui::InstallGermanQt(qtGerman);
 
   gui::QtFrontEnd frontEnd;
   gui::QtShellBackend shell;

@@ -81,6 +81,8 @@ void CommandBarView::RedrawLater() {
   QMetaObject::invokeMethod(
       this,
       [this] {
+        // Drawn already since it was asked for.
+        if (!blnPending_) return;
         blnPending_ = false;
         if (intRunning_ > 0) {
           blnDirty_ = true;
@@ -92,6 +94,7 @@ void CommandBarView::RedrawLater() {
 }
 
 void CommandBarView::Redraw() {
+  blnPending_ = false;
   extras_.clear();
   for (const QPointer<QToolBar>& toolbar : toolbars_) {
     if (toolbar) {

@@ -9,12 +9,15 @@
 #include <QApplication>
 #include <QColorDialog>
 #include <QFileDialog>
+#include <QPushButton>
 #include <QTimer>
+#include <QTranslator>
 
 #include "dialogs/basColor.h"
 #include "dialogs/basDialogXLFile.h"
 #include "dialogs/clsFileDlg.h"
 #include "gui/GuiTesting.h"
+#include "gui/shell/GermanQt.h"
 #include "platform/shell/Types.h"
 
 namespace {
@@ -153,6 +156,21 @@ TEST_F(QtShellBackendTest, TheColourDialogStartsAtTheColourAndKeepsTheUsersCusto
     dialog.reject();
   };
   EXPECT_EQ(show(lngInit, 0), lngInit);
+}
+
+TEST_F(QtShellBackendTest, QtsOwnButtonsSpeakGerman) {
+  QTranslator translator;
+  ASSERT_TRUE(gui::InstallGermanQt(translator));
+  QStringList colButtons;
+  shell_.OnDialog = [&](QDialog& dialog) {
+    for (const QPushButton* button : dialog.findChildren<QPushButton*>()) {
+      colButtons << button->text().remove(QLatin1Char('&'));
+    }
+    dialog.reject();
+  };
+  EXPECT_EQ(SaveChart(), "");
+  EXPECT_TRUE(colButtons.contains("Speichern")) << colButtons.join(", ").toStdString();
+  EXPECT_TRUE(colButtons.contains("Abbrechen")) << colButtons.join(", ").toStdString();
 }
 
 }  // namespace
