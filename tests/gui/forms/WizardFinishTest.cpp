@@ -55,6 +55,9 @@ TEST_F(WizardFinish, WritesTheChartTheCommandLineWritesWithTheSameSettings) {
       EXPECT_EQ(view.cursor().shape(), Qt::WaitCursor);
       EXPECT_FALSE(view.WidgetOf(frm.cmdCancel)->isEnabled());
       SaveShot(view, "wizard-run");
+      // The window's close button does not end a run.
+      view.close();
+      EXPECT_TRUE(frm.Loaded());
     });
     ClickOn(view, frm.cmdFinish);
     auto* finish = qobject_cast<QPushButton*>(view.WidgetOf(frm.cmdFinish));

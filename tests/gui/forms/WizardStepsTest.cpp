@@ -97,6 +97,16 @@ TEST_F(WizardSteps, OnlyTheCurrentStepIsOnScreen) {
   });
 }
 
+TEST_F(WizardSteps, TheWindowsCloseButtonLeavesTheWizardLikeCancel) {
+  Launch([&](FormView& view, frmQuorvan& frm) {
+    frm.txtChartPath.Text("/tmp/K.xls");
+    ClickOn(view, frm.cmdNext);
+    view.close();
+    EXPECT_FALSE(frm.Loaded());
+    EXPECT_FALSE(view.isVisible());
+  });
+}
+
 struct SpinCase {
   const char* strBox;
   const char* strTyped;
