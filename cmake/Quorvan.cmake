@@ -7,14 +7,15 @@ function(quorvan_library name)
   target_link_libraries(${name} PUBLIC ${ARG_DEPS})
 endfunction()
 
-# quorvan_test(NAME SOURCES ... [DEPS ...])
-#   A GoogleTest executable registered with CTest, one CTest entry per test case.
+# quorvan_test(NAME SOURCES ... [DEPS ...] [TEST_PREFIX PREFIX])
+#   A GoogleTest executable registered with CTest, one CTest entry per test case, its name
+#   led by PREFIX when given.
 function(quorvan_test name)
-  cmake_parse_arguments(ARG "" "" "SOURCES;DEPS" ${ARGN})
+  cmake_parse_arguments(ARG "" "TEST_PREFIX" "SOURCES;DEPS" ${ARGN})
   add_executable(${name} ${ARG_SOURCES})
   target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR}/tests)
   target_link_libraries(${name} PRIVATE ${ARG_DEPS} quorvan_testsupport GTest::gtest GTest::gmock GTest::gtest_main)
-  gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60)
+  gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60 TEST_PREFIX "${ARG_TEST_PREFIX}")
 endfunction()
 
 # quorvan_add_subdirectories(dir ...)

@@ -3,7 +3,11 @@
 #include <fmt/format.h>
 
 #include <CLI/CLI.hpp>
+#include <cctype>
+#include <filesystem>
 #include <memory>
+
+#include "dialogs/basDialogXLFile.h"
 
 namespace cli {
 
@@ -13,7 +17,9 @@ constexpr int kExitCommandLine = 2;
 
 // The options of the command line, one line each.
 void DeclareOptions(CLI::App& app, CommandLine& options) {
-  app.add_option("PLAN.xml", options.strPlan, "Projektplan im XML-Format von Microsoft Project")
+  app.add_option("PLAN.xml", options.colPlans,
+                 "Projektplan im XML-Format von Microsoft Project; mehrere Pläne werden "
+                 "nebeneinander bearbeitet, je ein Diagramm")
       ->type_name("");
   app.add_flag("--dump-model", options.blnDumpModel,
                "Gibt das Diagrammmodell als JSON aus, ohne eine Arbeitsmappe zu schreiben");
@@ -55,17 +61,54 @@ void SpeakGerman(CLI::App& app) {
 }
 
 std::string Usage() {
-  return "Aufruf: quorvan PLAN.xml -o DIAGRAMM.xlsx [Optionen]\nMehr dazu: quorvan --help\n";
+  return "Aufruf: quorvan PLAN.xml [PLAN.xml …] [-o DIAGRAMM.xls|ORDNER/] [Optionen]\n"
+         "Mehr dazu: quorvan --help\n";
 }
 
-// What the parser cannot tell by itself: which of the plan and -o the run needs.
-std::string MissingArgument(const CommandLine& options) {
+bool NamesFolder(const std::string& strPath) {
+  std::error_code ec;
+  return strPath.ends_with('/') || std::filesystem::is_directory(strPath, ec);
+}
+
+// The formats the engine writes, by the chart path's extension.
+bool WritableChart(const std::string& strPath) {
+  std::string strExtension = std::filesystem::path(strPath).extension().string();
+  for (char& c : strExtension) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  return strExtension == ".xlsx" || strExtension == ".xls";
+}
+
+// What the parser cannot tell by itself: which of the plans and -o the run needs, and whether
+// the engine can write the charts asked for.
+std::string CheckArguments(CommandLine& options) {
   if (options.blnRegister || options.blnUnregister) return "";
-  if (options.strPlan.empty()) return "Es fehlt die Angabe PLAN.xml.";
-  const bool blnWritesChart = !options.blnDumpModel && !options.wizard.blnSaveDefaults;
-  if (blnWritesChart && !options.wizard.strOutput) {
-    return "Es fehlt die Option -o (wohin das Diagramm gespeichert wird).";
+  if (options.colPlans.empty()) return "Es fehlt die Angabe PLAN.xml.";
+  const bool blnWritesChart = !options.blnDumpModel;
+  if (options.colPlans.size() > 1) {
+    if (options.blnDumpModel || options.wizard.blnSaveDefaults) {
+      return "--dump-model und --save-defaults gelten nur für einen Plan.";
+    }
+    if (options.wizard.strOutput && !NamesFolder(*options.wizard.strOutput)) {
+      return "Für mehrere Pläne nennt -o einen Ordner (mit „/“ am Ende), nicht eine Datei.";
+    }
   }
+  if (options.wizard.strOutput && NamesFolder(*options.wizard.strOutput)) {
+    options.strOutputFolder = options.wizard.strOutput;
+    options.wizard.strOutput.reset();
+  }
+  options.strPlan = options.colPlans.front();
+  // With --save-defaults alone and no -o, nothing but the defaults is asked for.
+  const bool blnDefaultsOnly =
+      options.wizard.blnSaveDefaults && !options.wizard.strOutput && !options.strOutputFolder;
+  if (!blnWritesChart || blnDefaultsOnly) return "";
+  for (const std::string& strPlan : options.colPlans) {
+    const std::string strChart = ChartPathFor(options, strPlan);
+    if (!WritableChart(strChart)) {
+      return "Die Arbeitsmappe „" + strChart +
+             "“ kann nicht geschrieben werden: Diagramme werden als .xlsx oder .xls gespeichert.";
+    }
+  }
+  if (options.colPlans.size() == 1)
+    options.wizard.strOutput = ChartPathFor(options, options.strPlan);
   return "";
 }
 
@@ -104,6 +147,15 @@ std::string GermanMessage(const CLI::App& app, const CLI::ParseError& error) {
 
 }  // namespace
 
+std::string ChartPathFor(const CommandLine& options, const std::string& strPlan) {
+  if (options.wizard.strOutput && options.colPlans.size() <= 1) return *options.wizard.strOutput;
+  const std::filesystem::path plan(strPlan);
+  const std::string strName = basDialogXLFile::ProposeChartFileName(plan.filename().string());
+  if (options.strOutputFolder)
+    return (std::filesystem::path(*options.strOutputFolder) / strName).string();
+  return (plan.parent_path() / strName).string();
+}
+
 ParsedCommandLine ParseCommandLine(int argc, const char* const* argv) {
   ParsedCommandLine parsed;
   CommandLine options;
@@ -124,7 +176,7 @@ ParsedCommandLine ParseCommandLine(int argc, const char* const* argv) {
     parsed.strStderr = GermanMessage(app, error) + "\n" + Usage();
     return parsed;
   }
-  if (const std::string strMissing = MissingArgument(options); !strMissing.empty()) {
+  if (const std::string strMissing = CheckArguments(options); !strMissing.empty()) {
     parsed.intExitCode = kExitCommandLine;
     parsed.strStderr = strMissing + "\n" + Usage();
     return parsed;

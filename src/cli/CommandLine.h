@@ -4,6 +4,7 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "cli/WizardOptions.h"
 
@@ -13,17 +14,27 @@ inline constexpr const char* kVersion = "1.1.0053";
 
 // What the command line asks for.
 struct CommandLine {
-  std::string strPlan;         // the plan file
-  bool blnDumpModel = false;   // print the chart model as JSON instead of writing a workbook
-  bool blnRegister = false;    // enter the add-in in the registry, then end
-  bool blnUnregister = false;  // remove the add-in's entry from the registry, then end
-  WizardOptions wizard;        // the wizard's controls, as the user would set them
+  std::vector<std::string> colPlans;  // every plan named; one chart each
+  std::string strPlan;                // the plan of this run (the only one, or one of several)
+  bool blnDumpModel = false;          // print the chart model as JSON instead of writing a workbook
+  bool blnRegister = false;           // enter the add-in in the registry, then end
+  bool blnUnregister = false;         // remove the add-in's entry from the registry, then end
+  WizardOptions wizard;               // the wizard's controls, as the user would set them
+  // -o names a folder (it ends with "/" or is one): each chart goes there under the name the
+  // wizard proposes for its plan.
+  std::optional<std::string> strOutputFolder;
+  bool blnProgress = true;  // the progress of the run on stderr
 };
+
+// Where the chart of a plan goes: -o as given, or the name the wizard's save dialog proposes
+// (the plan's name with ".xls"), in the -o folder or beside the plan.
+std::string ChartPathFor(const CommandLine& options, const std::string& strPlan);
 
 // The outcome of parsing: either the options to run with, or the answer that the command line
 // already gives (help, version, an error) with its texts and exit status. A plan is required
-// except for --register and --unregister; -o is required except with --dump-model and
-// --save-defaults (which then only store the defaults).
+// except for --register and --unregister. Without -o the chart goes beside its plan under the
+// proposed name; several plans take no -o or a folder. A chart path whose extension the
+// engine cannot write (.xlsx, .xls) is refused before any plan is read.
 struct ParsedCommandLine {
   std::optional<CommandLine> options;
   int intExitCode = 0;

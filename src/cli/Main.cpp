@@ -8,6 +8,7 @@
 
 #include "addin/Registration.h"
 #include "cli/CommandLine.h"
+#include "cli/PlanBatch.h"
 #include "cli/WizardRun.h"
 #include "platform/msproject/Application.h"
 #include "wizard/Globals.h"
@@ -47,6 +48,21 @@ bool ErrIsTerminal(const std::ostream& err) {
   return &err == &std::cerr && ::isatty(STDERR_FILENO);
 }
 
+// Reads the plan into the host and runs the wizard for it.
+int RunPlan(const CommandLine& options, std::ostream& out, std::ostream& err) {
+  msproject::Application objApplication;
+  try {
+    objApplication.FileOpen(options.strPlan);
+  } catch (const msproject::Error& error) {
+    err << error.Description() << '\n';
+    return kExitBadInput;
+  }
+  HostForRun host(objApplication);
+  const int intExitCode = RunWizard(options, out, err, ErrIsTerminal(err));
+  out.flush();
+  return intExitCode;
+}
+
 }  // namespace
 
 int Main(int argc, const char* const* argv, std::ostream& out, std::ostream& err) {
@@ -60,17 +76,12 @@ int Main(int argc, const char* const* argv, std::ostream& out, std::ostream& err
 
   try {
     if (options.blnRegister || options.blnUnregister) return Register(options, out, err);
-    msproject::Application objApplication;
-    try {
-      objApplication.FileOpen(options.strPlan);
-    } catch (const msproject::Error& error) {
-      err << error.Description() << '\n';
-      return kExitBadInput;
+    if (options.colPlans.size() > 1) {
+      return RunPlans(options, err, [&out](const CommandLine& one, std::ostream& errOne) {
+        return RunPlan(one, out, errOne);
+      });
     }
-    HostForRun host(objApplication);
-    const int intExitCode = RunWizard(options, out, err, ErrIsTerminal(err));
-    out.flush();
-    return intExitCode;
+    return RunPlan(options, out, err);
   } catch (const std::exception& error) {
     err << "Unerwarteter Fehler: " << error.what() << '\n';
     return kExitFailure;

@@ -25,11 +25,6 @@ namespace {
 
 constexpr int kExitStopped = 1;
 
-// The path the save dialog proposes: the plan's own name with the ending .xls, beside it.
-std::string ProposedChartPath(const std::string& strPlan) {
-  return std::filesystem::path(strPlan).replace_extension(".xls").string();
-}
-
 // What the run did with the wizard that the launch showed.
 struct Outcome {
   bool blnShown = false;     // the launch got as far as the wizard
@@ -50,7 +45,7 @@ int RunWizard(const CommandLine& options, std::ostream& out, std::ostream& err, 
     if (frm == nullptr) return;
     outcome.blnShown = true;
     if (!options.wizard.strOutput) {
-      vb::TrySkip([&] { frm->txtChartPath.Text(ProposedChartPath(options.strPlan)); });
+      vb::TrySkip([&] { frm->txtChartPath.Text(ChartPathFor(options, options.strPlan)); });
     }
     ApplyWizardOptions(options.wizard, *frm);
     if (options.wizard.blnSaveDefaults) frm->cmdSetDefaults.Click();
@@ -74,7 +69,7 @@ int RunWizard(const CommandLine& options, std::ostream& out, std::ostream& err, 
       {
         // The progress of a chart's run; the model alone is printed without it.
         std::optional<TerminalFrontEnd::ProgressView> progress;
-        if (blnWritesChart) progress.emplace(*frontEnd, *frm);
+        if (blnWritesChart && options.blnProgress) progress.emplace(*frontEnd, *frm);
         frm->cmdFinish.Click();
       }
       outcome.blnFinished = frm->cmdFinish.Tag() == "Exit";

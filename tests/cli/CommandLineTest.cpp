@@ -58,9 +58,15 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(
         RefusedCase{"", "Es fehlt die Angabe PLAN.xml."},
         RefusedCase{"--dump-model", "Es fehlt die Angabe PLAN.xml."},
-        RefusedCase{kPlan + " --dump-model --farbe rot", "Unbekannte Argumente: --farbe rot"},
-        RefusedCase{kPlan + " " + kPlan + " --dump-model", "Unbekanntes Argument: "},
-        RefusedCase{kPlan, "Es fehlt die Option -o (wohin das Diagramm gespeichert wird)."},
+        RefusedCase{kPlan + " --dump-model --farbe rot", "Unbekanntes Argument: --farbe"},
+        RefusedCase{kPlan + " " + kPlan + " --dump-model",
+                    "--dump-model und --save-defaults gelten nur für einen Plan."},
+        RefusedCase{kPlan + " " + kPlan + " -o Diagramm.xlsx",
+                    "Für mehrere Pläne nennt -o einen Ordner"},
+        // Refused before the plan is read: the plan need not exist.
+        RefusedCase{"/nirgends/Plan.xml -o Diagramm.pdf",
+                    "„Diagramm.pdf“ kann nicht geschrieben werden: Diagramme werden als .xlsx "
+                    "oder .xls gespeichert."},
         RefusedCase{"-o x.xlsx", "Es fehlt die Angabe PLAN.xml."},
         RefusedCase{"--register --unregister",
                     "Diese Optionen schließen einander aus: --register und --unregister"}),

@@ -136,7 +136,7 @@ TEST(WizardOptionsRefused, MalformedOrContradictoryOptionsAreUsageErrors) {
       {{"--start", "--no-start"}, "schließen einander aus: --start und --no-start"},
       {{"--targets", "Text1", "--no-targets"}, "schließen einander aus"},
       {{"--row-height"}, "ungültigen oder überzähligen Wert"},
-      {{"--colour-arrows", "#FF0000"}, "Unbekannte Argumente"},
+      {{"--colour-arrows", "#FF0000"}, "Unbekanntes Argument: --colour-arrows"},
   };
   for (const Case& c : cases) {
     const auto parsed = Parse(c.colArguments);

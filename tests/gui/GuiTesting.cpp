@@ -1,71 +1,69 @@
 #include "gui/GuiTesting.h"
 
-#include <QAbstractButton>
-#include <QAction>
-#include <QCoreApplication>
-#include <QDesktopServices>
-#include <QMenu>
+#include <gtest/gtest.h>
 
-#include "wizard/Globals.h"
+#include <QDeadlineTimer>
+#include <QElapsedTimer>
+#include <QPixmap>
+#include <QThread>
+#include <cstdlib>
+#include <memory>
+
+#include "support/TestSupport.h"
 
 namespace guitest {
 
-DesktopLinks::DesktopLinks() {
-  QDesktopServices::setUrlHandler(QStringLiteral("file"), this, "Open");
-}
+namespace {
 
-DesktopLinks::~DesktopLinks() {
-  QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
-}
+int argc = 1;
+char arg0[] = "quorvan-gui-test";
+char* argv[] = {arg0, nullptr};
+std::unique_ptr<QApplication> app;
 
-GuiTest::GuiTest() {
-  frontEnd_.OnMessageBox = [this](QWidget& widget) {
-    auto& box = dynamic_cast<QMessageBox&>(widget);
-    boxes_.push_back({box.windowTitle(), box.text(), box.icon()});
-    box.buttons().front()->click();
-  };
-}
+// Creates the application once the tests run (not when they are only listed).
+class QtEnvironment : public testing::Environment {
+ public:
+  void SetUp() override { App(); }
+  void TearDown() override { app.reset(); }
+};
 
-GuiTest::~GuiTest() {
-  EndHost();
-}
+[[maybe_unused]] testing::Environment* const environment =
+    testing::AddGlobalTestEnvironment(new QtEnvironment);
 
-gui::HostWindow& GuiTest::StartHost() {
-  EndHost();
-  host_ = std::make_unique<gui::HostWindow>();
-  frontEnd_.HostWindow(host_.get());
-  host_->show();
-  ProcessEvents();
-  return *host_;
-}
+}  // namespace
 
-void GuiTest::EndHost() {
-  if (!host_) return;
-  host_->close();
-  host_.reset();
-  frontEnd_.HostWindow(nullptr);
-}
-
-std::filesystem::path GuiTest::ExamplePlan() {
-  return testsupport::SourceDir() / "examples" / "Markteinfuehrung.xml";
-}
-
-std::filesystem::path GuiTest::DataDir() {
-  return testsupport::SourceDir() / "tests" / "data" / "gui";
-}
-
-std::vector<QString> GuiTest::MenuTexts(const QMenu& menu) {
-  std::vector<QString> colTexts;
-  for (const QAction* action : menu.actions()) {
-    if (!action->isVisible()) continue;
-    colTexts.push_back(action->isSeparator() ? QStringLiteral("-") : action->text());
+QApplication& App() {
+  if (!app) {
+    ::setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    app = std::make_unique<QApplication>(argc, argv);
   }
-  return colTexts;
+  return *app;
 }
 
-void GuiTest::ProcessEvents() {
-  QCoreApplication::processEvents();
-  QCoreApplication::processEvents();
+std::filesystem::path ArtefactsDir() {
+  const std::filesystem::path dir = testsupport::BinaryDir() / "artefacts" / "gui";
+  std::filesystem::create_directories(dir);
+  return dir;
+}
+
+void SaveShot(QWidget& widget, const std::string& strName) {
+  QWidget* window = widget.window();
+  window->grab().save(QString::fromStdString((ArtefactsDir() / (strName + ".png")).string()));
+}
+
+bool WaitFor(const std::function<bool()>& condition, int intMilliseconds) {
+  QElapsedTimer timer;
+  timer.start();
+  while (!condition()) {
+    if (timer.elapsed() > intMilliseconds) return false;
+    QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+    QThread::msleep(1);
+  }
+  return true;
+}
+
+std::filesystem::path ExamplePlan() {
+  return testsupport::SourceDir() / "examples" / "Markteinfuehrung.xml";
 }
 
 }  // namespace guitest

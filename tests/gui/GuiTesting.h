@@ -1,83 +1,31 @@
 #pragma once
-// What the desktop's tests share: a registry file of their own (the host keeps its command
-// bars beside it), the Qt front end of the forms with every message box recorded and closed
-// with its first button, Qt's shell dialogs, and host windows started and ended as a user
-// starts and ends the program.
+// What the tests of the desktop share: one QApplication on Qt's offscreen platform (unless the
+// environment names another, as the screenshots do with a real X server), a registry file of
+// their own, and a way to wait for a window while a modal loop runs.
 
-#include <gtest/gtest.h>
-
-#include <QMessageBox>
-#include <QString>
-#include <QUrl>
+#include <QApplication>
+#include <QWidget>
 #include <filesystem>
 #include <functional>
-#include <memory>
-#include <ostream>
-#include <vector>
+#include <string>
 
-#include "gui/forms/QtFrontEnd.h"
-#include "gui/host/HostWindow.h"
-#include "gui/shell/QtShellBackend.h"
 #include "platform/registry/ScopedRegistryFile.h"
-#include "support/TestSupport.h"
-
-class QAction;
-class QMenu;
-
-// Qt's texts in test messages.
-inline void PrintTo(const QString& strText, std::ostream* os) {
-  *os << '"' << strText.toStdString() << '"';
-}
 
 namespace guitest {
 
-// Takes every file link that the program hands to the desktop, so that no test opens one.
-class DesktopLinks : public QObject {
-  Q_OBJECT
+// The application of the test program; created before the first test runs.
+QApplication& App();
 
- public:
-  DesktopLinks();
-  ~DesktopLinks() override;
-  const std::vector<QUrl>& Opened() const { return opened_; }
+// Where the tests keep pictures to look at: the build folder's artefacts/gui.
+std::filesystem::path ArtefactsDir();
 
- public slots:
-  void Open(const QUrl& url) { opened_.push_back(url); }
+// Saves a picture of the widget (its window, drawn by Qt) as NAME.png in the artefacts.
+void SaveShot(QWidget& widget, const std::string& strName);
 
- private:
-  std::vector<QUrl> opened_;
-};
+// Processes events until the condition holds or the time is up; returns the condition.
+bool WaitFor(const std::function<bool()>& condition, int intMilliseconds = 5000);
 
-struct ShownBox {
-  QString strTitle;
-  QString strText;
-  QMessageBox::Icon icon;
-};
-
-class GuiTest : public testing::Test {
- protected:
-  GuiTest();
-  ~GuiTest() override;
-
-  // Starts the program anew: a host window, shown, over which the forms open.
-  gui::HostWindow& StartHost();
-  // Ends it as closing the window does (its add-ins disconnected, its bars kept).
-  void EndHost();
-
-  static std::filesystem::path ExamplePlan();
-  static std::filesystem::path DataDir();
-
-  // The texts of a menu's entries in order, "-" for a separator, hidden entries left out.
-  static std::vector<QString> MenuTexts(const QMenu& menu);
-  // Lets queued work (the redrawing of the command bars) run.
-  static void ProcessEvents();
-
-  testsupport::ScopedRegistryFile registry_;
-  testsupport::TempDir dir_;
-  gui::QtFrontEnd frontEnd_;
-  gui::QtShellBackend shell_;
-  std::vector<ShownBox> boxes_;
-  DesktopLinks links_;
-  std::unique_ptr<gui::HostWindow> host_;
-};
+// The example plan shipped with the program.
+std::filesystem::path ExamplePlan();
 
 }  // namespace guitest

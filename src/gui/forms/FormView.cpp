@@ -230,8 +230,10 @@ QWidget* FormView::CreateWidget(forms::Control& ctl) {
   }
   if (auto* txt = dynamic_cast<forms::TextBox*>(&ctl)) {
     auto* edit = new QLineEdit(parent);
-    connect(edit, &QLineEdit::textEdited, this,
-            [this, txt](const QString& text) { Feed([&] { txt->Text(text.toStdString()); }); });
+    connect(edit, &QLineEdit::textEdited, this, [this, txt, edit](const QString& text) {
+      FeedTyping(*txt, [&] { txt->Text(text.toStdString()); });
+      FeedSelection(*txt, *edit);
+    });
     connect(edit, &QLineEdit::selectionChanged, this,
             [this, txt, edit] { FeedSelection(*txt, *edit); });
     connect(edit, &QLineEdit::cursorPositionChanged, this,
@@ -244,8 +246,11 @@ QWidget* FormView::CreateWidget(forms::Control& ctl) {
     combo->setInsertPolicy(QComboBox::NoInsert);
     combo->setMaxVisibleItems(16);
     if (combo->lineEdit() != nullptr) {
-      connect(combo->lineEdit(), &QLineEdit::textEdited, this,
-              [this, cbo](const QString& text) { Feed([&] { cbo->Text(text.toStdString()); }); });
+      QLineEdit* edit = combo->lineEdit();
+      connect(edit, &QLineEdit::textEdited, this, [this, cbo, edit](const QString& text) {
+        FeedTyping(*cbo, [&] { cbo->Text(text.toStdString()); });
+        FeedSelection(*cbo, *edit);
+      });
     }
     connect(combo, qOverload<int>(&QComboBox::activated), this,
             [this, cbo](int index) { Feed([&] { cbo->ListIndex(index); }); });
@@ -308,14 +313,13 @@ void FormView::UpdateForm(forms::Property property) {
       setWindowTitle(Text(frm_.Caption()));
       break;
     case forms::Property::Position: {
-      // The outer size includes the border and the title bar; the client area holds every
-      // control that is in view.
-      int width = Pixels(frm_.Width() - kBorderWidth);
+      // The outer size includes the border and the title bar; the client area is at least
+      // high enough for the controls along its bottom.
+      const int width = Pixels(frm_.Width() - kBorderWidth);
       int height = Pixels(frm_.Height() - kBorderHeight);
       for (forms::Control* ctl : frm_.Controls()) {
         QWidget* widget = WidgetOf(*ctl);
         if (widget == nullptr || widget->parentWidget() != canvas_ || !InView(*ctl)) continue;
-        width = std::max(width, widget->geometry().right() + 1);
         height = std::max(height, widget->geometry().bottom() + 1 + Pixels(60));
       }
       setFixedSize(width, height);
@@ -382,6 +386,7 @@ void FormView::UpdateControl(forms::Control& ctl, forms::Property property) {
       }
       break;
     case forms::Property::Selection:
+      if (&ctl == typing_) break;
       if (auto* txt = dynamic_cast<forms::TextControl*>(&ctl)) {
         QLineEdit* edit = qobject_cast<QLineEdit*>(widget);
         if (edit == nullptr) {
@@ -599,6 +604,13 @@ bool FormView::IsFocusable(const forms::Control& ctl) {
          dynamic_cast<const forms::Image*>(&ctl) == nullptr &&
          dynamic_cast<const forms::ProgressBar*>(&ctl) == nullptr &&
          dynamic_cast<const forms::UpDown*>(&ctl) == nullptr;
+}
+
+void FormView::FeedTyping(forms::TextControl& ctl, const std::function<void()>& action) {
+  const forms::Control* previous = typing_;
+  typing_ = &ctl;
+  Feed(action);
+  typing_ = previous;
 }
 
 void FormView::FeedSelection(forms::TextControl& ctl, QLineEdit& edit) {

@@ -64,6 +64,7 @@ class FormView : public QDialog {
   // Hands one input of the user to the form.
   void Feed(const std::function<void()>& action);
   void FeedSelection(forms::TextControl& ctl, QLineEdit& edit);
+  void FeedTyping(forms::TextControl& ctl, const std::function<void()>& action);
   static bool IsFocusable(const forms::Control& ctl);
 
   void BuildWidgets();
@@ -86,6 +87,8 @@ class FormView : public QDialog {
   QHash<const QWidget*, forms::Control*> controls_;
   double dblScale_;
   int intFeeding_ = 0;
+  // The control whose text the user is typing: its caret stays where the user has it.
+  const forms::Control* typing_ = nullptr;
 };
 
 }  // namespace gui

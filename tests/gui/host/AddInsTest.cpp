@@ -14,16 +14,17 @@
 #include <algorithm>
 
 #include "addin/Registration.h"
-#include "gui/GuiTesting.h"
+#include "gui/HostTesting.h"
 #include "platform/registry/Registry.h"
 #include "settings/basRegistry.h"
 
 namespace {
 
-using guitest::GuiTest;
+using guitest::ExamplePlan;
+using guitest::HostTest;
 using testing::ElementsAre;
 
-class AddInsTest : public GuiTest {
+class AddInsTest : public HostTest {
  protected:
   // The entries of "Extras" around the add-in's entry: the one before it, itself, the one
   // after it; empty when the menu has no such entry.

@@ -11,16 +11,17 @@
 #include <QToolBar>
 #include <filesystem>
 
-#include "gui/GuiTesting.h"
+#include "gui/HostTesting.h"
 #include "gui/forms/FormView.h"
 #include "platform/msproject/Application.h"
 #include "wizard/frmQuorvan.h"
 
 namespace {
 
-using guitest::GuiTest;
+using guitest::ExamplePlan;
+using guitest::HostTest;
 
-class ChartRunTest : public GuiTest {
+class ChartRunTest : public HostTest {
  protected:
   // Runs the wizard from the action: the path typed, Finish, then "Fertig". Returns how often
   // the wizard was shown.

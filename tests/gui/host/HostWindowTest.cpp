@@ -14,11 +14,12 @@
 #include <QTabWidget>
 #include <QTableView>
 
-#include "gui/GuiTesting.h"
+#include "gui/HostTesting.h"
 
 namespace {
 
-using guitest::GuiTest;
+using guitest::ExamplePlan;
+using guitest::HostTest;
 using testing::ElementsAre;
 
 QString Cell(const QTableView& sheet, int intRow, int intColumn) {
@@ -33,7 +34,7 @@ std::vector<QString> Captions(const QTableView& sheet) {
   return colCaptions;
 }
 
-class HostWindowTest : public GuiTest {};
+class HostWindowTest : public HostTest {};
 
 TEST_F(HostWindowTest, TheExamplePlanShowsItsTasksAndResources) {
   gui::HostWindow& host = StartHost();

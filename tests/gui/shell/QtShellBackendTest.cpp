@@ -16,15 +16,16 @@
 #include "dialogs/basColor.h"
 #include "dialogs/basDialogXLFile.h"
 #include "dialogs/clsFileDlg.h"
-#include "gui/GuiTesting.h"
+#include "gui/HostTesting.h"
 #include "gui/shell/GermanQt.h"
 #include "platform/shell/Types.h"
 
 namespace {
 
-using guitest::GuiTest;
+using guitest::ExamplePlan;
+using guitest::HostTest;
 
-class QtShellBackendTest : public GuiTest {
+class QtShellBackendTest : public HostTest {
  protected:
   std::string Dir() const { return dir_.Path().string(); }
   std::string InDir(const std::string& strName) const { return (dir_ / strName).string(); }
