@@ -9,12 +9,22 @@
 
 namespace guitest {
 
+namespace {
+
+const char* const kSchemes[] = {"file", "http", "https"};
+
+}  // namespace
+
 DesktopLinks::DesktopLinks() {
-  QDesktopServices::setUrlHandler(QStringLiteral("file"), this, "Open");
+  for (const char* strScheme : kSchemes) {
+    QDesktopServices::setUrlHandler(QString::fromLatin1(strScheme), this, "Open");
+  }
 }
 
 DesktopLinks::~DesktopLinks() {
-  QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
+  for (const char* strScheme : kSchemes) {
+    QDesktopServices::unsetUrlHandler(QString::fromLatin1(strScheme));
+  }
 }
 
 HostTest::HostTest() {

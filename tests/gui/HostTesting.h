@@ -32,7 +32,8 @@ inline void PrintTo(const QString& strText, std::ostream* os) {
 
 namespace guitest {
 
-// Takes every file link that the program hands to the desktop, so that no test opens one.
+// Takes every file and web link that the program hands to the desktop, so that no test
+// opens one.
 class DesktopLinks : public QObject {
   Q_OBJECT
 

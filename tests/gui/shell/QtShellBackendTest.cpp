@@ -15,9 +15,11 @@
 
 #include "dialogs/basColor.h"
 #include "dialogs/basDialogXLFile.h"
+#include "dialogs/basMail.h"
 #include "dialogs/clsFileDlg.h"
 #include "gui/HostTesting.h"
 #include "gui/shell/GermanQt.h"
+#include "platform/shell/ShellApi.h"
 #include "platform/shell/Types.h"
 
 namespace {
@@ -157,6 +159,22 @@ TEST_F(QtShellBackendTest, TheColourDialogStartsAtTheColourAndKeepsTheUsersCusto
     dialog.reject();
   };
   EXPECT_EQ(show(lngInit, 0), lngInit);
+}
+
+TEST_F(QtShellBackendTest, LinksAndDocumentsGoToTheDesktop) {
+  testsupport::WriteFile(dir_ / "Diagramm.xlsx", "x");
+  // The information dialog's link, and a document as ShellExecute names it.
+  basMail::OpenLink("www.tevrana.example/quorvan");
+  EXPECT_GT(shell::ShellExecuteA(0, "Open", InDir("Diagramm.xlsx").c_str(), nullptr, nullptr,
+                                 shell::SW_SHOWNORMAL),
+            32u);
+  // Other verbs are not the desktop's.
+  EXPECT_EQ(shell::ShellExecuteA(0, "print", InDir("Diagramm.xlsx").c_str(), nullptr, nullptr,
+                                 shell::SW_SHOWNORMAL),
+            shell::SE_ERR_NOASSOC);
+  ASSERT_EQ(links_.Opened().size(), 2u);
+  EXPECT_EQ(links_.Opened()[0].toString(), "http://www.tevrana.example/quorvan");
+  EXPECT_EQ(links_.Opened()[1].toLocalFile().toStdString(), InDir("Diagramm.xlsx"));
 }
 
 TEST_F(QtShellBackendTest, QtsOwnButtonsSpeakGerman) {
