@@ -6,6 +6,8 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QColorDialog>
+#include <QFileDialog>
 #include <QMenuBar>
 #include <QTableView>
 #include <QToolBar>
@@ -23,8 +25,8 @@ using guitest::HostTest;
 
 class ChartRunTest : public HostTest {
  protected:
-  // Runs the wizard from the action: the path typed, Finish, then "Fertig". Returns how often
-  // the wizard was shown.
+  // Runs the wizard from the action: the path chosen in the save dialog, the arrows' colour in
+  // the colour dialog, Finish, then "Fertig". Returns how often the wizard was shown.
   int RunWizard(QAction& action, const std::filesystem::path& chart) {
     int intShown = 0;
     frontEnd_.OnFormShown = [&](gui::FormView& view) {
@@ -35,7 +37,23 @@ class ChartRunTest : public HostTest {
       EXPECT_FALSE(host_->menuBar()->isEnabled());
       EXPECT_FALSE(host_->TaskSheet().isEnabled());
       EXPECT_TRUE(view.isEnabled());
-      frm.txtChartPath.Text(chart.string());
+      shell_.OnDialog = [&](QDialog& dialog) {
+        // Over the wizard, not over the host window behind it.
+        EXPECT_EQ(dialog.parentWidget(), &view);
+        if (auto* files = qobject_cast<QFileDialog*>(&dialog)) {
+          const auto proposed = ExamplePlan().parent_path() / "Markteinfuehrung.xls";
+          EXPECT_EQ(files->selectedFiles(), QStringList{QString::fromStdString(proposed.string())});
+          files->selectFile(QString::fromStdString(chart.string()));
+        } else {
+          dynamic_cast<QColorDialog&>(dialog).setCurrentColor(QColor(0x12, 0x34, 0x56));
+        }
+        dialog.accept();
+      };
+      frm.cmdSave.Click();
+      frm.cmdChangeColorArrows.Click();
+      shell_.OnDialog = nullptr;
+      EXPECT_EQ(frm.txtChartPath.Text(), chart.string());
+      EXPECT_EQ(frm.lblColorArrows.BackColor(), 0x563412);
       frm.cmdFinish.Click();
       frm.cmdFinish.Click();
     };
