@@ -13,7 +13,6 @@
 #include "platform/excel/xls/SharedStrings.h"
 #include "platform/excel/xls/SheetStream.h"
 #include "platform/excel/xls/SummaryStreams.h"
-#include "platform/excel/xls/UnicodeText.h"
 
 namespace excel::xls {
 
@@ -21,7 +20,6 @@ namespace {
 
 constexpr std::int32_t kMaxRows = 65536;
 constexpr std::int32_t kMaxColumns = 256;
-constexpr std::size_t kMaxCellText = 32767;
 
 }  // namespace
 
@@ -44,19 +42,6 @@ void CheckXlsLimits(const file::WorkbookView& workbook) {
       throw Error(where + "hat eine Spaltenbreite in Spalte " +
                   ColumnLetters(cells.ColumnWidths().rbegin()->first) +
                   "; im Format .xls hat ein Blatt höchstens 256 Spalten (bis IV).");
-    }
-    for (const auto& [number, row] : cells.Rows()) {
-      for (const auto& [column, value] : row.values) {
-        const auto* text = std::get_if<std::string>(&value);
-        if (text == nullptr || text->size() <= kMaxCellText) continue;
-        if (Utf16(*text).size() > kMaxCellText) {
-          std::string cell;
-          AppendCellName(cell, number, column);
-          throw Error("Die Zelle " + cell + " des Blatts „" + sheet.Name() +
-                      "“ enthält mehr als 32.767 Zeichen; mehr fasst eine Zelle im Format .xls "
-                      "nicht.");
-        }
-      }
     }
   }
 }
