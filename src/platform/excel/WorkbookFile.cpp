@@ -16,9 +16,9 @@
 #include "platform/excel/Error.h"
 #include "platform/excel/LockFiles.h"
 #include "platform/excel/Workbook.h"
-#include "platform/excel/XlsxPackage.h"
 #include "platform/excel/file/WorkbookView.h"
 #include "platform/excel/xls/XlsWriter.h"
+#include "platform/excel/xlsx/XlsxPackage.h"
 #include "platform/vb/OnError.h"
 
 namespace excel {
@@ -138,7 +138,7 @@ void SaveWorkbookFile(Workbook& workbook, const fs::path& path) {
   if (blnXls) {
     xls::WriteXls(view, temporary.Path());
   } else {
-    WriteXlsx(workbook, temporary.Path());
+    xlsx::WriteXlsx(view, temporary.Path());
   }
   if (::chmod(temporary.Path().c_str(), mode) != 0) {
     throw Error("Die Rechte der Datei „" + target.string() +

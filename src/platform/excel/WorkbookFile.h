@@ -4,7 +4,7 @@
 // target; when anything fails the temporary file is removed and the target left as it was.
 // A target that is a symbolic link is saved through: the file it points to is replaced.
 //
-// .xlsx is written as an Office Open XML package (XlsxPackage.h), .xls as an Excel 97-2003
+// .xlsx is written as an Office Open XML package (xlsx/XlsxPackage.h), .xls as an Excel 97-2003
 // workbook (xls/XlsWriter.h).
 //
 // Refused with excel::Error, before anything is written: an extension other than .xlsx and .xls

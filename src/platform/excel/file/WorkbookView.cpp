@@ -1,6 +1,5 @@
 #include "platform/excel/file/WorkbookView.h"
 
-#include "platform/excel/StylesXml.h"
 #include "platform/excel/Workbook.h"
 #include "platform/excel/Worksheet.h"
 
@@ -41,12 +40,20 @@ double SheetView::RowHeightPoints(std::int32_t row) const {
   return sheet_->RowHeightPoints(row);
 }
 
-WorkbookView::WorkbookView(Workbook& workbook)
-    : workbook_(&workbook), used_(excel::UsedFormats(workbook)) {
+WorkbookView::WorkbookView(Workbook& workbook) : workbook_(&workbook) {
   const Worksheet* active = &workbook.ActiveSheet();
+  used_.assign(workbook.Formats().Count(), kUnused);
+  used_[0] = 0;
   for (std::int32_t i = 1; i <= workbook.WorksheetCount(); ++i) {
     const Worksheet& sheet = workbook.Worksheets(i);
     sheets_.emplace_back(sheet, &sheet == active);
+    for (const auto& [number, row] : sheet.Data().Rows()) {
+      for (std::uint32_t format : row.xfs) used_[format] = 0;
+    }
+  }
+  std::uint32_t next = 0;
+  for (std::uint32_t& index : used_) {
+    if (index != kUnused) index = next++;
   }
 }
 
