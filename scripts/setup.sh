@@ -18,10 +18,10 @@ esac
 
 packages=(
   build-essential cmake ninja-build pkg-config clang-format
-  libpugixml-dev libzip-dev libfmt-dev libcli11-dev
+  libpugixml-dev libzip-dev libgsf-1-dev libfmt-dev libcli11-dev
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   libxlsxwriter-dev nlohmann-json3-dev
-  python3 python3-openpyxl
+  python3 python3-openpyxl python3-xlrd
   libreoffice-calc-nogui poppler-utils fonts-liberation
   qt6-base-dev qt6-svg-dev qt6-qpa-plugins qt6-translations-l10n libgl-dev xvfb xauth imagemagick
   fonts-dejavu-core desktop-file-utils

@@ -42,8 +42,8 @@ class Workbook {
   // Only window 1 exists.
   excel::Window& Windows(std::int32_t lngIndex);
 
-  // Saves under path; the format follows the extension (.xlsx). See XlsxPackage.h for what is
-  // refused. The workbook's FullName becomes the path.
+  // Saves under path; the format follows the extension (.xlsx or .xls). See WorkbookFile.h for what
+  // is refused. The workbook's FullName becomes the path.
   void SaveAs(const std::string& strPath);
   // Closes without saving; every later use of the workbook or its parts throws.
   void Close();

@@ -15,7 +15,10 @@
 
 #include "platform/excel/Error.h"
 #include "platform/excel/LockFiles.h"
-#include "platform/excel/XlsxPackage.h"
+#include "platform/excel/Workbook.h"
+#include "platform/excel/file/WorkbookView.h"
+#include "platform/excel/xls/XlsWriter.h"
+#include "platform/excel/xlsx/XlsxPackage.h"
 #include "platform/vb/OnError.h"
 
 namespace excel {
@@ -101,10 +104,11 @@ void SaveWorkbookFile(Workbook& workbook, const fs::path& path) {
     if (linkError) throw Error("Die Verknüpfung „" + path.string() + "“ führt ins Leere.");
   }
   std::string strExtension = Lower(target.extension().string());
-  if (strExtension != ".xlsx") {
+  const bool blnXls = strExtension == ".xls";
+  if (strExtension != ".xlsx" && !blnXls) {
     throw Error("Das Dateiformat „" +
                 (strExtension.empty() ? target.filename().string() : strExtension) +
-                "“ wird nicht unterstützt; Arbeitsmappen werden als .xlsx gespeichert.");
+                "“ wird nicht unterstützt; Arbeitsmappen werden als .xlsx oder .xls gespeichert.");
   }
   const fs::path folder = target.parent_path();
   std::error_code error;
@@ -122,13 +126,20 @@ void SaveWorkbookFile(Workbook& workbook, const fs::path& path) {
                 "“ ist in einem anderen Programm geöffnet und kann nicht überschrieben werden.");
   }
 
+  const file::WorkbookView view(workbook);
+  if (blnXls) xls::CheckXlsLimits(view);
+
   // The new file gets the old one's permissions, or those of a newly created file.
   struct stat old {};
   mode_t mode =
       ::stat(target.c_str(), &old) == 0 ? (old.st_mode & 07777) : (0666 & ~CurrentUmask());
 
   TemporaryFile temporary(target);
-  WriteXlsx(workbook, temporary.Path());
+  if (blnXls) {
+    xls::WriteXls(view, temporary.Path());
+  } else {
+    xlsx::WriteXlsx(view, temporary.Path());
+  }
   if (::chmod(temporary.Path().c_str(), mode) != 0) {
     throw Error("Die Rechte der Datei „" + target.string() +
                 "“ können nicht gesetzt werden: " + std::strerror(errno));

@@ -4,8 +4,11 @@
 // target; when anything fails the temporary file is removed and the target left as it was.
 // A target that is a symbolic link is saved through: the file it points to is replaced.
 //
-// Refused with excel::Error, before anything is written: an extension other than .xlsx
-// ("format not supported"), a folder that does not exist or cannot be written, a target that
+// .xlsx is written as an Office Open XML package (xlsx/XlsxPackage.h), .xls as an Excel 97-2003
+// workbook (xls/XlsWriter.h).
+//
+// Refused with excel::Error, before anything is written: an extension other than .xlsx and .xls
+// ("format not supported"), a workbook that exceeds what .xls holds (xls/XlsWriter.h), a folder that does not exist or cannot be written, a target that
 // another program holds open (its lock file lies beside it), a target that is a folder.
 
 #include <filesystem>

@@ -1,14 +1,13 @@
-#include "platform/excel/StylesXml.h"
+#include "platform/excel/xlsx/StylesXml.h"
 
 #include <cstdio>
 #include <map>
 #include <tuple>
 #include <vector>
 
-#include "platform/excel/Workbook.h"
 #include "platform/excel/XmlText.h"
 
-namespace excel {
+namespace excel::xlsx {
 
 namespace {
 
@@ -43,8 +42,8 @@ const char* BorderStyleName(const BorderFormat& border) {
   }
 }
 
-const char* PatternName(std::int32_t lngPattern) {
-  switch (lngPattern) {
+const char* PatternName(std::int32_t pattern) {
+  switch (pattern) {
     case xlPatternSolid:
       return "solid";
     case xlPatternGray75:
@@ -86,8 +85,8 @@ const char* PatternName(std::int32_t lngPattern) {
   }
 }
 
-const char* HorizontalName(std::int32_t lngAlignment) {
-  switch (lngAlignment) {
+const char* HorizontalName(std::int32_t alignment) {
+  switch (alignment) {
     case xlLeft:
       return "left";
     case xlCenter:
@@ -107,8 +106,8 @@ const char* HorizontalName(std::int32_t lngAlignment) {
   }
 }
 
-const char* VerticalName(std::int32_t lngAlignment) {
-  switch (lngAlignment) {
+const char* VerticalName(std::int32_t alignment) {
+  switch (alignment) {
     case xlTop:
       return "top";
     case xlCenter:
@@ -123,38 +122,38 @@ const char* VerticalName(std::int32_t lngAlignment) {
 }
 
 // "FFRRGGBB" from an RGB long with red in the low byte.
-std::string Argb(std::int32_t lngColor) {
+std::string Argb(std::int32_t color) {
   char buffer[9];
-  std::snprintf(buffer, sizeof buffer, "FF%02X%02X%02X", lngColor & 0xFF, (lngColor >> 8) & 0xFF,
-                (lngColor >> 16) & 0xFF);
+  std::snprintf(buffer, sizeof buffer, "FF%02X%02X%02X", color & 0xFF, (color >> 8) & 0xFF,
+                (color >> 16) & 0xFF);
   return buffer;
 }
 
-std::int32_t BuiltInNumberFormat(const std::string& strFormat) {
+std::int32_t BuiltInNumberFormat(const std::string& text) {
   static const std::map<std::string, std::int32_t> builtIn = {
       {"General", 0},  {"0", 1},  {"0.00", 2},   {"#,##0", 3},
       {"#,##0.00", 4}, {"0%", 9}, {"0.00%", 10}, {"@", 49}};
-  auto it = builtIn.find(strFormat);
+  auto it = builtIn.find(text);
   return it == builtIn.end() ? -1 : it->second;
 }
 
-void AppendBorderSide(std::string& out, const char* strSide, const BorderFormat* border) {
+void AppendBorderSide(std::string& out, const char* side, const BorderFormat* border) {
   const char* style = border ? BorderStyleName(*border) : nullptr;
   if (style == nullptr) {
     out += "<";
-    out += strSide;
+    out += side;
     out += "/>";
     return;
   }
   out += "<";
-  out += strSide;
+  out += side;
   out += " style=\"";
   out += style;
   out += "\"><color indexed=\"";
   AppendInteger(out,
                 border->lngColorIndex == xlColorIndexAutomatic ? 64 : border->lngColorIndex + 7);
   out += "\"/></";
-  out += strSide;
+  out += side;
   out += ">";
 }
 
@@ -181,33 +180,19 @@ BorderKey Visible(BorderKey key) {
 
 }  // namespace
 
-std::vector<std::uint32_t> UsedFormats(Workbook& workbook) {
-  std::vector<std::uint32_t> styleIndex(workbook.Formats().Count(), kUnusedFormat);
-  styleIndex[0] = 0;
-  for (std::int32_t i = 1; i <= workbook.WorksheetCount(); ++i) {
-    for (const auto& [lngRow, row] : workbook.Worksheets(i).Data().Rows()) {
-      for (std::uint32_t xf : row.xfs) styleIndex[xf] = 0;
-    }
-  }
-  std::uint32_t lngNext = 0;
-  for (std::uint32_t& index : styleIndex) {
-    if (index != kUnusedFormat) index = lngNext++;
-  }
-  return styleIndex;
-}
-
-std::string StylesXml(const Workbook& workbook, const std::vector<std::uint32_t>& styleIndex) {
+std::string StylesXml(const file::WorkbookView& workbook) {
+  const std::vector<std::uint32_t>& styleIndex = workbook.UsedFormats();
   const FormatTable& formats = workbook.Formats();
 
   // Number formats: built-in ones by id, the others numbered from 164.
   std::vector<std::int32_t> numberFormatIds(formats.NumberFormatCount());
   std::string numFmts;
-  std::int32_t lngNextId = 164, lngCustom = 0;
+  std::int32_t nextId = 164, customCount = 0;
   for (std::size_t i = 0; i < formats.NumberFormatCount(); ++i) {
     std::int32_t id = BuiltInNumberFormat(formats.NumberFormatText(static_cast<std::uint32_t>(i)));
     if (id < 0) {
-      id = lngNextId++;
-      ++lngCustom;
+      id = nextId++;
+      ++customCount;
       numFmts += "<numFmt numFmtId=\"";
       AppendInteger(numFmts, id);
       numFmts += "\" formatCode=\"";
@@ -225,10 +210,10 @@ std::string StylesXml(const Workbook& workbook, const std::vector<std::uint32_t>
   std::vector<BorderKey> borderList{BorderKey{}};
 
   std::string xfs;
-  std::int64_t lngUsed = 0;
+  std::int64_t usedCount = 0;
   for (std::size_t i = 0; i < formats.Count(); ++i) {
-    if (styleIndex[i] == kUnusedFormat) continue;
-    ++lngUsed;
+    if (styleIndex[i] == file::WorkbookView::kUnused) continue;
+    ++usedCount;
     const CellFormat& format = formats.At(static_cast<std::uint32_t>(i));
     auto [font, fontAdded] = fonts.try_emplace(format.dblFontSize, fontList.size());
     if (fontAdded) fontList.push_back(format.dblFontSize);
@@ -282,17 +267,17 @@ std::string StylesXml(const Workbook& workbook, const std::vector<std::uint32_t>
   std::string out =
       "<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"yes\"?>\n"
       "<styleSheet xmlns=\"http://schemas.openxmlformats.org/spreadsheetml/2006/main\">";
-  if (lngCustom > 0) {
+  if (customCount > 0) {
     out += "<numFmts count=\"";
-    AppendInteger(out, lngCustom);
+    AppendInteger(out, customCount);
     out += "\">" + numFmts + "</numFmts>";
   }
   out += "<fonts count=\"";
   AppendInteger(out, static_cast<std::int64_t>(fontList.size()));
   out += "\">";
-  for (double dblSize : fontList) {
+  for (double size : fontList) {
     out += "<font><sz val=\"";
-    AppendNumber(out, dblSize);
+    AppendNumber(out, size);
     out += "\"/><name val=\"Arial\"/><family val=\"2\"/></font>";
   }
   out += "</fonts><fills count=\"";
@@ -300,13 +285,13 @@ std::string StylesXml(const Workbook& workbook, const std::vector<std::uint32_t>
   out +=
       "\"><fill><patternFill patternType=\"none\"/></fill>"
       "<fill><patternFill patternType=\"gray125\"/></fill>";
-  for (const auto& [lngPattern, lngColor] : fillList) {
+  for (const auto& [pattern, color] : fillList) {
     out += "<fill><patternFill patternType=\"";
-    out += PatternName(lngPattern);
-    if (lngPattern == xlPatternSolid) {
-      out += "\"><fgColor rgb=\"" + Argb(lngColor) + "\"/><bgColor indexed=\"64\"/>";
+    out += PatternName(pattern);
+    if (pattern == xlPatternSolid) {
+      out += "\"><fgColor rgb=\"" + Argb(color) + "\"/><bgColor indexed=\"64\"/>";
     } else {
-      out += "\"><fgColor indexed=\"64\"/><bgColor rgb=\"" + Argb(lngColor) + "\"/>";
+      out += "\"><fgColor indexed=\"64\"/><bgColor rgb=\"" + Argb(color) + "\"/>";
     }
     out += "</patternFill></fill>";
   }
@@ -332,7 +317,7 @@ std::string StylesXml(const Workbook& workbook, const std::vector<std::uint32_t>
   out +=
       "</borders><cellStyleXfs count=\"1\"><xf numFmtId=\"0\" fontId=\"0\" fillId=\"0\" "
       "borderId=\"0\"/></cellStyleXfs><cellXfs count=\"";
-  AppendInteger(out, lngUsed);
+  AppendInteger(out, usedCount);
   out += "\">" + xfs +
          "</cellXfs><cellStyles count=\"1\"><cellStyle name=\"Standard\" xfId=\"0\" "
          "builtinId=\"0\"/></cellStyles>";
@@ -343,12 +328,12 @@ std::string StylesXml(const Workbook& workbook, const std::vector<std::uint32_t>
     static const std::int32_t kFixed[8] = {0x000000, 0xFFFFFF, 0x0000FF, 0x00FF00,
                                            0xFF0000, 0x00FFFF, 0xFF00FF, 0xFFFF00};
     out += "<colors><indexedColors>";
-    for (std::int32_t lngColor : kFixed) out += "<rgbColor rgb=\"" + Argb(lngColor) + "\"/>";
-    for (std::int32_t lngColor : palette) out += "<rgbColor rgb=\"" + Argb(lngColor) + "\"/>";
+    for (std::int32_t color : kFixed) out += "<rgbColor rgb=\"" + Argb(color) + "\"/>";
+    for (std::int32_t color : palette) out += "<rgbColor rgb=\"" + Argb(color) + "\"/>";
     out += "</indexedColors></colors>";
   }
   out += "</styleSheet>";
   return out;
 }
 
-}  // namespace excel
+}  // namespace excel::xlsx

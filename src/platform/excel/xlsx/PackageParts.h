@@ -4,18 +4,18 @@
 #include <string>
 #include <vector>
 
-namespace excel {
+#include "platform/excel/file/WorkbookView.h"
 
-class Workbook;
+namespace excel::xlsx {
 
 // drawings[i]: sheet i + 1 has the drawing part drawing{i + 1}.xml.
 std::string ContentTypesXml(const std::vector<bool>& drawings);
 std::string RootRelsXml();
-std::string WorkbookXml(Workbook& workbook);
-std::string WorkbookRelsXml(std::size_t lngSheets);
-std::string SheetRelsXml(std::size_t lngSheet);
+std::string WorkbookXml(const file::WorkbookView& workbook);
+std::string WorkbookRelsXml(std::size_t sheetCount);
+std::string SheetRelsXml(std::size_t sheet);
 
 // "$A$1:$C$3", "$1:$6" or "$A:$B" for range text in A1 notation.
-std::string AbsoluteReference(const std::string& strRange);
+std::string AbsoluteReference(const std::string& range);
 
-}  // namespace excel
+}  // namespace excel::xlsx

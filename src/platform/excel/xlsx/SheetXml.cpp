@@ -1,13 +1,12 @@
-#include "platform/excel/SheetXml.h"
+#include "platform/excel/xlsx/SheetXml.h"
 
 #include <algorithm>
 #include <charconv>
 #include <cmath>
 
-#include "platform/excel/Worksheet.h"
 #include "platform/excel/XmlText.h"
 
-namespace excel {
+namespace excel::xlsx {
 
 namespace {
 
@@ -15,39 +14,39 @@ constexpr std::size_t kPieceSize = 1 << 16;
 
 // The width attribute of a column w characters wide: w plus the padding of 5 pixels, in
 // characters of 7 pixels, to 1/256 of a character (as Excel writes it for Arial 10).
-double FileColumnWidth(double dblWidth) {
-  return std::floor((dblWidth * 7 + 5) / 7 * 256) / 256;
+double FileColumnWidth(double width) {
+  return std::floor((width * 7 + 5) / 7 * 256) / 256;
 }
 
-void AppendAttribute(std::string& out, const char* strName, double dblValue) {
+void AppendAttribute(std::string& out, const char* name, double value) {
   out += ' ';
-  out += strName;
+  out += name;
   out += "=\"";
-  AppendNumber(out, dblValue);
+  AppendNumber(out, value);
   out += '"';
 }
 
-void AppendAttribute(std::string& out, const char* strName, std::int64_t lngValue) {
+void AppendAttribute(std::string& out, const char* name, std::int64_t value) {
   out += ' ';
-  out += strName;
+  out += name;
   out += "=\"";
-  AppendInteger(out, lngValue);
+  AppendInteger(out, value);
   out += '"';
 }
 
-void AppendCellText(std::string& out, const std::string& strText) {
-  bool preserve = !strText.empty() && (strText.front() == ' ' || strText.back() == ' ' ||
-                                       strText.find_first_of("\t\n\r") != std::string::npos);
+void AppendCellText(std::string& out, const std::string& text) {
+  bool preserve = !text.empty() && (text.front() == ' ' || text.back() == ' ' ||
+                                    text.find_first_of("\t\n\r") != std::string::npos);
   out += preserve ? " t=\"inlineStr\"><is><t xml:space=\"preserve\">" : " t=\"inlineStr\"><is><t>";
-  AppendXmlText(out, strText);
+  AppendXmlText(out, text);
   out += "</t></is></c>";
 }
 
 }  // namespace
 
-SheetXml::SheetXml(const Worksheet& sheet, bool blnSelected, bool blnDrawing,
+SheetXml::SheetXml(const file::SheetView& sheet, bool drawing,
                    const std::vector<std::uint32_t>& styleIndex)
-    : sheet_(sheet), blnSelected_(blnSelected), blnDrawing_(blnDrawing), styleIndex_(styleIndex) {}
+    : sheet_(sheet), drawing_(drawing), styleIndex_(styleIndex) {}
 
 void SheetXml::Rewind() {
   stage_ = Stage::kHead;
@@ -57,11 +56,11 @@ bool SheetXml::Next(std::string& out) {
   switch (stage_) {
     case Stage::kHead:
       Head(out);
-      row_ = sheet_.Data().Rows().begin();
+      row_ = sheet_.Cells().Rows().begin();
       stage_ = Stage::kRows;
       return true;
     case Stage::kRows: {
-      const auto end = sheet_.Data().Rows().end();
+      const auto end = sheet_.Cells().Rows().end();
       std::size_t limit = out.size() + kPieceSize;
       while (row_ != end && out.size() < limit) {
         WriteRow(out, row_->first, row_->second);
@@ -80,15 +79,15 @@ bool SheetXml::Next(std::string& out) {
   return false;
 }
 
-const std::string& SheetXml::Letters(std::int32_t lngColumn) {
-  while (letters_.size() < static_cast<std::size_t>(lngColumn)) {
+const std::string& SheetXml::Letters(std::int32_t column) {
+  while (letters_.size() < static_cast<std::size_t>(column)) {
     letters_.push_back(ColumnLetters(static_cast<std::int32_t>(letters_.size()) + 1));
   }
-  return letters_[lngColumn - 1];
+  return letters_[column - 1];
 }
 
 void SheetXml::Head(std::string& out) const {
-  const SheetData& data = sheet_.Data();
+  const SheetData& data = sheet_.Cells();
   const Outline& outline = sheet_.OutlineSettings();
   const PageSetup& page = sheet_.PageSettings();
 
@@ -108,20 +107,21 @@ void SheetXml::Head(std::string& out) const {
   CellRect used;
   out += data.UsedRect(used) ? RectName(used) : "A1";
   out += "\"/><sheetViews><sheetView";
-  if (blnSelected_) out += " tabSelected=\"1\"";
+  if (sheet_.Selected()) out += " tabSelected=\"1\"";
   out += " workbookViewId=\"0\">";
-  std::int32_t lngRows = sheet_.FrozenRows(), lngColumns = sheet_.FrozenColumns();
+  const file::Pane pane = sheet_.FrozenPane();
+  std::int32_t rows = pane.frozenRows, columns = pane.frozenColumns;
   std::string active;
-  AppendCellName(active, sheet_.ActiveRow(), sheet_.ActiveColumn());
-  if (lngRows > 0 || lngColumns > 0) {
-    const char* pane = lngRows > 0 && lngColumns > 0 ? "bottomRight"
-                       : lngRows > 0                 ? "bottomLeft"
-                                                     : "topRight";
+  AppendCellName(active, pane.activeRow, pane.activeColumn);
+  if (rows > 0 || columns > 0) {
+    const char* pane = rows > 0 && columns > 0 ? "bottomRight"
+                       : rows > 0              ? "bottomLeft"
+                                               : "topRight";
     out += "<pane";
-    if (lngColumns > 0) AppendAttribute(out, "xSplit", std::int64_t{lngColumns});
-    if (lngRows > 0) AppendAttribute(out, "ySplit", std::int64_t{lngRows});
+    if (columns > 0) AppendAttribute(out, "xSplit", std::int64_t{columns});
+    if (rows > 0) AppendAttribute(out, "ySplit", std::int64_t{rows});
     out += " topLeftCell=\"";
-    AppendCellName(out, lngRows + 1, lngColumns + 1);
+    AppendCellName(out, rows + 1, columns + 1);
     out += "\" activePane=\"";
     out += pane;
     out += "\" state=\"frozen\"/><selection pane=\"";
@@ -131,10 +131,10 @@ void SheetXml::Head(std::string& out) const {
     out += "<selection activeCell=\"" + active + "\" sqref=\"" + active + "\"/>";
   }
   out += "</sheetView></sheetViews><sheetFormatPr defaultRowHeight=\"12.75\"";
-  std::int32_t lngOutline = 0;
-  for (const auto& [lngRow, row] : data.Rows())
-    lngOutline = std::max(lngOutline, row.lngOutlineLevel);
-  if (lngOutline > 0) AppendAttribute(out, "outlineLevelRow", std::int64_t{lngOutline});
+  std::int32_t outlineLevel = 0;
+  for (const auto& [number, row] : data.Rows())
+    outlineLevel = std::max(outlineLevel, row.lngOutlineLevel);
+  if (outlineLevel > 0) AppendAttribute(out, "outlineLevelRow", std::int64_t{outlineLevel});
   out += "/>";
 
   const auto& widths = data.ColumnWidths();
@@ -163,14 +163,14 @@ void SheetXml::Head(std::string& out) const {
   out += "<sheetData>";
 }
 
-void SheetXml::WriteRow(std::string& out, std::int32_t lngRow, const RowData& row) {
+void SheetXml::WriteRow(std::string& out, std::int32_t number, const RowData& row) {
   bool custom = row.dblHeight >= 0 || row.lngOutlineLevel > 0;
   if (!custom && row.values.empty() &&
       std::all_of(row.xfs.begin(), row.xfs.end(), [](std::uint32_t xf) { return xf == 0; })) {
     return;
   }
   char digits[12];
-  auto [digitsEnd, error] = std::to_chars(digits, digits + sizeof digits, lngRow);
+  auto [digitsEnd, error] = std::to_chars(digits, digits + sizeof digits, number);
   (void)error;
   std::string_view rowName(digits, static_cast<std::size_t>(digitsEnd - digits));
 
@@ -188,11 +188,10 @@ void SheetXml::WriteRow(std::string& out, std::int32_t lngRow, const RowData& ro
   out += '>';
 
   auto value = row.values.begin();
-  const std::int32_t lngFormatted = static_cast<std::int32_t>(row.xfs.size());
-  const std::int32_t lngLast =
-      std::max(lngFormatted, row.values.empty() ? 0 : row.values.back().first);
-  for (std::int32_t c = 1; c <= lngLast; ++c) {
-    std::uint32_t xf = c <= lngFormatted ? styleIndex_[row.xfs[c - 1]] : 0;
+  const std::int32_t formatted = static_cast<std::int32_t>(row.xfs.size());
+  const std::int32_t last = std::max(formatted, row.values.empty() ? 0 : row.values.back().first);
+  for (std::int32_t c = 1; c <= last; ++c) {
+    std::uint32_t xf = c <= formatted ? styleIndex_[row.xfs[c - 1]] : 0;
     bool hasValue = value != row.values.end() && value->first == c;
     if (xf == 0 && !hasValue) continue;
     out += "<c r=\"";
@@ -217,7 +216,7 @@ void SheetXml::WriteRow(std::string& out, std::int32_t lngRow, const RowData& ro
 }
 
 void SheetXml::Tail(std::string& out) const {
-  const SheetData& data = sheet_.Data();
+  const SheetData& data = sheet_.Cells();
   const PageSetup& page = sheet_.PageSettings();
   out += "</sheetData>";
 
@@ -280,8 +279,8 @@ void SheetXml::Tail(std::string& out) const {
     if (!footer.empty()) out += "<oddFooter>" + XmlText(footer) + "</oddFooter>";
     out += "</headerFooter>";
   }
-  if (blnDrawing_) out += "<drawing r:id=\"rId1\"/>";
+  if (drawing_) out += "<drawing r:id=\"rId1\"/>";
   out += "</worksheet>";
 }
 
-}  // namespace excel
+}  // namespace excel::xlsx

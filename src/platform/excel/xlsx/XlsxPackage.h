@@ -5,13 +5,13 @@
 
 #include <filesystem>
 
-namespace excel {
+#include "platform/excel/file/WorkbookView.h"
 
-class Workbook;
+namespace excel::xlsx {
 
 // Writes the package to file, replacing what is there. Throws excel::Error when the file
 // cannot be written; the file may then be left incomplete (WorkbookFile.h writes to a
 // temporary file first).
-void WriteXlsx(Workbook& workbook, const std::filesystem::path& file);
+void WriteXlsx(const file::WorkbookView& workbook, const std::filesystem::path& file);
 
-}  // namespace excel
+}  // namespace excel::xlsx

@@ -1,11 +1,10 @@
-#include "platform/excel/PackageParts.h"
+#include "platform/excel/xlsx/PackageParts.h"
 
 #include "platform/excel/A1Reference.h"
 #include "platform/excel/Constants.h"
-#include "platform/excel/Workbook.h"
 #include "platform/excel/XmlText.h"
 
-namespace excel {
+namespace excel::xlsx {
 
 namespace {
 
@@ -46,36 +45,37 @@ std::string RootRelsXml() {
          "officeDocument\" Target=\"xl/workbook.xml\"/></Relationships>";
 }
 
-std::string AbsoluteReference(const std::string& strRange) {
-  CellRect rect = ParseA1(strRange);
+std::string AbsoluteReference(const std::string& range) {
+  CellRect rect = ParseA1(range);
   bool wholeRows = rect.lngLeft == 1 && rect.lngRight == kMaxColumns;
   bool wholeColumns = rect.lngTop == 1 && rect.lngBottom == kMaxRows;
-  auto side = [&](std::int32_t lngRow, std::int32_t lngColumn) {
+  auto side = [&](std::int32_t row, std::int32_t column) {
     std::string text;
     if (!wholeRows) {
       text += '$';
-      text += ColumnLetters(lngColumn);
+      text += ColumnLetters(column);
     }
     if (!wholeColumns) {
       text += '$';
-      text += std::to_string(lngRow);
+      text += std::to_string(row);
     }
     return text;
   };
   return side(rect.lngTop, rect.lngLeft) + ":" + side(rect.lngBottom, rect.lngRight);
 }
 
-std::string WorkbookXml(Workbook& workbook) {
+std::string WorkbookXml(const file::WorkbookView& workbook) {
   std::string out = kXmlHead;
   out +=
       "<workbook xmlns=\"http://schemas.openxmlformats.org/spreadsheetml/2006/main\" "
       "xmlns:r=\"http://schemas.openxmlformats.org/officeDocument/2006/relationships\">"
       "<bookViews><workbookView";
   std::string names;
-  std::int32_t lngActive = 0;
-  for (std::int32_t i = 1; i <= workbook.WorksheetCount(); ++i) {
-    Worksheet& sheet = workbook.Worksheets(i);
-    if (&sheet == &workbook.ActiveSheet()) lngActive = i - 1;
+  std::int32_t active = 0;
+  const auto& sheets = workbook.Sheets();
+  for (std::size_t i = 1; i <= sheets.size(); ++i) {
+    const file::SheetView& sheet = sheets[i - 1];
+    if (sheet.Selected()) active = static_cast<std::int32_t>(i) - 1;
     const PageSetup& page = sheet.PageSettings();
     std::string prefix(1, '\'');
     prefix += XmlText(sheet.Name());
@@ -99,11 +99,11 @@ std::string WorkbookXml(Workbook& workbook) {
       names += "<definedName name=\"_xlnm.Print_Titles" + local + titles + "</definedName>";
     }
   }
-  if (lngActive > 0) out += " activeTab=\"" + std::to_string(lngActive) + "\"";
+  if (active > 0) out += " activeTab=\"" + std::to_string(active) + "\"";
   out += "/></bookViews><sheets>";
-  for (std::int32_t i = 1; i <= workbook.WorksheetCount(); ++i) {
+  for (std::size_t i = 1; i <= sheets.size(); ++i) {
     std::string n = std::to_string(i);
-    out += "<sheet name=\"" + XmlText(workbook.Worksheets(i).Name()) + "\" sheetId=\"" + n +
+    out += "<sheet name=\"" + XmlText(sheets[i - 1].Name()) + "\" sheetId=\"" + n +
            "\" r:id=\"rId" + n + "\"/>";
   }
   out += "</sheets>";
@@ -112,29 +112,29 @@ std::string WorkbookXml(Workbook& workbook) {
   return out;
 }
 
-std::string WorkbookRelsXml(std::size_t lngSheets) {
+std::string WorkbookRelsXml(std::size_t sheetCount) {
   std::string out = kXmlHead;
   out += "<Relationships xmlns=\"http://schemas.openxmlformats.org/package/2006/relationships\">";
-  for (std::size_t i = 1; i <= lngSheets; ++i) {
+  for (std::size_t i = 1; i <= sheetCount; ++i) {
     std::string n = std::to_string(i);
     out += "<Relationship Id=\"rId" + n +
            "\" Type=\"http://schemas.openxmlformats.org/officeDocument/2006/relationships/"
            "worksheet\" Target=\"worksheets/sheet" +
            n + ".xml\"/>";
   }
-  out += "<Relationship Id=\"rId" + std::to_string(lngSheets + 1) +
+  out += "<Relationship Id=\"rId" + std::to_string(sheetCount + 1) +
          "\" Type=\"http://schemas.openxmlformats.org/officeDocument/2006/relationships/styles\" "
          "Target=\"styles.xml\"/></Relationships>";
   return out;
 }
 
-std::string SheetRelsXml(std::size_t lngSheet) {
+std::string SheetRelsXml(std::size_t sheet) {
   return std::string(kXmlHead) +
          "<Relationships xmlns=\"http://schemas.openxmlformats.org/package/2006/relationships\">"
          "<Relationship Id=\"rId1\" "
          "Type=\"http://schemas.openxmlformats.org/officeDocument/2006/relationships/drawing\" "
          "Target=\"../drawings/drawing" +
-         std::to_string(lngSheet) + ".xml\"/></Relationships>";
+         std::to_string(sheet) + ".xml\"/></Relationships>";
 }
 
-}  // namespace excel
+}  // namespace excel::xlsx

@@ -8,16 +8,15 @@
 #include <vector>
 
 #include "platform/excel/SheetData.h"
+#include "platform/excel/file/WorkbookView.h"
 
-namespace excel {
-
-class Worksheet;
+namespace excel::xlsx {
 
 class SheetXml {
  public:
-  // blnSelected: the workbook's active sheet. blnDrawing: the sheet has a drawing part, its
-  // relationship being "rId1". styleIndex: the style index of each format (StylesXml.h).
-  SheetXml(const Worksheet& sheet, bool blnSelected, bool blnDrawing,
+  // drawing: the sheet has a drawing part, its relationship being "rId1". styleIndex: the style
+  // index of each format (WorkbookView::UsedFormats).
+  SheetXml(const file::SheetView& sheet, bool drawing,
            const std::vector<std::uint32_t>& styleIndex);
 
   // Starts again from the beginning.
@@ -28,16 +27,15 @@ class SheetXml {
  private:
   void Head(std::string& out) const;
   void Tail(std::string& out) const;
-  void WriteRow(std::string& out, std::int32_t lngRow, const RowData& row);
-  const std::string& Letters(std::int32_t lngColumn);
+  void WriteRow(std::string& out, std::int32_t number, const RowData& row);
+  const std::string& Letters(std::int32_t column);
 
-  const Worksheet& sheet_;
-  bool blnSelected_;
-  bool blnDrawing_;
+  const file::SheetView& sheet_;
+  bool drawing_;
   const std::vector<std::uint32_t>& styleIndex_;
   enum class Stage { kHead, kRows, kTail, kDone } stage_ = Stage::kHead;
   std::map<std::int32_t, RowData>::const_iterator row_;
   std::vector<std::string> letters_;  // column letters, made once per column
 };
 
-}  // namespace excel
+}  // namespace excel::xlsx

@@ -1,4 +1,4 @@
-#include "platform/excel/XlsxPackage.h"
+#include "platform/excel/xlsx/XlsxPackage.h"
 
 #include <zip.h>
 
@@ -11,12 +11,12 @@
 
 #include "platform/excel/DrawingWriter.h"
 #include "platform/excel/Error.h"
-#include "platform/excel/PackageParts.h"
-#include "platform/excel/SheetXml.h"
-#include "platform/excel/StylesXml.h"
-#include "platform/excel/Workbook.h"
+#include "platform/excel/file/WorkbookView.h"
+#include "platform/excel/xlsx/PackageParts.h"
+#include "platform/excel/xlsx/SheetXml.h"
+#include "platform/excel/xlsx/StylesXml.h"
 
-namespace excel {
+namespace excel::xlsx {
 
 namespace {
 
@@ -29,14 +29,14 @@ constexpr zip_uint32_t kSheetCompression = 1;
 struct SheetSource {
   SheetXml xml;
   std::string buffer;
-  std::size_t lngRead = 0;
-  bool blnMore = true;
+  std::size_t read = 0;
+  bool more = true;
   zip_error_t error{};
   std::exception_ptr failure;  // an exception that must not cross libzip's C code
 
-  SheetSource(const Worksheet& sheet, bool blnSelected, bool blnDrawing,
+  SheetSource(const file::SheetView& sheet, bool hasDrawing,
               const std::vector<std::uint32_t>& styleIndex)
-      : xml(sheet, blnSelected, blnDrawing, styleIndex) {
+      : xml(sheet, hasDrawing, styleIndex) {
     zip_error_init(&error);
   }
   ~SheetSource() { zip_error_fini(&error); }
@@ -45,16 +45,16 @@ struct SheetSource {
     char* target = static_cast<char*>(data);
     zip_uint64_t copied = 0;
     while (copied < length) {
-      if (lngRead == buffer.size()) {
-        if (!blnMore) break;
+      if (read == buffer.size()) {
+        if (!more) break;
         buffer.clear();
-        lngRead = 0;
-        blnMore = xml.Next(buffer);
+        read = 0;
+        more = xml.Next(buffer);
         continue;
       }
-      std::size_t n = std::min<std::size_t>(buffer.size() - lngRead, length - copied);
-      std::memcpy(target + copied, buffer.data() + lngRead, n);
-      lngRead += n;
+      std::size_t n = std::min<std::size_t>(buffer.size() - read, length - copied);
+      std::memcpy(target + copied, buffer.data() + read, n);
+      read += n;
       copied += n;
     }
     return static_cast<zip_int64_t>(copied);
@@ -68,8 +68,8 @@ struct SheetSource {
         case ZIP_SOURCE_OPEN:
           self->xml.Rewind();
           self->buffer.clear();
-          self->lngRead = 0;
-          self->blnMore = true;
+          self->read = 0;
+          self->more = true;
           return 0;
         case ZIP_SOURCE_READ:
           return self->Read(data, length);
@@ -101,18 +101,6 @@ struct SheetSource {
   }
 };
 
-class Geometry final : public SheetGeometry {
- public:
-  explicit Geometry(const Worksheet& sheet) : sheet_(sheet) {}
-  double ColumnWidthPoints(std::int32_t column) const override {
-    return sheet_.ColumnWidthPoints(column);
-  }
-  double RowHeightPoints(std::int32_t row) const override { return sheet_.RowHeightPoints(row); }
-
- private:
-  const Worksheet& sheet_;
-};
-
 class Archive {
  public:
   explicit Archive(const std::filesystem::path& file) {
@@ -131,22 +119,22 @@ class Archive {
   }
 
   // Adds a part held in memory; the text lives until the archive is written.
-  void Add(const std::string& strName, std::string text) {
+  void Add(const std::string& name, std::string text) {
     const std::string& kept = texts_.emplace_back(std::move(text));
     zip_source_t* source = zip_source_buffer(zip_, kept.data(), kept.size(), 0);
-    AddSource(strName, source, ZIP_CM_DEFAULT, 0);
+    AddSource(name, source, ZIP_CM_DEFAULT, 0);
   }
 
   // Adds a large part held in memory (a drawing): packed like the worksheets.
-  void AddLarge(const std::string& strName, std::string text) {
+  void AddLarge(const std::string& name, std::string text) {
     const std::string& kept = texts_.emplace_back(std::move(text));
     zip_source_t* source = zip_source_buffer(zip_, kept.data(), kept.size(), 0);
-    AddSource(strName, source, ZIP_CM_DEFLATE, kSheetCompression);
+    AddSource(name, source, ZIP_CM_DEFLATE, kSheetCompression);
   }
 
-  void AddSheet(const std::string& strName, SheetSource& sheet) {
+  void AddSheet(const std::string& name, SheetSource& sheet) {
     zip_source_t* source = zip_source_function(zip_, &SheetSource::Callback, &sheet);
-    AddSource(strName, source, ZIP_CM_DEFLATE, kSheetCompression);
+    AddSource(name, source, ZIP_CM_DEFLATE, kSheetCompression);
   }
 
   // Writes the archive; libzip pulls the streamed parts now.
@@ -163,10 +151,10 @@ class Archive {
   }
 
  private:
-  void AddSource(const std::string& strName, zip_source_t* source, zip_int32_t method,
+  void AddSource(const std::string& name, zip_source_t* source, zip_int32_t method,
                  zip_uint32_t level) {
     if (source == nullptr) throw Error("Die Datei kann nicht geschrieben werden: " + Reason());
-    zip_int64_t index = zip_file_add(zip_, strName.c_str(), source, ZIP_FL_ENC_UTF_8);
+    zip_int64_t index = zip_file_add(zip_, name.c_str(), source, ZIP_FL_ENC_UTF_8);
     if (index < 0) {
       zip_source_free(source);
       throw Error("Die Datei kann nicht geschrieben werden: " + Reason());
@@ -183,39 +171,35 @@ class Archive {
 
 }  // namespace
 
-void WriteXlsx(Workbook& workbook, const std::filesystem::path& file) {
-  const std::int32_t lngSheets = workbook.WorksheetCount();
+void WriteXlsx(const file::WorkbookView& workbook, const std::filesystem::path& file) {
+  const auto& views = workbook.Sheets();
   std::vector<bool> drawings;
-  for (std::int32_t i = 1; i <= lngSheets; ++i) {
-    drawings.push_back(workbook.Worksheets(i).ShapeList().Count() > 0);
-  }
+  for (const file::SheetView& sheet : views) drawings.push_back(sheet.ShapeList().Count() > 0);
 
-  const std::vector<std::uint32_t> styleIndex = UsedFormats(workbook);
+  const std::vector<std::uint32_t>& styleIndex = workbook.UsedFormats();
   // The streamed sheets outlive the archive, which may still read them while it is discarded.
   std::vector<std::unique_ptr<SheetSource>> sheets;
   Archive archive(file);
   archive.Add("[Content_Types].xml", ContentTypesXml(drawings));
   archive.Add("_rels/.rels", RootRelsXml());
   archive.Add("xl/workbook.xml", WorkbookXml(workbook));
-  archive.Add("xl/_rels/workbook.xml.rels", WorkbookRelsXml(static_cast<std::size_t>(lngSheets)));
-  archive.Add("xl/styles.xml", StylesXml(workbook, styleIndex));
+  archive.Add("xl/_rels/workbook.xml.rels", WorkbookRelsXml(views.size()));
+  archive.Add("xl/styles.xml", StylesXml(workbook));
 
-  for (std::int32_t i = 1; i <= lngSheets; ++i) {
-    Worksheet& sheet = workbook.Worksheets(i);
+  for (std::size_t i = 1; i <= views.size(); ++i) {
+    const file::SheetView& sheet = views[i - 1];
     std::string n = std::to_string(i);
-    bool blnDrawing = drawings[static_cast<std::size_t>(i - 1)];
-    sheets.push_back(std::make_unique<SheetSource>(sheet, &sheet == &workbook.ActiveSheet(),
-                                                   blnDrawing, styleIndex));
+    bool hasDrawing = drawings[i - 1];
+    sheets.push_back(std::make_unique<SheetSource>(sheet, hasDrawing, styleIndex));
     archive.AddSheet("xl/worksheets/sheet" + n + ".xml", *sheets.back());
-    if (blnDrawing) {
+    if (hasDrawing) {
       std::string drawing;
-      WriteDrawingXml(sheet.ShapeList(), Geometry(sheet), drawing);
+      WriteDrawingXml(sheet.ShapeList(), sheet, drawing);
       archive.AddLarge("xl/drawings/drawing" + n + ".xml", std::move(drawing));
-      archive.Add("xl/worksheets/_rels/sheet" + n + ".xml.rels",
-                  SheetRelsXml(static_cast<std::size_t>(i)));
+      archive.Add("xl/worksheets/_rels/sheet" + n + ".xml.rels", SheetRelsXml(i));
     }
   }
   archive.Close(sheets);
 }
 
-}  // namespace excel
+}  // namespace excel::xlsx

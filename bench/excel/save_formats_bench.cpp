@@ -1,0 +1,121 @@
+// The full chart saved in both file formats in one run: the 20,000-task, 200-resource plan is
+// exported once into an engine instance that stays open (as a user's running instance does),
+// then the workbook is saved as .xls and as .xlsx, each save timed (best of three), with the
+// memory the save needs on top of the open workbook and the size of the file.
+//
+//   bench_excel_save_formats [TASKS RESOURCES]
+//
+// Goals: the .xls saved no slower than the .xlsx; at most 200 MB of memory for saving the .xls.
+
+#include <unistd.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <string>
+
+#include "ExportPlan.h"
+#include "chart/clsQuorvan.h"
+#include "excel/basExcelServer.h"
+#include "platform/excel/Application.h"
+#include "platform/excel/Workbook.h"
+#include "platform/excel/Workbooks.h"
+#include "platform/excel/Worksheet.h"
+#include "platform/msproject/Application.h"
+#include "support/RunOptions.h"
+#include "wizard/Globals.h"
+#include "wizard/frmQuorvan.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+// A value of /proc/self/status in megabytes ("VmRSS", "VmHWM").
+double StatusMegabytes(const std::string& key) {
+  std::ifstream status("/proc/self/status");
+  std::string line;
+  while (std::getline(status, line)) {
+    if (line.rfind(key + ":", 0) == 0) return std::stod(line.substr(key.size() + 1)) / 1024.0;
+  }
+  return -1;
+}
+
+// Lets the peak resident size start again from the current one.
+void ResetPeak() {
+  std::ofstream("/proc/self/clear_refs") << "5";
+}
+
+struct Result {
+  double seconds = 1e9;
+  double peakMegabytes = 0;  // on top of the open workbook
+  std::uintmax_t bytes = 0;
+};
+
+Result Save(excel::Workbook& book, const fs::path& target) {
+  Result result;
+  for (int i = 0; i < 3; ++i) {
+    const double before = StatusMegabytes("VmRSS");
+    ResetPeak();
+    const auto start = std::chrono::steady_clock::now();
+    book.SaveAs(target.string());
+    const double seconds =
+        std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    result.seconds = std::min(result.seconds, seconds);
+    result.peakMegabytes = std::max(result.peakMegabytes, StatusMegabytes("VmHWM") - before);
+  }
+  result.bytes = fs::file_size(target);
+  return result;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  const int tasks = argc >= 3 ? std::stoi(argv[1]) : 20000;
+  const int resources = argc >= 3 ? std::stoi(argv[2]) : 200;
+  const fs::path dir =
+      fs::temp_directory_path() / ("quorvan-bench-formats-" + std::to_string(getpid()));
+  fs::create_directories(dir);
+  const fs::path plan = dir / "plan.xml";
+  benchexport::WriteExportPlan(plan, tasks, resources);
+
+  msproject::Application host;
+  host.FileOpen(plan);
+  gobjApplication = &host;
+  frmQuorvan frm;
+  gfrmWizard = &frm;
+  frm.txtChartPath.Text((dir / "export.xlsx").string());
+  excel::Application engine;
+  RegisterRunningExcel(engine);
+  {
+    clsQuorvan builder;
+    testsupport::SetRunOptions(builder);
+    builder.blnShadowArrow = builder.blnShadowStatus = builder.blnShadowSymbols = true;
+    builder.ExportCommunigram(true);
+    if (builder.blnFastExit) {
+      std::fprintf(stderr, "Die Ausgabe wurde abgebrochen.\n");
+      return 1;
+    }
+  }
+  RevokeRunningExcel(engine);
+  gfrmWizard = nullptr;
+  gobjApplication = nullptr;
+  excel::Workbook& book = engine.Workbooks().Item(1);
+  std::printf("%d tasks, %d resources: %d shapes, open workbook %.0f MB\n", tasks, resources,
+              book.Worksheets(1).ShapeList().Count(), StatusMegabytes("VmRSS"));
+
+  const Result xls = Save(book, dir / "chart.xls");
+  const Result xlsx = Save(book, dir / "chart.xlsx");
+  std::printf("%-6s %10s %16s %10s\n", "Format", "Seconds", "Save peak MB", "File MB");
+  for (const auto& [name, result] : {std::pair{".xls", xls}, std::pair{".xlsx", xlsx}}) {
+    std::printf("%-6s %10.3f %16.1f %10.1f\n", name, result.seconds, result.peakMegabytes,
+                static_cast<double>(result.bytes) / (1024.0 * 1024.0));
+  }
+  const bool fast = xls.seconds <= xlsx.seconds;
+  const bool small = xls.peakMegabytes < 200;
+  std::printf("Goals: .xls no slower than .xlsx: %s; .xls save under 200 MB: %s\n",
+              fast ? "met" : "MISSED", small ? "met" : "MISSED");
+  fs::remove_all(dir);
+  return fast && small ? 0 : 1;
+}

@@ -1,0 +1,20 @@
+#pragma once
+// Writes a workbook as an Excel 97-2003 workbook (.xls): BIFF8 records in the "Workbook" stream
+// of a compound file, beside the summary information streams; the shapes as OfficeArt.
+
+#include <filesystem>
+
+#include "platform/excel/file/WorkbookView.h"
+
+namespace excel::xls {
+
+// Throws excel::Error, naming the first thing that does not fit, when the workbook exceeds what
+// the format holds: 65,536 rows, 256 columns. A cell's text fits: the engine takes no more than
+// 32,767 bytes of UTF-8 into a cell, which are never more than 32,767 UTF-16 characters.
+void CheckXlsLimits(const file::WorkbookView& workbook);
+
+// Writes the file, replacing what is there. Throws excel::Error when the workbook does not fit
+// (see CheckXlsLimits) or the file cannot be written; the file may then be left incomplete.
+void WriteXls(const file::WorkbookView& workbook, const std::filesystem::path& file);
+
+}  // namespace excel::xls
