@@ -24,6 +24,7 @@ void DeclareOptions(CLI::App& app, CommandLine& options) {
                                      "Entfernt das Add-In aus der Registrierung");
   optRegister->excludes(optUnregister);
   DeclareWizardOptions(app, options.wizard);
+  DeclarePictureOptions(app, options.pictures);
 }
 
 // The help in German. The pairs --x / --no-x exclude each other; saying so on every line of the
@@ -55,15 +56,19 @@ void SpeakGerman(CLI::App& app) {
 }
 
 std::string Usage() {
-  return "Aufruf: quorvan PLAN.xml -o DIAGRAMM.xlsx [Optionen]\nMehr dazu: quorvan --help\n";
+  return "Aufruf: quorvan PLAN.xml -o DIAGRAMM.xlsx [--pdf DIAGRAMM.pdf] [Optionen]\n"
+         "Mehr dazu: quorvan --help\n";
 }
 
 // What the parser cannot tell by itself: which of the plan and -o the run needs.
 std::string MissingArgument(const CommandLine& options) {
   if (options.blnRegister || options.blnUnregister) return "";
   if (options.strPlan.empty()) return "Es fehlt die Angabe PLAN.xml.";
+  if (options.blnDumpModel && options.pictures.Any()) {
+    return "Mit --dump-model wird kein Diagramm geschrieben, also auch kein PDF und kein Bild.";
+  }
   const bool blnWritesChart = !options.blnDumpModel && !options.wizard.blnSaveDefaults;
-  if (blnWritesChart && !options.wizard.strOutput) {
+  if (blnWritesChart && !options.wizard.strOutput && !options.pictures.Any()) {
     return "Es fehlt die Option -o (wohin das Diagramm gespeichert wird).";
   }
   return "";

@@ -8,6 +8,7 @@
 
 #include "addin/Registration.h"
 #include "cli/CommandLine.h"
+#include "cli/Pictures.h"
 #include "cli/WizardRun.h"
 #include "platform/msproject/Application.h"
 #include "wizard/Globals.h"
@@ -68,7 +69,9 @@ int Main(int argc, const char* const* argv, std::ostream& out, std::ostream& err
       return kExitBadInput;
     }
     HostForRun host(objApplication);
-    const int intExitCode = RunWizard(options, out, err, ErrIsTerminal(err));
+    const int intExitCode = options.pictures.Any()
+                                ? RunWizardWithPictures(options, out, err, ErrIsTerminal(err))
+                                : RunWizard(options, out, err, ErrIsTerminal(err));
     out.flush();
     return intExitCode;
   } catch (const std::exception& error) {

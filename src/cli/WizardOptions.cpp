@@ -100,7 +100,7 @@ std::optional<std::int32_t> ParseColor(const std::string& strColor) {
 
 void DeclareWizardOptions(CLI::App& app, WizardOptions& options) {
   AddText(app, "-o,--output", options.strOutput,
-          "Pfad der Arbeitsmappe (.xlsx); nötig, um ein Diagramm zu schreiben", "PATH");
+          "Pfad der Arbeitsmappe (.xlsx); nötig, außer mit --pdf, --svg oder --png", "PATH");
   AddText(app, "--responsible", options.strResponsible, "Feld mit den Verantwortlichen", "FIELD");
   AddText(app, "--participant", options.strParticipant, "Feld mit den Beteiligten", "FIELD");
   AddText(app, "--informed", options.strInformed, "Feld mit den zu Informierenden", "FIELD");
