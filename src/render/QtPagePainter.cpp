@@ -40,8 +40,8 @@ bool ValidPage(const excel::PageDocument& document, std::size_t lngPage) {
 
 }  // namespace
 
-QtPagePainter::QtPagePainter() {
-  excel::SetPagePainter(this);
+QtPagePainter::QtPagePainter(bool blnInstall) {
+  if (blnInstall) excel::SetPagePainter(this);
 }
 
 QtPagePainter::~QtPagePainter() {

@@ -16,8 +16,9 @@ namespace render {
 
 class QtPagePainter : public excel::PagePainter {
  public:
-  QtPagePainter();            // installs itself as the engine's painter
-  ~QtPagePainter() override;  // and removes itself again
+  // Installs itself as the engine's painter unless told not to (to write files directly).
+  explicit QtPagePainter(bool blnInstall = true);
+  ~QtPagePainter() override;  // removes itself again when installed
   QtPagePainter(const QtPagePainter&) = delete;
   QtPagePainter& operator=(const QtPagePainter&) = delete;
 
