@@ -30,6 +30,7 @@ void DeclareOptions(CLI::App& app, CommandLine& options) {
                                      "Entfernt das Add-In aus der Registrierung");
   optRegister->excludes(optUnregister);
   DeclareWizardOptions(app, options.wizard);
+  DeclarePictureOptions(app, options.pictures);
 }
 
 // The help in German. The pairs --x / --no-x exclude each other; saying so on every line of the
@@ -61,7 +62,8 @@ void SpeakGerman(CLI::App& app) {
 }
 
 std::string Usage() {
-  return "Aufruf: quorvan PLAN.xml [PLAN.xml …] [-o DIAGRAMM.xls|ORDNER/] [Optionen]\n"
+  return "Aufruf: quorvan PLAN.xml [PLAN.xml …] [-o DIAGRAMM.xls|ORDNER/] [--pdf DIAGRAMM.pdf] "
+         "[Optionen]\n"
          "Mehr dazu: quorvan --help\n";
 }
 
@@ -82,11 +84,15 @@ bool WritableChart(const std::string& strPath) {
 std::string CheckArguments(CommandLine& options) {
   if (options.blnRegister || options.blnUnregister) return "";
   if (options.colPlans.empty()) return "Es fehlt die Angabe PLAN.xml.";
+  if (options.blnDumpModel && options.pictures.Any()) {
+    return "Mit --dump-model wird kein Diagramm geschrieben, also auch kein PDF und kein Bild.";
+  }
   const bool blnWritesChart = !options.blnDumpModel;
   if (options.colPlans.size() > 1) {
     if (options.blnDumpModel || options.wizard.blnSaveDefaults) {
       return "--dump-model und --save-defaults gelten nur für einen Plan.";
     }
+    if (options.pictures.Any()) return "--pdf, --svg und --png gelten nur für einen Plan.";
     if (options.wizard.strOutput && !NamesFolder(*options.wizard.strOutput)) {
       return "Für mehrere Pläne nennt -o einen Ordner (mit „/“ am Ende), nicht eine Datei.";
     }
@@ -96,10 +102,11 @@ std::string CheckArguments(CommandLine& options) {
     options.wizard.strOutput.reset();
   }
   options.strPlan = options.colPlans.front();
-  // With --save-defaults alone and no -o, nothing but the defaults is asked for.
-  const bool blnDefaultsOnly =
-      options.wizard.blnSaveDefaults && !options.wizard.strOutput && !options.strOutputFolder;
-  if (!blnWritesChart || blnDefaultsOnly) return "";
+  // With --save-defaults alone and no -o, nothing but the defaults is asked for; with only
+  // pictures asked for, only the pictures are written.
+  const bool blnNoWorkbook = !options.wizard.strOutput && !options.strOutputFolder &&
+                             (options.wizard.blnSaveDefaults || options.pictures.Any());
+  if (!blnWritesChart || blnNoWorkbook) return "";
   for (const std::string& strPlan : options.colPlans) {
     const std::string strChart = ChartPathFor(options, strPlan);
     if (!WritableChart(strChart)) {

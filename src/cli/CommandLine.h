@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "cli/Pictures.h"
 #include "cli/WizardOptions.h"
 
 namespace cli {
@@ -24,6 +25,7 @@ struct CommandLine {
   // wizard proposes for its plan.
   std::optional<std::string> strOutputFolder;
   bool blnProgress = true;  // the progress of the run on stderr
+  PictureOptions pictures;  // the chart printed to PDF and drawn as SVG and PNG as well
 };
 
 // Where the chart of a plan goes: -o as given, or the name the wizard's save dialog proposes
@@ -33,8 +35,9 @@ std::string ChartPathFor(const CommandLine& options, const std::string& strPlan)
 // The outcome of parsing: either the options to run with, or the answer that the command line
 // already gives (help, version, an error) with its texts and exit status. A plan is required
 // except for --register and --unregister. Without -o the chart goes beside its plan under the
-// proposed name; several plans take no -o or a folder. A chart path whose extension the
-// engine cannot write (.xlsx, .xls) is refused before any plan is read.
+// proposed name, unless only --pdf, --svg or --png are asked for (then only those are
+// written); several plans take no -o or a folder, and no pictures. A chart path whose
+// extension the engine cannot write (.xlsx, .xls) is refused before any plan is read.
 struct ParsedCommandLine {
   std::optional<CommandLine> options;
   int intExitCode = 0;

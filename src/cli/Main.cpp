@@ -8,6 +8,7 @@
 
 #include "addin/Registration.h"
 #include "cli/CommandLine.h"
+#include "cli/Pictures.h"
 #include "cli/PlanBatch.h"
 #include "cli/WizardRun.h"
 #include "platform/msproject/Application.h"
@@ -58,7 +59,9 @@ int RunPlan(const CommandLine& options, std::ostream& out, std::ostream& err) {
     return kExitBadInput;
   }
   HostForRun host(objApplication);
-  const int intExitCode = RunWizard(options, out, err, ErrIsTerminal(err));
+  const int intExitCode = options.pictures.Any()
+                              ? RunWizardWithPictures(options, out, err, ErrIsTerminal(err))
+                              : RunWizard(options, out, err, ErrIsTerminal(err));
   out.flush();
   return intExitCode;
 }

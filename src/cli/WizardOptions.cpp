@@ -101,7 +101,8 @@ std::optional<std::int32_t> ParseColor(const std::string& strColor) {
 void DeclareWizardOptions(CLI::App& app, WizardOptions& options) {
   AddText(app, "-o,--output", options.strOutput,
           "Pfad der Arbeitsmappe (.xls oder .xlsx) oder ein Ordner (mit / am Ende); ohne -o "
-          "liegt das Diagramm als PLAN.xls neben dem Plan",
+          "liegt das Diagramm als PLAN.xls neben dem Plan (nur mit --pdf, --svg oder --png: "
+          "keine Arbeitsmappe)",
           "PATH");
   AddText(app, "--responsible", options.strResponsible, "Feld mit den Verantwortlichen", "FIELD");
   AddText(app, "--participant", options.strParticipant, "Feld mit den Beteiligten", "FIELD");

@@ -99,6 +99,12 @@ inline constexpr std::int32_t xlPrintSheetEnd = 1;
 inline constexpr std::int32_t xlPrintInPlace = 16;
 inline constexpr std::int32_t xlAutomatic = -4105;
 
+// Workbook.ExportAsFixedFormat: Type (XlFixedFormatType) and Quality (XlFixedFormatQuality)
+inline constexpr std::int32_t xlTypePDF = 0;
+inline constexpr std::int32_t xlTypeXPS = 1;
+inline constexpr std::int32_t xlQualityStandard = 0;
+inline constexpr std::int32_t xlQualityMinimum = 1;
+
 // The sheet's size.
 inline constexpr std::int32_t kMaxRows = 1048576;
 inline constexpr std::int32_t kMaxColumns = 16384;

@@ -45,6 +45,19 @@ class Workbook {
   // Saves under path; the format follows the extension (.xlsx or .xls). See WorkbookFile.h for what
   // is refused. The workbook's FullName becomes the path.
   void SaveAs(const std::string& strPath);
+  // Prints every worksheet to a PDF file, as Excel's Save as PDF: Type xlTypePDF (xlTypeXPS is
+  // refused), the file name (".pdf" is added when it has no extension), Quality
+  // xlQualityStandard or xlQualityMinimum, the workbook's name as the document's title when
+  // IncludeDocProperties, the used ranges instead of the print areas when IgnorePrintAreas,
+  // the pages From to To (1-based; 0 for the first or the last), and the file opened with the
+  // desktop's viewer when OpenAfterPublish. Saved atomically, refused as SaveAs refuses (see
+  // AtomicSave.h), and refused when no page painter is installed (PagePainter.h) or there is
+  // nothing to print. FullName stays as it was.
+  void ExportAsFixedFormat(std::int32_t Type, const std::string& Filename,
+                           std::int32_t Quality = xlQualityStandard,
+                           bool IncludeDocProperties = true, bool IgnorePrintAreas = false,
+                           std::int32_t From = 0, std::int32_t To = 0,
+                           bool OpenAfterPublish = false);
   // Closes without saving; every later use of the workbook or its parts throws.
   void Close();
 

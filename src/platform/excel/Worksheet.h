@@ -38,6 +38,11 @@ class Worksheet {
   excel::PageSetup& PageSetup();
   excel::Shapes& Shapes();
 
+  // Draws the sheet's first printed page as a picture: SVG (in points) or PNG at lngResolution
+  // dots per inch (10 to 2400), by the file's extension. Saved and refused as
+  // Workbook::ExportAsFixedFormat.
+  void ExportPicture(const std::string& strFilename, std::int32_t lngResolution = 150);
+
   // Makes the sheet its workbook's active sheet.
   void Activate();
 

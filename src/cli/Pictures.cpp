@@ -1,0 +1,126 @@
+#include "cli/Pictures.h"
+
+#include <stdlib.h>
+
+#include <CLI/CLI.hpp>
+#include <filesystem>
+#include <ostream>
+#include <vector>
+
+#include "cli/CommandLine.h"
+#include "cli/PicturePainter.h"
+#include "cli/WizardRun.h"
+#include "excel/basExcelServer.h"
+#include "platform/excel/Application.h"
+#include "platform/excel/Workbook.h"
+#include "platform/vb/Error.h"
+
+namespace cli {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr int kExitStopped = 1;
+
+// A folder of the run's own under the system's temporary folder, removed with its content.
+class RunFolder {
+ public:
+  RunFolder() {
+    std::string strPattern = (fs::temp_directory_path() / "quorvan-XXXXXX").string();
+    std::vector<char> name(strPattern.begin(), strPattern.end());
+    name.push_back('\0');
+    if (::mkdtemp(name.data()) != nullptr) path_ = name.data();
+  }
+  ~RunFolder() {
+    std::error_code ignored;
+    if (!path_.empty()) fs::remove_all(path_, ignored);
+  }
+  RunFolder(const RunFolder&) = delete;
+  RunFolder& operator=(const RunFolder&) = delete;
+  const fs::path& Path() const { return path_; }
+
+ private:
+  fs::path path_;
+};
+
+// The engine of the run, announced as the running one while the wizard runs.
+class AnnouncedEngine {
+ public:
+  AnnouncedEngine() { RegisterRunningExcel(app_); }
+  ~AnnouncedEngine() {
+    RevokeRunningExcel(app_);
+    if (!app_.HasQuit()) app_.Quit();
+  }
+  AnnouncedEngine(const AnnouncedEngine&) = delete;
+  AnnouncedEngine& operator=(const AnnouncedEngine&) = delete;
+  excel::Application& App() { return app_; }
+
+ private:
+  excel::Application app_;
+};
+
+}  // namespace
+
+void DeclarePictureOptions(CLI::App& app, PictureOptions& options) {
+  app.add_option("--pdf", options.strPdf, "Druckt das Diagramm zusätzlich als PDF-Datei")
+      ->type_name("PATH");
+  app.add_option("--svg", options.strSvg, "Zeichnet das Diagramm zusätzlich als SVG-Bild")
+      ->type_name("PATH");
+  app.add_option("--png", options.strPng, "Zeichnet das Diagramm zusätzlich als PNG-Bild")
+      ->type_name("PATH");
+  app.add_option_function<std::int32_t>(
+         "--dpi",
+         [&options](std::int32_t lngDpi) {
+           if (lngDpi < 10 || lngDpi > 2400) {
+             throw CLI::ValidationError(
+                 "--dpi: Die Auflösung muss zwischen 10 und 2400 dpi "
+                 "liegen.");
+           }
+           options.lngDpi = lngDpi;
+         },
+         "Auflösung des PNG-Bildes in dpi (Standard 150)")
+      ->type_name("N");
+}
+
+int RunWizardWithPictures(const CommandLine& options, std::ostream& out, std::ostream& err,
+                          bool blnTerminal) {
+  CommandLine run = options;
+  RunFolder folder;
+  if (!run.wizard.strOutput) {
+    if (folder.Path().empty()) {
+      err << "Im temporären Ordner kann kein Ordner für die Arbeitsmappe angelegt werden.\n";
+      return kExitStopped;
+    }
+    run.wizard.strOutput = (folder.Path() / fs::path(options.strPlan).stem()).string() + ".xlsx";
+  }
+  AnnouncedEngine engine;
+  const int intExitCode = RunWizard(run, out, err, blnTerminal);
+  if (intExitCode != 0) return intExitCode;
+
+  excel::Workbook* book = nullptr;
+  const std::string strChart = fs::absolute(*run.wizard.strOutput).lexically_normal().string();
+  for (excel::Workbook& candidate : engine.App().Workbooks()) {
+    if (!candidate.IsHeldByOtherProgram() && candidate.FullName() == strChart) book = &candidate;
+  }
+  if (book == nullptr) {
+    err << "Das Diagramm wurde nicht gespeichert; PDF und Bilder können nicht erstellt werden.\n";
+    return kExitStopped;
+  }
+  try {
+    PicturePainter painter;
+    if (options.pictures.strPdf) {
+      book->ExportAsFixedFormat(excel::xlTypePDF, *options.pictures.strPdf);
+    }
+    if (options.pictures.strSvg) book->Worksheets(1).ExportPicture(*options.pictures.strSvg);
+    if (options.pictures.strPng) {
+      book->Worksheets(1).ExportPicture(*options.pictures.strPng, options.pictures.lngDpi);
+    }
+  } catch (const vb::Error& error) {
+    err << error.Description() << '\n';
+    return kExitStopped;
+  }
+  return 0;
+}
+
+}  // namespace cli

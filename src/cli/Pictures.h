@@ -1,0 +1,42 @@
+#pragma once
+// The chart in the forms a reader without a spreadsheet program can open: printed to PDF, drawn
+// as SVG and PNG. The command line builds the chart once, as for the workbook, and writes it in
+// every form asked for from the workbook that the export built.
+//
+// How the workbook is had: the run announces an engine of its own as the running one
+// (RegisterRunningExcel), so that the export, instead of closing its workbook and quitting,
+// leaves the saved workbook open there, as it leaves it open in the user's Excel on Windows.
+// The system's code runs unchanged; afterwards the command line prints the workbook and ends the
+// engine. Without -o the workbook is saved into a temporary folder that goes with the run.
+
+#include <cstdint>
+#include <iosfwd>
+#include <optional>
+#include <string>
+
+namespace CLI {
+class App;
+}
+
+namespace cli {
+
+struct CommandLine;
+
+struct PictureOptions {
+  std::optional<std::string> strPdf;  // --pdf FILE
+  std::optional<std::string> strSvg;  // --svg FILE
+  std::optional<std::string> strPng;  // --png FILE
+  std::int32_t lngDpi = 150;          // --dpi N, for the PNG
+
+  bool Any() const { return strPdf || strSvg || strPng; }
+};
+
+// Declares --pdf, --svg, --png and --dpi (10 to 2400, refused in German otherwise).
+void DeclarePictureOptions(CLI::App& app, PictureOptions& options);
+
+// Runs the wizard (see WizardRun.h) and writes the pictures asked for. Exit status as RunWizard;
+// 1 as well when a picture cannot be written (the engine's reason goes to err).
+int RunWizardWithPictures(const CommandLine& options, std::ostream& out, std::ostream& err,
+                          bool blnTerminal);
+
+}  // namespace cli

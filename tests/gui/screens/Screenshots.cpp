@@ -1,0 +1,142 @@
+// Pictures of the desktop application as a user sees it, taken from a real X server's screen
+// (run under xvfb-run): the host window with the example plan, the open Extras menu, the
+// seven steps of the wizard, a message box, the colour dialog, the information dialog and the
+// wizard during a run. Each goes to OUTDIR/NAME.png. Exit status 0 when every picture was
+// taken.
+//
+//     xvfb-run -a -s "-screen 0 1280x900x24" gui_screenshots PLAN.xml OUTDIR
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QColorDialog>
+#include <QDir>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPixmap>
+#include <QScreen>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <QTranslator>
+#include <cstdio>
+#include <cstdlib>
+#include <set>
+#include <string>
+
+#include "gui/forms/FormView.h"
+#include "gui/forms/QtFrontEnd.h"
+#include "gui/host/HostWindow.h"
+#include "gui/shell/GermanQt.h"
+#include "gui/shell/QtShellBackend.h"
+#include "wizard/frmQuorvan.h"
+
+namespace {
+
+QString outDir;
+std::set<std::string> taken;
+
+// The whole screen as the X server shows it, once everything pending is drawn.
+void Shot(const std::string& strName) {
+  for (int i = 0; i < 5; ++i) {
+    QCoreApplication::processEvents();
+    QTest::qWait(40);
+  }
+  const QPixmap screen = QGuiApplication::primaryScreen()->grabWindow(0);
+  if (screen.save(outDir + "/" + QString::fromStdString(strName) + ".png")) taken.insert(strName);
+  std::fprintf(stderr, "%s.png\n", strName.c_str());
+}
+
+void Click(gui::FormView& view, const forms::Control& ctl) {
+  QWidget* widget = view.WidgetOf(ctl);
+  QTest::mouseClick(widget, Qt::LeftButton, {}, QPoint(8, widget->height() / 2));
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc != 3) {
+    std::fprintf(stderr, "Aufruf: gui_screenshots PLAN.xml AUSGABEORDNER\n");
+    return 2;
+  }
+  QTemporaryDir settings;
+  ::setenv("QUORVAN_REGISTRY", (settings.path() + "/HKCU.reg").toUtf8().constData(), 1);
+  QApplication app(argc, argv);
+  outDir = QString::fromLocal8Bit(argv[2]);
+  QDir().mkpath(outDir);
+  QTranslator german;
+  gui::InstallGermanQt(german);
+
+  gui::QtFrontEnd frontEnd;
+  gui::QtShellBackend shell;
+  gui::HostWindow host;
+  frontEnd.HostWindow(&host);
+  host.resize(1100, 720);
+  host.move(40, 30);
+  host.show();
+  if (!QTest::qWaitForWindowExposed(&host)) return 1;
+  if (!host.OpenPlan(QString::fromLocal8Bit(argv[1]))) return 1;
+  Shot("host-window");
+
+  // The Extras menu, opened from the menu bar as a click opens it.
+  host.menuBar()->setActiveAction(host.ExtrasMenu().menuAction());
+  Shot("extras-menu");
+  host.ExtrasMenu().close();
+  host.menuBar()->setActiveAction(nullptr);
+
+  const QString chart = settings.path() + "/Markteinfuehrung.xlsx";
+  frontEnd.OnMessageBox = [](QWidget& box) {
+    Shot("message-box");
+    static_cast<QMessageBox&>(box).button(QMessageBox::Ok)->click();
+  };
+  shell.OnDialog = [](QDialog& dialog) {
+    if (auto* colors = qobject_cast<QColorDialog*>(&dialog)) {
+      colors->setCurrentColor(QColor(0, 128, 255));
+      Shot("color-dialog");
+    }
+    dialog.accept();
+  };
+  frontEnd.OnFormShown = [&](gui::FormView& view) {
+    auto* frm = dynamic_cast<frmQuorvan*>(&view.Form());
+    if (frm == nullptr) {
+      Shot("info-dialog");
+      view.Form().Unload();
+      return;
+    }
+    frm->txtChartPath.Text(chart.toStdString());
+    for (int step = 1; step <= 7; ++step) {
+      Shot("wizard-step" + std::to_string(step));
+      if (step == 4) {
+        // A refused value: its message box, then the value put right.
+        const std::string strHeight = frm->txtRowHeight.Text();
+        frm->txtRowHeight.Text("95");
+        Click(view, frm->cmdNext);
+        frm->txtRowHeight.Text(strHeight);
+      }
+      if (step == 5) Click(view, frm->cmdChangeColorHeaderTasks);
+      if (step == 7) Click(view, frm->cmdInfo);
+      if (step < 7) Click(view, frm->cmdNext);
+    }
+    QTimer::singleShot(0, &view, [] { Shot("wizard-run"); });
+    Click(view, frm->cmdFinish);
+    Shot("wizard-done");
+    Click(view, frm->cmdFinish);
+  };
+  QAction* entry = host.CommandBarAction("QuorvanWizard");
+  if (entry == nullptr) return 1;
+  entry->trigger();
+  Shot("host-after-run");
+  host.close();
+
+  const std::set<std::string> wanted = {
+      "host-window",  "extras-menu",  "wizard-step1", "wizard-step2", "wizard-step3",
+      "wizard-step4", "wizard-step5", "wizard-step6", "wizard-step7", "message-box",
+      "color-dialog", "info-dialog",  "wizard-run",   "wizard-done",  "host-after-run"};
+  int intMissing = 0;
+  for (const std::string& name : wanted) {
+    if (!taken.contains(name)) {
+      std::fprintf(stderr, "Bild fehlt: %s\n", name.c_str());
+      ++intMissing;
+    }
+  }
+  return intMissing == 0 ? 0 : 1;
+}
