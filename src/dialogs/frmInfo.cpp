@@ -50,7 +50,7 @@ void frmInfo::InitializeComponent() {
   lblInfo4.Caption("");
   Place(lblInfo4, &fraInfo, 240, 1140, 5280, 255);
   lblInfo6.Caption("Eine Beschreibung dieses Addins finden Sie unter");
-  Place(lblInfo6, &fraInfo, 240, 1560, 3840, 255);
+  Place(lblInfo6, &fraInfo, 240, 1500, 5280, 255);
   lblWeb.Caption(kProductAddress);
   lblWeb.ToolTipText(kProductAddress);
   lblWeb.ForeColor(kLinkColor);
@@ -59,7 +59,7 @@ void frmInfo::InitializeComponent() {
   imgLogo.Picture("Tevrana-Logo");
   imgLogo.Tag(kMakerAddress);
   imgLogo.ToolTipText(kMakerAddress);
-  Place(imgLogo, &fraInfo, 4320, 1500, 1200, 1020);
+  Place(imgLogo, &fraInfo, 4500, 1800, 960, 816);
 
   cmdOK.Caption("OK");
   cmdOK.ToolTipText("Klicken Sie hier, um den Dialog zu verlassen.");
