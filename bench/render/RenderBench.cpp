@@ -7,9 +7,11 @@
 //   bench_render PLAN FORMAT REPEATS one chart in one format (the child processes)
 //
 // Goals: the example chart under 0.2 s in each format; the 20,000-task chart to PDF under 5 s
-// and 1 GB (the peak of the whole process while it prints, the workbook included).
+// and 1 GB (the peak of the whole process while it prints, the workbook included). The goals
+// hold for the time on the clock; the processor time is shown beside it.
 
 #include <spawn.h>
+#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -48,6 +50,15 @@ double PeakMegabytes() {
   return 0;
 }
 
+// The processor time the process has used, in seconds: on a machine shared with other work the
+// fairer measure, reported beside the time on the clock.
+double CpuSeconds() {
+  rusage usage{};
+  getrusage(RUSAGE_SELF, &usage);
+  return static_cast<double>(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) +
+         static_cast<double>(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
+}
+
 void ResetPeak() {
   std::ofstream("/proc/self/clear_refs") << "5";
 }
@@ -75,9 +86,10 @@ int Child(const fs::path& plan, const std::string& strFormat, int intRepeats) {
   const fs::path out = dir / (plan.stem().string() + "." + strFormat);
 
   ResetPeak();
-  double dblBest = 1e9;
+  double dblBest = 1e9, dblBestCpu = 1e9;
   for (int i = 0; i < intRepeats; ++i) {
     const auto start = std::chrono::steady_clock::now();
+    const double dblCpu = CpuSeconds();
     if (strFormat == "pdf") {
       book.ExportAsFixedFormat(excel::xlTypePDF, out.string());
     } else {
@@ -85,8 +97,9 @@ int Child(const fs::path& plan, const std::string& strFormat, int intRepeats) {
     }
     dblBest = std::min(
         dblBest, std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count());
+    dblBestCpu = std::min(dblBestCpu, CpuSeconds() - dblCpu);
   }
-  std::printf("%.3f %.1f %.1f\n", dblBest, PeakMegabytes(),
+  std::printf("%.3f %.3f %.1f %.1f\n", dblBest, dblBestCpu, PeakMegabytes(),
               static_cast<double>(fs::file_size(out)) / 1048576.0);
   gfrmWizard = nullptr;
   gobjApplication = nullptr;
@@ -119,8 +132,8 @@ int main(int argc, char** argv) {
       {"20000", large, "svg", 1, 0, 0},        {"20000", large, "png", 1, 0, 0},
   };
   int intFailed = 0;
-  std::printf("%-10s %-6s %10s %10s %10s  %s\n", "Diagramm", "Format", "Sekunden", "Spitze MB",
-              "Datei MB", "Ziel");
+  std::printf("%-10s %-6s %10s %10s %10s %10s  %s\n", "Diagramm", "Format", "Sekunden", "CPU s",
+              "Spitze MB", "Datei MB", "Ziel");
   for (const Run& run : colRuns) {
     int pipes[2];
     if (pipe(pipes) != 0) return 2;
@@ -141,9 +154,10 @@ int main(int argc, char** argv) {
     close(pipes[0]);
     int status = 0;
     waitpid(pid, &status, 0);
-    double dblSeconds = 0, dblPeak = 0, dblFile = 0;
+    double dblSeconds = 0, dblCpu = 0, dblPeak = 0, dblFile = 0;
     if (!WIFEXITED(status) || WEXITSTATUS(status) != 0 ||
-        std::sscanf(strOutput.c_str(), "%lf %lf %lf", &dblSeconds, &dblPeak, &dblFile) != 3) {
+        std::sscanf(strOutput.c_str(), "%lf %lf %lf %lf", &dblSeconds, &dblCpu, &dblPeak,
+                    &dblFile) != 4) {
       std::printf("%-10s %-6s fehlgeschlagen\n", run.strChart.c_str(), run.strFormat.c_str());
       ++intFailed;
       continue;
@@ -151,8 +165,8 @@ int main(int argc, char** argv) {
     const bool blnGoal = run.dblGoalSeconds > 0;
     const bool blnMet = !blnGoal || (dblSeconds < run.dblGoalSeconds &&
                                      (run.dblGoalMegabytes == 0 || dblPeak < run.dblGoalMegabytes));
-    std::printf("%-10s %-6s %10.3f %10.1f %10.2f  %s\n", run.strChart.c_str(),
-                run.strFormat.c_str(), dblSeconds, dblPeak, dblFile,
+    std::printf("%-10s %-6s %10.3f %10.3f %10.1f %10.2f  %s\n", run.strChart.c_str(),
+                run.strFormat.c_str(), dblSeconds, dblCpu, dblPeak, dblFile,
                 !blnGoal ? "-"
                 : blnMet ? "erreicht"
                          : "VERFEHLT");

@@ -19,6 +19,8 @@ namespace render {
 namespace {
 
 using excel::PageAlign;
+
+constexpr double kMinGradientPoints = 3.0;
 using excel::PageRect;
 
 QColor ColorOf(std::int32_t lngColor, double dblAlpha = 1.0) {
@@ -158,7 +160,8 @@ class PagePainter {
     const PageRect& s = page_.source;
     const QPointF a = Map(s.dblLeft, s.dblTop), b = Map(s.Right(), s.Bottom());
     const double m = 3.0 * scale_;
-    p_.setClipRect(QRectF(a - QPointF(m, m), b + QPointF(m, m)));
+    pageClip_ = QRectF(a - QPointF(m, m), b + QPointF(m, m));
+    p_.setClipRect(pageClip_);
     p_.setRenderHint(QPainter::Antialiasing, false);
     Fills();
     Lines(doc_.drawing.gridLines);
@@ -278,24 +281,31 @@ class PagePainter {
                         Qt::TextDontClip | (text.blnWrap ? Qt::TextWordWrap : 0);
       const QString strText = QString::fromStdString(text.strText);
       const QRectF box = Map(text.box);
-      p_.save();
-      p_.setClipRect(Map(text.clip), Qt::IntersectClip);
+      // The page's clip and the text's, replaced for each text rather than saved and restored.
+      p_.setClipRect(Map(text.clip).intersected(pageClip_), Qt::ReplaceClip);
       if (text.intRotation == 0) {
         p_.drawText(box, flags, strText);
       } else {
         const bool blnAcross = std::abs(text.intRotation) >= 45;
         const double w = blnAcross ? box.height() : box.width();
         const double h = blnAcross ? box.width() : box.height();
+        const QTransform base = p_.transform();
         p_.translate(box.center());
         p_.rotate(-text.intRotation);
         p_.drawText(QRectF(-w / 2, -h / 2, w, h), flags, strText);
+        p_.setTransform(base);
       }
-      p_.restore();
     }
+    p_.setClipRect(pageClip_, Qt::ReplaceClip);
   }
 
   QBrush FillBrush(const excel::PageShape& s, const QRectF& box) const {
-    if (!s.blnGradient) return QBrush(ColorOf(s.lngFillColor, s.sngFillAlpha));
+    // A symbol printed smaller than a few points shows no gradient; its colour alone keeps a
+    // chart of thousands of rows, printed small, quick to write and to open.
+    const double dblPaperSize = std::max(box.width(), box.height()) / units_;
+    if (!s.blnGradient || dblPaperSize < kMinGradientPoints) {
+      return QBrush(ColorOf(s.lngFillColor, s.sngFillAlpha));
+    }
     QGradientStops stops;
     for (std::size_t i = 0; i < s.intStopCount; ++i) {
       stops << QGradientStop(s.stops[i].dblPosition, ColorOf(s.stops[i].lngColor, s.sngFillAlpha));
@@ -427,7 +437,8 @@ class PagePainter {
   double units_;  // device units per paper point
   double scale_;  // device units per sheet point
   QStringList families_;
-  PageRect view_;  // the part of the sheet this page shows, in sheet points
+  PageRect view_;    // the part of the sheet this page shows, in sheet points
+  QRectF pageClip_;  // the same on the device
   double dpi_ = 72;
 };
 

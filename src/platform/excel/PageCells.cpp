@@ -179,13 +179,26 @@ class CellLayer {
  private:
   // The merged area a cell lies in, or nullptr.
   const CellRect* MergeAt(std::int32_t r, std::int32_t c) const {
-    auto it = mergesByRow_.find(r);
-    if (it == mergesByRow_.end()) return nullptr;
-    for (std::uint32_t i : it->second) {
+    const std::vector<std::uint32_t>* merges = MergesOf(r);
+    if (merges == nullptr) return nullptr;
+    for (std::uint32_t i : *merges) {
       const CellRect& m = data_.Merges()[i];
       if (c >= m.lngLeft && c <= m.lngRight) return &m;
     }
     return nullptr;
+  }
+
+  // The merged areas of a row; the last two rows asked for are remembered, as every cell asks.
+  const std::vector<std::uint32_t>* MergesOf(std::int32_t r) const {
+    if (mergesByRow_.empty()) return nullptr;
+    for (const auto& [lngRow, merges] : recent_) {
+      if (lngRow == r) return merges;
+    }
+    auto it = mergesByRow_.find(r);
+    const std::vector<std::uint32_t>* merges = it == mergesByRow_.end() ? nullptr : &it->second;
+    recent_[1] = recent_[0];
+    recent_[0] = {r, merges};
+    return merges;
   }
 
   static std::uint32_t FormatIn(const RowData* row, std::int32_t c) {
@@ -424,6 +437,8 @@ class CellLayer {
   std::vector<std::int32_t> columns_;  // the visible columns of the area
   std::unordered_map<std::int32_t, std::vector<std::uint32_t>> mergesByRow_;
   std::vector<OpenRun> open_;  // per vertical edge: the border run coming down
+  mutable std::pair<std::int32_t, const std::vector<std::uint32_t>*> recent_[2] = {{0, nullptr},
+                                                                                   {0, nullptr}};
 };
 
 }  // namespace
