@@ -191,3 +191,58 @@ TEST_F(MainRunTest, RegisteringAndUnregisteringShowInTheRegistryFile) {
 }
 
 }  // namespace
+
+namespace {
+
+// Without -o the chart goes where the wizard's save dialog proposes it; several plans are made
+// side by side, and one that fails leaves the others alone.
+class PlansInOneCallTest : public testing::Test {
+ protected:
+  clitest::QuorvanCommand quorvan_;
+
+  std::filesystem::path CopyExample(const std::string& strName) {
+    const std::filesystem::path plan = quorvan_.Dir() / strName;
+    std::filesystem::copy_file(testsupport::SourceDir() / "examples" / "Markteinfuehrung.xml",
+                               plan);
+    return plan;
+  }
+};
+
+TEST_F(PlansInOneCallTest, WithoutOutputTheChartIsAnXlsBesideThePlanThatXlrdReads) {
+  const auto plan = CopyExample("Markteinfuehrung.xml");
+  const auto result = quorvan_.Run(ShellQuote(plan.string()));
+  ASSERT_EQ(result.intExitCode, 0) << result.strStderr;
+  const auto chart = quorvan_.Dir() / "Markteinfuehrung.xls";
+  const auto read = testsupport::RunPythonCode(
+      "import sys, xlrd\n"
+      "s = xlrd.open_workbook(sys.argv[1]).sheet_by_index(0)\n"
+      "print(s.cell_value(0, 0))\n",
+      {chart.string()});
+  ASSERT_EQ(read.intExitCode, 0) << read.strStderr;
+  EXPECT_EQ(read.strStdout, "Kommunikationsdiagramm für Markteinfuehrung.xml\n");
+}
+
+TEST_F(PlansInOneCallTest, EachPlanGetsItsChartAndOneLineAndTheWorstStatusWins) {
+  const auto first = CopyExample("Erster.xml");
+  const auto second = CopyExample("Zweiter.xml");
+  const auto broken = quorvan_.Dir() / "Kaputt.xml";
+  testsupport::WriteFile(broken, "kein Plan\n");
+  const auto out = quorvan_.Dir() / "Diagramme";
+  std::filesystem::create_directory(out);
+
+  const auto result =
+      quorvan_.Run(ShellQuote(first.string()) + " " + ShellQuote(broken.string()) + " " +
+                   ShellQuote(second.string()) + " -o " + ShellQuote(out.string() + "/"));
+  EXPECT_EQ(result.intExitCode, 2);
+  EXPECT_TRUE(std::filesystem::exists(out / "Erster.xls"));
+  EXPECT_TRUE(std::filesystem::exists(out / "Zweiter.xls"));
+  EXPECT_THAT(result.strStderr,
+              HasSubstr("/3] " + first.string() + " → " + (out / "Erster.xls").string() + "\n"));
+  EXPECT_THAT(result.strStderr, HasSubstr("/3] " + broken.string() +
+                                          ": kein Diagramm erstellt\n"
+                                          "  Die Projektdatei „Kaputt.xml“ konnte nicht gelesen"));
+  // No progress of the single runs in between.
+  EXPECT_THAT(result.strStderr, Not(HasSubstr("%")));
+}
+
+}  // namespace
