@@ -1,6 +1,7 @@
 // The properties of the single kinds of control.
 
 #include <algorithm>
+#include <functional>
 
 #include "platform/forms/CheckBox.h"
 #include "platform/forms/ComboBox.h"
@@ -26,32 +27,35 @@ void CommandButton::Caption(const std::string& strValue) {
   Changed(Property::Caption);
 }
 
-void CommandButton::Default(bool blnValue) {
+namespace {
+
+// A form has one default and one cancel button at most: the button that takes the part takes it
+// from the others.
+void TakePart(CommandButton& cmd, bool CommandButton::*part, bool blnValue,
+              const std::function<void(CommandButton&, bool)>& set) {
   if (blnValue) {
-    for (Control* ctl : Parent().Controls()) {
-      auto* cmd = dynamic_cast<CommandButton*>(ctl);
-      if (cmd != nullptr && cmd != this && cmd->blnDefault_) {
-        cmd->blnDefault_ = false;
-        cmd->Changed(Property::Default);
-      }
+    for (Control* ctl : cmd.Parent().Controls()) {
+      auto* other = dynamic_cast<CommandButton*>(ctl);
+      if (other != nullptr && other != &cmd && other->*part) set(*other, false);
     }
   }
-  blnDefault_ = blnValue;
-  Changed(Property::Default);
+  set(cmd, blnValue);
+}
+
+}  // namespace
+
+void CommandButton::Default(bool blnValue) {
+  TakePart(*this, &CommandButton::blnDefault_, blnValue, [](CommandButton& cmd, bool bln) {
+    cmd.blnDefault_ = bln;
+    cmd.Changed(Property::Default);
+  });
 }
 
 void CommandButton::Cancel(bool blnValue) {
-  if (blnValue) {
-    for (Control* ctl : Parent().Controls()) {
-      auto* cmd = dynamic_cast<CommandButton*>(ctl);
-      if (cmd != nullptr && cmd != this && cmd->blnCancel_) {
-        cmd->blnCancel_ = false;
-        cmd->Changed(Property::Default);
-      }
-    }
-  }
-  blnCancel_ = blnValue;
-  Changed(Property::Default);
+  TakePart(*this, &CommandButton::blnCancel_, blnValue, [](CommandButton& cmd, bool bln) {
+    cmd.blnCancel_ = bln;
+    cmd.Changed(Property::Default);
+  });
 }
 
 void Frame::Caption(const std::string& strValue) {

@@ -107,6 +107,16 @@ TEST_F(WizardSteps, TheWindowsCloseButtonLeavesTheWizardLikeCancel) {
   });
 }
 
+TEST_F(WizardSteps, EnterGoesToTheNextStepAndEscapeLeavesTheWizard) {
+  Launch([&](FormView& view, frmQuorvan& frm) {
+    frm.txtChartPath.Text("/tmp/K.xls");
+    QTest::keyClick(view.WidgetOf(frm.txtChartPath), Qt::Key_Return);
+    EXPECT_EQ(frm.cmdNext.Tag(), "Step2");
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+    EXPECT_FALSE(frm.Loaded());
+  });
+}
+
 struct SpinCase {
   const char* strBox;
   const char* strTyped;
