@@ -28,6 +28,7 @@
 #include "gui/host/CommandBarView.h"
 #include "gui/host/PlanSheets.h"
 #include "gui/host/RecentFiles.h"
+#include "gui/preview/ChartPreview.h"
 #include "platform/excel/Application.h"
 #include "platform/forms/Constants.h"
 #include "platform/forms/FrontEnd.h"
@@ -101,7 +102,7 @@ HostWindow::~HostWindow() {
   addIns_.reset();
   bars_.reset();
   application_->Observe(nullptr);
-  SetOpenAfterRun(false);
+  if (engine_) RevokeRunningExcel(*engine_);
   if (gobjApplication == application_) {
     gobjApplication = nullptr;
     gfrmWizard = nullptr;
@@ -119,6 +120,9 @@ void HostWindow::Start() {
   statusText_->setObjectName(QStringLiteral("statusText"));
   statusBar()->addWidget(statusText_, 1);
 
+  // The engine that the export hands its workbook to, as to a running Excel.
+  engine_ = std::make_unique<excel::Application>();
+  RegisterRunningExcel(*engine_);
   runWatch_ = std::make_unique<ChartRunWatch>(
       [this](bool blnWritten, const std::string& strPath) { ChartExported(blnWritten, strPath); });
   application_->Observe([this] { ApplicationChanged(); });
@@ -152,12 +156,24 @@ void HostWindow::BuildMenus() {
   connect(lastChartAction_, &QAction::triggered, this, [this] {
     QDesktopServices::openUrl(QUrl::fromLocalFile(QString::fromStdString(strLastChart_)));
   });
+  saveChartAction_ = fileMenu_->addAction(QStringLiteral("Diagramm &speichern unter…"), this,
+                                          &HostWindow::ShowSaveChartDialog);
+  saveChartAction_->setEnabled(false);
   openAfterRunAction_ = fileMenu_->addAction(QStringLiteral("Diagramm nach dem &Erstellen öffnen"));
   openAfterRunAction_->setCheckable(true);
   connect(openAfterRunAction_, &QAction::toggled, this, &HostWindow::SetOpenAfterRun);
   fileMenu_->addSeparator();
   exitAction_ = fileMenu_->addAction(QStringLiteral("&Beenden"), this, &QWidget::close);
   exitAction_->setShortcut(QKeySequence::Quit);
+
+  QMenu* viewMenu = menuBar()->addMenu(QStringLiteral("&Ansicht"));
+  viewMenu->setObjectName(QStringLiteral("menuAnsicht"));
+  viewMenu->addAction(QStringLiteral("Diagramm ver&größern"), QKeySequence::ZoomIn, this,
+                      [this] { preview_->ZoomIn(); });
+  viewMenu->addAction(QStringLiteral("Diagramm ver&kleinern"), QKeySequence::ZoomOut, this,
+                      [this] { preview_->ZoomOut(); });
+  viewMenu->addAction(QStringLiteral("Diagramm an &Fenster anpassen"), this,
+                      [this] { preview_->FitToWindow(); });
 
   extrasMenu_ = menuBar()->addMenu(QStringLiteral("E&xtras"));
   extrasMenu_->setObjectName(QStringLiteral("menuExtras"));
@@ -183,6 +199,8 @@ void HostWindow::BuildSheets() {
   resourceSheet_ = makeSheet(resourceModel_, QStringLiteral("resourceSheet"));
   sheets_->addTab(taskSheet_, QStringLiteral("&Vorgänge"));
   sheets_->addTab(resourceSheet_, QStringLiteral("&Ressourcen"));
+  preview_ = new ChartPreview(sheets_);
+  preview_->setObjectName(QStringLiteral("chartPreview"));
   setCentralWidget(sheets_);
 }
 
@@ -298,32 +316,70 @@ void HostWindow::UpdateStatus() {
 }
 
 void HostWindow::SetOpenAfterRun(bool blnValue) {
-  if (blnValue && !engine_) {
-    engine_ = std::make_unique<excel::Application>();
-    RegisterRunningExcel(*engine_);
-  } else if (!blnValue && engine_) {
-    RevokeRunningExcel(*engine_);
-    engine_.reset();
-  }
+  blnOpenAfterRun_ = blnValue;
 }
 
 void HostWindow::ChartExported(bool blnWritten, const std::string& strChartPath) {
   std::string strWritten = strChartPath;
-  if (engine_) {
-    // The export handed its workbook to the host's engine: the desktop opens the saved file,
-    // and the engine lets go of every workbook the run left with it.
-    excel::Workbooks& colWorkbooks = engine_->Workbooks();
-    if (excel::Workbook* objWorkbook = colWorkbooks.Last(); objWorkbook != nullptr && blnWritten) {
-      strWritten = objWorkbook->FullName();
+  // The export handed its workbook to the host's engine: the preview shows its page, the
+  // desktop opens the saved file when asked to, and the engine lets go of every workbook the
+  // run left with it.
+  excel::Workbooks& colWorkbooks = engine_->Workbooks();
+  if (excel::Workbook* objWorkbook = colWorkbooks.Last(); objWorkbook != nullptr && blnWritten) {
+    strWritten = objWorkbook->FullName();
+    if (preview_->ShowWorkbook(*objWorkbook).empty()) {
+      if (sheets_->indexOf(preview_) < 0) sheets_->addTab(preview_, QStringLiteral("&Diagramm"));
+      sheets_->setCurrentWidget(preview_);
+      saveChartAction_->setEnabled(true);
     }
-    if (blnWritten) QDesktopServices::openUrl(QUrl::fromLocalFile(AbsolutePath(strWritten)));
-    while (excel::Workbook* objWorkbook = colWorkbooks.Last()) objWorkbook->Close();
   }
+  if (blnWritten && blnOpenAfterRun_) {
+    QDesktopServices::openUrl(QUrl::fromLocalFile(AbsolutePath(strWritten)));
+  }
+  while (excel::Workbook* objWorkbook = colWorkbooks.Last()) objWorkbook->Close();
   if (!blnWritten) return;
   strLastChart_ = AbsolutePath(strWritten).toStdString();
   lastChartAction_->setEnabled(true);
   strChartMessage_ = "Kommunikationsdiagramm gespeichert: " + strLastChart_;
   UpdateStatus();
+}
+
+void HostWindow::ShowSaveChartDialog() {
+  if (!preview_->HasChart()) return;
+  QFileDialog dialog(this, QStringLiteral("Diagramm speichern unter"));
+  dialog.setOption(QFileDialog::DontUseNativeDialog);
+  dialog.setAcceptMode(QFileDialog::AcceptSave);
+  const QStringList filters = {QStringLiteral("PDF-Dokument (*.pdf)"),
+                               QStringLiteral("SVG-Grafik (*.svg)"),
+                               QStringLiteral("PNG-Bild (*.png)")};
+  dialog.setNameFilters(filters);
+  dialog.setDefaultSuffix(QStringLiteral("pdf"));
+  const QFileInfo chart(QString::fromStdString(strLastChart_));
+  dialog.setDirectory(chart.absolutePath());
+  dialog.selectFile(chart.completeBaseName() + QStringLiteral(".pdf"));
+  // The suffix follows the chosen kind of file.
+  connect(&dialog, &QFileDialog::filterSelected, &dialog, [&dialog, filters](const QString& f) {
+    static const char* const suffixes[] = {"pdf", "svg", "png"};
+    const auto index = filters.indexOf(f);
+    if (index >= 0) dialog.setDefaultSuffix(QString::fromLatin1(suffixes[index]));
+  });
+  if (RunDialog(dialog, OnDialog) != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return;
+  const QString strPath = dialog.selectedFiles().constFirst();
+  const QString strSuffix = QFileInfo(strPath).suffix().toLower();
+  const std::string strTarget = strPath.toStdString();
+  std::string strFailure;
+  if (strSuffix == QStringLiteral("svg")) {
+    strFailure = preview_->SaveAsSvg(strTarget);
+  } else if (strSuffix == QStringLiteral("png")) {
+    strFailure = preview_->SaveAsPng(strTarget);
+  } else if (strSuffix == QStringLiteral("pdf")) {
+    strFailure = preview_->SaveAsPdf(strTarget);
+  } else {
+    strFailure = "Das Diagramm wird als PDF (.pdf), SVG (.svg) oder PNG (.png) gespeichert.";
+  }
+  if (!strFailure.empty()) {
+    forms::MsgBox(strFailure, forms::vbExclamation + forms::vbOKOnly, kAppTitle.toStdString());
+  }
 }
 
 void HostWindow::closeEvent(QCloseEvent* event) {

@@ -5,10 +5,12 @@
 // when it goes, as at host shutdown, before any of its widgets.
 //
 // While the host is not interactive (the wizard is open) the window's menus, toolbars and
-// sheets are disabled. After a run that wrote a chart the status bar names the workbook, and
-// "Zuletzt erstelltes Diagramm öffnen" opens it; with "Diagramm nach dem Erstellen öffnen"
-// ticked the host lends the export a running spreadsheet engine, so that the new workbook is
-// handed to it, and opens the workbook on the desktop at once.
+// sheets are disabled. The window lends the export a running spreadsheet engine of its own, so
+// that the export hands it the new workbook: after a run that wrote a chart the tab "Diagramm"
+// shows its printed page (zoomed from "Ansicht", saved as PDF, SVG or PNG from "Datei"), the
+// status bar names the workbook, and "Zuletzt erstelltes Diagramm öffnen" opens it; with
+// "Diagramm nach dem Erstellen öffnen" ticked the desktop opens it at once. Then the engine
+// lets go of the workbook.
 
 #include <QMainWindow>
 #include <array>
@@ -38,6 +40,7 @@ class Project;
 
 namespace gui {
 
+class ChartPreview;
 class ChartRunWatch;
 class CommandBarView;
 class ResourceSheetModel;
@@ -74,6 +77,9 @@ class HostWindow : public QMainWindow {
   const std::array<QAction*, 4>& RecentActions() const { return recentActions_; }
   QAction& LastChartAction() const { return *lastChartAction_; }
   QAction& OpenAfterRunAction() const { return *openAfterRunAction_; }
+  // "Diagramm speichern unter…": the chart of the last run as PDF, SVG or PNG.
+  QAction& SaveChartAction() const { return *saveChartAction_; }
+  void ShowSaveChartDialog();
   QAction& ExitAction() const { return *exitAction_; }
 
   // The toolbar of a command bar shown now; nullptr when it is not shown.
@@ -84,6 +90,8 @@ class HostWindow : public QMainWindow {
   QTabWidget& Sheets() const { return *sheets_; }
   QTableView& TaskSheet() const { return *taskSheet_; }
   QTableView& ResourceSheet() const { return *resourceSheet_; }
+  // The printed page of the last chart written; its tab shows once there is one.
+  ChartPreview& Preview() const { return *preview_; }
   // The text the status bar shows now.
   QString StatusText() const;
   // The workbook of the last run that wrote one; "" before.
@@ -111,7 +119,7 @@ class HostWindow : public QMainWindow {
 
   std::unique_ptr<msproject::Application> ownApplication_;
   msproject::Application* application_;
-  std::unique_ptr<excel::Application> engine_;  // lent to the export while "open after run"
+  std::unique_ptr<excel::Application> engine_;  // lent to the export as the running engine
   std::unique_ptr<addin::AddInHost> addIns_;
   std::unique_ptr<CommandBarView> bars_;
   std::unique_ptr<ChartRunWatch> runWatch_;
@@ -123,10 +131,13 @@ class HostWindow : public QMainWindow {
   QAction* recentSeparator_ = nullptr;
   QAction* lastChartAction_ = nullptr;
   QAction* openAfterRunAction_ = nullptr;
+  QAction* saveChartAction_ = nullptr;
+  bool blnOpenAfterRun_ = false;
   QAction* exitAction_ = nullptr;
   QTabWidget* sheets_ = nullptr;
   QTableView* taskSheet_ = nullptr;
   QTableView* resourceSheet_ = nullptr;
+  ChartPreview* preview_ = nullptr;
   TaskSheetModel* taskModel_ = nullptr;
   ResourceSheetModel* resourceModel_ = nullptr;
   QLabel* statusText_ = nullptr;

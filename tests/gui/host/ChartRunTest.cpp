@@ -15,7 +15,9 @@
 
 #include "gui/HostTesting.h"
 #include "gui/forms/FormView.h"
+#include "gui/preview/ChartPreview.h"
 #include "platform/msproject/Application.h"
+#include "support/TestSupport.h"
 #include "wizard/frmQuorvan.h"
 
 namespace {
