@@ -20,7 +20,7 @@ namespace {
 
 using excel::PageAlign;
 
-constexpr double kMinGradientPoints = 3.0;
+constexpr double kMinGradientPoints = 1.5;
 using excel::PageRect;
 
 QColor ColorOf(std::int32_t lngColor, double dblAlpha = 1.0) {
@@ -300,7 +300,7 @@ class PagePainter {
   }
 
   QBrush FillBrush(const excel::PageShape& s, const QRectF& box) const {
-    // A symbol printed smaller than a few points shows no gradient; its colour alone keeps a
+    // A symbol printed smaller than a point and a half shows no gradient; its colour alone keeps a
     // chart of thousands of rows, printed small, quick to write and to open.
     const double dblPaperSize = std::max(box.width(), box.height()) / units_;
     if (!s.blnGradient || dblPaperSize < kMinGradientPoints) {

@@ -11,6 +11,7 @@
 #include "platform/excel/Error.h"
 #include "platform/excel/PagePainter.h"
 #include "platform/excel/Workbook.h"
+#include "platform/shell/ScriptedBackend.h"
 #include "support/TestSupport.h"
 
 namespace excel {
@@ -77,8 +78,16 @@ class FixedFormatTest : public ::testing::Test {
 
 TEST_F(FixedFormatTest, ThePainterGetsThePagesAskedForAndTheFileIsRenamedIntoPlace) {
   RecordingPainter painter;
-  book_->ExportAsFixedFormat(xlTypePDF, (dir_ / "Alle").string());
+  shell::ScriptedBackend desktop;
+  shell::Backend* previous = shell::SetBackend(&desktop);
+  book_->ExportAsFixedFormat(xlTypePDF, (dir_ / "Alle").string(), xlQualityMinimum, true, false, 0,
+                             0, true);
+  shell::SetBackend(previous);
   EXPECT_EQ(ReadFile(dir_ / "Alle.pdf"), "pdf 3 Mappe1");
+  // Opened after publishing, with the desktop's viewer.
+  ASSERT_EQ(desktop.Links().size(), 1u);
+  EXPECT_EQ(desktop.Links()[0].strOperation, "open");
+  EXPECT_EQ(desktop.Links()[0].strFile, (dir_ / "Alle.pdf").string());
   book_->ExportAsFixedFormat(xlTypePDF, (dir_ / "Teil.pdf").string(), xlQualityStandard, false,
                              false, 2, 3);
   EXPECT_EQ(ReadFile(dir_ / "Teil.pdf"), "pdf 2 ");
