@@ -8,8 +8,9 @@
 // workbook (xls/XlsWriter.h).
 //
 // Refused with excel::Error, before anything is written: an extension other than .xlsx and .xls
-// ("format not supported"), a workbook that exceeds what .xls holds (xls/XlsWriter.h), a folder that does not exist or cannot be written, a target that
-// another program holds open (its lock file lies beside it), a target that is a folder.
+// ("format not supported"), a workbook that exceeds what .xls holds (xls/XlsWriter.h), a folder
+// that does not exist or cannot be written, a target that another program holds open (its lock
+// file lies beside it), a target that is a folder.
 
 #include <filesystem>
 
