@@ -6,4 +6,6 @@ cd "$(dirname "$0")/.."
 scripts/setup.sh --test
 export ASAN_OPTIONS=detect_leaks=1:abort_on_error=0
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
+# The desktop's tests draw their widgets without a screen; the screenshots take a virtual one.
+export QT_QPA_PLATFORM=offscreen
 ctest --test-dir build/test --output-on-failure -j"$(nproc)" "$@"
