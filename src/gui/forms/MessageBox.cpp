@@ -22,20 +22,20 @@ constexpr int kRetry = 4;
 constexpr int kIgnore = 5;
 constexpr const char* kAnswerProperty = "vbAnswer";
 
-struct ButtonSpec {
+struct ButtonChoice {
   QMessageBox::StandardButton standard;
   const char* strCaption;
   int intAnswer;
 };
 
-std::vector<ButtonSpec> ButtonsOf(int intButtons) {
-  const ButtonSpec ok{QMessageBox::Ok, "OK", forms::vbOK};
-  const ButtonSpec cancel{QMessageBox::Cancel, "Abbrechen", forms::vbCancel};
-  const ButtonSpec abort{QMessageBox::Abort, "&Abbrechen", kAbort};
-  const ButtonSpec retry{QMessageBox::Retry, "&Wiederholen", kRetry};
-  const ButtonSpec ignore{QMessageBox::Ignore, "&Ignorieren", kIgnore};
-  const ButtonSpec yes{QMessageBox::Yes, "&Ja", forms::vbYes};
-  const ButtonSpec no{QMessageBox::No, "&Nein", forms::vbNo};
+std::vector<ButtonChoice> ButtonsOf(int intButtons) {
+  const ButtonChoice ok{QMessageBox::Ok, "OK", forms::vbOK};
+  const ButtonChoice cancel{QMessageBox::Cancel, "Abbrechen", forms::vbCancel};
+  const ButtonChoice abort{QMessageBox::Abort, "&Abbrechen", kAbort};
+  const ButtonChoice retry{QMessageBox::Retry, "&Wiederholen", kRetry};
+  const ButtonChoice ignore{QMessageBox::Ignore, "&Ignorieren", kIgnore};
+  const ButtonChoice yes{QMessageBox::Yes, "&Ja", forms::vbYes};
+  const ButtonChoice no{QMessageBox::No, "&Nein", forms::vbNo};
   switch (intButtons & kButtonSetMask) {
     case forms::vbOKCancel:
       return {ok, cancel};
@@ -78,12 +78,12 @@ QMessageBox* CreateMessageBox(QWidget* parent, const std::string& strPrompt, int
   text.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(u'\r', u'\n');
   box->setText(text);
   box->setIcon(IconOf(intButtons));
-  const std::vector<ButtonSpec> buttons = ButtonsOf(intButtons);
-  for (const ButtonSpec& spec : buttons) {
-    QAbstractButton* button = box->addButton(spec.standard);
-    button->setText(QString::fromUtf8(spec.strCaption));
-    button->setProperty(kAnswerProperty, spec.intAnswer);
-    if (spec.standard == QMessageBox::Cancel || buttons.size() == 1) box->setEscapeButton(button);
+  const std::vector<ButtonChoice> buttons = ButtonsOf(intButtons);
+  for (const ButtonChoice& choice : buttons) {
+    QAbstractButton* button = box->addButton(choice.standard);
+    button->setText(QString::fromUtf8(choice.strCaption));
+    button->setProperty(kAnswerProperty, choice.intAnswer);
+    if (choice.standard == QMessageBox::Cancel || buttons.size() == 1) box->setEscapeButton(button);
   }
   const auto index = static_cast<std::size_t>((intButtons & kDefaultButtonMask) >> 8);
   box->setDefaultButton(
