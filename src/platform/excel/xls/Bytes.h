@@ -44,4 +44,12 @@ class Bytes {
   std::string data_;
 };
 
+// The body of a record that holds one 16-bit value (most flags and counts of the globals and
+// the sheet).
+inline Bytes Word(std::uint32_t value) {
+  Bytes bytes;
+  bytes.U16(value);
+  return bytes;
+}
+
 }  // namespace excel::xls

@@ -36,12 +36,6 @@ constexpr std::uint16_t kMsoDrawingGroup = 0x00EB;
 constexpr std::uint32_t kUtf16CodePage = 1200;
 constexpr std::size_t kRecordHeader = 4;
 
-Bytes Word(std::uint32_t value) {
-  Bytes bytes;
-  bytes.U16(value);
-  return bytes;
-}
-
 }  // namespace
 
 Globals::Globals(const file::WorkbookView& workbook, const CellStyles& styles,

@@ -52,12 +52,6 @@ constexpr std::size_t kRowsPerBlock = 32;
 constexpr std::size_t kMergesPerRecord = 1026;
 constexpr std::uint32_t kDefaultRowTwips = 255;
 
-Bytes Word(std::uint32_t value) {
-  Bytes bytes;
-  bytes.U16(value);
-  return bytes;
-}
-
 Bytes Number(double value) {
   Bytes bytes;
   bytes.F64(value);
