@@ -19,6 +19,7 @@
 #include <vector>
 
 #include "ExportPlan.h"
+#include "support/ChildProcess.h"
 
 extern char** environ;
 
@@ -34,17 +35,8 @@ struct Measure {
 
 Measure RunCommand(const fs::path& plan, const fs::path& chart, const fs::path& registry) {
   const std::string strBinary = QUORVAN_BINARY;
-  std::vector<std::string> colArgs = {strBinary, plan.string(), "-o", chart.string(), "--yes"};
-  std::vector<char*> argv;
-  for (auto& strArg : colArgs) argv.push_back(strArg.data());
-  argv.push_back(nullptr);
-  std::vector<std::string> colEnv = {"QUORVAN_REGISTRY=" + registry.string()};
-  for (char** env = environ; *env != nullptr; ++env) {
-    if (std::string(*env).rfind("QUORVAN_REGISTRY=", 0) != 0) colEnv.emplace_back(*env);
-  }
-  std::vector<char*> envp;
-  for (auto& strEnv : colEnv) envp.push_back(strEnv.data());
-  envp.push_back(nullptr);
+  const benchsupport::ChildProcess child({strBinary, plan.string(), "-o", chart.string(), "--yes"},
+                                         registry);
 
   posix_spawn_file_actions_t actions;
   posix_spawn_file_actions_init(&actions);
@@ -52,7 +44,7 @@ Measure RunCommand(const fs::path& plan, const fs::path& chart, const fs::path& 
   Measure measure;
   const auto start = std::chrono::steady_clock::now();
   pid_t pid = 0;
-  if (posix_spawn(&pid, strBinary.c_str(), &actions, nullptr, argv.data(), envp.data()) != 0) {
+  if (posix_spawn(&pid, strBinary.c_str(), &actions, nullptr, child.Argv(), child.Envp()) != 0) {
     posix_spawn_file_actions_destroy(&actions);
     return measure;
   }

@@ -24,6 +24,8 @@
 #include <string>
 #include <vector>
 
+#include "support/ChildProcess.h"
+
 extern char** environ;
 
 namespace {
@@ -44,17 +46,8 @@ long long Now() {
 
 Start RunOnce(const fs::path& registry) {
   const std::string strBinary = QUORVAN_GUI_BINARY;
-  std::vector<std::string> colArgs = {strBinary, "--diagnose-start", QUORVAN_EXAMPLE_PLAN};
-  std::vector<char*> argv;
-  for (auto& strArg : colArgs) argv.push_back(strArg.data());
-  argv.push_back(nullptr);
-  std::vector<std::string> colEnv = {"QUORVAN_REGISTRY=" + registry.string()};
-  for (char** env = environ; *env != nullptr; ++env) {
-    if (std::string(*env).rfind("QUORVAN_REGISTRY=", 0) != 0) colEnv.emplace_back(*env);
-  }
-  std::vector<char*> envp;
-  for (auto& strEnv : colEnv) envp.push_back(strEnv.data());
-  envp.push_back(nullptr);
+  const benchsupport::ChildProcess child({strBinary, "--diagnose-start", QUORVAN_EXAMPLE_PLAN},
+                                         registry);
 
   int fds[2];
   if (::pipe(fds) != 0) return {};
@@ -66,7 +59,7 @@ Start RunOnce(const fs::path& registry) {
   const long long lngSpawn = Now();
   pid_t pid = 0;
   const int intSpawned =
-      posix_spawn(&pid, strBinary.c_str(), &actions, nullptr, argv.data(), envp.data());
+      posix_spawn(&pid, strBinary.c_str(), &actions, nullptr, child.Argv(), child.Envp());
   posix_spawn_file_actions_destroy(&actions);
   ::close(fds[1]);
   std::string strOut;
