@@ -19,7 +19,7 @@
 
 #include "ExportPlan.h"
 #include "chart/clsQuorvan.h"
-#include "excel/basExcelServer.h"
+#include "export/basExcelServer.h"
 #include "platform/excel/Application.h"
 #include "platform/excel/Workbook.h"
 #include "platform/excel/Workbooks.h"

@@ -24,7 +24,7 @@
 
 #include "../export/ExportPlan.h"
 #include "chart/clsQuorvan.h"
-#include "excel/basExcelServer.h"
+#include "export/basExcelServer.h"
 #include "platform/excel/Application.h"
 #include "platform/excel/Workbook.h"
 #include "platform/msproject/Application.h"

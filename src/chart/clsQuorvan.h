@@ -80,7 +80,7 @@ class clsQuorvan {
 
   // Writes the chart model into a new workbook and saves it under the path in the wizard.
   // With blnInWizard the progress shows in the wizard, otherwise in the host's status bar.
-  // Sets blnFastExit when the output is broken off. Defined with the export (src/excel), which
+  // Sets blnFastExit when the output is broken off. Defined with the export (src/export), which
   // the caller links.
   void ExportCommunigram(bool blnInWizard);
 

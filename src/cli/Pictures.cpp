@@ -10,7 +10,7 @@
 #include "cli/CommandLine.h"
 #include "cli/PicturePainter.h"
 #include "cli/WizardRun.h"
-#include "excel/basExcelServer.h"
+#include "export/basExcelServer.h"
 #include "platform/excel/Application.h"
 #include "platform/excel/Workbook.h"
 #include "platform/vb/Error.h"

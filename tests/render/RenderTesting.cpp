@@ -4,7 +4,7 @@
 
 #include <cstdlib>
 
-#include "excel/basExcelServer.h"
+#include "export/basExcelServer.h"
 #include "render/OffscreenGui.h"
 #include "render/QtPagePainter.h"
 #include "support/TestSupport.h"

@@ -8,7 +8,7 @@
 #include <memory>
 #include <string>
 
-#include "excel/ExportTesting.h"
+#include "export/ExportTesting.h"
 #include "platform/excel/Application.h"
 #include "platform/excel/PageLayout.h"
 #include "platform/excel/Workbook.h"

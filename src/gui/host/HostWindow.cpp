@@ -22,7 +22,7 @@
 
 #include "addin/AddInHost.h"
 #include "addin/Registration.h"
-#include "excel/basExcelServer.h"
+#include "export/basExcelServer.h"
 #include "gui/host/ChartRunWatch.h"
 #include "gui/host/ComAddInsDialog.h"
 #include "gui/host/CommandBarView.h"

@@ -1,0 +1,270 @@
+#include "export/ChartExport.h"
+
+#include <algorithm>
+#include <filesystem>
+#include <vector>
+
+#include "chart/clsQuorvan.h"
+#include "export/CommunicationNetwork.h"
+#include "export/ResourceColumns.h"
+#include "export/SetupPage.h"
+#include "export/TaskGrouping.h"
+#include "export/TaskRows.h"
+#include "export/WriteHeader.h"
+#include "export/basExcelServer.h"
+#include "platform/excel/Application.h"
+#include "platform/excel/Error.h"
+#include "platform/forms/FrontEnd.h"
+#include "platform/msproject/Application.h"
+#include "platform/vb/OnError.h"
+#include "wizard/Globals.h"
+#include "wizard/basProgress.h"
+#include "wizard/frmQuorvan.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr int kExclamation = 48;
+constexpr const char* kTitle = "Quorvan";
+constexpr const char* kNoExcel =
+    "Es konnte keine Verbindung zu Excel hergestellt      \r\nwerden. Excel ist vermutlich nicht "
+    "installiert.";
+constexpr const char* kTargetOpen =
+    "Die Datei mit dem gewählten Dateinamen ist      \r\nmomentan in Excel geöffnet. Bitte "
+    "schließen       \r\nSie zuerst die Datei.";
+constexpr const char* kSettingUp = "Diagramm wird eingerichtet...";
+
+// The palette entries that take the chart's colours.
+constexpr std::int32_t kPaletteMilestone = 40;
+constexpr std::int32_t kPaletteProjectTask = 44;
+constexpr std::int32_t kPaletteSummaryTask = 45;
+constexpr std::int32_t kPaletteTask = 46;
+constexpr std::int32_t kPaletteHeader = 53;
+constexpr std::int32_t kPaletteArrow = 36;
+constexpr std::int32_t kPaletteArrowShadow = 6;
+constexpr std::int32_t kPaletteResponsible = 43;
+constexpr std::int32_t kPaletteParticipiant = 12;
+constexpr std::int32_t kPaletteInformed = 52;
+constexpr std::int32_t kPaletteSymbolShadow = 35;
+
+constexpr double kTitleRowsHeight = 22;
+
+std::string ChartPathOfWizard() {
+  if (gfrmWizard == nullptr) {
+    throw vb::Error(vb::kErrObjectRequired, "Objekt erforderlich: gfrmWizard");
+  }
+  return gfrmWizard->txtChartPath.Text();
+}
+
+// The path as the engine names a saved workbook: absolute, without "." and "..".
+std::string FullPathOf(const std::string& strPath) {
+  std::error_code error;
+  fs::path objFull = fs::absolute(fs::path(strPath), error);
+  if (error) return strPath;
+  return objFull.lexically_normal().string();
+}
+
+excel::Application& Engine(clsQuorvan& objQuorvan) {
+  if (objQuorvan.objXlApp == nullptr) {
+    throw excel::Error(vb::kErrObjectRequired, "Objekt erforderlich: objXlApp");
+  }
+  return *objQuorvan.objXlApp;
+}
+
+}  // namespace
+
+void ChartExport::Progress(double dblPercent, const std::string& strText) {
+  ShowProgress(blnInWizard_, dblPercent, strText);
+  forms::DoEvents();
+}
+
+void ChartExport::Run() {
+  objQuorvan_.blnFastExit = false;
+  Progress(10, "Speicherort des Diagramms festlegen...");
+  strChartPath_ = vb::TryRead(ChartPathOfWizard).value_or("");
+
+  Progress(15, "Verbindung mit Excel herstellen...");
+  if (Connect() && !TargetIsOpen()) {
+    Progress(20, "Verbindung zu Excel hergestellt...");
+    vb::TrySkip([&] { Engine(objQuorvan_).Visible(false); });
+    vb::TrySkip([&] { Engine(objQuorvan_).Cursor(excel::xlWait); });
+    forms::DoEvents();
+    CreateWorkbook();
+    Progress(25, "Header wird angelegt...");
+    if (objSheet_ != nullptr) {
+      WriteHeader(objQuorvan_, *objSheet_, objQuorvan_.objTasks.objHeaderTasks.lngHeaderColor);
+    }
+    vb::TrySkip([&] { Engine(objQuorvan_).Cursor(excel::xlWait); });
+    WriteTaskRows();
+    Progress(80, "Kommunikationsnetz wird berechnet...");
+    if (objSheet_ != nullptr) DrawCommunicationNetwork(objQuorvan_);
+    FinishSheet();
+    Progress(90, "Diagramm wird gespeichert...");
+    if (Save()) {
+      HandOver();
+    } else {
+      BreakOff();
+      ReleaseExcel();
+    }
+  } else if (objQuorvan_.objXlApp != nullptr && !blnWasRunning_) {
+    // Broken off before anything was drawn: a running instance stays as it was.
+    ReleaseExcel();
+  }
+
+  objSheet_ = nullptr;
+  objWorkbook_ = nullptr;
+  objQuorvan_.objXlApp = nullptr;
+  vb::TrySkip([&] {
+    if (gobjApplication == nullptr) {
+      throw vb::Error(vb::kErrObjectRequired, "Objekt erforderlich: gobjApplication");
+    }
+    gobjApplication->StatusBar(false);
+  });
+}
+
+bool ChartExport::Connect() {
+  objQuorvan_.objXlApp = GetExcelApplication(blnWasRunning_);
+  if (objQuorvan_.objXlApp != nullptr) return true;
+  forms::MsgBox(kNoExcel, kExclamation, kTitle);
+  BreakOff();
+  return false;
+}
+
+bool ChartExport::TargetIsOpen() {
+  const std::string strFullPath = FullPathOf(strChartPath_);
+  // Files that other programs hold open beside the target count among the open workbooks.
+  vb::TrySkip([&] { Engine(objQuorvan_).WatchFolder(fs::path(strFullPath).parent_path()); });
+  bool blnOpen = false;
+  vb::TrySkip([&] {
+    for (excel::Workbook& objBook : Engine(objQuorvan_).Workbooks()) {
+      const std::string strName = objBook.FullName();
+      if (strName == strChartPath_ || strName == strFullPath) {
+        blnOpen = true;
+        break;
+      }
+    }
+  });
+  if (!blnOpen) return false;
+  forms::MsgBox(kTargetOpen, kExclamation, kTitle);
+  BreakOff();
+  return true;
+}
+
+void ChartExport::CreateWorkbook() {
+  excel::Application& objEngine = *objQuorvan_.objXlApp;
+  auto lngSheets = vb::TryRead([&] { return objEngine.SheetsInNewWorkbook(); });
+  vb::TrySkip([&] { objEngine.SheetsInNewWorkbook(1); });
+  vb::TrySkip([&] { objWorkbook_ = &objEngine.Workbooks().Add(); });
+  if (objWorkbook_ != nullptr) {
+    vb::TrySkip([&] { objSheet_ = &objWorkbook_->Worksheets(1); });
+    const clsTasks& objTasks = objQuorvan_.objTasks;
+    const std::pair<std::int32_t, std::int32_t> colPalette[] = {
+        {kPaletteMilestone, objTasks.lngMilestoneColor},
+        {kPaletteProjectTask, objTasks.lngProjectTaskColor},
+        {kPaletteSummaryTask, objTasks.lngSummaryTaskColor},
+        {kPaletteTask, objTasks.lngTaskColor},
+        {kPaletteHeader, objTasks.objHeaderTasks.lngHeaderColor},
+        {kPaletteArrow, objQuorvan_.lngArrowColor},
+        {kPaletteArrowShadow, objQuorvan_.lngArrowShadowColor},
+        {kPaletteResponsible, objQuorvan_.lngSymResponsibleColor},
+        {kPaletteParticipiant, objQuorvan_.lngSymParticipiantColor},
+        {kPaletteInformed, objQuorvan_.lngSymInformedColor},
+        {kPaletteSymbolShadow, objQuorvan_.lngSymShadowColor},
+    };
+    for (const auto& [lngIndex, lngColor] : colPalette) {
+      vb::TrySkip([&] { objWorkbook_->Colors(lngIndex, lngColor); });
+    }
+  }
+  if (objSheet_ != nullptr) {
+    vb::TrySkip([&] { objSheet_->Range("A1:A3").RowHeight(kTitleRowsHeight); });
+  }
+  if (lngSheets) vb::TrySkip([&] { objEngine.SheetsInNewWorkbook(*lngSheets); });
+}
+
+void ChartExport::WriteTaskRows() {
+  const std::vector<clsTask>& colTasks = objQuorvan_.objTasks.colTasks;
+  const auto N = static_cast<std::int32_t>(colTasks.size());
+  const std::int32_t R =
+      std::min(objQuorvan_.objResources.lngResourcesCount, objQuorvan_.lngMaxResourcesCount);
+  const ResourceColumns objColumns = IndexResourceColumns(objQuorvan_.objResources);
+  std::int32_t n = 1;
+  for (const clsTask& objTask : colTasks) {
+    if (n > objQuorvan_.lngMaxTasksCount) break;
+    lngMaxOutlineLevel_ = std::max(lngMaxOutlineLevel_, objTask.lngOutlineLevel);
+    Progress(25 + 50.0 * n / N,
+             "Vorgang " + std::to_string(n) + " von " + std::to_string(N) + " wird angelegt...");
+    if (objSheet_ != nullptr) WriteTaskRow(objQuorvan_, *objSheet_, objTask, R, objColumns);
+    ++n;
+  }
+}
+
+void ChartExport::FinishSheet() {
+  Progress(85, kSettingUp);
+  if (objSheet_ != nullptr) SetupPage(objQuorvan_, *objSheet_);
+  Progress(86, kSettingUp);
+  if (objQuorvan_.blnFreezePanes && objSheet_ != nullptr) {
+    const clsHeaderTasks& objHeader = objQuorvan_.objTasks.objHeaderTasks;
+    vb::TrySkip(
+        [&] { objSheet_->Cells(objHeader.lngHeaderRow + 1, objHeader.lngHeaderColumn).Select(); });
+    vb::TrySkip([&] { objWorkbook_->Windows(1).FreezePanes(true); });
+  }
+  Progress(87, kSettingUp);
+  if (objQuorvan_.blnGroupTasks && objSheet_ != nullptr) {
+    GroupTaskRows(*objSheet_, objQuorvan_.objTasks.colTasks, lngMaxOutlineLevel_);
+  }
+  Progress(88, kSettingUp);
+  Progress(89, kSettingUp);
+}
+
+bool ChartExport::Save() {
+  // The engine writes beside the target and renames over it: a failed save leaves the old
+  // file as it was.
+  vb::ResumeNext steps;
+  steps([&] {
+    if (objWorkbook_ == nullptr) {
+      throw excel::Error(vb::kErrObjectRequired, "Es wurde keine Arbeitsmappe angelegt.");
+    }
+    objWorkbook_->SaveAs(strChartPath_);
+  });
+  if (!steps.Failed()) return true;
+  forms::MsgBox("Die Datei „" + strChartPath_ + "“ konnte nicht gespeichert werden.\r\n" +
+                    steps.LastDescription(),
+                kExclamation, kTitle);
+  return false;
+}
+
+void ChartExport::HandOver() {
+  if (blnWasRunning_) {
+    vb::TrySkip([&] { Engine(objQuorvan_).Visible(true); });
+    vb::TrySkip([&] { Engine(objQuorvan_).Cursor(excel::xlDefault); });
+    return;
+  }
+  Progress(95, "Excel wird beendet...");
+  ReleaseExcel();
+}
+
+void ChartExport::BreakOff() {
+  for (int intPercent = 20; intPercent <= 100; intPercent += 10) {
+    Progress(intPercent, "Ausgabe wird beendet...");
+  }
+  objQuorvan_.blnFastExit = true;
+}
+
+void ChartExport::ReleaseExcel() {
+  if (blnWasRunning_) {
+    // The user's instance keeps what it holds, an unsaved chart included, and is shown again.
+    vb::TrySkip([&] { Engine(objQuorvan_).Visible(true); });
+    vb::TrySkip([&] { Engine(objQuorvan_).Cursor(excel::xlDefault); });
+    return;
+  }
+  if (objWorkbook_ != nullptr) vb::TrySkip([&] { objWorkbook_->Close(); });
+  vb::TrySkip([&] { Engine(objQuorvan_).Cursor(excel::xlDefault); });
+  vb::TrySkip([&] { Engine(objQuorvan_).Quit(); });
+  forms::DoEvents();
+  forms::DoEvents();
+  TerminateExcelProcesses();
+  forms::DoEvents();
+  TerminateExcelProcesses();
+  forms::DoEvents();
+}

@@ -1,0 +1,91 @@
+#include "export/WriteHeader.h"
+
+#include "chart/clsQuorvan.h"
+#include "export/CellFormats.h"
+#include "platform/excel/Worksheet.h"
+#include "platform/msproject/Application.h"
+#include "platform/vb/OnError.h"
+#include "wizard/Globals.h"
+
+namespace {
+
+constexpr std::int32_t kTitleFontSize = 16;
+constexpr std::int32_t kHairline = 1;
+
+const msproject::Resource& HostResource(const clsResource& objResource) {
+  if (objResource.objResource == nullptr) {
+    throw vb::Error(vb::kErrObjectRequired, "Objekt erforderlich: objResource");
+  }
+  return *objResource.objResource;
+}
+
+}  // namespace
+
+std::string ActiveProjectName() {
+  if (gobjApplication == nullptr) {
+    throw vb::Error(vb::kErrObjectRequired, "Objekt erforderlich: gobjApplication");
+  }
+  return gobjApplication->ActiveProject().Name();
+}
+
+bool WriteHeader(clsQuorvan& objQuorvan, excel::Worksheet& objSheet, std::int32_t lngHeaderColor) {
+  vb::ResumeNext steps;
+  bool blnFailed = false;
+  // A cell of the sheet; none (and a failure) outside it.
+  auto cell = [&](std::int32_t lngRow, std::int32_t lngColumn) {
+    auto objCell = vb::TryRead([&] { return objSheet.Cells(lngRow, lngColumn); });
+    if (!objCell) blnFailed = true;
+    return objCell;
+  };
+
+  if (objQuorvan.lngFirstRow == 0) objQuorvan.lngFirstRow = 1;
+  if (objQuorvan.lngFirstColumn == 0) objQuorvan.lngFirstColumn = 1;
+  const clsHeaderTasks& objHeader = objQuorvan.objTasks.objHeaderTasks;
+  const std::int32_t hr = objHeader.lngHeaderRow;
+
+  if (auto objTitle = cell(objQuorvan.lngFirstRow, objQuorvan.lngFirstColumn)) {
+    steps([&] { objTitle->Value(objQuorvan.strTitle + " für " + ActiveProjectName()); });
+    blnFailed |= SetFontSize(*objTitle, kTitleFontSize);
+  }
+
+  for (const clsField& objField : objHeader.objFields.colFields) {
+    if (auto objCell = cell(hr, objField.lngFieldColumn)) {
+      steps([&] { objCell->Value(objField.strFieldAlias); });
+      steps([&] { objCell->ColumnWidth(objField.dblFieldColumnWidth); });
+      blnFailed |= FormatHeaderCell(*objCell, lngHeaderColor, false, kHairline);
+    }
+  }
+
+  std::string strPreviousGroup;
+  for (const clsResourceGroup& objGroup : objQuorvan.objResources.colResourceGroups) {
+    for (const clsResource& objResource : objGroup.colResources) {
+      const std::int32_t col = objResource.lngColumnNumber;
+      if (auto objCell = cell(hr - 3, col)) {
+        blnFailed |= FormatHeaderCell(*objCell, lngHeaderColor, false, kHairline);
+        if (objGroup.strName == strPreviousGroup) {
+          // The group's cell grows over this column.
+          steps(
+              [&] { objSheet.Range(*objCell, objSheet.Cells(hr - 3, col - 1)).MergeCells(true); });
+        } else {
+          steps([&] { objCell->Value(objGroup.strName); });
+        }
+      }
+      strPreviousGroup = objGroup.strName;
+      if (auto objCell = cell(hr - 2, col)) {
+        steps([&] { objCell->Value(HostResource(objResource).Name()); });
+        blnFailed |= FormatHeaderCell(*objCell, lngHeaderColor, true, kHairline);
+      }
+      if (auto objCell = cell(hr - 1, col)) {
+        steps([&] { objCell->Value(HostResource(objResource).UniqueID()); });
+        blnFailed |= FormatHeaderCell(*objCell, lngHeaderColor, true, kHairline);
+        steps([&] { objCell->RowHeight(0); });
+      }
+      if (auto objCell = cell(hr, col)) {
+        steps([&] { objCell->Value(HostResource(objResource).ID()); });
+        steps([&] { objCell->ColumnWidth(objResource.dblColumnWidth); });
+        blnFailed |= FormatHeaderCell(*objCell, lngHeaderColor, false, kHairline);
+      }
+    }
+  }
+  return steps.Failed() || blnFailed;
+}
