@@ -79,6 +79,29 @@ bool WritableChart(const std::string& strPath) {
   return strExtension == ".xlsx" || strExtension == ".xls";
 }
 
+// A file name that is nothing but an extension (".xlsx"): the name itself is missing.
+bool OnlyExtension(const std::string& strPath) {
+  const std::string strName = std::filesystem::path(strPath).filename().string();
+  return strName.size() > 1 && strName.front() == '.' && strName.find('.', 1) == std::string::npos;
+}
+
+// A file to be written must be named: not a folder, not only an extension.
+std::string CheckFileName(const std::string& strOption, const std::string& strPath,
+                          const std::string& strExtension) {
+  if (NamesFolder(strPath)) {
+    return fmt::format("{}: „{}“ ist ein Ordner; es fehlt der Dateiname (zum Beispiel {}).",
+                       strOption, strPath,
+                       (std::filesystem::path(strPath) / ("Diagramm" + strExtension)).string());
+  }
+  if (OnlyExtension(strPath)) {
+    return fmt::format(
+        "{}: „{}“ ist nur eine Endung; es fehlt der Dateiname (zum Beispiel {}).", strOption,
+        strPath,
+        (std::filesystem::path(strPath).parent_path() / ("Diagramm" + strExtension)).string());
+  }
+  return "";
+}
+
 // What the parser cannot tell by itself: which of the plans and -o the run needs, and whether
 // the engine can write the charts asked for.
 std::string CheckArguments(CommandLine& options) {
@@ -96,6 +119,22 @@ std::string CheckArguments(CommandLine& options) {
     if (options.wizard.strOutput && !NamesFolder(*options.wizard.strOutput)) {
       return "Für mehrere Pläne nennt -o einen Ordner (mit „/“ am Ende), nicht eine Datei.";
     }
+  }
+  const std::pair<const char*, const std::optional<std::string>*> colPictures[] = {
+      {"--pdf", &options.pictures.strPdf},
+      {"--svg", &options.pictures.strSvg},
+      {"--png", &options.pictures.strPng}};
+  for (const auto& [strOption, strPath] : colPictures) {
+    if (!*strPath) continue;
+    const std::string strExtension = std::string(".") + (strOption + 2);
+    if (std::string strProblem = CheckFileName(strOption, **strPath, strExtension);
+        !strProblem.empty()) {
+      return strProblem;
+    }
+  }
+  if (options.wizard.strOutput && OnlyExtension(*options.wizard.strOutput)) {
+    return CheckFileName("-o", *options.wizard.strOutput,
+                         std::filesystem::path(*options.wizard.strOutput).filename().string());
   }
   if (options.wizard.strOutput && NamesFolder(*options.wizard.strOutput)) {
     options.strOutputFolder = options.wizard.strOutput;

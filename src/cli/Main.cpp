@@ -2,14 +2,18 @@
 
 #include <unistd.h>
 
+#include <algorithm>
 #include <exception>
 #include <iostream>
 #include <ostream>
+#include <string>
+#include <vector>
 
 #include "addin/Registration.h"
 #include "cli/CommandLine.h"
 #include "cli/Pictures.h"
 #include "cli/PlanBatch.h"
+#include "cli/PlanFiles.h"
 #include "cli/WizardRun.h"
 #include "platform/msproject/Application.h"
 #include "wizard/Globals.h"
@@ -58,6 +62,17 @@ int RunPlan(const CommandLine& options, std::ostream& out, std::ostream& err) {
     err << error.Description() << '\n';
     return kExitBadInput;
   }
+  std::vector<std::string> colOutputs;
+  for (const auto& strOutput : {options.wizard.strOutput, options.pictures.strPdf,
+                                options.pictures.strSvg, options.pictures.strPng}) {
+    if (strOutput) colOutputs.push_back(*strOutput);
+  }
+  if (const std::string strRefused =
+          OutputOverwritingPlan(objApplication.ActiveProject(), colOutputs);
+      !strRefused.empty()) {
+    err << strRefused << '\n';
+    return kExitBadInput;
+  }
   HostForRun host(objApplication);
   const int intExitCode = options.pictures.Any()
                               ? RunWizardWithPictures(options, out, err, ErrIsTerminal(err))
@@ -66,9 +81,16 @@ int RunPlan(const CommandLine& options, std::ostream& out, std::ostream& err) {
   return intExitCode;
 }
 
-}  // namespace
+// Whether everything written to out reached it: a full disk or a closed pipe turns a run that
+// looked done into a failure with a message.
+int CheckOutput(std::ostream& out, std::ostream& err, int intExitCode) {
+  out.flush();
+  if (out.good()) return intExitCode;
+  err << "Die Ausgabe konnte nicht vollständig geschrieben werden (ist der Datenträger voll?).\n";
+  return std::max(intExitCode, kExitFailure);
+}
 
-int Main(int argc, const char* const* argv, std::ostream& out, std::ostream& err) {
+int Run(int argc, const char* const* argv, std::ostream& out, std::ostream& err) {
   const ParsedCommandLine parsed = ParseCommandLine(argc, argv);
   if (!parsed.options) {
     out << parsed.strStdout;
@@ -89,6 +111,12 @@ int Main(int argc, const char* const* argv, std::ostream& out, std::ostream& err
     err << "Unerwarteter Fehler: " << error.what() << '\n';
     return kExitFailure;
   }
+}
+
+}  // namespace
+
+int Main(int argc, const char* const* argv, std::ostream& out, std::ostream& err) {
+  return CheckOutput(out, err, Run(argc, argv, out, err));
 }
 
 }  // namespace cli

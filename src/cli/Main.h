@@ -7,8 +7,9 @@
 namespace cli {
 
 // Exit status: 0 done (the chart written); 1 a check or a question ended the launch, the
-// export was broken off, or an unexpected failure; 2 the command line is wrong or the plan
-// cannot be read.
+// export was broken off, what was printed to out could not be written, or an unexpected
+// failure; 2 the command line is wrong, the plan cannot be read, or an output would overwrite
+// the plan or one of its inserted projects.
 int Main(int argc, const char* const* argv, std::ostream& out, std::ostream& err);
 
 }  // namespace cli

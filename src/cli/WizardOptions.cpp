@@ -3,8 +3,12 @@
 #include <fmt/format.h>
 
 #include <CLI/CLI.hpp>
+#include <algorithm>
+#include <cctype>
+#include <vector>
 
 #include "platform/vb/OnError.h"
+#include "settings/GetFieldId.h"
 #include "wizard/frmQuorvan.h"
 
 namespace cli {
@@ -38,6 +42,34 @@ int HexDigit(char ch) {
   return -1;
 }
 
+// The arrow heads that the wizard's list offers.
+const std::vector<std::string> kArrowSizes = {"klein", "mittel", "groß"};
+
+std::string Lower(std::string strText) {
+  for (char& c : strText) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  return strText;
+}
+
+// The wizard offers these values in a list; a value not in it is refused as the user could
+// not pick it, with the valid ones named. Letter case counts: the list's spelling is the one
+// the wizard stores and the plan's fields are looked up by.
+void RequireListed(const std::string& strOption, const std::string& strValue,
+                   const std::vector<std::string>& colListed, const std::string& strValid) {
+  if (std::find(colListed.begin(), colListed.end(), strValue) != colListed.end()) return;
+  std::string strMessage = fmt::format("„{}“ steht nicht in der Liste des Assistenten", strValue);
+  const auto itOtherCase = std::find_if(colListed.begin(), colListed.end(),
+                                        [&](const auto& s) { return Lower(s) == Lower(strValue); });
+  if (itOtherCase != colListed.end()) strMessage += fmt::format(" (gemeint: „{}“?)", *itOtherCase);
+  throw CLI::ValidationError(strOption, strMessage + ". Gültig sind " + strValid + ".");
+}
+
+constexpr const char* kValidFields = "Text1 … Text30 und Enterprise-Text1 … Enterprise-Text40";
+
+void RequireField(const std::string& strOption, const std::string& strValue) {
+  static const std::vector<std::string> colFields = FieldNames();
+  RequireListed(strOption, strValue, colFields, kValidFields);
+}
+
 // A text option bound to an optional text.
 CLI::Option* AddText(CLI::App& app, const std::string& strName, std::optional<std::string>& text,
                      const std::string& strHelp, const std::string& strTypeName) {
@@ -45,6 +77,19 @@ CLI::Option* AddText(CLI::App& app, const std::string& strName, std::optional<st
       .add_option_function<std::string>(
           strName, [&text](const std::string& strValue) { text = strValue; }, strHelp)
       ->type_name(strTypeName);
+}
+
+// A field option: one of the custom text fields that the wizard's lists offer.
+void AddField(CLI::App& app, const std::string& strName, std::optional<std::string>& field,
+              const std::string& strHelp) {
+  app.add_option_function<std::string>(
+         strName,
+         [&field, strName](const std::string& strValue) {
+           RequireField(strName, strValue);
+           field = strValue;
+         },
+         strHelp)
+      ->type_name("FIELD");
 }
 
 // A pair --name / --no-name that ticks or clears a check box; the two exclude each other.
@@ -62,7 +107,8 @@ void AddColumn(CLI::App& app, const std::string& strName, std::optional<std::str
                std::optional<bool>& state, const std::string& strWhat) {
   CLI::Option* on = app.add_option_function<std::string>(
                            "--" + strName,
-                           [&field, &state](const std::string& strValue) {
+                           [&field, &state, strName](const std::string& strValue) {
+                             RequireField("--" + strName, strValue);
                              field = strValue;
                              state = true;
                            },
@@ -104,9 +150,9 @@ void DeclareWizardOptions(CLI::App& app, WizardOptions& options) {
           "liegt das Diagramm als PLAN.xls neben dem Plan (nur mit --pdf, --svg oder --png: "
           "keine Arbeitsmappe)",
           "PATH");
-  AddText(app, "--responsible", options.strResponsible, "Feld mit den Verantwortlichen", "FIELD");
-  AddText(app, "--participant", options.strParticipant, "Feld mit den Beteiligten", "FIELD");
-  AddText(app, "--informed", options.strInformed, "Feld mit den zu Informierenden", "FIELD");
+  AddField(app, "--responsible", options.strResponsible, "Feld mit den Verantwortlichen");
+  AddField(app, "--participant", options.strParticipant, "Feld mit den Beteiligten");
+  AddField(app, "--informed", options.strInformed, "Feld mit den zu Informierenden");
   AddColumn(app, "targets", options.strTargets, options.blnTargets, "Ziele");
   AddColumn(app, "status", options.strStatus, options.blnStatus, "Status");
   AddColumn(app, "remarks", options.strRemarks, options.blnRemarks, "Bemerkungen");
@@ -117,12 +163,24 @@ void DeclareWizardOptions(CLI::App& app, WizardOptions& options) {
             "Tasks nicht gruppieren");
   AddSwitch(app, "freeze-panes", options.blnFreezePanes, "Überschriften fixieren",
             "Überschriften nicht fixieren");
-  AddText(app, "--column-width", options.strColumnWidth, "Spaltenbreite für Ressourcen (4 bis 20)",
+  // The wizard reads the two sizes as Visual Basic's Val does (a point separates the decimals,
+  // the number ends at anything else) and the line weight as a German number.
+  AddText(app, "--column-width", options.strColumnWidth,
+          "Spaltenbreite für Ressourcen, 4 bis 20, mit Dezimalpunkt (12.5; nach einem Komma "
+          "wird nicht weitergelesen)",
           "TEXT");
-  AddText(app, "--row-height", options.strRowHeight, "Zeilenhöhe für Tasks (18 bis 90)", "TEXT");
-  AddText(app, "--arrow-weight", options.strArrowWeight, "Linienstärke in Punkten (0,25 bis 6)",
-          "TEXT");
-  AddText(app, "--arrow-size", options.strArrowSize, "Pfeilgröße: klein, mittel oder groß", "TEXT");
+  AddText(app, "--row-height", options.strRowHeight,
+          "Zeilenhöhe für Tasks, 18 bis 90, mit Dezimalpunkt (40.5)", "TEXT");
+  AddText(app, "--arrow-weight", options.strArrowWeight,
+          "Linienstärke in Punkten, 0,25 bis 6, mit Dezimalkomma (0,75)", "TEXT");
+  app.add_option_function<std::string>(
+         "--arrow-size",
+         [&options](const std::string& strValue) {
+           RequireListed("--arrow-size", strValue, kArrowSizes, "klein, mittel und groß");
+           options.strArrowSize = strValue;
+         },
+         "Pfeilgröße: klein, mittel oder groß")
+      ->type_name("TEXT");
   for (std::size_t i = 0; i < kColorOptions.size(); ++i) {
     const std::string strName = kColorOptions[i].strName;
     auto& color = options.lngColors[i];
@@ -142,6 +200,8 @@ void DeclareWizardOptions(CLI::App& app, WizardOptions& options) {
             "Pfeile ohne Schatten");
   AddSwitch(app, "shadow-symbols", options.blnShadowSymbols, "Symbole mit Schatten",
             "Symbole ohne Schatten");
+  app.footer(std::string("FIELD ist eines der benutzerdefinierten Textfelder ") + kValidFields +
+             ".");
   app.add_flag("--save-defaults", options.blnSaveDefaults,
                "Speichert die Einstellungen als Standard (\"Als Standard festlegen\")");
   app.add_flag("--yes", options.blnYes, "Beantwortet die Rückfragen beim Start mit Ja");

@@ -17,6 +17,7 @@
 #include "platform/office/IDTExtensibility2.h"
 #include "platform/vb/OnError.h"
 #include "wizard/Globals.h"
+#include "wizard/StepLayout.h"
 #include "wizard/frmQuorvan.h"
 
 namespace cli {
@@ -33,6 +34,17 @@ struct Outcome {
   bool blnStopped = false;   // a problem before Finish ended the run
 };
 
+// Goes through the steps with Next, as a user goes to "Als Standard festlegen" on the last
+// step: the checks of Next (the chart's path, the layout numbers) refuse a value with their
+// message before it could be stored. True when the last step was reached.
+bool ReachLastStep(frmQuorvan& frm, const TerminalFrontEnd& frontEnd) {
+  for (int i = 1; i < wizard::kStepCount && frm.cmdNext.Enabled(); ++i) {
+    frm.cmdNext.Click();
+    if (frontEnd.ProblemReported()) return false;
+  }
+  return !frm.cmdNext.Enabled();
+}
+
 }  // namespace
 
 int RunWizard(const CommandLine& options, std::ostream& out, std::ostream& err, bool blnTerminal) {
@@ -48,7 +60,9 @@ int RunWizard(const CommandLine& options, std::ostream& out, std::ostream& err, 
       vb::TrySkip([&] { frm->txtChartPath.Text(ChartPathFor(options, options.strPlan)); });
     }
     ApplyWizardOptions(options.wizard, *frm);
-    if (options.wizard.blnSaveDefaults) frm->cmdSetDefaults.Click();
+    if (options.wizard.blnSaveDefaults && ReachLastStep(*frm, *frontEnd)) {
+      frm->cmdSetDefaults.Click();
+    }
     outcome.blnStopped = frontEnd->ProblemReported();
 
     if (!outcome.blnStopped && (options.blnDumpModel || blnWritesChart)) {

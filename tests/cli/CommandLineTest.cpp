@@ -68,11 +68,31 @@ INSTANTIATE_TEST_SUITE_P(
                     "„Diagramm.pdf“ kann nicht geschrieben werden: Diagramme werden als .xlsx "
                     "oder .xls gespeichert."},
         RefusedCase{"-o x.xlsx", "Es fehlt die Angabe PLAN.xml."},
+        // A file to be written needs a name: not a folder, not only an extension.
+        RefusedCase{"/nirgends/Plan.xml -o .xlsx",
+                    "-o: „.xlsx“ ist nur eine Endung; es fehlt der Dateiname (zum Beispiel "
+                    "Diagramm.xlsx)."},
+        RefusedCase{"/nirgends/Plan.xml --svg /tmp",
+                    "--svg: „/tmp“ ist ein Ordner; es fehlt der Dateiname (zum Beispiel "
+                    "/tmp/Diagramm.svg)."},
+        RefusedCase{"/nirgends/Plan.xml --png Bilder/.png", "--png: „Bilder/.png“ ist nur eine"},
         RefusedCase{"--register --unregister",
                     "Diese Optionen schließen einander aus: --register und --unregister"}),
     [](const testing::TestParamInfo<RefusedCase>& info) {
       return "Case" + std::to_string(info.index);
     });
+
+TEST(CommandLineTest, OutputThatCannotBeWrittenIsAFailure) {
+  clitest::QuorvanCommand quorvan;
+  for (const std::string& strArguments :
+       {std::string("--version"), std::string("--help"), kPlan + " --dump-model"}) {
+    const auto result = quorvan.Run(strArguments + " > /dev/full");
+    EXPECT_EQ(result.intExitCode, 1) << strArguments;
+    EXPECT_EQ(result.strStderr,
+              "Die Ausgabe konnte nicht vollständig geschrieben werden (ist der Datenträger "
+              "voll?).\n");
+  }
+}
 
 class UnreadablePlanTest : public testing::Test {
  protected:

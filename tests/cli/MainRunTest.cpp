@@ -117,6 +117,37 @@ TEST_F(MainRunTest, DuplicatesAreAnsweredNoUnlessYesIsGiven) {
   EXPECT_TRUE(std::filesystem::exists(chart_));
 }
 
+TEST_F(MainRunTest, TheChartNeverOverwritesThePlanOrAnInsertedProject) {
+  // Plans saved under a workbook's name: the chart's path may name the same file.
+  const auto plan = PlanXml()
+                        .Task("A")
+                        .InsertedProject("Teil", "Teil.xlsx")
+                        .Resource("Anna")
+                        .Write(quorvan_.Dir(), "Plan.xlsx");
+  const auto part = PlanXml().Task("T").Resource("Bert").Write(quorvan_.Dir(), "Teil.xlsx");
+  const std::string strPlan = testsupport::ReadFile(plan);
+  const std::string strPart = testsupport::ReadFile(part);
+  std::filesystem::create_hard_link(plan, quorvan_.Dir() / "Verweis.xlsx");
+  std::filesystem::create_symlink(part, quorvan_.Dir() / "Kopie.xls");
+  struct Case {
+    std::string strOptions;
+    std::string strMessage;
+  };
+  const std::string strDir = (quorvan_.Dir() / "").string();
+  for (const Case& c :
+       {Case{"-o " + ShellQuote(plan.string()), "würde den Projektplan „Plan.xlsx“ überschreiben"},
+        Case{"-o " + ShellQuote(strDir + "Verweis.xlsx"), "den Projektplan „Plan.xlsx“"},
+        Case{"-o " + ShellQuote(part.string()), "würde das eingefügte Projekt „Teil.xlsx“"},
+        Case{"-o " + ShellQuote(strDir + "Kopie.xls"), "das eingefügte Projekt „Teil.xlsx“"},
+        Case{"--pdf " + ShellQuote(strDir + "Kopie.xls"), "das eingefügte Projekt „Teil.xlsx“"}}) {
+    const auto result = quorvan_.Run(ShellQuote(plan.string()) + " " + c.strOptions);
+    EXPECT_EQ(result.intExitCode, 2) << c.strOptions;
+    EXPECT_THAT(result.strStderr, HasSubstr(c.strMessage)) << c.strOptions;
+    EXPECT_EQ(testsupport::ReadFile(plan), strPlan);
+    EXPECT_EQ(testsupport::ReadFile(part), strPart);
+  }
+}
+
 TEST_F(MainRunTest, AnExportThatIsBrokenOffEndsWithStatus1) {
   const auto plan = testsupport::SourceDir() / "examples" / "Markteinfuehrung.xml";
   chart_ = quorvan_.Dir() / "fehlt" / "Diagramm.xlsx";

@@ -50,11 +50,11 @@ TEST_F(WizardOptionsTest, PutsEachOptionIntoItsControl) {
   ApplyArguments({"-o",
                   "/tmp/Plan.xls",
                   "--responsible",
-                  "Text11",
+                  "Text30",
                   "--participant",
                   "Enterprise-Text2",
                   "--informed",
-                  "Mein Feld",
+                  "Enterprise-Text40",
                   "--no-targets",
                   "--status",
                   "Text5",
@@ -81,9 +81,9 @@ TEST_F(WizardOptionsTest, PutsEachOptionIntoItsControl) {
                   "--no-shadow-symbols"});
   const frmQuorvan& frm = *frm_;
   EXPECT_EQ(frm.txtChartPath.Text(), "/tmp/Plan.xls");
-  EXPECT_EQ(frm.cboFieldResponsible.Text(), "Text11");
+  EXPECT_EQ(frm.cboFieldResponsible.Text(), "Text30");
   EXPECT_EQ(frm.cboFieldParticipiant.Text(), "Enterprise-Text2");
-  EXPECT_EQ(frm.cboFieldInformed.Text(), "Mein Feld");
+  EXPECT_EQ(frm.cboFieldInformed.Text(), "Enterprise-Text40");
   EXPECT_EQ(frm.chkTargets.Value(), 0);
   EXPECT_EQ(frm.chkStatus.Value(), 1);
   EXPECT_EQ(frm.cboFieldStatus.Text(), "Text5");
@@ -137,6 +137,20 @@ TEST(WizardOptionsRefused, MalformedOrContradictoryOptionsAreUsageErrors) {
       {{"--targets", "Text1", "--no-targets"}, "schließen einander aus"},
       {{"--row-height"}, "ungültigen oder überzähligen Wert"},
       {{"--colour-arrows", "#FF0000"}, "Unbekanntes Argument: --colour-arrows"},
+      // The wizard offers fields and arrow heads in lists, spelled as they are stored.
+      {{"--responsible", "text21"},
+       "--responsible: „text21“ steht nicht in der Liste des Assistenten (gemeint: „Text21“?). "
+       "Gültig sind Text1 … Text30 und Enterprise-Text1 … Enterprise-Text40."},
+      {{"--responsible", "Text99"}, "„Text99“ steht nicht in der Liste"},
+      {{"--participant", "Enterprise-Text41"}, "„Enterprise-Text41“ steht nicht in der Liste"},
+      {{"--informed", ""}, "--informed: „“ steht nicht in der Liste"},
+      {{"--informed", "Text0"}, "„Text0“ steht nicht in der Liste"},
+      {{"--targets", "Text99"}, "--targets: „Text99“ steht nicht in der Liste"},
+      {{"--remarks", "Bemerkung"}, "--remarks: „Bemerkung“ steht nicht in der Liste"},
+      {{"--arrow-size", "riesig"},
+       "--arrow-size: „riesig“ steht nicht in der Liste des Assistenten. Gültig sind klein, "
+       "mittel und groß."},
+      {{"--arrow-size", "Groß"}, "(gemeint: „groß“?)"},
   };
   for (const Case& c : cases) {
     const auto parsed = Parse(c.colArguments);

@@ -59,13 +59,13 @@ TEST_F(WizardRunTest, OptionsReachTheModel) {
 TEST_F(WizardRunTest, SavedDefaultsShapeTheNextRun) {
   const auto save = quorvan_.Run(kPlan +
                                  " --save-defaults --no-start --column-width 12 "
-                                 "--color-tasks '#00FF00' --arrow-size Gross");
+                                 "--color-tasks '#00FF00' --arrow-size klein");
   EXPECT_EQ(save.intExitCode, 0) << save.strStderr;
   EXPECT_EQ(save.strStdout, "");
   EXPECT_EQ(save.strStderr, "Die aktuellen Diagrammeinstellungen wurden gespeichert.\n");
   const std::string strStore = testsupport::ReadFile(quorvan_.RegistryFile());
   EXPECT_THAT(strStore, HasSubstr("\"ColorTasksTask\"=\"65280\""));
-  EXPECT_THAT(strStore, HasSubstr("\"ArrowEndSize\"=\"mittel\""));
+  EXPECT_THAT(strStore, HasSubstr("\"ArrowEndSize\"=\"klein\""));
   EXPECT_THAT(strStore, HasSubstr("\"UseFieldStart\"=\"0\""));
 
   const Json model = Dump("");
@@ -110,6 +110,21 @@ TEST_F(WizardRunTest, AFailedCheckEndsWithItsMessageAndStatus1) {
   result = quorvan_.Run(kPlan + " --dump-model -o ''");
   EXPECT_EQ(result.intExitCode, 1);
   EXPECT_EQ(result.strStderr, "Legen Sie den Speicherort des Diagramms fest.\n");
+}
+
+TEST_F(WizardRunTest, DefaultsTheWizardWouldRefuseAreNotStored) {
+  struct Case {
+    std::string strOption;
+    std::string strMessage;
+  };
+  for (const Case& c : {Case{"--arrow-weight 99", "Linienstärken zwischen 0,25 und 6"},
+                        Case{"--column-width 500", "Spaltenbreiten zwischen 4 und 20"},
+                        Case{"--row-height abc", "Zeilenhöhen zwischen 18 und 90"}}) {
+    const auto result = quorvan_.Run(kPlan + " --save-defaults " + c.strOption);
+    EXPECT_EQ(result.intExitCode, 1) << c.strOption;
+    EXPECT_EQ(result.strStderr, "Bitte nur " + c.strMessage + " eingeben.\n");
+    EXPECT_FALSE(std::filesystem::exists(quorvan_.RegistryFile())) << c.strOption;
+  }
 }
 
 TEST_F(WizardRunTest, ASaveThatFailedIsAFailure) {
