@@ -3,11 +3,15 @@
 #include <fmt/format.h>
 
 #include <algorithm>
+#include <bit>
+#include <cstdint>
 #include <fstream>
+#include <optional>
 #include <pugixml.hpp>
 #include <system_error>
 
 #include "platform/msproject/ReaderDetail.h"
+#include "platform/msproject/TextEncoding.h"
 
 namespace msproject {
 
@@ -50,6 +54,29 @@ std::string XmlProblem(pugi::xml_parse_status status) {
   }
 }
 
+// Where the lines of a text end, one bit per byte.
+class LineEnds {
+ public:
+  explicit LineEnds(std::string_view text) : bits_(text.size() / 64 + 1, 0) {
+    for (std::size_t at = text.find('\n'); at != std::string_view::npos;
+         at = text.find('\n', at + 1)) {
+      bits_[at / 64] |= std::uint64_t{1} << (at % 64);
+    }
+  }
+
+  // The line, counted from 1, of the byte at the offset.
+  std::int64_t LineOf(std::size_t offset) const {
+    offset = std::min(offset, bits_.size() * 64 - 1);
+    std::int64_t lngEnds = 0;
+    for (std::size_t i = 0; i < offset / 64; ++i) lngEnds += std::popcount(bits_[i]);
+    const std::uint64_t lngBefore = (std::uint64_t{1} << (offset % 64)) - 1;
+    return lngEnds + std::popcount(bits_[offset / 64] & lngBefore) + 1;
+  }
+
+ private:
+  std::vector<std::uint64_t> bits_;
+};
+
 }  // namespace
 
 // The files of one FileOpen: the projects read so far and the chain being read.
@@ -81,20 +108,26 @@ std::string Reader::ReadBytes(const fs::path& path) {
   return bytes;
 }
 
-std::unique_ptr<Project> Reader::Parse(std::string buffer, std::string_view original,
-                                       const fs::path& path) {
+std::unique_ptr<Project> Reader::Parse(std::string buffer, const fs::path& path) {
   const std::string strName = path.filename().empty() ? path.string() : path.filename().string();
-  bool blnLines = true;
+  const auto fail = [&](std::optional<std::int64_t> lngLine, std::string_view what) {
+    return Error(kErrFileOpen,
+                 fmt::format("Die Projektdatei „{}“ konnte nicht gelesen werden: {}{}", strName,
+                             lngLine ? fmt::format("Zeile {}: ", *lngLine) : "", what));
+  };
+  std::optional<LineEnds> lines;
   try {
+    buffer = PlanTextAsUtf8(std::move(buffer));
     if (TrimBlanks(buffer).empty()) throw Failure{"Die Datei ist leer."};
+    // Parsing changes the buffer; the line of a failure is counted where the lines ended before.
+    lines.emplace(buffer);
     pugi::xml_document document;
     // parse_default reads no document type definition and expands only the predefined
     // entities and character references. The text of an element is kept in the element
     // itself, which halves the nodes of a plan; the document lives in the buffer itself.
     const pugi::xml_parse_result result = document.load_buffer_inplace(
         buffer.data(), buffer.size(), pugi::parse_default | pugi::parse_embed_pcdata,
-        pugi::encoding_auto);
-    blnLines = result.encoding == pugi::encoding_utf8;
+        pugi::encoding_utf8);
     if (!result) {
       // Without any element the place of the failure is merely the end of the file.
       throw Failure{XmlProblem(result.status),
@@ -112,26 +145,14 @@ std::unique_ptr<Project> Reader::Parse(std::string buffer, std::string_view orig
     project->strPath_ = path.parent_path().string();
     BuildProject(*project, root);
     return project;
+  } catch (const TextEncodingError& error) {
+    throw fail(error.Line(), error.what());
   } catch (const Failure& failure) {
-    std::string strWhere;
-    if (blnLines && failure.offset >= 0) {
-      // Parsing changed the buffer; the line is counted in the text as it was.
-      std::string reread;
-      if (original.empty()) {
-        try {
-          reread = ReadBytes(path);
-        } catch (const Error&) {
-        }
-        original = reread;
-      }
-      if (!original.empty()) {
-        const std::size_t end = std::min(static_cast<std::size_t>(failure.offset), original.size());
-        const auto line = std::count(original.begin(), original.begin() + end, '\n') + 1;
-        strWhere = fmt::format("Zeile {}: ", line);
-      }
+    std::optional<std::int64_t> lngLine;
+    if (lines && failure.offset >= 0) {
+      lngLine = lines->LineOf(static_cast<std::size_t>(failure.offset));
     }
-    throw Error(kErrFileOpen, fmt::format("Die Projektdatei „{}“ konnte nicht gelesen werden: {}{}",
-                                          strName, strWhere, failure.strWhat));
+    throw fail(lngLine, failure.strWhat);
   }
 }
 
@@ -167,10 +188,9 @@ std::vector<fs::path> Candidates(const std::string& strStored, const fs::path& f
 
 }  // namespace
 
-Project* Reader::Load(Session& session, std::string buffer, std::string_view original,
-                      const fs::path& path) {
+Project* Reader::Load(Session& session, std::string buffer, const fs::path& path) {
   // The buffer and the document are gone before the inserted projects are read.
-  std::unique_ptr<Project> project = Parse(std::move(buffer), original, path);
+  std::unique_ptr<Project> project = Parse(std::move(buffer), path);
   Project* loaded = project.get();
   fs::path key = FileKey(path);
   session.reading.push_back(key);
@@ -199,7 +219,7 @@ void Reader::ResolveSubprojects(Session& session, Project& project, const fs::pa
         break;
       }
       try {
-        subproject.source_ = Load(session, ReadBytes(candidate), {}, candidate);
+        subproject.source_ = Load(session, ReadBytes(candidate), candidate);
         break;
       } catch (const Error&) {
         // Not readable: try the next place.
@@ -208,13 +228,12 @@ void Reader::ResolveSubprojects(Session& session, Project& project, const fs::pa
   }
 }
 
-std::vector<std::unique_ptr<Project>> Reader::Read(std::string buffer, std::string_view original,
-                                                   const fs::path& path) {
+std::vector<std::unique_ptr<Project>> Reader::Read(std::string buffer, const fs::path& path) {
   std::error_code ec;
   fs::path absolute = fs::absolute(path, ec);
   if (ec) absolute = path;
   Session session;
-  Project* plan = Load(session, std::move(buffer), original, absolute);
+  Project* plan = Load(session, std::move(buffer), absolute);
   // The plan itself first.
   const auto it = std::find_if(session.projects.begin(), session.projects.end(),
                                [&](const auto& p) { return p.get() == plan; });
@@ -224,11 +243,11 @@ std::vector<std::unique_ptr<Project>> Reader::Read(std::string buffer, std::stri
 
 std::vector<std::unique_ptr<Project>> Reader::ReadBuffer(std::string_view bytes,
                                                          const fs::path& path) {
-  return Read(std::string(bytes), bytes, path);
+  return Read(std::string(bytes), path);
 }
 
 std::vector<std::unique_ptr<Project>> Reader::ReadFile(const fs::path& path) {
-  return Read(ReadBytes(path), {}, path);
+  return Read(ReadBytes(path), path);
 }
 
 }  // namespace msproject

@@ -4,6 +4,8 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <cstdint>
+#include <fstream>
 #include <string>
 
 #include "PlanText.h"
@@ -182,6 +184,96 @@ TEST(BadPlanFiles, OtherEncodingsAreReadAsText) {
   Application app;
   app.FileOpen(dir / "Plan.xml");
   EXPECT_EQ(app.ActiveProject().Tasks().Item(1)->Name(), "Prüfung");
+}
+
+// The plan with its declaration naming the encoding, the rest of its text as given.
+std::string Declared(const std::string& strEncoding, const std::string& strPlan) {
+  return "<?xml version=\"1.0\" encoding=\"" + strEncoding + "\"?>" +
+         strPlan.substr(strPlan.find('\n'));
+}
+
+// UTF-16 of a text of ASCII and Latin-1 characters (as its bytes say in strLatin1).
+std::string Utf16(const std::string& strLatin1, bool blnBigEndian) {
+  std::string strText;
+  for (const char c : strLatin1) {
+    strText += blnBigEndian ? std::string{'\0', c} : std::string{c, '\0'};
+  }
+  return strText;
+}
+
+TEST(PlanEncodings, EachDeclaredOrMarkedEncodingIsRead) {
+  const std::string strLatin1 = Plan(Task(1, "M\xFCller"));
+  const std::string strUtf8 = Plan(Task(1, "Müller „Start“ 5 €"));
+  const std::string strCp1252 = Plan(Task(1, "M\xFCller \x84Start\x93 5 \x80"));
+  struct Case {
+    std::string strFile;
+    std::string strName;
+  };
+  for (const Case& c : {
+           Case{strUtf8, "Müller „Start“ 5 €"},
+           Case{"\xEF\xBB\xBF" + strUtf8, "Müller „Start“ 5 €"},
+           Case{Declared("windows-1252", strCp1252), "Müller „Start“ 5 €"},
+           Case{Declared("CP1252", strCp1252), "Müller „Start“ 5 €"},
+           Case{Declared("iso-8859-1", strLatin1), "Müller"},
+           Case{Declared("Latin1", strLatin1), "Müller"},
+           Case{"\xFF\xFE" + Utf16(Declared("UTF-16", strLatin1), false), "Müller"},
+           Case{"\xFE\xFF" + Utf16(Declared("UTF-16", strLatin1), true), "Müller"},
+           Case{Utf16(Declared("UTF-16", strLatin1), false), "Müller"},
+       }) {
+    EXPECT_EQ(OpenMessage(c.strFile), "") << c.strName;
+    const auto projects = msproject::Reader::ReadBuffer(c.strFile, "/nirgends/Plan.xml");
+    EXPECT_EQ(projects.front()->Tasks().Item(1)->Name(), c.strName);
+  }
+}
+
+TEST(PlanEncodings, AnUnknownEncodingOrBytesThatAreNoTextInItAreRefused) {
+  EXPECT_EQ(OpenMessage(Declared("KOI8-R", Plan(Task(1, "A")))),
+            std::string(kPrefix) +
+                "Die Zeichenkodierung „KOI8-R“ wird nicht unterstützt; lesbar sind UTF-8, UTF-16, "
+                "ISO-8859-1 und windows-1252.");
+  // 0x81 is no character of windows-1252; the line is that of the byte.
+  EXPECT_EQ(OpenMessage(Declared("windows-1252", Plan(Task(1, "A") + Task(2, "B\x81")))),
+            std::string(kPrefix) +
+                "Zeile 6: Die Datei enthält Bytes, die in der Zeichenkodierung „windows-1252“ kein "
+                "Zeichen sind.");
+  // The line of an XML fault is named in a plan of UTF-16 as well.
+  const std::string strBroken = Declared("UTF-16", Plan(Task(1, "A") + "<Task>\n</Tasks>\n"));
+  EXPECT_EQ(OpenMessage("\xFF\xFE" + Utf16(strBroken, false)),
+            std::string(kPrefix) +
+                "Zeile 7: Die Datei ist kein gültiges XML: das End-Tag passt nicht zum Start-Tag.");
+}
+
+// The bytes this process has read from files so far.
+std::int64_t BytesRead() {
+  std::ifstream io("/proc/self/io");
+  std::string strKey;
+  std::int64_t lngValue = 0;
+  while (io >> strKey >> lngValue) {
+    if (strKey == "rchar:") return lngValue;
+  }
+  return -1;
+}
+
+TEST(BadPlanFiles, AFaultyPlanIsReadOnceToNameTheLine) {
+  // A large plan with a fault at its end: the line is counted in what was read, not by
+  // reading the file a second time.
+  std::string strTasks;
+  for (int i = 1; i <= 20000; ++i) strTasks += Task(i, "Vorgang " + std::to_string(i));
+  const std::string strPlan = Plan(strTasks + "<Task>\n</Tasks>\n");
+  testsupport::TempDir dir;
+  testsupport::WriteFile(dir / "Plan.xml", strPlan);
+  Application app;
+  const std::int64_t lngBefore = BytesRead();
+  try {
+    app.FileOpen(dir / "Plan.xml");
+    ADD_FAILURE() << "a bad plan was read";
+  } catch (const msproject::Error& e) {
+    EXPECT_EQ(std::string(e.what()),
+              std::string(kPrefix) +
+                  "Zeile 20006: Die Datei ist kein gültiges XML: das End-Tag passt nicht zum "
+                  "Start-Tag.");
+  }
+  EXPECT_LT(BytesRead() - lngBefore, static_cast<std::int64_t>(strPlan.size() * 3 / 2));
 }
 
 TEST(BadPlanFiles, PlansReadFromMemoryNameTheLineAsWell) {
