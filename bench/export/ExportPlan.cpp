@@ -30,7 +30,8 @@ std::string Text(int lngField, const std::string& strValue) {
 
 }  // namespace
 
-void WriteExportPlan(const std::filesystem::path& path, int lngTasks, int lngResources) {
+void WriteExportPlan(const std::filesystem::path& path, int lngTasks, int lngResources,
+                     int lngRepeats) {
   std::string strXml =
       "<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"yes\"?>\n"
       "<Project xmlns=\"http://schemas.microsoft.com/project\"><SaveVersion>14</SaveVersion>"
@@ -64,7 +65,11 @@ void WriteExportPlan(const std::filesystem::path& path, int lngTasks, int lngRes
           i - 1);
     }
     auto resource = [&](int n) { return fmt::format("Mitarbeiter {}", n % lngResources + 1); };
-    strXml += Text(188744006, fmt::format("Ziel {}", i)) + Text(188744007, resource(i)) +
+    std::string strResponsible = resource(i);
+    if (i <= 2 && lngRepeats > 0) {
+      for (int k = 1; k < lngRepeats; ++k) strResponsible += ";" + resource(i);
+    }
+    strXml += Text(188744006, fmt::format("Ziel {}", i)) + Text(188744007, strResponsible) +
               Text(188744008, resource(i * 7 + 3)) + Text(188744009, resource(i * 13 + 5)) +
               Text(188744010, kStatus[i % 4]) + Text(188744011, "Bemerkung") + "</Task>\n";
   }

@@ -1,11 +1,15 @@
 #include "export/ChartExport.h"
 
+#include <fmt/format.h>
+
 #include <algorithm>
 #include <filesystem>
 #include <vector>
 
 #include "chart/clsQuorvan.h"
+#include "export/ChartShapeCount.h"
 #include "export/CommunicationNetwork.h"
+#include "export/GermanNumber.h"
 #include "export/ResourceColumns.h"
 #include "export/SetupPage.h"
 #include "export/TaskGrouping.h"
@@ -84,8 +88,10 @@ void ChartExport::Run() {
   Progress(10, "Speicherort des Diagramms festlegen...");
   strChartPath_ = vb::TryRead(ChartPathOfWizard).value_or("");
 
-  Progress(15, "Verbindung mit Excel herstellen...");
-  if (Connect() && !TargetIsOpen()) {
+  // A chart past the bound is broken off before the engine is reached.
+  const bool blnDrawable = ShapesWithinBound();
+  if (blnDrawable) Progress(15, "Verbindung mit Excel herstellen...");
+  if (blnDrawable && Connect() && !TargetIsOpen()) {
     Progress(20, "Verbindung zu Excel hergestellt...");
     vb::TrySkip([&] { Engine(objQuorvan_).Visible(false); });
     vb::TrySkip([&] { Engine(objQuorvan_).Cursor(excel::xlWait); });
@@ -121,6 +127,18 @@ void ChartExport::Run() {
     }
     gobjApplication->StatusBar(false);
   });
+}
+
+bool ChartExport::ShapesWithinBound() {
+  const std::uint64_t lngShapes = ChartShapeCount(objQuorvan_);
+  if (lngShapes <= kMaxChartShapes) return true;
+  forms::MsgBox(fmt::format("Das Diagramm hätte {} Formen (Symbole, Linien und Pfeile);\r\n"
+                            "Quorvan zeichnet höchstens {}. Nennen die Rollenfelder\r\n"
+                            "eine Ressource mehrfach, genügt sie dort einmal.",
+                            GermanNumber(lngShapes), GermanNumber(kMaxChartShapes)),
+                kExclamation, kTitle);
+  BreakOff();
+  return false;
 }
 
 bool ChartExport::Connect() {

@@ -24,6 +24,9 @@ class ChartExport {
 
  private:
   void Progress(double dblPercent, const std::string& strText);
+  // False, with the message and the closing steps of a broken-off export, when the chart
+  // needs more shapes than an export draws.
+  bool ShapesWithinBound();
   bool Connect();
   bool TargetIsOpen();
   void CreateWorkbook();

@@ -117,6 +117,40 @@ std::vector<NetworkArrow> CommunicationNetwork(const clsQuorvan& objQuorvan) {
   return colArrows;
 }
 
+std::uint64_t NetworkArrowCount(const clsQuorvan& objQuorvan) {
+  const std::vector<clsTask>& colTasks = objQuorvan.objTasks.colTasks;
+  const auto colXByName = ResourceXByName(objQuorvan.objResources);
+  const RowIndex colIndex = IndexRows(colTasks);
+  // The responsibles of each row that an arrow may begin or end at.
+  std::vector<std::uint64_t> colEnds(colTasks.size(), 0);
+  for (std::size_t i = 0; i < colTasks.size(); ++i) {
+    for (double dblX : ResponsibleXs(colTasks[i], colXByName)) colEnds[i] += dblX > 0 ? 1 : 0;
+  }
+  // Saturates instead of overflowing: a count past any bound is all that matters then.
+  const auto add = [](std::uint64_t a, std::uint64_t b) {
+    std::uint64_t c = 0;
+    return __builtin_add_overflow(a, b, &c) ? UINT64_MAX : c;
+  };
+  const auto multiply = [](std::uint64_t a, std::uint64_t b) {
+    std::uint64_t c = 0;
+    return __builtin_mul_overflow(a, b, &c) ? UINT64_MAX : c;
+  };
+  std::uint64_t lngArrows = 0;
+  for (std::size_t i = 0; i < colTasks.size(); ++i) {
+    const clsTask& objTask = colTasks[i];
+    if (objTask.objTask == nullptr || colEnds[i] == 0) continue;
+    std::uint64_t lngTargets = 0;
+    for (const msproject::Task* objLinked : objTask.objTask->SuccessorTasks()) {
+      if (objLinked == nullptr) continue;
+      auto it = colIndex.find(IdentityOf(*objLinked));
+      if (it == colIndex.end()) continue;
+      for (std::size_t lngRow : it->second) lngTargets = add(lngTargets, colEnds[lngRow]);
+    }
+    lngArrows = add(lngArrows, multiply(colEnds[i], lngTargets));
+  }
+  return lngArrows;
+}
+
 bool DrawCommunicationNetwork(clsQuorvan& objQuorvan) {
   bool blnFailed = false;
   for (const NetworkArrow& objArrow : CommunicationNetwork(objQuorvan)) {

@@ -7,6 +7,7 @@
 // found among the resource columns through a map: when several groups hold the name, the
 // column in the last of them counts, and within a group the first.
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <unordered_map>
@@ -27,6 +28,10 @@ std::unordered_map<std::string, double> ResourceXByName(const clsResources& objR
 
 // Every arrow of the network, in drawing order, placed with the builder's position correction.
 std::vector<NetworkArrow> CommunicationNetwork(const clsQuorvan& objQuorvan);
+
+// How many arrows CommunicationNetwork gives, counted without placing them (the count
+// saturates at the largest number the type holds).
+std::uint64_t NetworkArrowCount(const clsQuorvan& objQuorvan);
 
 // Draws the network's arrows; true when any drawing call failed.
 bool DrawCommunicationNetwork(clsQuorvan& objQuorvan);

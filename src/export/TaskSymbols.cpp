@@ -28,18 +28,10 @@ struct Symbol {
   }
 };
 
-}  // namespace
-
-bool DrawTaskSymbols(clsQuorvan& objQuorvan, const clsTask& objTask,
-                     const ResourceColumns& objColumns) {
+// The symbols of a row: the role entries found through the index, one per column of the name.
+std::vector<Symbol> SymbolsOf(const clsTask& objTask, const ResourceColumns& objColumns) {
   const std::vector<std::string>* colRoles[] = {&objTask.colParticipiants, &objTask.colInformed,
                                                 &objTask.colResponsibles};
-  const double colRadius[] = {kParticipiantRadius, kInformedRadius, kResponsibleRadius};
-  const std::int32_t colColor[] = {objQuorvan.lngSymParticipiantColor,
-                                   objQuorvan.lngSymInformedColor,
-                                   objQuorvan.lngSymResponsibleColor};
-
-  // The names found through the index, put into the order of the walk over the columns.
   std::vector<Symbol> colSymbols;
   for (int intRole = 0; intRole < 3; ++intRole) {
     const std::vector<std::string>& colNames = *colRoles[intRole];
@@ -49,6 +41,31 @@ bool DrawTaskSymbols(clsQuorvan& objQuorvan, const clsTask& objTask,
       for (std::size_t lngColumn : it->second) colSymbols.push_back({lngColumn, intRole, k});
     }
   }
+  return colSymbols;
+}
+
+}  // namespace
+
+std::uint64_t TaskSymbolShapes(const clsTask& objTask, const ResourceColumns& objColumns) {
+  const std::vector<Symbol> colSymbols = SymbolsOf(objTask, objColumns);
+  if (colSymbols.empty()) return 0;
+  const Symbol& objFirst = *std::min_element(colSymbols.begin(), colSymbols.end());
+  const double dblFirstX = objColumns.colMidX[objFirst.lngColumn];
+  const auto lngLines = std::count_if(colSymbols.begin(), colSymbols.end(), [&](const Symbol& s) {
+    return objColumns.colMidX[s.lngColumn] != dblFirstX;
+  });
+  return colSymbols.size() + static_cast<std::uint64_t>(lngLines);
+}
+
+bool DrawTaskSymbols(clsQuorvan& objQuorvan, const clsTask& objTask,
+                     const ResourceColumns& objColumns) {
+  const double colRadius[] = {kParticipiantRadius, kInformedRadius, kResponsibleRadius};
+  const std::int32_t colColor[] = {objQuorvan.lngSymParticipiantColor,
+                                   objQuorvan.lngSymInformedColor,
+                                   objQuorvan.lngSymResponsibleColor};
+
+  // The names found through the index, put into the order of the walk over the columns.
+  std::vector<Symbol> colSymbols = SymbolsOf(objTask, objColumns);
   if (colSymbols.empty()) return false;
   std::sort(colSymbols.begin(), colSymbols.end());
 

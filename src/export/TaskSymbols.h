@@ -1,6 +1,8 @@
 #pragma once
 // The role symbols of one task row and the lines that join them.
 
+#include <cstdint>
+
 #include "export/ResourceColumns.h"
 
 class clsQuorvan;
@@ -12,3 +14,6 @@ class clsTask;
 // Returns true when any drawing call failed.
 bool DrawTaskSymbols(clsQuorvan& objQuorvan, const clsTask& objTask,
                      const ResourceColumns& objColumns);
+
+// The shapes DrawTaskSymbols draws for the row: its symbols and its lines.
+std::uint64_t TaskSymbolShapes(const clsTask& objTask, const ResourceColumns& objColumns);
