@@ -14,6 +14,7 @@
 #include "cli/ModelJson.h"
 #include "cli/TerminalFrontEnd.h"
 #include "cli/WizardOptions.h"
+#include "export/PlanCoverage.h"
 #include "platform/office/IDTExtensibility2.h"
 #include "platform/vb/OnError.h"
 #include "wizard/Globals.h"
@@ -32,6 +33,7 @@ struct Outcome {
   bool blnFinished = false;  // Finish ran to its end ("Fertig")
   bool blnExported = false;  // the export wrote the chart (not broken off)
   bool blnStopped = false;   // a problem before Finish ended the run
+  std::string strCoverage;   // what of the plan the chart leaves out, "" when nothing
 };
 
 // Goes through the steps with Next, as a user goes to "Als Standard festlegen" on the last
@@ -67,7 +69,8 @@ int RunWizard(const CommandLine& options, std::ostream& out, std::ostream& err, 
 
     if (!outcome.blnStopped && (options.blnDumpModel || blnWritesChart)) {
       if (options.blnDumpModel) {
-        frm->ExportChart = [&out](clsQuorvan& objQuorvan) {
+        frm->ExportChart = [&out, &outcome](clsQuorvan& objQuorvan) {
+          outcome.strCoverage = CoverageNotice(CoverageOf(objQuorvan));
           // Text that is not valid UTF-8 is shown with replacement characters, not refused.
           out << ModelToJson(objQuorvan)
                      .dump(2, ' ', false, nlohmann::json::error_handler_t::replace)
@@ -76,6 +79,7 @@ int RunWizard(const CommandLine& options, std::ostream& out, std::ostream& err, 
       } else {
         // The export that the launch connected, and whether it wrote the chart.
         frm->ExportChart = [&outcome, objExport = frm->ExportChart](clsQuorvan& objQuorvan) {
+          outcome.strCoverage = CoverageNotice(CoverageOf(objQuorvan));
           if (objExport) objExport(objQuorvan);
           outcome.blnExported = objExport && !objQuorvan.blnFastExit;
         };
@@ -85,6 +89,10 @@ int RunWizard(const CommandLine& options, std::ostream& out, std::ostream& err, 
         std::optional<TerminalFrontEnd::ProgressView> progress;
         if (blnWritesChart && options.blnProgress) progress.emplace(*frontEnd, *frm);
         frm->cmdFinish.Click();
+      }
+      // The limits of the chart cut the plan: said after the run, where the user looks last.
+      if (!outcome.strCoverage.empty() && (outcome.blnExported || options.blnDumpModel)) {
+        err << outcome.strCoverage << '\n';
       }
       outcome.blnFinished = frm->cmdFinish.Tag() == "Exit";
       if (outcome.blnFinished) frm->cmdFinish.Click();  // "Fertig" closes the wizard

@@ -117,6 +117,18 @@ TEST_F(MainRunTest, DuplicatesAreAnsweredNoUnlessYesIsGiven) {
   EXPECT_TRUE(std::filesystem::exists(chart_));
 }
 
+TEST_F(MainRunTest, APlanPastTheChartsLimitsIsNamedAfterTheRun) {
+  PlanXml objPlan;
+  objPlan.Task("A", 1, {{testsupport::kText21, "Person 1"}});
+  for (int i = 1; i <= 201; ++i) objPlan.Resource("Person " + std::to_string(i));
+  const auto result = Run(Plan(objPlan));
+  ASSERT_EQ(result.intExitCode, 0) << result.strStderr;
+  EXPECT_THAT(
+      result.strStderr,
+      EndsWith(kDone + "Hinweis: Der Plan hat 1 Vorgang und 201 Ressourcen, das Diagramm zeigt "
+                       "davon 1 Vorgang und 200 Ressourcen.\n"));
+}
+
 TEST_F(MainRunTest, TheChartNeverOverwritesThePlanOrAnInsertedProject) {
   // Plans saved under a workbook's name: the chart's path may name the same file.
   const auto plan = PlanXml()

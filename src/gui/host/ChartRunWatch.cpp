@@ -1,6 +1,7 @@
 #include "gui/host/ChartRunWatch.h"
 
 #include "chart/clsQuorvan.h"
+#include "export/PlanCoverage.h"
 #include "wizard/frmQuorvan.h"
 
 namespace gui {
@@ -17,8 +18,9 @@ struct WatchedExport {
 
   void operator()(clsQuorvan& objQuorvan) const {
     if (!objExport) return;
+    const std::string strCoverage = CoverageNotice(CoverageOf(objQuorvan));
     objExport(objQuorvan);
-    if (*onExported) (*onExported)(!objQuorvan.blnFastExit, frm->txtChartPath.Text());
+    if (*onExported) (*onExported)(!objQuorvan.blnFastExit, frm->txtChartPath.Text(), strCoverage);
   }
 };
 

@@ -124,7 +124,9 @@ void HostWindow::Start() {
   engine_ = std::make_unique<excel::Application>();
   RegisterRunningExcel(*engine_);
   runWatch_ = std::make_unique<ChartRunWatch>(
-      [this](bool blnWritten, const std::string& strPath) { ChartExported(blnWritten, strPath); });
+      [this](bool blnWritten, const std::string& strPath, const std::string& strCoverage) {
+        ChartExported(blnWritten, strPath, strCoverage);
+      });
   application_->Observe([this] { ApplicationChanged(); });
   bars_ = std::make_unique<CommandBarView>(*this, *extrasMenu_, application_->CommandBars(),
                                            [this](int intId) { return HostCommand(intId); });
@@ -319,7 +321,8 @@ void HostWindow::SetOpenAfterRun(bool blnValue) {
   blnOpenAfterRun_ = blnValue;
 }
 
-void HostWindow::ChartExported(bool blnWritten, const std::string& strChartPath) {
+void HostWindow::ChartExported(bool blnWritten, const std::string& strChartPath,
+                               const std::string& strCoverage) {
   std::string strWritten = strChartPath;
   // The export handed its workbook to the host's engine: the preview shows its page, the
   // desktop opens the saved file when asked to, and the engine lets go of every workbook the
@@ -341,6 +344,8 @@ void HostWindow::ChartExported(bool blnWritten, const std::string& strChartPath)
   strLastChart_ = AbsolutePath(strWritten).toStdString();
   lastChartAction_->setEnabled(true);
   strChartMessage_ = "Kommunikationsdiagramm gespeichert: " + strLastChart_;
+  // A plan past the chart's limits: the user learns here that rows or columns are missing.
+  if (!strCoverage.empty()) strChartMessage_ += " – " + strCoverage;
   UpdateStatus();
 }
 

@@ -114,7 +114,8 @@ class HostWindow : public QMainWindow {
   void UpdateStatus();
   void SetInteractive(bool blnValue);
   void SetOpenAfterRun(bool blnValue);
-  void ChartExported(bool blnWritten, const std::string& strChartPath);
+  void ChartExported(bool blnWritten, const std::string& strChartPath,
+                     const std::string& strCoverage);
   std::function<void()> HostCommand(int intId);
 
   std::unique_ptr<msproject::Application> ownApplication_;

@@ -17,6 +17,7 @@
 #include "gui/forms/FormView.h"
 #include "gui/preview/ChartPreview.h"
 #include "platform/msproject/Application.h"
+#include "support/PlanXml.h"
 #include "support/TestSupport.h"
 #include "wizard/frmQuorvan.h"
 
@@ -97,6 +98,29 @@ TEST_F(ChartRunTest, TheStatusBarNamesTheChartAndDateiOpensIt) {
   host_->LastChartAction().trigger();
   ASSERT_EQ(links_.Opened().size(), 1u);
   EXPECT_EQ(links_.Opened().front().toLocalFile().toStdString(), chart.string());
+}
+
+TEST_F(ChartRunTest, APlanPastTheChartsLimitsIsNamedInTheStatusBar) {
+  testsupport::PlanXml objPlan;
+  objPlan.Task("A", 1, {{testsupport::kText21, "Person 1"}});
+  for (int i = 1; i <= 201; ++i) objPlan.Resource("Person " + std::to_string(i));
+  StartHost();
+  ASSERT_TRUE(host_->OpenPlan(QString::fromStdString(objPlan.Write(dir_).string())));
+  const std::filesystem::path chart = dir_ / "Diagramm.xlsx";
+  frontEnd_.OnFormShown = [&](gui::FormView& view) {
+    auto& frm = dynamic_cast<frmQuorvan&>(view.Form());
+    frm.txtChartPath.Text(chart.string());
+    frm.cmdFinish.Click();
+    frm.cmdFinish.Click();
+  };
+  host_->CommandBarAction("QuorvanWizard")->trigger();
+  frontEnd_.OnFormShown = nullptr;
+  ProcessEvents();
+  ASSERT_TRUE(std::filesystem::exists(chart));
+  EXPECT_EQ(host_->StatusText().toStdString(),
+            "Kommunikationsdiagramm gespeichert: " + chart.string() +
+                " – Hinweis: Der Plan hat 1 Vorgang und 201 Ressourcen, das Diagramm zeigt davon "
+                "1 Vorgang und 200 Ressourcen.");
 }
 
 TEST_F(ChartRunTest, OpenAfterRunHandsEachChartToTheDesktopAndLetsGoOfIt) {

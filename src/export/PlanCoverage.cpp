@@ -1,0 +1,70 @@
+#include "export/PlanCoverage.h"
+
+#include <fmt/format.h>
+
+#include <algorithm>
+#include <set>
+#include <utility>
+
+#include "chart/clsQuorvan.h"
+#include "export/GermanNumber.h"
+#include "platform/msproject/Project.h"
+#include "platform/vb/OnError.h"
+
+namespace {
+
+using GroupAndName = std::pair<std::string, std::string>;
+
+// The group as the builder gives it: a blank group is "(keine)".
+std::string GroupOf(const msproject::Resource& objResource) {
+  std::string strGroup = vb::TryRead([&] { return objResource.Group(); }).value_or("");
+  if (std::all_of(strGroup.begin(), strGroup.end(), [](char c) { return c == ' '; })) {
+    return "(keine)";
+  }
+  return strGroup;
+}
+
+// The resources of the project and of the projects inserted into it, depth first.
+void CollectResources(const msproject::Project& objProject,
+                      std::set<const msproject::Project*>& colSeen,
+                      std::set<GroupAndName>& colResources) {
+  if (!colSeen.insert(&objProject).second) return;
+  for (const msproject::Resource* objResource : objProject.Resources()) {
+    if (objResource == nullptr) continue;
+    colResources.emplace(GroupOf(*objResource),
+                         vb::TryRead([&] { return objResource->Name(); }).value_or(""));
+  }
+  for (const msproject::Subproject& objSubproject : objProject.Subprojects()) {
+    const msproject::Project* objSource = nullptr;
+    vb::TrySkip([&] { objSource = &objSubproject.SourceProject(); });
+    if (objSource != nullptr) CollectResources(*objSource, colSeen, colResources);
+  }
+}
+
+std::string Count(std::int64_t lngCount, const char* strOne, const char* strMany) {
+  return GermanNumber(static_cast<unsigned long long>(lngCount)) + " " +
+         (lngCount == 1 ? strOne : strMany);
+}
+
+}  // namespace
+
+PlanCoverage CoverageOf(const clsQuorvan& objQuorvan) {
+  PlanCoverage objCoverage;
+  objCoverage.lngPlanTasks = objQuorvan.objProject.Tasks().Count();
+  objCoverage.lngChartTasks = static_cast<std::int64_t>(objQuorvan.objTasks.colTasks.size());
+  std::set<const msproject::Project*> colSeen;
+  std::set<GroupAndName> colResources;
+  CollectResources(objQuorvan.objProject, colSeen, colResources);
+  objCoverage.lngPlanResources = static_cast<std::int64_t>(colResources.size());
+  objCoverage.lngChartResources = objQuorvan.objResources.lngResourcesCount;
+  return objCoverage;
+}
+
+std::string CoverageNotice(const PlanCoverage& objCoverage) {
+  if (objCoverage.Complete()) return "";
+  return fmt::format("Hinweis: Der Plan hat {} und {}, das Diagramm zeigt davon {} und {}.",
+                     Count(objCoverage.lngPlanTasks, "Vorgang", "Vorgänge"),
+                     Count(objCoverage.lngPlanResources, "Ressource", "Ressourcen"),
+                     Count(objCoverage.lngChartTasks, "Vorgang", "Vorgänge"),
+                     Count(objCoverage.lngChartResources, "Ressource", "Ressourcen"));
+}
