@@ -1,6 +1,7 @@
 #include "platform/excel/xlsx/XmlWriter.h"
 
 #include <algorithm>
+#include <cassert>
 #include <charconv>
 
 namespace excel::xlsx {
@@ -136,6 +137,7 @@ XmlWriter& XmlWriter::Integer(std::int64_t value) {
 }
 
 XmlWriter& XmlWriter::End() {
+  assert(!open_.empty() && "End without an element to end");
   const std::string_view name = open_.back();
   open_.pop_back();
   if (startOpen_) {
