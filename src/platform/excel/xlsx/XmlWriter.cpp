@@ -1,7 +1,6 @@
 #include "platform/excel/xlsx/XmlWriter.h"
 
 #include <algorithm>
-#include <cassert>
 #include <charconv>
 
 namespace excel::xlsx {
@@ -68,15 +67,6 @@ void XmlWriter::Declaration() {
   Put("<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"yes\"?>\n");
 }
 
-XmlWriter& XmlWriter::Start(std::string_view name) {
-  CloseStartTag();
-  Put('<');
-  Put(name);
-  open_.push_back(name);
-  startOpen_ = true;
-  return *this;
-}
-
 XmlWriter& XmlWriter::Attribute(std::string_view name, std::string_view text) {
   AttributeStart(name);
   Escaped(text, true);
@@ -136,21 +126,6 @@ XmlWriter& XmlWriter::Integer(std::int64_t value) {
   return *this;
 }
 
-XmlWriter& XmlWriter::End() {
-  assert(!open_.empty() && "End without an element to end");
-  const std::string_view name = open_.back();
-  open_.pop_back();
-  if (startOpen_) {
-    Put("/>");
-    startOpen_ = false;
-  } else {
-    Put("</");
-    Put(name);
-    Put('>');
-  }
-  return *this;
-}
-
 void XmlWriter::Finish() {
   while (!open_.empty()) End();
   Flush();
@@ -167,10 +142,13 @@ void XmlWriter::PutLong(std::string_view text) {
 }
 
 void XmlWriter::PutInteger(std::int64_t value) {
-  char digits[24];
-  const auto [end, error] = std::to_chars(digits, digits + sizeof digits, value);
-  (void)error;  // 24 characters hold every 64-bit integer
-  Put(std::string_view(digits, end));
+  // 20 characters hold every 64-bit integer; written in place when they fit.
+  constexpr std::size_t kDigits = 20;
+  if (size_ - used_ < kDigits) Flush();
+  char* at = buffer_.get() + used_;
+  const auto [end, error] = std::to_chars(at, at + kDigits, value);
+  (void)error;
+  used_ += static_cast<std::size_t>(end - at);
 }
 
 void XmlWriter::PutHex(std::int32_t color) {

@@ -10,6 +10,7 @@
 // attribute values tabs and line feeds are character references as well, so that a reader's
 // attribute normalisation does not turn them into blanks.
 
+#include <cassert>
 #include <concepts>
 #include <cstdint>
 #include <cstring>
@@ -50,7 +51,14 @@ class XmlWriter {
 
   // Starts an element; its attributes follow. The name must live until the element ends
   // (a literal).
-  XmlWriter& Start(std::string_view name);
+  XmlWriter& Start(std::string_view name) {
+    CloseStartTag();
+    Put('<');
+    Put(name);
+    open_.push_back(name);
+    startOpen_ = true;
+    return *this;
+  }
   XmlWriter& Attribute(std::string_view name, std::string_view text);
   XmlWriter& Attribute(std::string_view name, const char* text) {
     return Attribute(name, std::string_view(text));
@@ -80,7 +88,20 @@ class XmlWriter {
   XmlWriter& Integer(std::int64_t value);
 
   // Ends the innermost element, as an empty element when it has no content.
-  XmlWriter& End();
+  XmlWriter& End() {
+    assert(!open_.empty() && "End without an element to end");
+    const std::string_view name = open_.back();
+    open_.pop_back();
+    if (startOpen_) {
+      Put("/>");
+      startOpen_ = false;
+    } else {
+      Put("</");
+      Put(name);
+      Put('>');
+    }
+    return *this;
+  }
   // An element holding a number: <name>value</name>.
   XmlWriter& Element(std::string_view name, std::int64_t value) {
     return Start(name).Integer(value).End();
