@@ -3,6 +3,7 @@
 // beforehand (DeflatedPart): libzip stores them as they are, with their CRC and sizes.
 
 #include <filesystem>
+#include <memory>
 #include <string>
 #include <vector>
 
