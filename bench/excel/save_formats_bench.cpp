@@ -1,21 +1,24 @@
 // The full chart saved in both file formats in one run: the 20,000-task, 200-resource plan is
 // exported once into an engine instance that stays open (as a user's running instance does),
-// then the workbook is saved as .xls and as .xlsx, each save timed (best of three), with the
-// process's peak memory while saving (the open workbook included), the part of it the save
-// added, and the size of the file.
+// then the workbook is saved as .xls and as .xlsx, five times each: the best and the median
+// time, the processor time of the best save (all its threads), the process's peak memory while
+// saving (the open workbook included), the part of it the save added, and the size of the file.
 //
 //   bench_excel_save_formats [TASKS RESOURCES [FOLDER]]   FOLDER: keep the files there
 //
-// Goals: the .xls saved no slower than the .xlsx; the process under 200 MB while saving the .xls.
+// Goals: the .xls saved no slower than the .xlsx; the process under 200 MB while saving the .xls;
+// the .xlsx saved in under 0.6 s (its two large parts are deflated on two cores at once).
 
 #include <unistd.h>
 
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
+#include <ctime>
 #include <filesystem>
 #include <fstream>
 #include <string>
+#include <vector>
 
 #include "ExportPlan.h"
 #include "chart/clsQuorvan.h"
@@ -48,27 +51,46 @@ void ResetPeak() {
   std::ofstream("/proc/self/clear_refs") << "5";
 }
 
+// Processor time of the whole process, all threads.
+double ProcessorSeconds() {
+  timespec now{};
+  clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &now);
+  return static_cast<double>(now.tv_sec) + static_cast<double>(now.tv_nsec) * 1e-9;
+}
+
+constexpr int kRuns = 5;
+
 struct Result {
-  double seconds = 1e9;
-  double peakMegabytes = 0;   // of the process while saving, the open workbook included
-  double addedMegabytes = 0;  // on top of what the process held before the save
+  double seconds = 1e9;  // the best
+  double median = 0;
+  double processorSeconds = 0;  // of the best
+  double peakMegabytes = 0;     // of the process while saving, the open workbook included
+  double addedMegabytes = 0;    // on top of what the process held before the save
   std::uintmax_t bytes = 0;
 };
 
 Result Save(excel::Workbook& book, const fs::path& target) {
   Result result;
-  for (int i = 0; i < 3; ++i) {
+  std::vector<double> times;
+  for (int i = 0; i < kRuns; ++i) {
     const double before = StatusMegabytes("VmRSS");
     ResetPeak();
+    const double processorStart = ProcessorSeconds();
     const auto start = std::chrono::steady_clock::now();
     book.SaveAs(target.string());
     const double seconds =
         std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-    result.seconds = std::min(result.seconds, seconds);
+    times.push_back(seconds);
+    if (seconds < result.seconds) {
+      result.seconds = seconds;
+      result.processorSeconds = ProcessorSeconds() - processorStart;
+    }
     const double peak = StatusMegabytes("VmHWM");
     result.peakMegabytes = std::max(result.peakMegabytes, peak);
     result.addedMegabytes = std::max(result.addedMegabytes, peak - before);
   }
+  std::sort(times.begin(), times.end());
+  result.median = times[times.size() / 2];
   result.bytes = fs::file_size(target);
   return result;
 }
@@ -113,15 +135,20 @@ int main(int argc, char** argv) {
 
   const Result xls = Save(book, dir / "chart.xls");
   const Result xlsx = Save(book, dir / "chart.xlsx");
-  std::printf("%-6s %10s %12s %12s %10s\n", "Format", "Seconds", "Peak MB", "Added MB", "File MB");
+  std::printf("%-6s %8s %8s %10s %10s %10s %9s\n", "Format", "Best s", "Median s", "CPU s",
+              "Peak MB", "Added MB", "File MB");
   for (const auto& [name, result] : {std::pair{".xls", xls}, std::pair{".xlsx", xlsx}}) {
-    std::printf("%-6s %10.3f %12.1f %12.1f %10.1f\n", name, result.seconds, result.peakMegabytes,
-                result.addedMegabytes, static_cast<double>(result.bytes) / (1024.0 * 1024.0));
+    std::printf("%-6s %8.3f %8.3f %10.3f %10.1f %10.1f %9.1f\n", name, result.seconds,
+                result.median, result.processorSeconds, result.peakMegabytes, result.addedMegabytes,
+                static_cast<double>(result.bytes) / (1024.0 * 1024.0));
   }
   const bool fast = xls.seconds <= xlsx.seconds;
   const bool small = xls.peakMegabytes < 200;
-  std::printf("Goals: .xls no slower than .xlsx: %s; peak while saving the .xls under 200 MB: %s\n",
-              fast ? "met" : "MISSED", small ? "met" : "MISSED");
+  const bool xlsxFast = xlsx.seconds < 0.6;
+  std::printf(
+      "Goals: .xls no slower than .xlsx: %s; peak while saving the .xls under 200 MB: %s; "
+      ".xlsx under 0.6 s: %s\n",
+      fast ? "met" : "MISSED", small ? "met" : "MISSED", xlsxFast ? "met" : "MISSED");
   if (!keep) fs::remove_all(dir);
-  return fast && small ? 0 : 1;
+  return fast && small && xlsxFast ? 0 : 1;
 }

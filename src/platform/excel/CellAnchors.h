@@ -16,33 +16,41 @@
 
 namespace excel {
 
-class SheetGeometry;
+inline constexpr std::int64_t kEmuPerPoint = 12700;
+
+// The sizes of a sheet's columns and rows, as the file writers anchor shapes to them.
+class SheetGeometry {
+ public:
+  virtual ~SheetGeometry() = default;
+  virtual double ColumnWidthPoints(std::int32_t column) const = 0;  // 1-based; hidden: 0
+  virtual double RowHeightPoints(std::int32_t row) const = 0;       // 1-based; hidden: 0
+};
 
 struct CellOffset {
-  std::int32_t lngCell = 0;    // 0-based column or row
-  std::int64_t lngOffset = 0;  // EMU from the cell's left or top edge
+  std::int32_t cell = 0;    // 0-based column or row
+  std::int64_t offset = 0;  // EMU from the cell's left or top edge
 };
 
 class CellAnchors {
  public:
   explicit CellAnchors(const SheetGeometry& geometry);
 
-  CellOffset Column(std::int64_t lngEmu);  // x in EMU from the sheet's left edge
-  CellOffset Row(std::int64_t lngEmu);     // y in EMU from the sheet's top edge
+  CellOffset Column(std::int64_t emu);  // x in EMU from the sheet's left edge
+  CellOffset Row(std::int64_t emu);     // y in EMU from the sheet's top edge
 
  private:
   class Axis {
    public:
-    Axis(const SheetGeometry& geometry, bool blnRows, std::int32_t lngCount);
-    CellOffset Find(std::int64_t lngEmu);
+    Axis(const SheetGeometry& geometry, bool rows, std::int32_t count);
+    CellOffset Find(std::int64_t emu);
 
    private:
-    double Size(std::int32_t lngCell) const;  // 0-based, in points
+    double Size(std::int32_t cell) const;  // 0-based, in points
 
     const SheetGeometry& geometry_;
-    bool blnRows_;
-    std::int32_t lngCount_;
-    double dblSum_ = 0;                // points up to the far edge of the last cell summed
+    bool rows_;
+    std::int32_t count_;
+    double sum_ = 0;                   // points up to the far edge of the last cell summed
     std::vector<std::int64_t> edges_;  // far edge of each cell summed so far, in EMU
   };
 

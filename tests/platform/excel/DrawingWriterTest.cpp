@@ -8,8 +8,8 @@
 #include <string>
 #include <vector>
 
-#include "platform/excel/DrawingWriter.h"
 #include "platform/excel/ShapeConstants.h"
+#include "platform/excel/xlsx/DrawingXml.h"
 
 namespace {
 
@@ -26,11 +26,20 @@ class UnevenGeometry : public excel::SheetGeometry {
   double RowHeightPoints(std::int32_t row) const override { return row == 2 ? 0.0 : 30.0; }
 };
 
+// The whole drawing part of the shapes.
+std::string DrawingPart(const Shapes& shapes, const excel::SheetGeometry& geometry) {
+  excel::xlsx::StringSink sink;
+  excel::xlsx::XmlWriter writer(sink);
+  excel::xlsx::WriteDrawingXml(shapes, geometry, writer);
+  writer.Finish();
+  return sink.Text();
+}
+
 class DrawingWriterTest : public ::testing::Test {
  protected:
   // Writes the part and parses it; fails the test when the XML is not well-formed.
   pugi::xml_node Write() {
-    excel::WriteDrawingXml(shapes, geometry, xml);
+    xml = DrawingPart(shapes, geometry);
     const pugi::xml_parse_result result = doc.load_string(xml.c_str());
     EXPECT_TRUE(result) << result.description();
     return doc.child("xdr:wsDr");
@@ -335,29 +344,29 @@ TEST_F(DrawingWriterTest, PiecesMakeUpTheSamePart) {
     oval.Shadow().Type(excel::msoShadow6);
     shapes.AddLine(10, 20 + i, 200, 30).ZOrder(excel::msoSendToBack);
   }
-  excel::WriteDrawingXml(shapes, geometry, xml);
+  xml = DrawingPart(shapes, geometry);
 
-  excel::DrawingXmlWriter writer(shapes, geometry);
-  std::string joined, piece;
-  int intPieces = 0;
-  while (true) {
-    piece.clear();
-    if (!writer.Next(piece, 2000)) break;
-    EXPECT_FALSE(piece.empty());
-    joined += piece;
-    ++intPieces;
-  }
-  EXPECT_EQ(joined, xml);
-  EXPECT_GT(intPieces, 10) << "the part comes in pieces of about the size asked for";
-  EXPECT_FALSE(writer.Next(piece, 2000)) << "and stays finished";
+  // The part streamed: handed on in pieces of the writer's size, never held whole.
+  class Pieces final : public excel::xlsx::XmlSink {
+   public:
+    void Write(std::string_view piece) override {
+      EXPECT_FALSE(piece.empty());
+      EXPECT_LE(piece.size(), 2000u);
+      joined.append(piece);
+      ++count;
+    }
+    std::string joined;
+    int count = 0;
+  } pieces;
+  excel::xlsx::XmlWriter writer(pieces, 2000);
+  excel::xlsx::WriteDrawingXml(shapes, geometry, writer);
+  writer.Finish();
+  EXPECT_EQ(pieces.joined, xml);
+  EXPECT_GT(pieces.count, 10) << "the part comes in pieces of about the size asked for";
 
-  // An empty sheet: one piece with the whole, empty part.
+  // An empty sheet: the whole, empty part.
   Shapes none;
-  excel::DrawingXmlWriter empty(none, geometry);
-  std::string all;
-  EXPECT_TRUE(empty.Next(all, 1));
-  EXPECT_FALSE(empty.Next(all, 1));
-  EXPECT_TRUE(doc.load_string(all.c_str()));
+  EXPECT_TRUE(doc.load_string(DrawingPart(none, geometry).c_str()));
 }
 
 }  // namespace

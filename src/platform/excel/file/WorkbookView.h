@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/excel/DrawingWriter.h"
+#include "platform/excel/CellAnchors.h"
 #include "platform/excel/FormatTable.h"
 #include "platform/excel/Outline.h"
 #include "platform/excel/PageSetup.h"

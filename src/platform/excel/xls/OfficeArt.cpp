@@ -190,18 +190,18 @@ class AnchorGrid {
 
   void Column(double points, std::uint16_t& cell, std::uint16_t& offset) {
     const CellOffset found = cells_.Column(std::llround(points * kEmuPerPointF));
-    Fraction(found, sheet_.ColumnWidthPoints(found.lngCell + 1), 1024, 255, cell, offset);
+    Fraction(found, sheet_.ColumnWidthPoints(found.cell + 1), 1024, 255, cell, offset);
   }
   void Row(double points, std::uint16_t& cell, std::uint16_t& offset) {
     const CellOffset found = cells_.Row(std::llround(points * kEmuPerPointF));
-    Fraction(found, sheet_.RowHeightPoints(found.lngCell + 1), 256, 65535, cell, offset);
+    Fraction(found, sheet_.RowHeightPoints(found.cell + 1), 256, 65535, cell, offset);
   }
 
  private:
   static void Fraction(const CellOffset& found, double size, double scale, std::int32_t lastCell,
                        std::uint16_t& cell, std::uint16_t& offset) {
-    cell = static_cast<std::uint16_t>(std::min(found.lngCell, lastCell));
-    const double part = size > 0 ? found.lngOffset / (size * kEmuPerPointF) : 0.0;
+    cell = static_cast<std::uint16_t>(std::min(found.cell, lastCell));
+    const double part = size > 0 ? found.offset / (size * kEmuPerPointF) : 0.0;
     offset = static_cast<std::uint16_t>(
         std::clamp<long>(std::lround(part * scale), 0, static_cast<long>(scale) - 1));
   }

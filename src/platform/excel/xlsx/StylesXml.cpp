@@ -1,11 +1,6 @@
 #include "platform/excel/xlsx/StylesXml.h"
 
-#include <cstdio>
-#include <map>
-#include <tuple>
-#include <vector>
-
-#include "platform/excel/XmlText.h"
+#include "platform/excel/xlsx/StyleTable.h"
 
 namespace excel::xlsx {
 
@@ -121,219 +116,150 @@ const char* VerticalName(std::int32_t alignment) {
   }
 }
 
-// "FFRRGGBB" from an RGB long with red in the low byte.
-std::string Argb(std::int32_t color) {
-  char buffer[9];
-  std::snprintf(buffer, sizeof buffer, "FF%02X%02X%02X", color & 0xFF, (color >> 8) & 0xFF,
-                (color >> 16) & 0xFF);
-  return buffer;
-}
-
-std::int32_t BuiltInNumberFormat(const std::string& text) {
-  static const std::map<std::string, std::int32_t> builtIn = {
-      {"General", 0},  {"0", 1},  {"0.00", 2},   {"#,##0", 3},
-      {"#,##0.00", 4}, {"0%", 9}, {"0.00%", 10}, {"@", 49}};
-  auto it = builtIn.find(text);
-  return it == builtIn.end() ? -1 : it->second;
-}
-
-void AppendBorderSide(std::string& out, const char* side, const BorderFormat* border) {
+void WriteBorderSide(XmlWriter& xml, const char* side, const BorderFormat* border) {
   const char* style = border ? BorderStyleName(*border) : nullptr;
-  if (style == nullptr) {
-    out += "<";
-    out += side;
-    out += "/>";
-    return;
+  xml.Start(side);
+  if (style != nullptr) {
+    xml.Attribute("style", style);
+    xml.Start("color")
+        .Attribute("indexed",
+                   border->lngColorIndex == xlColorIndexAutomatic ? 64 : border->lngColorIndex + 7)
+        .End();
   }
-  out += "<";
-  out += side;
-  out += " style=\"";
-  out += style;
-  out += "\"><color indexed=\"";
-  AppendInteger(out,
-                border->lngColorIndex == xlColorIndexAutomatic ? 64 : border->lngColorIndex + 7);
-  out += "\"/></";
-  out += side;
-  out += ">";
+  xml.End();
 }
 
-using BorderKey = std::array<BorderFormat, kBorderSlots>;
+void WriteBorderSet(XmlWriter& xml, const BorderSet& borders) {
+  const BorderFormat& down = borders[kBorderDiagonalDown];
+  const BorderFormat& up = borders[kBorderDiagonalUp];
+  const bool hasDown = down.lngLineStyle != xlLineStyleNone;
+  const bool hasUp = up.lngLineStyle != xlLineStyleNone;
+  xml.Start("border");
+  if (hasUp) xml.Attribute("diagonalUp", 1);
+  if (hasDown) xml.Attribute("diagonalDown", 1);
+  WriteBorderSide(xml, "left", &borders[kBorderLeft]);
+  WriteBorderSide(xml, "right", &borders[kBorderRight]);
+  WriteBorderSide(xml, "top", &borders[kBorderTop]);
+  WriteBorderSide(xml, "bottom", &borders[kBorderBottom]);
+  WriteBorderSide(xml, "diagonal", hasUp ? &up : hasDown ? &down : nullptr);
+  xml.End();
+}
 
-struct BorderKeyLess {
-  bool operator()(const BorderKey& a, const BorderKey& b) const {
-    for (std::size_t i = 0; i < kBorderSlots; ++i) {
-      auto ka = std::tie(a[i].lngLineStyle, a[i].lngWeight, a[i].lngColorIndex);
-      auto kb = std::tie(b[i].lngLineStyle, b[i].lngWeight, b[i].lngColorIndex);
-      if (ka != kb) return ka < kb;
+void WriteFill(XmlWriter& xml, const Fill& fill) {
+  xml.Start("fill").Start("patternFill").Attribute("patternType", PatternName(fill.pattern));
+  if (fill.pattern == xlPatternSolid) {
+    xml.Start("fgColor").ArgbAttribute("rgb", fill.color).End();
+    xml.Start("bgColor").Attribute("indexed", 64).End();
+  } else {
+    xml.Start("fgColor").Attribute("indexed", 64).End();
+    xml.Start("bgColor").ArgbAttribute("rgb", fill.color).End();
+  }
+  xml.End().End();
+}
+
+void WriteCellStyle(XmlWriter& xml, const CellStyle& style, bool first) {
+  xml.Start("xf")
+      .Attribute("numFmtId", style.numberFormat)
+      .Attribute("fontId", style.font)
+      .Attribute("fillId", style.fill)
+      .Attribute("borderId", style.border)
+      .Attribute("xfId", 0);
+  if (!first) {
+    const CellFormat& format = *style.format;
+    xml.Attribute("applyNumberFormat", 1)
+        .Attribute("applyFont", 1)
+        .Attribute("applyFill", 1)
+        .Attribute("applyBorder", 1)
+        .Attribute("applyAlignment", 1);
+    xml.Start("alignment");
+    if (const char* horizontal = HorizontalName(format.lngHorizontalAlignment)) {
+      xml.Attribute("horizontal", horizontal);
     }
-    return false;
+    if (const char* vertical = VerticalName(format.lngVerticalAlignment)) {
+      xml.Attribute("vertical", vertical);
+    }
+    if (format.lngOrientation != 0) {
+      xml.Attribute("textRotation", format.lngOrientation == xlVertical ? 255
+                                    : format.lngOrientation > 0         ? format.lngOrientation
+                                                                : 90 - format.lngOrientation);
+    }
+    if (format.blnWrapText) xml.Attribute("wrapText", 1);
+    xml.End();
   }
-};
-
-// Only what shows: a border without a line has no weight or colour.
-BorderKey Visible(BorderKey key) {
-  for (BorderFormat& border : key) {
-    if (border.lngLineStyle == xlLineStyleNone) border = BorderFormat{};
-  }
-  return key;
+  xml.End();
 }
 
 }  // namespace
 
-std::string StylesXml(const file::WorkbookView& workbook) {
-  const std::vector<std::uint32_t>& styleIndex = workbook.UsedFormats();
-  const FormatTable& formats = workbook.Formats();
-
-  // Number formats: built-in ones by id, the others numbered from 164.
-  std::vector<std::int32_t> numberFormatIds(formats.NumberFormatCount());
-  std::string numFmts;
-  std::int32_t nextId = 164, customCount = 0;
-  for (std::size_t i = 0; i < formats.NumberFormatCount(); ++i) {
-    std::int32_t id = BuiltInNumberFormat(formats.NumberFormatText(static_cast<std::uint32_t>(i)));
-    if (id < 0) {
-      id = nextId++;
-      ++customCount;
-      numFmts += "<numFmt numFmtId=\"";
-      AppendInteger(numFmts, id);
-      numFmts += "\" formatCode=\"";
-      AppendXmlText(numFmts, formats.NumberFormatText(static_cast<std::uint32_t>(i)));
-      numFmts += "\"/>";
+void WriteStylesXml(const StyleTable& styles, const Palette& palette, XmlWriter& xml) {
+  xml.Declaration();
+  xml.Start("styleSheet")
+      .Attribute("xmlns", "http://schemas.openxmlformats.org/spreadsheetml/2006/main");
+  if (!styles.NumberFormats().empty()) {
+    xml.Start("numFmts").Attribute("count", styles.NumberFormats().size());
+    for (const NumberFormat& format : styles.NumberFormats()) {
+      xml.Start("numFmt").Attribute("numFmtId", format.id).Attribute("formatCode", format.code);
+      xml.End();
     }
-    numberFormatIds[i] = id;
+    xml.End();
   }
 
-  std::map<double, std::size_t> fonts{{10.0, 0}};
-  std::vector<double> fontList{10.0};
-  std::map<std::pair<std::int32_t, std::int32_t>, std::size_t> fills;
-  std::vector<std::pair<std::int32_t, std::int32_t>> fillList;
-  std::map<BorderKey, std::size_t, BorderKeyLess> borders{{BorderKey{}, 0}};
-  std::vector<BorderKey> borderList{BorderKey{}};
+  xml.Start("fonts").Attribute("count", styles.Fonts().size());
+  for (double size : styles.Fonts()) {
+    xml.Start("font");
+    xml.Start("sz").Attribute("val", size).End();
+    xml.Start("name").Attribute("val", "Arial").End();
+    xml.Start("family").Attribute("val", 2).End();
+    xml.End();
+  }
+  xml.End();
 
-  std::string xfs;
-  std::int64_t usedCount = 0;
-  for (std::size_t i = 0; i < formats.Count(); ++i) {
-    if (styleIndex[i] == file::WorkbookView::kUnused) continue;
-    ++usedCount;
-    const CellFormat& format = formats.At(static_cast<std::uint32_t>(i));
-    auto [font, fontAdded] = fonts.try_emplace(format.dblFontSize, fontList.size());
-    if (fontAdded) fontList.push_back(format.dblFontSize);
-    std::size_t fillId = 0;
-    if (format.lngPattern != xlPatternNone) {
-      auto key = std::make_pair(format.lngPattern, format.lngInteriorColor);
-      auto [fill, fillAdded] = fills.try_emplace(key, fillList.size() + 2);
-      if (fillAdded) fillList.push_back(key);
-      fillId = fill->second;
-    }
-    auto [border, borderAdded] = borders.try_emplace(Visible(format.borders), borderList.size());
-    if (borderAdded) borderList.push_back(border->first);
+  xml.Start("fills").Attribute("count", StyleTable::kFixedFills + styles.Fills().size());
+  for (const char* fixed : {"none", "gray125"}) {
+    xml.Start("fill").Start("patternFill").Attribute("patternType", fixed).End().End();
+  }
+  for (const Fill& fill : styles.Fills()) WriteFill(xml, fill);
+  xml.End();
 
-    xfs += "<xf numFmtId=\"";
-    AppendInteger(xfs, numberFormatIds[format.lngNumberFormat]);
-    xfs += "\" fontId=\"";
-    AppendInteger(xfs, static_cast<std::int64_t>(font->second));
-    xfs += "\" fillId=\"";
-    AppendInteger(xfs, static_cast<std::int64_t>(fillId));
-    xfs += "\" borderId=\"";
-    AppendInteger(xfs, static_cast<std::int64_t>(border->second));
-    xfs += "\" xfId=\"0\"";
-    if (i == 0) {
-      xfs += "/>";
-      continue;
-    }
-    xfs +=
-        " applyNumberFormat=\"1\" applyFont=\"1\" applyFill=\"1\" applyBorder=\"1\" "
-        "applyAlignment=\"1\"><alignment";
-    if (const char* h = HorizontalName(format.lngHorizontalAlignment)) {
-      xfs += " horizontal=\"";
-      xfs += h;
-      xfs += '"';
-    }
-    if (const char* v = VerticalName(format.lngVerticalAlignment)) {
-      xfs += " vertical=\"";
-      xfs += v;
-      xfs += '"';
-    }
-    if (format.lngOrientation != 0) {
-      xfs += " textRotation=\"";
-      AppendInteger(xfs, format.lngOrientation == xlVertical ? 255
-                         : format.lngOrientation > 0         ? format.lngOrientation
-                                                             : 90 - format.lngOrientation);
-      xfs += '"';
-    }
-    if (format.blnWrapText) xfs += " wrapText=\"1\"";
-    xfs += "/></xf>";
-  }
+  xml.Start("borders").Attribute("count", styles.Borders().size());
+  for (const BorderSet& borders : styles.Borders()) WriteBorderSet(xml, borders);
+  xml.End();
 
-  std::string out =
-      "<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"yes\"?>\n"
-      "<styleSheet xmlns=\"http://schemas.openxmlformats.org/spreadsheetml/2006/main\">";
-  if (customCount > 0) {
-    out += "<numFmts count=\"";
-    AppendInteger(out, customCount);
-    out += "\">" + numFmts + "</numFmts>";
-  }
-  out += "<fonts count=\"";
-  AppendInteger(out, static_cast<std::int64_t>(fontList.size()));
-  out += "\">";
-  for (double size : fontList) {
-    out += "<font><sz val=\"";
-    AppendNumber(out, size);
-    out += "\"/><name val=\"Arial\"/><family val=\"2\"/></font>";
-  }
-  out += "</fonts><fills count=\"";
-  AppendInteger(out, static_cast<std::int64_t>(fillList.size() + 2));
-  out +=
-      "\"><fill><patternFill patternType=\"none\"/></fill>"
-      "<fill><patternFill patternType=\"gray125\"/></fill>";
-  for (const auto& [pattern, color] : fillList) {
-    out += "<fill><patternFill patternType=\"";
-    out += PatternName(pattern);
-    if (pattern == xlPatternSolid) {
-      out += "\"><fgColor rgb=\"" + Argb(color) + "\"/><bgColor indexed=\"64\"/>";
-    } else {
-      out += "\"><fgColor indexed=\"64\"/><bgColor rgb=\"" + Argb(color) + "\"/>";
-    }
-    out += "</patternFill></fill>";
-  }
-  out += "</fills><borders count=\"";
-  AppendInteger(out, static_cast<std::int64_t>(borderList.size()));
-  out += "\">";
-  for (const BorderKey& key : borderList) {
-    const BorderFormat& down = key[kBorderDiagonalDown];
-    const BorderFormat& up = key[kBorderDiagonalUp];
-    bool hasDown = down.lngLineStyle != xlLineStyleNone;
-    bool hasUp = up.lngLineStyle != xlLineStyleNone;
-    out += "<border";
-    if (hasUp) out += " diagonalUp=\"1\"";
-    if (hasDown) out += " diagonalDown=\"1\"";
-    out += ">";
-    AppendBorderSide(out, "left", &key[kBorderLeft]);
-    AppendBorderSide(out, "right", &key[kBorderRight]);
-    AppendBorderSide(out, "top", &key[kBorderTop]);
-    AppendBorderSide(out, "bottom", &key[kBorderBottom]);
-    AppendBorderSide(out, "diagonal", hasUp ? &up : hasDown ? &down : nullptr);
-    out += "</border>";
-  }
-  out +=
-      "</borders><cellStyleXfs count=\"1\"><xf numFmtId=\"0\" fontId=\"0\" fillId=\"0\" "
-      "borderId=\"0\"/></cellStyleXfs><cellXfs count=\"";
-  AppendInteger(out, usedCount);
-  out += "\">" + xfs +
-         "</cellXfs><cellStyles count=\"1\"><cellStyle name=\"Standard\" xfId=\"0\" "
-         "builtinId=\"0\"/></cellStyles>";
+  xml.Start("cellStyleXfs").Attribute("count", 1);
+  xml.Start("xf")
+      .Attribute("numFmtId", 0)
+      .Attribute("fontId", 0)
+      .Attribute("fillId", 0)
+      .Attribute("borderId", 0)
+      .End();
+  xml.End();
 
-  const Palette& palette = workbook.Colors();
+  xml.Start("cellXfs").Attribute("count", styles.CellStyles().size());
+  bool first = true;
+  for (const CellStyle& style : styles.CellStyles()) {
+    WriteCellStyle(xml, style, first);
+    first = false;
+  }
+  xml.End();
+
+  xml.Start("cellStyles").Attribute("count", 1);
+  xml.Start("cellStyle")
+      .Attribute("name", "Standard")
+      .Attribute("xfId", 0)
+      .Attribute("builtinId", 0)
+      .End();
+  xml.End();
+
   if (palette != DefaultPalette()) {
     // Indexes 0 to 7 are fixed; 8 to 63 are the palette's entries 1 to 56.
-    static const std::int32_t kFixed[8] = {0x000000, 0xFFFFFF, 0x0000FF, 0x00FF00,
-                                           0xFF0000, 0x00FFFF, 0xFF00FF, 0xFFFF00};
-    out += "<colors><indexedColors>";
-    for (std::int32_t color : kFixed) out += "<rgbColor rgb=\"" + Argb(color) + "\"/>";
-    for (std::int32_t color : palette) out += "<rgbColor rgb=\"" + Argb(color) + "\"/>";
-    out += "</indexedColors></colors>";
+    static constexpr std::int32_t kFixed[8] = {0x000000, 0xFFFFFF, 0x0000FF, 0x00FF00,
+                                               0xFF0000, 0x00FFFF, 0xFF00FF, 0xFFFF00};
+    xml.Start("colors").Start("indexedColors");
+    for (std::int32_t color : kFixed) xml.Start("rgbColor").ArgbAttribute("rgb", color).End();
+    for (std::int32_t color : palette) xml.Start("rgbColor").ArgbAttribute("rgb", color).End();
+    xml.End().End();
   }
-  out += "</styleSheet>";
-  return out;
+  xml.End();
 }
 
 }  // namespace excel::xlsx

@@ -1,14 +1,14 @@
 #pragma once
-// xl/styles.xml: the workbook's interned formats as fonts, fills, borders and cell formats
-// (cellXfs, one for each format a cell uses, in the view's numbering), Arial 10 as the default
-// font, and the palette where it differs from Excel's.
+// xl/styles.xml from the interned styles (StyleTable.h): the number formats, fonts, fills,
+// borders and cell formats (cellXfs, one for each format a cell uses, in the view's
+// numbering), Arial 10 as the default font, and the palette where it differs from Excel's.
 
-#include <string>
-
-#include "platform/excel/file/WorkbookView.h"
+#include "platform/excel/Palette.h"
+#include "platform/excel/xlsx/StyleTable.h"
+#include "platform/excel/xlsx/XmlWriter.h"
 
 namespace excel::xlsx {
 
-std::string StylesXml(const file::WorkbookView& workbook);
+void WriteStylesXml(const StyleTable& styles, const Palette& palette, XmlWriter& xml);
 
 }  // namespace excel::xlsx

@@ -1,7 +1,7 @@
 #pragma once
-// Writes a workbook as an Office Open XML package (.xlsx) with libzip: the workbook part, one
-// part per worksheet (streamed into the archive), the styles, and a drawing part for every
-// sheet that has shapes.
+// Writes a workbook as an Office Open XML package (.xlsx): the parts described by Package.h,
+// each written through the XML writer into its own deflated stream, the large ones (a sheet,
+// a drawing) on as many cores as there are, then stored into the archive with libzip.
 
 #include <filesystem>
 

@@ -1,5 +1,5 @@
 #pragma once
-// The worksheet's drawing part (xl/drawings/drawing1.xml): every shape of the sheet in
+// The worksheet's drawing part (xl/drawings/drawingN.xml): every shape of the sheet in
 // DrawingML, in drawing order, back to front.
 //
 // Each shape is anchored to cells as Excel anchors its shapes: a corner of the shape's box as a
@@ -22,44 +22,14 @@
 //   arrowhead is DrawingML's tailEnd, the decoration at the end of the path.
 // - The shadow: an outer shadow without blur, at the shadow's offset, in its colour.
 
-#include <cstdint>
-#include <string>
-#include <vector>
-
 #include "platform/excel/CellAnchors.h"
 #include "platform/excel/Shapes.h"
+#include "platform/excel/xlsx/XmlWriter.h"
 
-namespace excel {
+namespace excel::xlsx {
 
-class SheetGeometry {
- public:
-  virtual ~SheetGeometry() = default;
-  virtual double ColumnWidthPoints(std::int32_t column) const = 0;  // 1-based; hidden: 0
-  virtual double RowHeightPoints(std::int32_t row) const = 0;       // 1-based; hidden: 0
-};
+// Writes the whole part; the writer hands it on to its sink piece by piece (about 750 bytes a
+// shape). The shapes must not change meanwhile.
+void WriteDrawingXml(const Shapes& shapes, const SheetGeometry& geometry, XmlWriter& xml);
 
-inline constexpr std::int64_t kEmuPerPoint = 12700;
-
-// Writes the drawing part piece by piece, so that it can be streamed into the archive
-// without holding the whole part (about 750 bytes a shape) in memory. The Shapes must not
-// change while the writer is in use, and the geometry must outlive it.
-class DrawingXmlWriter {
- public:
-  DrawingXmlWriter(const Shapes& shapes, const SheetGeometry& geometry);
-  // Appends the next piece to out: at least minBytes unless the part ends there. Returns false,
-  // appending nothing, once the whole part has been written.
-  bool Next(std::string& out, std::size_t minBytes);
-
- private:
-  const Shapes& shapes_;
-  CellAnchors cells_;
-  std::vector<std::int32_t> order_;
-  std::size_t next_ = 0;
-  bool blnStarted_ = false;
-  bool blnDone_ = false;
-};
-
-// Replaces out with the complete drawing part.
-void WriteDrawingXml(const Shapes& shapes, const SheetGeometry& geometry, std::string& out);
-
-}  // namespace excel
+}  // namespace excel::xlsx
