@@ -26,7 +26,7 @@ packages=(
   qt6-base-dev qt6-svg-dev qt6-qpa-plugins qt6-translations-l10n libgl-dev xvfb xauth imagemagick
   fonts-dejavu-core desktop-file-utils
   clang-14 libclang-rt-14-dev
-  dpkg-dev lintian help2man file
+  dpkg-dev lintian file
 )
 
 missing=()
