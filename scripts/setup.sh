@@ -26,16 +26,27 @@ packages=(
   qt6-base-dev qt6-svg-dev qt6-qpa-plugins qt6-translations-l10n libgl-dev xvfb xauth imagemagick
   fonts-dejavu-core desktop-file-utils
   clang-14 libclang-rt-14-dev
+  dpkg-dev lintian file
 )
 
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
 done
+# apt's output goes to a log file, shown only when apt fails.
 if [ "${#missing[@]}" -gt 0 ]; then
   export DEBIAN_FRONTEND=noninteractive
-  apt-get update -qq
-  apt-get install -y -qq --no-install-recommends "${missing[@]}"
+  mkdir -p build
+  log=build/setup-apt.log
+  noun=Debian-Pakete
+  [ "${#missing[@]}" -eq 1 ] && noun=Debian-Paket
+  echo "Installiere ${#missing[@]} $noun (Protokoll: $log): ${missing[*]}"
+  if ! { apt-get update && apt-get install -y --no-install-recommends "${missing[@]}"; } \
+    >"$log" 2>&1 </dev/null; then
+    tail -n 40 "$log" >&2
+    echo "Die Installation der Pakete ist gescheitert; das ganze Protokoll steht in $log." >&2
+    exit 1
+  fi
 fi
 
 case "$mode" in

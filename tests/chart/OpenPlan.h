@@ -24,7 +24,7 @@ class OpenPlan {
  public:
   explicit OpenPlan(const PlanXml& objPlan,
                     const std::map<std::string, PlanXml>& colOtherFiles = {});
-  // A plan from the shared fixtures.
+  // A real plan of tests/data/mspdi.
   explicit OpenPlan(const std::string& strFixture);
   ~OpenPlan();
   OpenPlan(const OpenPlan&) = delete;

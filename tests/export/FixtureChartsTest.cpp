@@ -1,4 +1,4 @@
-// The charts of the real Microsoft Project plans among the shared fixtures, read back by
+// The charts of the real Microsoft Project plans in tests/data/mspdi, read back by
 // openpyxl and compared with the chart model.
 
 #include <gtest/gtest.h>

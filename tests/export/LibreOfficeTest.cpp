@@ -1,5 +1,5 @@
-// LibreOffice opens every chart the export writes: the example plan's and those of the shared
-// fixtures, converted in one run with a profile of its own.
+// LibreOffice opens every chart the export writes: the example plan's and those of the real
+// plans in tests/data/mspdi, converted in one run with a profile of its own.
 
 #include <gtest/gtest.h>
 

@@ -309,8 +309,8 @@ INSTANTIATE_TEST_SUITE_P(
     Charts, ChartPicturesTest,
     ::testing::Values(ChartCase{"examples/Markteinfuehrung.xml", true},
                       ChartCase{"examples/Schulung.xml", true},
-                      ChartCase{"tests/data/task-links-project2016-mspdi.xml", false},
-                      ChartCase{"tests/data/resource-text-project2019-mspdi.xml", false}),
+                      ChartCase{"tests/data/mspdi/task-links-project2016-mspdi.xml", false},
+                      ChartCase{"tests/data/mspdi/resource-text-project2019-mspdi.xml", false}),
     [](const ::testing::TestParamInfo<ChartCase>& info) {
       std::string strName = std::filesystem::path(info.param.strPlan).stem().string();
       std::replace_if(

@@ -14,10 +14,15 @@ namespace testsupport {
 
 namespace fs = std::filesystem;
 
-fs::path SharedDir() { return fs::weakly_canonical(QUORVAN_SHARED_DIR); }
-fs::path FixturesDir() { return SharedDir() / "fixtures"; }
-fs::path SourceDir() { return QUORVAN_SOURCE_DIR; }
-fs::path BinaryDir() { return QUORVAN_BINARY_DIR; }
+fs::path SourceDir() {
+  return QUORVAN_SOURCE_DIR;
+}
+fs::path FixturesDir() {
+  return SourceDir() / "tests" / "data";
+}
+fs::path BinaryDir() {
+  return QUORVAN_BINARY_DIR;
+}
 
 TempDir::TempDir() {
   std::random_device rd;

@@ -1,14 +1,13 @@
 #pragma once
-// What every test needs from its surroundings: the shared fixtures, the source tree, a
-// scratch folder of its own, and a way to run a real program and read what it printed.
+// What every test needs from its surroundings: the test data, the source tree, a scratch
+// folder of its own, and a way to run a real program and read what it printed.
 
 #include <filesystem>
 #include <string>
 
 namespace testsupport {
 
-std::filesystem::path SharedDir();    // ../shared beside the clone
-std::filesystem::path FixturesDir();  // ../shared/fixtures
+std::filesystem::path FixturesDir();  // tests/data: real plans, registry exports, workbooks
 std::filesystem::path SourceDir();    // the clone
 std::filesystem::path BinaryDir();    // the build folder
 

@@ -31,7 +31,7 @@ class ScopedRegistryFile {
   std::filesystem::path BackupPath() const { return dir_ / "HKCU.reg.bak"; }
   const std::filesystem::path& Dir() const { return dir_.Path(); }
 
-  // Starts from a copy of a fixture of ../shared/fixtures/registry/.
+  // Starts from a copy of a registry export of tests/data/registry/.
   void CopyFixture(const std::string& strName) const {
     std::filesystem::copy_file(FixturesDir() / "registry" / strName, Path(),
                                std::filesystem::copy_options::overwrite_existing);
