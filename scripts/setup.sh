@@ -18,7 +18,7 @@ esac
 
 packages=(
   build-essential cmake ninja-build pkg-config clang-format
-  libpugixml-dev libzip-dev libgsf-1-dev libfmt-dev libcli11-dev
+  libpugixml-dev libzip-dev zlib1g-dev libgsf-1-dev libfmt-dev libcli11-dev
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   libxlsxwriter-dev nlohmann-json3-dev
   python3 python3-openpyxl python3-xlrd
