@@ -129,8 +129,9 @@ GeneratedPlan Generate(int intPlan, const std::filesystem::path& dir) {
     AddResources(rnd, objPlan, 1 + rnd.Below(8), colKnown);
   }
 
-  // Inserted projects with resources of their own (some shared, one inserted in turn, one
-  // missing), stored with the Windows paths Project writes and found beside the plan.
+  // Inserted projects with resources of their own (names shared with the plan's now and then),
+  // some with a project inserted in turn, some whose file is missing; stored with the Windows
+  // paths Project writes and found beside the plan.
   std::vector<std::string> colInserted;
   for (int i = rnd.Chance(0.35) ? 1 + rnd.Below(2) : 0; i > 0; --i) {
     const std::string strStem = "Teil" + std::to_string(i);
