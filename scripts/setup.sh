@@ -61,6 +61,7 @@ case "$mode" in
   fuzz)
     cmake -S . -B build/fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
       -DCMAKE_C_COMPILER=clang-14 -DCMAKE_CXX_COMPILER=clang++-14 -DQUORVAN_FUZZ=ON >/dev/null
-    cmake --build build/fuzz --target fuzz_plan_reader
+    cmake --build build/fuzz --target fuzz_all
+    echo "Fuzz-Ziele gebaut; starten mit fuzz/run.sh ZIEL (siehe README)."
     ;;
 esac

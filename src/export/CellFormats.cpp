@@ -9,7 +9,6 @@
 
 namespace {
 
-constexpr std::int32_t kHeaderRowHeight = 100;
 constexpr std::int32_t kUpwards = 90;
 constexpr std::int32_t kTaskFontSize = 8;
 
@@ -45,7 +44,7 @@ bool FormatHeaderCell(excel::Range objRange, std::int32_t lngColor, bool blnVert
   if (blnVertical) {
     steps([&] { objRange.VerticalAlignment(excel::xlBottom); });
     steps([&] { objRange.Orientation(kUpwards); });
-    steps([&] { objRange.RowHeight(kHeaderRowHeight); });
+    steps([&] { objRange.RowHeight(kVerticalHeaderRowHeight); });
   } else {
     steps([&] { objRange.VerticalAlignment(excel::xlCenter); });
   }

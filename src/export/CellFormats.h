@@ -8,9 +8,12 @@ namespace excel {
 class Range;
 }
 
+// The height of a row of header cells with upward text, in points.
+inline constexpr std::int32_t kVerticalHeaderRowHeight = 100;
+
 // A header cell: hairline edges and inside lines of the given weight, no diagonals, filled
-// with lngColor, centred; with blnVertical its text reads upwards and its row is 100 points
-// high.
+// with lngColor, centred; with blnVertical its text reads upwards and its row is
+// kVerticalHeaderRowHeight high.
 bool FormatHeaderCell(excel::Range objRange, std::int32_t lngColor, bool blnVertical,
                       std::int32_t lngWeight);
 

@@ -191,7 +191,9 @@ void ChartExport::CreateWorkbook() {
         {kPaletteSymbolShadow, objQuorvan_.lngSymShadowColor},
     };
     for (const auto& [lngIndex, lngColor] : colPalette) {
-      vb::TrySkip([&] { objWorkbook_->Colors(lngIndex, lngColor); });
+      vb::TrySkip([&, lngIndex = lngIndex, lngColor = lngColor] {
+        objWorkbook_->Colors(lngIndex, lngColor);
+      });
     }
   }
   if (objSheet_ != nullptr) {

@@ -87,5 +87,15 @@ bool WriteHeader(clsQuorvan& objQuorvan, excel::Worksheet& objSheet, std::int32_
       }
     }
   }
+  if (objQuorvan.objResources.colResourceGroups.empty()) {
+    // No resource column gave the rows of names and IDs their heights; the task rows below
+    // them must still lie where the chart's shapes are placed.
+    if (auto objCell = cell(hr - 2, objHeader.lngHeaderColumn)) {
+      steps([&] { objCell->RowHeight(kVerticalHeaderRowHeight); });
+    }
+    if (auto objCell = cell(hr - 1, objHeader.lngHeaderColumn)) {
+      steps([&] { objCell->RowHeight(0); });
+    }
+  }
   return steps.Failed() || blnFailed;
 }

@@ -5,6 +5,7 @@
 
 #include "export/ExportTesting.h"
 #include "export/TestPlan.h"
+#include "support/PlanXml.h"
 #include "support/TestSupport.h"
 
 namespace {
@@ -31,6 +32,34 @@ TEST_F(ExportEdgesTest, APlanWithoutTasksGivesTitleAndHeaderAndNothingElse) {
   EXPECT_EQ(objChart["merged"], nlohmann::json::array({"K3:L3"}));
   EXPECT_TRUE(objChart["shapes"].empty());
   EXPECT_FALSE(objChart["rows"].contains("7"));
+}
+
+TEST_F(ExportEdgesTest, APlanWhoseResourceRowsAreAllBlankKeepsItsLightsInTheirRows) {
+  // No resource column sets the heights of the rows of names and IDs above the task rows; the
+  // task rows must still lie where the model draws their lights.
+  testsupport::PlanXml()
+      .Task("A", 1, {{kText24, "unkritisch"}})
+      .Task("B", 1, {{kText24, "schwierig"}})
+      .Task("C", 1, {{kText24, "planmäßig"}})
+      .BlankResource()
+      .Write(dir_);
+  ChartRun run(dir_ / "Plan.xml");
+  const nlohmann::json objChart = Export(run);
+  auto height = [&](std::int32_t lngRow) {
+    const auto& objRow = objChart["rows"].value(std::to_string(lngRow), nlohmann::json::object());
+    return objRow.value("height", nlohmann::json()).is_number() ? objRow["height"].get<double>()
+                                                                : 12.75;  // the sheet's default
+  };
+  const Drawing objDrawing = DrawingOf(objChart);
+  ASSERT_EQ(objDrawing.colCircles.size(), 3U);
+  for (std::size_t i = 0; i < 3; ++i) {
+    const std::int32_t lngRow = run.Builder().objTasks.colTasks[i].lngRowNumber;
+    double dblTop = 0;
+    for (std::int32_t r = 1; r < lngRow; ++r) dblTop += height(r);
+    EXPECT_GE(objDrawing.colCircles[i].dblY - 6, dblTop) << "light " << i << " above its row";
+    EXPECT_LE(objDrawing.colCircles[i].dblY + 6, dblTop + height(lngRow))
+        << "light " << i << " below its row";
+  }
 }
 
 TEST_F(ExportEdgesTest, OnlyAsManyTaskRowsAsTheChartTakesAreWrittenAndDrawn) {

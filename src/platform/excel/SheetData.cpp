@@ -78,7 +78,7 @@ void SheetData::Merge(const CellRect& rect) {
   for (auto& [lngRow, row] : rows_) {
     if (lngRow < area.lngTop) continue;
     if (lngRow > area.lngBottom) break;
-    std::erase_if(row.values, [&](const auto& entry) {
+    std::erase_if(row.values, [&, lngRow = lngRow](const auto& entry) {
       return entry.first >= area.lngLeft && entry.first <= area.lngRight &&
              !(lngRow == area.lngTop && entry.first == area.lngLeft);
     });
