@@ -2,9 +2,11 @@
 // export of many programs' keys with the defaults at its end), each on a file dated an hour
 // back, as a user's file is:
 //
-//   first   the first load of a process, the file not yet read (best of several runs, the
-//           file's time changed before each so that it is read again)
+//   first   the first load of a process, the file not yet read (best of several processes)
 //   again   a later load of the same process, the file unchanged (best of several runs)
+//
+// each by the clock and by the processor time of the process (which other processes on the
+// machine do not stretch).
 //
 //   bench_load_settings [MEGABYTES]   the large file's size, 50 unless given
 //
@@ -12,6 +14,7 @@
 
 #include <fcntl.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -50,26 +53,67 @@ void DateBack(const fs::path& file, int intSeconds) {
   ::utimensat(AT_FDCWD, file.c_str(), times, 0);
 }
 
-double SecondsOfLoad() {
+// The clock's and the processor's time of one load.
+struct Times {
+  double dblWall = 1e9;
+  double dblProcessor = 1e9;
+
+  void KeepBest(const Times& other) {
+    dblWall = std::min(dblWall, other.dblWall);
+    dblProcessor = std::min(dblProcessor, other.dblProcessor);
+  }
+};
+
+double ProcessorSeconds() {
+  timespec t{};
+  ::clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &t);
+  return static_cast<double>(t.tv_sec) + static_cast<double>(t.tv_nsec) * 1e-9;
+}
+
+Times TimesOfLoad() {
   const auto start = std::chrono::steady_clock::now();
+  const double dblProcessorStart = ProcessorSeconds();
   LoadSettings();
-  return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+  return Times{std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count(),
+               ProcessorSeconds() - dblProcessorStart};
+}
+
+// The first load of a process of its own (forked, so that the wizard is there already).
+Times TimesOfFirstLoad() {
+  Times times;
+  int fds[2];
+  if (::pipe(fds) != 0) return times;
+  const pid_t pid = ::fork();
+  if (pid == 0) {
+    const Times child = TimesOfLoad();
+    [[maybe_unused]] const ssize_t cb = ::write(fds[1], &child, sizeof child);
+    ::_exit(0);
+  }
+  ::close(fds[1]);
+  if (::read(fds[0], &times, sizeof times) != sizeof times) times = Times{};
+  ::close(fds[0]);
+  ::waitpid(pid, nullptr, 0);
+  return times;
 }
 
 struct Figures {
-  double dblFirst = 1e9;
-  double dblAgain = 1e9;
+  Times first;
+  Times again;
 };
 
 Figures Measure(const fs::path& file, int intRuns) {
   ::setenv("QUORVAN_REGISTRY", file.c_str(), 1);
+  DateBack(file, 0);
   Figures figures;
-  for (int i = 0; i < intRuns; ++i) {
-    DateBack(file, i);
-    figures.dblFirst = std::min(figures.dblFirst, SecondsOfLoad());
-    figures.dblAgain = std::min(figures.dblAgain, SecondsOfLoad());
-  }
+  for (int i = 0; i < intRuns; ++i) figures.first.KeepBest(TimesOfFirstLoad());
+  for (int i = 0; i < intRuns + 1; ++i) figures.again.KeepBest(TimesOfLoad());
   return figures;
+}
+
+void PrintRow(const std::string& strFile, const Figures& figures) {
+  std::printf("%-22s %10.3f %10.3f %10.3f %10.3f\n", strFile.c_str(), figures.first.dblWall * 1e3,
+              figures.first.dblProcessor * 1e3, figures.again.dblWall * 1e3,
+              figures.again.dblProcessor * 1e3);
 }
 
 }  // namespace
@@ -90,20 +134,21 @@ int main(int argc, char** argv) {
   const Figures small = Measure(defaults, 50);
   const double dblPeakBefore = PeakMegabytes();
   const Figures big = Measure(large, 3);
-  const double dblPeak = PeakMegabytes();
+  const double dblPeak = PeakMegabytes();  // the later loads; the first ones are children's
   const bool blnLoaded = frm->txtRowHeight.Text() == "40" && frm->cboArrowSize.Text() == "groß";
 
-  std::printf("%-26s %12s %12s\n", "registry file", "first ms", "again ms");
-  std::printf("%-26s %12.3f %12.3f\n", "defaults alone", small.dblFirst * 1e3,
-              small.dblAgain * 1e3);
-  std::printf("%-20s %5.1f MB %12.1f %12.3f\n", "large file",
-              static_cast<double>(fs::file_size(large)) / (1024 * 1024), big.dblFirst * 1e3,
-              big.dblAgain * 1e3);
+  std::printf("%-22s %10s %10s %10s %10s\n", "registry file", "first ms", "(cpu ms)", "again ms",
+              "(cpu ms)");
+  PrintRow("defaults alone", small);
+  char strLarge[32];
+  std::snprintf(strLarge, sizeof strLarge, "large file %.1f MB",
+                static_cast<double>(fs::file_size(large)) / (1024 * 1024));
+  PrintRow(strLarge, big);
   std::printf("peak memory %.0f MB (%.0f MB before the large file)\n", dblPeak, dblPeakBefore);
   std::printf("goal: the large file under 1000 ms: %s; values loaded: %s\n",
-              big.dblFirst < 1.0 ? "met" : "MISSED", blnLoaded ? "yes" : "NO");
+              big.first.dblWall < 1.0 ? "met" : "MISSED", blnLoaded ? "yes" : "NO");
 
   gfrmWizard = nullptr;
   fs::remove_all(dir);
-  return big.dblFirst < 1.0 && blnLoaded ? 0 : 1;
+  return big.first.dblWall < 1.0 && blnLoaded ? 0 : 1;
 }
