@@ -15,6 +15,7 @@
 #include "cli/TerminalFrontEnd.h"
 #include "cli/WizardOptions.h"
 #include "platform/office/IDTExtensibility2.h"
+#include "platform/registry/HiveFile.h"
 #include "platform/vb/OnError.h"
 #include "wizard/Globals.h"
 #include "wizard/frmQuorvan.h"
@@ -48,7 +49,14 @@ int RunWizard(const CommandLine& options, std::ostream& out, std::ostream& err, 
       vb::TrySkip([&] { frm->txtChartPath.Text(ChartPathFor(options, options.strPlan)); });
     }
     ApplyWizardOptions(options.wizard, *frm);
-    if (options.wizard.blnSaveDefaults) frm->cmdSetDefaults.Click();
+    if (options.wizard.blnSaveDefaults) {
+      frm->cmdSetDefaults.Click();
+      // The message box says that not everything was saved; the registry file may say why.
+      if (frontEnd->ProblemReported()) {
+        const std::string strWhy = registry::DescribeWriteRefusal(registry::RegistryFilePath());
+        if (!strWhy.empty()) err << strWhy << '\n';
+      }
+    }
     outcome.blnStopped = frontEnd->ProblemReported();
 
     if (!outcome.blnStopped && (options.blnDumpModel || blnWritesChart)) {
