@@ -127,7 +127,10 @@ FileContent HiveCache::Get(const std::filesystem::path& path) {
   }
 
   entry_.reset();  // not kept beside the new one while that is read
-  if (!LooksLikeRegFile(bytes)) {
+  const RegFileStart start = StartOfRegFile(bytes);
+  if (start == RegFileStart::kBlank) {
+    content.kind = FileKind::kBlank;
+  } else if (start == RegFileStart::kOther) {
     content.kind = FileKind::kForeign;
   } else if (auto parsed = ParseRegFile(bytes)) {
     content.kind = FileKind::kRegFile;

@@ -20,6 +20,7 @@ namespace registry {
 // What lies at the registry file's path.
 enum class FileKind {
   kMissing,     // nothing
+  kBlank,       // a file of nothing but blanks
   kRegFile,     // a registry export that was read
   kDamaged,     // it begins like a registry export but cannot be read as one
   kForeign,     // a file that is not a registry export

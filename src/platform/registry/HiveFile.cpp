@@ -93,8 +93,13 @@ bool IsReadOnly(const fs::path& file, const struct stat& st) {
          (errno == EACCES || errno == EPERM || errno == EROFS);
 }
 
-Refusal Check(const fs::path& file, const FileContent& content) {
+// Why the file written for path (file) may not be written; a blank file is ours to fill where
+// it lies, not where a link leads.
+Refusal Check(const fs::path& path, const fs::path& file, const FileContent& content) {
   switch (content.kind) {
+    case FileKind::kBlank:
+      if (file != path) return Refusal::kForeign;
+      break;
     case FileKind::kForeign:
       return Refusal::kForeign;
     case FileKind::kNotAFile:
@@ -135,7 +140,7 @@ std::int32_t UpdateHive(const fs::path& path, const HiveChange& change) {
   HiveCache& cache = HiveCache::Process();
   // Nothing, not even the lock, is made beside a file that is not ours; under the lock the
   // file is looked at again.
-  if (Check(*file, cache.Get(path)) != Refusal::kNone) return ERROR_ACCESS_DENIED;
+  if (Check(path, *file, cache.Get(path)) != Refusal::kNone) return ERROR_ACCESS_DENIED;
   if (file->has_parent_path()) {
     std::error_code ec;
     fs::create_directories(file->parent_path(), ec);
@@ -145,7 +150,7 @@ std::int32_t UpdateHive(const fs::path& path, const HiveChange& change) {
   if (lock.Error() != ERROR_SUCCESS) return lock.Error();
 
   const FileContent content = cache.Get(path);
-  if (Check(*file, content) != Refusal::kNone) return ERROR_ACCESS_DENIED;
+  if (Check(path, *file, content) != Refusal::kNone) return ERROR_ACCESS_DENIED;
 
   std::shared_ptr<Hive> hive = cache.Take(path, content);
   bool blnChanged = false;
@@ -174,7 +179,7 @@ std::string DescribeWriteRefusal(const fs::path& path) {
   const std::string strFile =
       "„" + file->string() + "“" +
       (*file != path ? " (Ziel der Verknüpfung „" + path.string() + "“)" : std::string());
-  switch (Check(*file, HiveCache::Process().Get(path))) {
+  switch (Check(path, *file, HiveCache::Process().Get(path))) {
     case Refusal::kForeign:
       return "Die Datei " + strFile +
              " ist keine Registrierungsdatei; sie wird nicht überschrieben.";

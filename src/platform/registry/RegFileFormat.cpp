@@ -194,7 +194,7 @@ void AppendHex(std::string& out, std::size_t cchLineStart, const std::vector<std
 
 }  // namespace
 
-bool LooksLikeRegFile(std::string_view bytes) {
+RegFileStart StartOfRegFile(std::string_view bytes) {
   const bool blnUtf16 = bytes.starts_with("\xFF\xFE");
   if (blnUtf16) {
     bytes.remove_prefix(2);
@@ -209,14 +209,16 @@ bool LooksLikeRegFile(std::string_view bytes) {
   };
   std::size_t pos = 0;
   while (pos + cbUnit <= bytes.size() && isBlank(pos)) pos += cbUnit;
-  if (pos + cbUnit > bytes.size()) return true;  // nothing but blanks
+  if (pos + cbUnit > bytes.size()) return RegFileStart::kBlank;
 
   constexpr std::size_t kCharsCompared = 64;
   const std::string strStart =
       blnUtf16 ? Utf16LeToUtf8(reinterpret_cast<const std::uint8_t*>(bytes.data()) + pos,
                                std::min(bytes.size() - pos, 2 * kCharsCompared))
                : std::string(bytes.substr(pos, kCharsCompared));
-  return strStart.starts_with(kRegFileHeader) || strStart.starts_with(kRegFileHeaderOld);
+  return strStart.starts_with(kRegFileHeader) || strStart.starts_with(kRegFileHeaderOld)
+             ? RegFileStart::kRegFile
+             : RegFileStart::kOther;
 }
 
 std::optional<Hive> ParseRegFile(std::string_view bytes) {

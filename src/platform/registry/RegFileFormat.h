@@ -24,10 +24,13 @@ inline constexpr std::string_view kRegFileHeader = "Windows Registry Editor Vers
 // The header of the editor's older format, which is not read but is a registry export still.
 inline constexpr std::string_view kRegFileHeaderOld = "REGEDIT4";
 
-// True when the bytes begin as a registry export of either format does, or hold nothing but
-// blanks: a file that is ours to replace. Whether the rest can be read is ParseRegFile's
-// question.
-bool LooksLikeRegFile(std::string_view bytes);
+// What a file's bytes begin with; whether the rest can be read is ParseRegFile's question.
+enum class RegFileStart {
+  kBlank,    // nothing but blanks (after a byte-order mark)
+  kRegFile,  // the header of a registry export of either format
+  kOther,    // anything else: no registry export
+};
+RegFileStart StartOfRegFile(std::string_view bytes);
 
 // The keys and values of a file's bytes; nothing when they are not a registry export file that
 // can be read (a key deeper than the 512 levels that Windows allows cannot be). Deletion entries

@@ -309,6 +309,12 @@ TEST_F(RegistryTest, AFileThatIsNotOursOrIsReadOnlyIsNeverWritten) {
          fs::create_symlink(dir / "passwd", reg);
        },
        dir / "passwd", "ist keine Registrierungsdatei"},
+      {"a link to an empty file of the system",
+       [&] {
+         testsupport::WriteFile(dir / "cron.allow", "");
+         fs::create_symlink(dir / "cron.allow", reg);
+       },
+       dir / "cron.allow", "ist keine Registrierungsdatei"},
       {"a link that leads nowhere", [&] { fs::create_symlink(dir / "fehlt" / "HKCU.reg", reg); },
        reg, "ins Leere"},
       {"a read-only export",
@@ -338,6 +344,11 @@ TEST_F(RegistryTest, AFileThatIsNotOursOrIsReadOnlyIsNeverWritten) {
     EXPECT_NE(strWhy.find(row.strWhy), std::string::npos) << strWhy;
   }
   EXPECT_FALSE(fs::exists(dir / "fehlt")) << "the link's folder is not made";
+
+  // An empty file where the registry file lies is the user's start of one.
+  for (const auto& entry : fs::directory_iterator(dir)) fs::remove_all(entry.path());
+  testsupport::WriteFile(reg, "");
+  EXPECT_EQ(SetText(kSettings, "RowHeightTasks", "40"), ERROR_SUCCESS);
 }
 
 TEST_F(RegistryTest, AWriterKilledOnTheWayLeavesTheFileAndNoTrace) {
