@@ -11,6 +11,7 @@
 #include <csignal>
 #include <filesystem>
 #include <functional>
+#include <memory>
 
 #include "OpenpyxlReader.h"
 #include "platform/excel/Application.h"
@@ -193,11 +194,15 @@ TEST_F(SaveAsTest, AFailedWriteRemovesTheTemporaryFileAndKeepsTheOldOne) {
   for (const Row& row : rows) {
     SCOPED_TRACE(row.strCase);
     fs::create_directories(row.folder);
-    const bool blnMounted = row.folder != dir.Path();
-    if (blnMounted && ::mount("tmpfs", row.folder.c_str(), "tmpfs", 0, "size=16k") != 0) {
+    if (row.folder != dir.Path() &&
+        ::mount("tmpfs", row.folder.c_str(), "tmpfs", 0, "size=16k") != 0) {
       GTEST_LOG_(INFO) << "no tmpfs can be mounted here; " << row.strCase << " is not tried";
       continue;
     }
+    // Unmounted however the case ends.
+    const std::unique_ptr<const fs::path, void (*)(const fs::path*)> mounted(
+        row.folder != dir.Path() ? &row.folder : nullptr,
+        [](const fs::path* folder) { ::umount2(folder->c_str(), MNT_DETACH); });
     const fs::path target = row.folder / "Plan.xlsx";
     WriteFile(target, "alt");
     int fds[2];
@@ -225,7 +230,6 @@ TEST_F(SaveAsTest, AFailedWriteRemovesTheTemporaryFileAndKeepsTheOldOne) {
     EXPECT_EQ(strMessage, row.strReason);
     EXPECT_EQ(ReadFile(target), "alt");
     EXPECT_EQ(FolderListing(row.folder), std::vector<std::string>{"Plan.xlsx"});
-    if (blnMounted) ::umount2(row.folder.c_str(), MNT_DETACH);
   }
 }
 
