@@ -81,9 +81,41 @@ int LinkHidden(int fd, const fs::path& path, std::string& strHidden) {
         0) {
       return 0;
     }
-    if (errno != EEXIST) return errno;
+    if (errno != EEXIST) break;
   }
-  return EEXIST;
+  const int error = errno;
+  strHidden.clear();  // no name of ours
+  return error;
+}
+
+// Writes the content, flushed and with the old file's bits and owner, into a new hidden file
+// beside path: an unnamed one linked in under a hidden name once complete (blnUnnamed), else a
+// hidden named one. Returns 0 with the file open as fd and its name in strHidden, or an errno
+// with nothing left behind.
+int WriteHidden(const fs::path& path, std::string_view content,
+                const std::optional<struct stat>& old, bool blnUnnamed, std::string& strHidden,
+                int& fd) {
+  const fs::path folder = path.parent_path().empty() ? fs::path(".") : path.parent_path();
+  strHidden.clear();
+  if (blnUnnamed) {
+    fd = ::open(folder.c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0600);
+  } else {
+    std::string strPattern =
+        (folder / (HiddenPrefix(path) + std::string(kRandomChars, 'X'))).string();
+    fd = ::mkstemp(strPattern.data());
+    if (fd >= 0) strHidden = strPattern;
+  }
+  if (fd < 0) return errno;
+  int error = 0;
+  if (!WriteAll(fd, content) || ::fsync(fd) != 0) error = errno;
+  if (error == 0) error = TakeOver(fd, old);
+  if (error == 0 && blnUnnamed) error = LinkHidden(fd, path, strHidden);
+  if (error != 0) {
+    if (!strHidden.empty()) ::unlink(strHidden.c_str());
+    ::close(fd);
+    fd = -1;
+  }
+  return error;
 }
 
 }  // namespace
@@ -93,24 +125,14 @@ int ReplaceFile(const fs::path& path, std::string_view content,
   RemoveLeftovers(path);
   const fs::path folder = path.parent_path().empty() ? fs::path(".") : path.parent_path();
   std::string strHidden;
-  bool blnNamed = false;
-  int fd = ::open(folder.c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0600);
-  if (fd < 0) {
-    // A file system without unnamed files: a hidden named one.
-    std::string strPattern =
-        (folder / (HiddenPrefix(path) + std::string(kRandomChars, 'X'))).string();
-    fd = ::mkstemp(strPattern.data());
-    if (fd < 0) return errno;
-    strHidden = strPattern;
-    blnNamed = true;
-  }
-  int error = 0;
-  if (!WriteAll(fd, content) || ::fsync(fd) != 0) error = errno;
-  if (error == 0) error = TakeOver(fd, old);
-  if (error == 0 && !blnNamed) error = LinkHidden(fd, path, strHidden);
-  if (error == 0 && ::rename(strHidden.c_str(), path.c_str()) != 0) error = errno;
-  if (error != 0) {
-    if (!strHidden.empty()) ::unlink(strHidden.c_str());
+  int fd = -1;
+  // A file system without unnamed files, or without a way to link one in: a named one.
+  int error = WriteHidden(path, content, old, true, strHidden, fd);
+  if (error != 0) error = WriteHidden(path, content, old, false, strHidden, fd);
+  if (error != 0) return error;
+  if (::rename(strHidden.c_str(), path.c_str()) != 0) {
+    error = errno;
+    ::unlink(strHidden.c_str());
     ::close(fd);
     return error;
   }
