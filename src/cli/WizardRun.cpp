@@ -16,6 +16,7 @@
 #include "cli/WizardOptions.h"
 #include "export/PlanCoverage.h"
 #include "platform/office/IDTExtensibility2.h"
+#include "platform/registry/HiveFile.h"
 #include "platform/vb/OnError.h"
 #include "wizard/Globals.h"
 #include "wizard/StepLayout.h"
@@ -64,6 +65,11 @@ int RunWizard(const CommandLine& options, std::ostream& out, std::ostream& err, 
     ApplyWizardOptions(options.wizard, *frm);
     if (options.wizard.blnSaveDefaults && ReachLastStep(*frm, *frontEnd)) {
       frm->cmdSetDefaults.Click();
+      // The message box says that not everything was saved; the registry file may say why.
+      if (frontEnd->ProblemReported()) {
+        const std::string strWhy = registry::DescribeWriteRefusal(registry::RegistryFilePath());
+        if (!strWhy.empty()) err << strWhy << '\n';
+      }
     }
     outcome.blnStopped = frontEnd->ProblemReported();
 

@@ -183,6 +183,24 @@ TEST_F(MainRunTest, ATargetThatAnotherProgramHoldsOpenIsLeftAsItWas) {
   EXPECT_EQ(testsupport::ReadFile(chart_), "die alte Fassung");
 }
 
+TEST_F(MainRunTest, ADiskWithoutRoomEndsWithTheReasonAndKeepsTheOldChart) {
+  testsupport::WriteFile(chart_, "die alte Fassung");
+  // A file size limit (with its signal ignored) fails the write as a full disk does.
+  const auto result = testsupport::RunCommand(
+      "ulimit -f 8; trap '' XFSZ; QUORVAN_REGISTRY=" +
+      ShellQuote(quorvan_.RegistryFile().string()) + " " +
+      ShellQuote((testsupport::BinaryDir() / "quorvan").string()) + " " +
+      ShellQuote((testsupport::SourceDir() / "examples" / "Markteinfuehrung.xml").string()) +
+      " -o " + ShellQuote(chart_.string()));
+  EXPECT_EQ(result.intExitCode, 1);
+  EXPECT_THAT(result.strStderr,
+              HasSubstr("Die Datei „" + chart_.string() +
+                        "“ konnte nicht gespeichert werden.\nDie Datei wird größer, als das "
+                        "System einem Programm erlaubt; die bisherige Datei ist unverändert.\n"));
+  EXPECT_THAT(result.strStderr, EndsWith(kBrokenOff));
+  EXPECT_EQ(testsupport::ReadFile(chart_), "die alte Fassung");
+}
+
 TEST_F(MainRunTest, DefaultsSavedOnTheWayToTheChartAreStored) {
   const auto result = Run(testsupport::SourceDir() / "examples" / "Markteinfuehrung.xml",
                           "--save-defaults --column-width 11");

@@ -134,6 +134,32 @@ TEST_F(WizardRunTest, ASaveThatFailedIsAFailure) {
   EXPECT_THAT(result.strStderr, HasSubstr("konnten nicht vollständig gespeichert werden"));
 }
 
+TEST_F(WizardRunTest, ARegistryFileThatIsNotOursOrIsReadOnlyIsLeftAsItIsAndNamed) {
+  struct Row {
+    std::string strContent;
+    std::filesystem::perms permissions;
+    std::string strWhy;
+  };
+  const auto readWrite = std::filesystem::perms::owner_read | std::filesystem::perms::owner_write;
+  const std::vector<Row> rows = {
+      {"Einkaufsliste\nMilch\n", readWrite, "ist keine Registrierungsdatei"},
+      {"Windows Registry Editor Version 5.00\r\n\r\n", std::filesystem::perms::owner_read,
+       "ist schreibgeschützt"},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.strWhy);
+    testsupport::WriteFile(quorvan_.RegistryFile(), row.strContent);
+    std::filesystem::permissions(quorvan_.RegistryFile(), row.permissions);
+    const auto result = quorvan_.Run(kPlan + " --save-defaults");
+    EXPECT_EQ(result.intExitCode, 1);
+    EXPECT_THAT(result.strStderr,
+                HasSubstr("„" + quorvan_.RegistryFile().string() + "“ " + row.strWhy));
+    EXPECT_EQ(testsupport::ReadFile(quorvan_.RegistryFile()), row.strContent);
+    EXPECT_FALSE(std::filesystem::exists(quorvan_.RegistryFile().string() + ".bak"));
+    std::filesystem::permissions(quorvan_.RegistryFile(), readWrite);
+  }
+}
+
 TEST_F(WizardRunTest, AMalformedColourIsAUsageError) {
   const auto result = quorvan_.Run(kPlan + " --dump-model --color-arrows '#12G456'");
   EXPECT_EQ(result.intExitCode, 2);

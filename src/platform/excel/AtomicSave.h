@@ -1,14 +1,19 @@
 #pragma once
-// Saving a file of the engine atomically: the content is written beside the target under a
-// temporary name, flushed to disk and renamed over the target; when anything fails the
-// temporary file is removed and the target left as it was. A target that is a symbolic link is
-// saved through: the file it points to is replaced. The new file keeps the old one's
-// permissions.
+// Saving a file of the engine atomically: the content is written into a hidden folder of its
+// own beside the target (".~quorvan-XXXXXX", a short name whatever the target's), flushed to
+// disk and renamed over the target; when anything fails the folder is removed with all it holds
+// and the target left as it was. A save that died on the way (killed, the machine off) leaves
+// its folder behind; the next save into the same folder removes it, telling it from the folder
+// of a save still at work by the lock that a save holds on its folder. A target that is a
+// symbolic link is saved through: the file it points to is replaced. The new file keeps the old
+// one's permission bits and, as far as the process may give it, its owner.
 //
 // Refused with excel::Error, before anything is written: an extension not among those allowed
 // (strFormats says in German what is allowed), a folder that does not exist or cannot be
 // written, a target that another program holds open (its lock file lies beside it), a target
-// that is a folder.
+// that is a folder, a target that is read-only for the user (its permission bits, whoever the
+// user is), as the spreadsheet program refuses it. A write that fails for a full disk or a
+// file grown too large says so in German.
 
 #include <filesystem>
 #include <functional>

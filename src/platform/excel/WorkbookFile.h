@@ -1,8 +1,9 @@
 #pragma once
-// Workbook.SaveAs: chooses the file format by the extension and saves atomically. The workbook
-// is written beside the target under a temporary name, flushed to disk and renamed over the
-// target; when anything fails the temporary file is removed and the target left as it was.
-// A target that is a symbolic link is saved through: the file it points to is replaced.
+// Workbook.SaveAs: chooses the file format by the extension and saves atomically
+// (AtomicSave.h). The workbook is written into a hidden folder beside the target, flushed to
+// disk and renamed over the target; when anything fails the folder is removed and the target
+// left as it was. A target that is a symbolic link is saved through: the file it points to is
+// replaced.
 //
 // .xlsx is written as an Office Open XML package (xlsx/XlsxPackage.h), .xls as an Excel 97-2003
 // workbook (xls/XlsWriter.h).
@@ -10,7 +11,7 @@
 // Refused with excel::Error, before anything is written: an extension other than .xlsx and .xls
 // ("format not supported"), a workbook that exceeds what .xls holds (xls/XlsWriter.h), a folder
 // that does not exist or cannot be written, a target that another program holds open (its lock
-// file lies beside it), a target that is a folder.
+// file lies beside it), a target that is a folder, a target that is read-only.
 
 #include <filesystem>
 

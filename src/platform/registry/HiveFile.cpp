@@ -12,33 +12,17 @@
 #include <string>
 #include <system_error>
 
+#include "platform/registry/HiveCache.h"
 #include "platform/registry/RegFileFormat.h"
+#include "platform/registry/RegFileWriting.h"
 #include "platform/registry/Registry.h"
 
 namespace registry {
 namespace {
 
-enum class FileState { kMissing, kUnreadable, kRead };
+namespace fs = std::filesystem;
 
-// The whole file; kMissing when it does not exist.
-FileState ReadBytes(const std::filesystem::path& path, std::string& bytes) {
-  const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-  if (fd < 0) return errno == ENOENT ? FileState::kMissing : FileState::kUnreadable;
-  bytes.clear();
-  char buf[16384];
-  for (;;) {
-    const ssize_t cb = ::read(fd, buf, sizeof buf);
-    if (cb < 0 && errno == EINTR) continue;
-    if (cb < 0) {
-      ::close(fd);
-      return FileState::kUnreadable;
-    }
-    if (cb == 0) break;
-    bytes.append(buf, static_cast<std::size_t>(cb));
-  }
-  ::close(fd);
-  return FileState::kRead;
-}
+enum class Refusal { kNone, kForeign, kNotAFile, kUnreadable, kReadOnly };
 
 LONG Win32Code(int intErrno) {
   switch (intErrno) {
@@ -57,8 +41,8 @@ LONG Win32Code(int intErrno) {
 // Holds an exclusive flock on the lock file for its lifetime.
 class FileLock {
  public:
-  explicit FileLock(const std::filesystem::path& pathLock) {
-    fd_ = ::open(pathLock.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
+  explicit FileLock(const fs::path& pathLock) {
+    fd_ = ::open(pathLock.c_str(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0600);
     if (fd_ < 0) {
       lngError_ = Win32Code(errno);
       return;
@@ -83,34 +67,7 @@ class FileLock {
   LONG lngError_ = ERROR_SUCCESS;
 };
 
-bool WriteAll(int fd, const std::string& strContent) {
-  std::size_t cbDone = 0;
-  while (cbDone < strContent.size()) {
-    const ssize_t cb = ::write(fd, strContent.data() + cbDone, strContent.size() - cbDone);
-    if (cb < 0 && errno == EINTR) continue;
-    if (cb <= 0) return false;
-    cbDone += static_cast<std::size_t>(cb);
-  }
-  return true;
-}
-
-// Writes the content to a temporary file beside the target and renames it over the target.
-LONG WriteAtomically(const std::filesystem::path& path, const std::string& strContent) {
-  std::string strTemp = path.string() + ".XXXXXX";
-  const int fd = ::mkstemp(strTemp.data());
-  if (fd < 0) return Win32Code(errno);
-  const bool blnWritten = WriteAll(fd, strContent) && ::fsync(fd) == 0;
-  const int intWriteErrno = errno;
-  ::close(fd);
-  if (!blnWritten || ::rename(strTemp.c_str(), path.c_str()) != 0) {
-    const LONG lngError = Win32Code(blnWritten ? errno : intWriteErrno);
-    ::unlink(strTemp.c_str());
-    return lngError;
-  }
-  return ERROR_SUCCESS;
-}
-
-std::filesystem::path HomeDirectory() {
+fs::path HomeDirectory() {
   if (const char* home = std::getenv("HOME"); home != nullptr && *home != '\0') return home;
   if (const passwd* pw = ::getpwuid(::getuid()); pw != nullptr && pw->pw_dir != nullptr) {
     return pw->pw_dir;
@@ -118,13 +75,53 @@ std::filesystem::path HomeDirectory() {
   return ".";
 }
 
+// The file that writing to path writes: path itself, or the file a symbolic link at path
+// points to (through any further links); nothing when the link leads nowhere.
+std::optional<fs::path> FileWritten(const fs::path& path) {
+  std::error_code ec;
+  if (!fs::is_symlink(fs::symlink_status(path, ec))) return path;
+  fs::path target = fs::canonical(path, ec);
+  if (ec) return std::nullopt;
+  return target;
+}
+
+// Read-only as a spreadsheet program sees it: no write permission for anyone, or none for
+// this process's user. A user who may write anything still does not write a read-only file.
+bool IsReadOnly(const fs::path& file, const struct stat& st) {
+  if ((st.st_mode & 0222) == 0) return true;
+  return ::faccessat(AT_FDCWD, file.c_str(), W_OK, AT_EACCESS) != 0 &&
+         (errno == EACCES || errno == EPERM || errno == EROFS);
+}
+
+// Why the file written for path (file) may not be written; a blank file is ours to fill where
+// it lies, not where a link leads.
+Refusal Check(const fs::path& path, const fs::path& file, const FileContent& content) {
+  switch (content.kind) {
+    case FileKind::kBlank:
+      if (file != path) return Refusal::kForeign;
+      break;
+    case FileKind::kForeign:
+      return Refusal::kForeign;
+    case FileKind::kNotAFile:
+      return Refusal::kNotAFile;
+    case FileKind::kUnreadable:
+      return Refusal::kUnreadable;
+    case FileKind::kMissing:
+      return Refusal::kNone;
+    case FileKind::kRegFile:
+    case FileKind::kDamaged:
+      break;
+  }
+  return content.status && IsReadOnly(file, *content.status) ? Refusal::kReadOnly : Refusal::kNone;
+}
+
 }  // namespace
 
-std::filesystem::path RegistryFilePath() {
+fs::path RegistryFilePath() {
   if (const char* file = std::getenv("QUORVAN_REGISTRY"); file != nullptr && *file != '\0') {
     return file;
   }
-  std::filesystem::path dirConfig;
+  fs::path dirConfig;
   if (const char* xdg = std::getenv("XDG_CONFIG_HOME"); xdg != nullptr && *xdg == '/') {
     dirConfig = xdg;
   } else {
@@ -133,55 +130,76 @@ std::filesystem::path RegistryFilePath() {
   return dirConfig / "quorvan" / "HKCU.reg";
 }
 
-Hive ReadHive(const std::filesystem::path& path) {
-  std::string bytes;
-  if (ReadBytes(path, bytes) != FileState::kRead) return {};
-  return ParseRegFile(bytes).value_or(Hive{});
+std::shared_ptr<const Hive> ReadHive(const fs::path& path) {
+  return HiveCache::Process().Get(path).hive;
 }
 
-std::int32_t UpdateHive(const std::filesystem::path& pathGiven, const HiveChange& change) {
-  std::error_code ec;
-  // A file that is a link to another (a dotfile manager's) is written where the link points,
-  // so that the link survives the rename.
-  std::filesystem::path path = pathGiven;
-  if (std::filesystem::is_symlink(pathGiven, ec)) {
-    const auto target = std::filesystem::weakly_canonical(pathGiven, ec);
-    if (ec) return Win32Code(ec.value());
-    path = target;
-  }
-  if (path.has_parent_path()) {
-    std::filesystem::create_directories(path.parent_path(), ec);
+std::int32_t UpdateHive(const fs::path& path, const HiveChange& change) {
+  const std::optional<fs::path> file = FileWritten(path);
+  if (!file) return ERROR_ACCESS_DENIED;
+  HiveCache& cache = HiveCache::Process();
+  // Nothing, not even the lock, is made beside a file that is not ours; under the lock the
+  // file is looked at again.
+  if (Check(path, *file, cache.Get(path)) != Refusal::kNone) return ERROR_ACCESS_DENIED;
+  if (file->has_parent_path()) {
+    std::error_code ec;
+    fs::create_directories(file->parent_path(), ec);
     if (ec) return Win32Code(ec.value());
   }
-  FileLock lock(path.string() + ".lock");
+  FileLock lock(file->string() + ".lock");
   if (lock.Error() != ERROR_SUCCESS) return lock.Error();
 
-  std::string bytes;
-  Hive hive;
-  bool blnDamaged = false;
-  switch (ReadBytes(path, bytes)) {
-    case FileState::kUnreadable:
-      return ERROR_ACCESS_DENIED;  // never overwrite what could not be read
-    case FileState::kMissing:
-      break;
-    case FileState::kRead:
-      if (auto parsed = ParseRegFile(bytes)) {
-        hive = std::move(*parsed);
-      } else {
-        blnDamaged = true;
-      }
-      break;
-  }
+  const FileContent content = cache.Get(path);
+  if (Check(path, *file, content) != Refusal::kNone) return ERROR_ACCESS_DENIED;
 
+  std::shared_ptr<Hive> hive = cache.Take(path, content);
   bool blnChanged = false;
-  const std::int32_t lngResult = change(hive, blnChanged);
+  const std::int32_t lngResult = change(*hive, blnChanged);
   if (lngResult != ERROR_SUCCESS || !blnChanged) return lngResult;
 
-  if (blnDamaged) {
+  if (content.kind == FileKind::kDamaged) {
     // Keep what the user had before it is replaced.
-    if (::rename(path.c_str(), (path.string() + ".bak").c_str()) != 0) return Win32Code(errno);
+    if (const int error = KeepBackup(*file); error != 0) return Win32Code(error);
   }
-  return WriteAtomically(path, FormatRegFile(hive));
+  const std::string strContent = FormatRegFile(*hive);
+  FileStamp stamp;
+  if (const int error = ReplaceFile(*file, strContent, content.status, stamp); error != 0) {
+    return Win32Code(error);
+  }
+  cache.Put(path, stamp, HashOfBytes(strContent), std::move(hive));
+  return ERROR_SUCCESS;
+}
+
+std::string DescribeWriteRefusal(const fs::path& path) {
+  const std::optional<fs::path> file = FileWritten(path);
+  if (!file) {
+    return "Die Registrierungsdatei „" + path.string() +
+           "“ ist eine Verknüpfung, die ins Leere führt; sie wird nicht ersetzt.";
+  }
+  const std::string strFile =
+      "„" + file->string() + "“" +
+      (*file != path ? " (Ziel der Verknüpfung „" + path.string() + "“)" : std::string());
+  switch (Check(path, *file, HiveCache::Process().Get(path))) {
+    case Refusal::kForeign:
+      return "Die Datei " + strFile +
+             " ist keine Registrierungsdatei; sie wird nicht überschrieben.";
+    case Refusal::kNotAFile:
+      return strFile + " ist keine Datei und kann nicht als Registrierungsdatei dienen.";
+    case Refusal::kUnreadable:
+      return "Die Registrierungsdatei " + strFile +
+             " kann nicht gelesen werden; sie wird nicht überschrieben.";
+    case Refusal::kReadOnly:
+      return "Die Registrierungsdatei " + strFile + " ist schreibgeschützt.";
+    case Refusal::kNone:
+      break;
+  }
+  const fs::path folder = file->parent_path().empty() ? fs::path(".") : file->parent_path();
+  std::error_code ec;
+  if (fs::is_directory(folder, ec) &&
+      ::faccessat(AT_FDCWD, folder.c_str(), W_OK | X_OK, AT_EACCESS) != 0) {
+    return "In den Ordner „" + folder.string() + "“ kann nicht geschrieben werden.";
+  }
+  return {};
 }
 
 }  // namespace registry

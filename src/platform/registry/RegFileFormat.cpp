@@ -1,5 +1,6 @@
 #include "platform/registry/RegFileFormat.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <cstdio>
 #include <vector>
@@ -12,7 +13,8 @@ namespace {
 constexpr std::uint32_t kRegSz = 1;
 constexpr std::uint32_t kRegBinary = 3;
 constexpr std::uint32_t kRegDword = 4;
-constexpr std::size_t kMaxLine = 80;  // the editor wraps binary data before this column
+constexpr std::size_t kMaxLine = 80;       // the editor wraps binary data before this column
+constexpr std::ptrdiff_t kMaxDepth = 512;  // levels of keys, as Windows allows them
 
 std::string_view TrimLeft(std::string_view s) {
   while (!s.empty() && (s.front() == ' ' || s.front() == '\t')) s.remove_prefix(1);
@@ -32,30 +34,38 @@ int HexDigit(char ch) {
   return -1;
 }
 
-// The file's bytes as UTF-8 text, whichever encoding the file uses.
-std::optional<std::string> DecodeFile(std::string_view bytes) {
+// The file's bytes as UTF-8 text, whichever encoding the file uses: a view of the bytes
+// themselves when they are UTF-8, else of the decoded text kept in strDecoded.
+std::optional<std::string_view> DecodeFile(std::string_view bytes, std::string& strDecoded) {
   if (bytes.size() >= 2 && static_cast<unsigned char>(bytes[0]) == 0xFF &&
       static_cast<unsigned char>(bytes[1]) == 0xFE) {
     if (bytes.size() % 2 != 0) return std::nullopt;
-    return Utf16LeToUtf8(reinterpret_cast<const std::uint8_t*>(bytes.data()) + 2, bytes.size() - 2);
+    strDecoded =
+        Utf16LeToUtf8(reinterpret_cast<const std::uint8_t*>(bytes.data()) + 2, bytes.size() - 2);
+    return strDecoded;
   }
   if (bytes.size() >= 3 && bytes.substr(0, 3) == "\xEF\xBB\xBF") bytes.remove_prefix(3);
   if (!IsValidUtf8(bytes)) return std::nullopt;
-  return std::string(bytes);
+  return bytes;
 }
 
-std::vector<std::string_view> SplitLines(std::string_view text) {
-  std::vector<std::string_view> lines;
-  while (!text.empty()) {
-    const std::size_t posEnd = text.find('\n');
-    std::string_view line = text.substr(0, posEnd);
+// The lines of a text one after the other, without their line ends.
+class Lines {
+ public:
+  explicit Lines(std::string_view text) : rest_(text) {}
+
+  bool Next(std::string_view& line) {
+    if (rest_.empty()) return false;
+    const std::size_t posEnd = rest_.find('\n');
+    line = rest_.substr(0, posEnd);
     if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
-    lines.push_back(line);
-    if (posEnd == std::string_view::npos) break;
-    text.remove_prefix(posEnd + 1);
+    rest_ = posEnd == std::string_view::npos ? std::string_view() : rest_.substr(posEnd + 1);
+    return true;
   }
-  return lines;
-}
+
+ private:
+  std::string_view rest_;
+};
 
 // Reads a quoted text with \\ and \" escapes starting at s[pos] == '"'; advances pos past the
 // closing quote. Any other backslash stands for itself.
@@ -184,43 +194,69 @@ void AppendHex(std::string& out, std::size_t cchLineStart, const std::vector<std
 
 }  // namespace
 
-std::optional<Hive> ParseRegFile(std::string_view bytes) {
-  const auto text = DecodeFile(bytes);
-  if (!text) return std::nullopt;
-  const std::vector<std::string_view> lines = SplitLines(*text);
+RegFileStart StartOfRegFile(std::string_view bytes) {
+  const bool blnUtf16 = bytes.starts_with("\xFF\xFE");
+  if (blnUtf16) {
+    bytes.remove_prefix(2);
+  } else if (bytes.starts_with("\xEF\xBB\xBF")) {
+    bytes.remove_prefix(3);
+  }
+  const std::size_t cbUnit = blnUtf16 ? 2 : 1;
+  auto isBlank = [&](std::size_t pos) {
+    const char ch = bytes[pos];
+    return (ch == ' ' || ch == '\t' || ch == '\r' || ch == '\n') &&
+           (!blnUtf16 || bytes[pos + 1] == '\0');
+  };
+  std::size_t pos = 0;
+  while (pos + cbUnit <= bytes.size() && isBlank(pos)) pos += cbUnit;
+  if (pos + cbUnit > bytes.size()) return RegFileStart::kBlank;
 
-  std::size_t i = 0;
-  while (i < lines.size() && Trim(lines[i]).empty()) ++i;
-  if (i == lines.size()) return Hive{};  // an empty file holds no keys
-  if (Trim(lines[i]) != kRegFileHeader) return std::nullopt;
-  ++i;
+  constexpr std::size_t kCharsCompared = 64;
+  const std::string strStart =
+      blnUtf16 ? Utf16LeToUtf8(reinterpret_cast<const std::uint8_t*>(bytes.data()) + pos,
+                               std::min(bytes.size() - pos, 2 * kCharsCompared))
+               : std::string(bytes.substr(pos, kCharsCompared));
+  return strStart.starts_with(kRegFileHeader) || strStart.starts_with(kRegFileHeaderOld)
+             ? RegFileStart::kRegFile
+             : RegFileStart::kOther;
+}
+
+std::optional<Hive> ParseRegFile(std::string_view bytes) {
+  std::string strDecoded;
+  const auto text = DecodeFile(bytes, strDecoded);
+  if (!text) return std::nullopt;
+  Lines lines(*text);
+
+  std::string_view line;
+  bool blnAny = false;
+  while ((blnAny = lines.Next(line)) && Trim(line).empty()) {
+  }
+  if (!blnAny) return Hive{};  // an empty file holds no keys
+  if (Trim(line) != kRegFileHeader) return std::nullopt;
 
   Hive hive;
-  std::string strCurrentKey;
+  HiveKey* key = nullptr;   // the key that values now belong to (none after a deleted key)
   bool blnSeenKey = false;  // a key line (kept or deleted) was read
-  bool blnInKey = false;    // values now belong to strCurrentKey (not to a deleted key)
-  for (; i < lines.size(); ++i) {
-    const std::string_view line = TrimLeft(lines[i]);
+  while (lines.Next(line)) {
+    line = TrimLeft(line);
     if (Trim(line).empty() || line.front() == ';') continue;
 
     if (line.front() == '[') {
       const std::string_view body = Trim(line);
       if (body.back() != ']' || body.size() < 3) return std::nullopt;
       std::string_view strPath = body.substr(1, body.size() - 2);
+      if (std::count(strPath.begin(), strPath.end(), '\\') >= kMaxDepth) return std::nullopt;
+      blnSeenKey = true;
+      key = nullptr;
       if (strPath.front() == '-') {
         hive.DeleteKeyTree(strPath.substr(1));
-        blnSeenKey = true;
-        blnInKey = false;
         continue;
       }
       if (strPath.front() == '\\' || strPath.back() == '\\' ||
           strPath.find("\\\\") != std::string_view::npos) {
         return std::nullopt;
       }
-      strCurrentKey = std::string(strPath);
-      hive.CreateKey(strCurrentKey);
-      blnSeenKey = true;
-      blnInKey = true;
+      key = &hive.CreateKey(strPath);
       continue;
     }
 
@@ -238,16 +274,16 @@ std::optional<Hive> ParseRegFile(std::string_view bytes) {
     if (rest.empty() || rest.front() != '=') return std::nullopt;
     std::string strData(Trim(rest.substr(1)));
     if (strData.starts_with("hex")) {
-      while (!strData.empty() && strData.back() == '\\' && i + 1 < lines.size()) {
+      std::string_view next;
+      while (!strData.empty() && strData.back() == '\\' && lines.Next(next)) {
         strData.pop_back();
-        strData += Trim(lines[++i]);
+        strData += Trim(next);
       }
     }
-    if (!blnInKey) {
+    if (key == nullptr) {
       if (!blnSeenKey) return std::nullopt;  // a value before any key
       continue;                              // a value of a deleted key
     }
-    HiveKey* key = hive.FindKey(strCurrentKey);
     if (strData == "-") {
       key->DeleteValue(strName);
       continue;
@@ -257,6 +293,7 @@ std::optional<Hive> ParseRegFile(std::string_view bytes) {
     value->strName = std::move(strName);
     key->SetValue(std::move(*value));
   }
+  hive.Compact();
   return hive;
 }
 
@@ -264,8 +301,10 @@ std::string FormatRegFile(const Hive& hive) {
   std::string out(kRegFileHeader);
   out += "\r\n\r\n";
   for (const HiveKey& key : hive.Keys()) {
-    out += '[' + key.strPath + "]\r\n";
-    for (const HiveValue& value : key.values) {
+    out += '[';
+    out += key.Path();
+    out += "]\r\n";
+    for (const HiveValue& value : key.Values()) {
       const std::size_t cchLineStart = out.size();
       out += value.strName.empty() ? std::string("@") : Quote(value.strName);
       out += '=';

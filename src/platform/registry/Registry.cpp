@@ -44,7 +44,7 @@ bool KeyExists(const Hive& hive, const std::string& strPath) {
 }
 
 HKEY NewHandle(const HiveKey* key, const std::string& strPath, REGSAM sam) {
-  return new HKEY__{key != nullptr ? key->strPath : strPath, sam};
+  return new HKEY__{key != nullptr ? key->Path() : strPath, sam};
 }
 
 bool IsRootOrOpenKey(HKEY hKey) {
@@ -62,9 +62,9 @@ LONG RegOpenKeyExA(HKEY hKey, LPCSTR lpSubKey, DWORD /*ulOptions*/, REGSAM samDe
   if (!IsRootOrOpenKey(hKey)) return ERROR_INVALID_HANDLE;
   std::string strPath;
   if (!JoinPath(hKey, lpSubKey, strPath)) return ERROR_BAD_PATHNAME;
-  const Hive hive = ReadHive(RegistryFilePath());
-  if (!KeyExists(hive, strPath)) return ERROR_FILE_NOT_FOUND;
-  *phkResult = NewHandle(hive.FindKey(strPath), strPath, samDesired);
+  const auto hive = ReadHive(RegistryFilePath());
+  if (!KeyExists(*hive, strPath)) return ERROR_FILE_NOT_FOUND;
+  *phkResult = NewHandle(hive->FindKey(strPath), strPath, samDesired);
   return ERROR_SUCCESS;
 }
 
@@ -79,9 +79,15 @@ LONG RegCreateKeyExA(HKEY hKey, LPCSTR lpSubKey, DWORD /*Reserved*/, LPSTR /*lpC
   if (!JoinPath(hKey, lpSubKey, strPath)) return ERROR_BAD_PATHNAME;
 
   const auto path = RegistryFilePath();
-  Hive hive = ReadHive(path);
   DWORD dwDisposition = REG_OPENED_EXISTING_KEY;
-  if (!KeyExists(hive, strPath)) {
+  std::string strStoredPath;  // the key's path as the file spells it
+  bool blnExists = false;
+  {
+    const auto hive = ReadHive(path);
+    blnExists = KeyExists(*hive, strPath);
+    if (const HiveKey* key = hive->FindKey(strPath)) strStoredPath = key->Path();
+  }
+  if (!blnExists) {
     if ((hKey->samGranted & KEY_CREATE_SUB_KEY) == 0) return ERROR_ACCESS_DENIED;
     const LONG lngResult = UpdateHive(path, [&](Hive& current, bool& blnChanged) {
       if (!KeyExists(current, strPath)) {
@@ -89,13 +95,13 @@ LONG RegCreateKeyExA(HKEY hKey, LPCSTR lpSubKey, DWORD /*Reserved*/, LPSTR /*lpC
         blnChanged = true;
         dwDisposition = REG_CREATED_NEW_KEY;
       }
-      hive = current;
+      if (const HiveKey* key = current.FindKey(strPath)) strStoredPath = key->Path();
       return ERROR_SUCCESS;
     });
     if (lngResult != ERROR_SUCCESS) return lngResult;
   }
   if (lpdwDisposition != nullptr) *lpdwDisposition = dwDisposition;
-  *phkResult = NewHandle(hive.FindKey(strPath), strPath, samDesired);
+  *phkResult = new HKEY__{strStoredPath.empty() ? strPath : strStoredPath, samDesired};
   return ERROR_SUCCESS;
 }
 
@@ -105,8 +111,8 @@ LONG RegQueryValueExA(HKEY hKey, LPCSTR lpValueName, LPDWORD /*lpReserved*/, LPD
   if (lpData != nullptr && lpcbData == nullptr) return ERROR_INVALID_PARAMETER;
   if ((hKey->samGranted & KEY_QUERY_VALUE) == 0) return ERROR_ACCESS_DENIED;
 
-  const Hive hive = ReadHive(RegistryFilePath());
-  const HiveKey* key = hive.FindKey(hKey->strPath);
+  const auto hive = ReadHive(RegistryFilePath());
+  const HiveKey* key = hive->FindKey(hKey->strPath);
   if (key == nullptr) {
     return NamesEqual(hKey->strPath, kRootName) ? ERROR_FILE_NOT_FOUND : ERROR_KEY_DELETED;
   }
@@ -193,9 +199,9 @@ LONG RegEnumKeyExA(HKEY hKey, DWORD dwIndex, LPSTR lpName, LPDWORD lpcchName,
   if (!IsRootOrOpenKey(hKey)) return ERROR_INVALID_HANDLE;
   if (lpName == nullptr || lpcchName == nullptr) return ERROR_INVALID_PARAMETER;
   if ((hKey->samGranted & KEY_ENUMERATE_SUB_KEYS) == 0) return ERROR_ACCESS_DENIED;
-  const Hive hive = ReadHive(RegistryFilePath());
-  if (!KeyExists(hive, hKey->strPath)) return ERROR_KEY_DELETED;
-  const std::vector<std::string> names = hive.SubKeyNames(hKey->strPath);
+  const auto hive = ReadHive(RegistryFilePath());
+  if (!KeyExists(*hive, hKey->strPath)) return ERROR_KEY_DELETED;
+  const std::vector<std::string> names = hive->SubKeyNames(hKey->strPath);
   if (dwIndex >= names.size()) return ERROR_NO_MORE_ITEMS;
   const std::string& strName = names[dwIndex];
   if (strName.size() + 1 > *lpcchName) return ERROR_MORE_DATA;

@@ -3,10 +3,12 @@
 //
 // HKEY_CURRENT_USER is kept in a registry export file ("Windows Registry Editor Version 5.00"),
 // named by QUORVAN_REGISTRY, else $XDG_CONFIG_HOME/quorvan/HKCU.reg, else
-// ~/.config/quorvan/HKCU.reg. Every call reads the file afresh; every change is written
-// atomically under a lock, after reading the file again under that lock, so that processes
-// writing at the same time keep each other's changes. A file that cannot be parsed reads as
-// empty and is kept as HKCU.reg.bak when it is next written.
+// ~/.config/quorvan/HKCU.reg. The process reads the file once and again only when it changed
+// on disk; every change is written atomically under a lock, after looking at the file again
+// under that lock, so that processes writing at the same time keep each other's changes. A
+// registry export that cannot be parsed reads as empty and is kept as HKCU.reg.bak (or .bak.1,
+// …) when it is next written; a file that is no registry export, or is read-only, is never
+// written (ERROR_ACCESS_DENIED; HiveFile.h says why in words).
 //
 // The calls return the Win32 error codes, as the real ones do. The "A" forms hand out text as
 // UTF-8 bytes; the store keeps text as UTF-16, as Windows does.

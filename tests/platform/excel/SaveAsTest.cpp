@@ -2,6 +2,7 @@
 // replacement, and the files other programs hold open.
 
 #include <gtest/gtest.h>
+#include <sys/mount.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -9,6 +10,8 @@
 
 #include <csignal>
 #include <filesystem>
+#include <functional>
+#include <memory>
 
 #include "OpenpyxlReader.h"
 #include "platform/excel/Application.h"
@@ -126,12 +129,18 @@ TEST_F(SaveAsTest, ReplacesTheTargetAndLeavesNoTemporaryFile) {
   const fs::path target = dir / "Plan.xlsx";
   WriteFile(target, "alt");
   fs::permissions(target, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+  const bool blnOwnerGiven = ::chown(target.c_str(), 1234, 1234) == 0;  // where the test may
   book->SaveAs(target.string());
   EXPECT_EQ(exceltest::ReadWithOpenpyxl(target, "A1")["cells"]["A1"]["value"], "Inhalt");
   EXPECT_EQ(FolderListing(dir.Path()), std::vector<std::string>{"Plan.xlsx"});
   EXPECT_EQ(fs::status(target).permissions() & fs::perms::all,
             fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read)
       << "the replaced file's permissions are kept";
+  struct stat st {};
+  ASSERT_EQ(::stat(target.c_str(), &st), 0);
+  if (blnOwnerGiven) {
+    EXPECT_EQ(st.st_uid, 1234u) << "and its owner";
+  }
   EXPECT_EQ(book->FullName(), target.string());
   EXPECT_EQ(book->Name(), "Plan.xlsx");
 
@@ -156,37 +165,94 @@ TEST_F(SaveAsTest, ALinkIsSavedThroughAndStaysALink) {
 }
 
 TEST_F(SaveAsTest, AFailedWriteRemovesTheTemporaryFileAndKeepsTheOldOne) {
-  const fs::path target = dir / "Plan.xlsx";
-  WriteFile(target, "alt");
-  // A workbook far larger than the file-size limit the child process gets.
+  // A workbook far larger than the room the child process gets.
   Worksheet& sheet = book->Worksheets(1);
   for (std::int32_t r = 1; r <= 3000; ++r) {
     sheet.Range(sheet.Cells(r, 1), sheet.Cells(r, 30)).Font().Size(8 + r % 7);
     sheet.Cells(r, 1).Value("Zeile " + std::to_string(r * 7919));
   }
-  pid_t child = ::fork();
-  ASSERT_GE(child, 0);
-  if (child == 0) {
-    std::signal(SIGXFSZ, SIG_IGN);
-    rlimit limit{4096, 4096};
-    ::setrlimit(RLIMIT_FSIZE, &limit);
-    int code = 0;
-    try {
-      book->SaveAs(target.string());
-      code = 1;  // not refused
-    } catch (const Error& e) {
-      code = std::string(e.what()).empty() ? 2 : 0;
-    } catch (...) {
-      code = 3;
+  struct Row {
+    const char* strCase;
+    fs::path folder;
+    std::function<void()> limitChild;
+    const char* strReason;  // what the refusal says, in German
+  };
+  const std::vector<Row> rows = {
+      {"a file size limit", dir.Path(),
+       [] {
+         std::signal(SIGXFSZ, SIG_IGN);
+         const rlimit limit{4096, 4096};
+         ::setrlimit(RLIMIT_FSIZE, &limit);
+       },
+       "Die Datei wird größer, als das System einem Programm erlaubt; die bisherige Datei ist "
+       "unverändert."},
+      {"a full disk (16 KiB)",
+       dir / "Platte",
+       {},
+       "Auf dem Datenträger ist kein Platz mehr frei; die bisherige Datei ist unverändert."},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.strCase);
+    fs::create_directories(row.folder);
+    if (row.folder != dir.Path() &&
+        ::mount("tmpfs", row.folder.c_str(), "tmpfs", 0, "size=16k") != 0) {
+      GTEST_LOG_(INFO) << "no tmpfs can be mounted here; " << row.strCase << " is not tried";
+      continue;
     }
-    ::_exit(code);
+    // Unmounted however the case ends.
+    const std::unique_ptr<const fs::path, void (*)(const fs::path*)> mounted(
+        row.folder != dir.Path() ? &row.folder : nullptr,
+        [](const fs::path* folder) { ::umount2(folder->c_str(), MNT_DETACH); });
+    const fs::path target = row.folder / "Plan.xlsx";
+    WriteFile(target, "alt");
+    int fds[2];
+    ASSERT_EQ(::pipe(fds), 0);
+    const pid_t child = ::fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+      if (row.limitChild) row.limitChild();
+      std::string strMessage = "not refused";
+      try {
+        book->SaveAs(target.string());
+      } catch (const Error& e) {
+        strMessage = e.what();
+      }
+      [[maybe_unused]] const ssize_t cb = ::write(fds[1], strMessage.data(), strMessage.size());
+      ::_exit(0);
+    }
+    ::close(fds[1]);
+    std::string strMessage;
+    char buf[1024];
+    for (ssize_t cb; (cb = ::read(fds[0], buf, sizeof buf)) > 0;) strMessage.append(buf, cb);
+    ::close(fds[0]);
+    int status = 0;
+    ASSERT_EQ(::waitpid(child, &status, 0), child);
+    EXPECT_EQ(strMessage, row.strReason);
+    EXPECT_EQ(ReadFile(target), "alt");
+    EXPECT_EQ(FolderListing(row.folder), std::vector<std::string>{"Plan.xlsx"});
   }
-  int status = 0;
-  ASSERT_EQ(::waitpid(child, &status, 0), child);
-  ASSERT_TRUE(WIFEXITED(status));
-  EXPECT_EQ(WEXITSTATUS(status), 0) << "the failed save throws excel::Error";
-  EXPECT_EQ(ReadFile(target), "alt");
-  EXPECT_EQ(FolderListing(dir.Path()), std::vector<std::string>{"Plan.xlsx"});
+}
+
+TEST_F(SaveAsTest, AReadOnlyFileIsRefusedAndKept) {
+  WriteFile(dir / "Plan.xlsx", "alt");
+  fs::permissions(dir / "Plan.xlsx",
+                  fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+  fs::create_symlink(dir / "Plan.xlsx", dir / "Verknüpfung.xlsx");
+  for (const char* name : {"Plan.xlsx", "Verknüpfung.xlsx"}) {
+    ExpectRefused([&] { book->SaveAs((dir / name).string()); },
+                  "„" + (dir / "Plan.xlsx").string() + "“ ist schreibgeschützt");
+  }
+  EXPECT_EQ(ReadFile(dir / "Plan.xlsx"), "alt");
+  EXPECT_EQ(FolderListing(dir.Path()), (std::vector<std::string>{"Plan.xlsx", "Verknüpfung.xlsx"}));
+}
+
+TEST_F(SaveAsTest, NamesUpToTheLongestTheFileSystemTakesAreSaved) {
+  for (const std::size_t cchName : {245u, 255u}) {
+    const std::string strName = std::string(cchName - 5, 'D') + ".xlsx";
+    EXPECT_NO_THROW(book->SaveAs((dir / strName).string())) << cchName;
+    EXPECT_EQ(FolderListing(dir.Path()), std::vector<std::string>{strName});
+    fs::remove(dir / strName);
+  }
 }
 
 TEST_F(SaveAsTest, FilesHeldOpenInAWatchedFolderAreListedAmongTheWorkbooks) {

@@ -107,6 +107,41 @@ TEST(ParseRegFile, ReadsEscapesDefaultValuesContinuationsAndDeletions) {
   EXPECT_EQ(hive->FindKey("HKEY_CURRENT_USER\\Software\\B\\C"), nullptr);
 }
 
+TEST(ParseRegFile, KeysOfManyValuesAndKeysDeletedAndMadeAgainKeepTheirOrder) {
+  std::string strText =
+      "Windows Registry Editor Version 5.00\n\n[HKEY_CURRENT_USER\\Software\\A]\n";
+  for (int i = 0; i < 40; ++i) {
+    strText += "\"V" + std::to_string(i) + "\"=\"" + std::to_string(i) + "\"\n";
+  }
+  strText +=
+      "\"v5\"=\"neu\"\n\"V7\"=-\n\"v20\"=-\n\"V40\"=\"40\"\n"
+      "[HKEY_CURRENT_USER\\Software\\B\\X\\Tief]\n[HKEY_CURRENT_USER\\Software\\B\\Y]\n"
+      "[-HKEY_CURRENT_USER\\Software\\B\\X]\n[HKEY_CURRENT_USER\\Software\\B\\Z]\n"
+      "[HKEY_CURRENT_USER\\software\\b\\x]\n\"Wieder\"=\"da\"\n";
+  const auto hive = ParseRegFile(strText);
+  ASSERT_TRUE(hive.has_value());
+
+  const std::string strA = "HKEY_CURRENT_USER\\Software\\A";
+  std::vector<std::string> names;
+  for (const HiveValue& value : hive->FindKey(strA)->Values()) names.push_back(value.strName);
+  std::vector<std::string> expected;
+  for (int i = 0; i <= 40; ++i) {
+    if (i != 7 && i != 20) expected.push_back("V" + std::to_string(i));
+  }
+  EXPECT_EQ(names, expected) << "a value set again stays where it stood, under its first name";
+  EXPECT_EQ(ValueOf(*hive, strA, "V5").data, Utf16Sz("neu"));
+  EXPECT_EQ(ValueOf(*hive, strA, "v39").data, Utf16Sz("39"));
+  EXPECT_EQ(hive->FindKey(strA)->FindValue("V20"), nullptr);
+
+  EXPECT_EQ(hive->SubKeyNames("HKEY_CURRENT_USER\\Software\\B"),
+            (std::vector<std::string>{"Y", "Z", "x"}));
+  EXPECT_EQ(hive->FindKey("HKEY_CURRENT_USER\\Software\\B\\X\\Tief"), nullptr);
+  EXPECT_EQ(ValueOf(*hive, "HKEY_CURRENT_USER\\Software\\B\\X", "Wieder").data, Utf16Sz("da"));
+  const auto again = ParseRegFile(FormatRegFile(*hive));
+  ASSERT_TRUE(again.has_value());
+  EXPECT_EQ(FormatRegFile(*again), FormatRegFile(*hive));
+}
+
 TEST(ParseRegFile, RefusesWhatIsNotARegistryExport) {
   const std::string kHeader = "Windows Registry Editor Version 5.00\n";
   EXPECT_FALSE(ParseRegFile("just some text\n"));
@@ -119,6 +154,9 @@ TEST(ParseRegFile, RefusesWhatIsNotARegistryExport) {
   EXPECT_FALSE(ParseRegFile(kHeader + "[HKEY_CURRENT_USER\\A]\n\"x\"=what\n"));
   EXPECT_FALSE(ParseRegFile(kHeader + "[HKEY_CURRENT_USER\\A\n"));
   EXPECT_FALSE(ParseRegFile(kHeader + "[HKEY_CURRENT_USER\\\\A]\n"));
+  std::string strDeep = "HKEY_CURRENT_USER";
+  for (int i = 0; i < 600; ++i) strDeep += "\\A";
+  EXPECT_FALSE(ParseRegFile(kHeader + "[" + strDeep + "]\n"));          // deeper than Windows goes
   EXPECT_FALSE(ParseRegFile(std::string("\xFF\xFEW", 3)));              // odd UTF-16 length
   EXPECT_FALSE(ParseRegFile(kHeader + "[HKEY_CURRENT_USER\\\xC3]\n"));  // broken UTF-8
   // A file with nothing in it holds no keys; that is not damage.
@@ -160,12 +198,12 @@ TEST(FormatRegFile, WritesWhatItReadsBack) {
   for (std::size_t k = 0; k < hive.Keys().size(); ++k) {
     const auto& expected = hive.Keys()[k];
     const auto& actual = again->Keys()[k];
-    EXPECT_EQ(actual.strPath, expected.strPath);
-    ASSERT_EQ(actual.values.size(), expected.values.size());
-    for (std::size_t v = 0; v < expected.values.size(); ++v) {
-      EXPECT_EQ(actual.values[v].strName, expected.values[v].strName);
-      EXPECT_EQ(actual.values[v].dwType, expected.values[v].dwType);
-      EXPECT_EQ(actual.values[v].data, expected.values[v].data) << expected.values[v].strName;
+    EXPECT_EQ(actual.Path(), expected.Path());
+    ASSERT_EQ(actual.Values().size(), expected.Values().size());
+    for (std::size_t v = 0; v < expected.Values().size(); ++v) {
+      EXPECT_EQ(actual.Values()[v].strName, expected.Values()[v].strName);
+      EXPECT_EQ(actual.Values()[v].dwType, expected.Values()[v].dwType);
+      EXPECT_EQ(actual.Values()[v].data, expected.Values()[v].data) << expected.Values()[v].strName;
     }
   }
 }

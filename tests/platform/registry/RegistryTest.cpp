@@ -1,8 +1,15 @@
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <csignal>
 #include <cstdlib>
+#include <filesystem>
+#include <functional>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -14,6 +21,7 @@
 namespace {
 
 using namespace registry;
+namespace fs = std::filesystem;
 
 constexpr const char* kColors = "Software\\Tevrana\\Quorvan\\Colors";
 constexpr const char* kSettings = "Software\\Tevrana\\Quorvan\\Settings";
@@ -53,6 +61,22 @@ LONG SetText(const char* strKey, const char* strName, const std::string& strValu
 
 std::string Sz(const std::string& strText) {
   return strText + '\0';
+}
+
+// Every entry of the folder with what it holds: a file's bytes and permission bits, a link's
+// target.
+std::map<std::string, std::string> FolderContents(const fs::path& folder) {
+  std::map<std::string, std::string> contents;
+  for (const auto& entry : fs::directory_iterator(folder)) {
+    std::string& strWhat = contents[entry.path().filename().string()];
+    if (entry.is_symlink()) {
+      strWhat = "-> " + fs::read_symlink(entry.path()).string();
+    } else if (entry.is_regular_file()) {
+      strWhat = std::to_string(static_cast<int>(entry.status().permissions())) + " " +
+                testsupport::ReadFile(entry.path());
+    }
+  }
+  return contents;
 }
 
 class RegistryTest : public ::testing::Test {
@@ -251,6 +275,152 @@ TEST_F(RegistryTest, ADamagedFileIsKeptAsBackupAndTheStoreGoesOn) {
   ASSERT_EQ(SetText(kSettings, "ColumnWidthRessources", "8"), ERROR_SUCCESS);
   EXPECT_EQ(QueryValue(kSettings, "RowHeightTasks").strData, Sz("40"));
   EXPECT_EQ(testsupport::ReadFile(file_.BackupPath()), strDamaged);
+
+  // Damaged again later: kept beside the first backup, never over it.
+  const std::string strDamagedAgain = "Windows Registry Editor Version 5.00\n\n\"x\"=\"y\"\n";
+  testsupport::WriteFile(file_.Path(), strDamagedAgain);
+  ASSERT_EQ(SetText(kSettings, "RowHeightTasks", "50"), ERROR_SUCCESS);
+  EXPECT_EQ(testsupport::ReadFile(file_.BackupPath()), strDamaged);
+  EXPECT_EQ(testsupport::ReadFile(file_.Dir() / "HKCU.reg.bak.1"), strDamagedAgain);
+  EXPECT_EQ(QueryValue(kSettings, "RowHeightTasks").strData, Sz("50"));
+}
+
+TEST_F(RegistryTest, AFileThatIsNotOursOrIsReadOnlyIsNeverWritten) {
+  const std::string strExport =
+      "Windows Registry Editor Version 5.00\r\n\r\n[HKEY_CURRENT_USER\\Software]\r\n";
+  const fs::path dir = file_.Dir();
+  const fs::path reg = file_.Path();
+  auto readOnly = [](const fs::path& file) {
+    fs::permissions(file, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+  };
+  struct Row {
+    const char* strCase;
+    std::function<void()> setUp;
+    fs::path named;      // the file the refusal names
+    const char* strWhy;  // the words that say why
+  };
+  const std::vector<Row> rows = {
+      {"a text file of the user's",
+       [&] { testsupport::WriteFile(reg, "Einkaufsliste\nMilch\nBrot\n"); }, reg,
+       "ist keine Registrierungsdatei"},
+      {"a link to a file of the system",
+       [&] {
+         testsupport::WriteFile(dir / "passwd", "root:x:0:0:root:/root:/bin/bash\n");
+         fs::create_symlink(dir / "passwd", reg);
+       },
+       dir / "passwd", "ist keine Registrierungsdatei"},
+      {"a link to an empty file of the system",
+       [&] {
+         testsupport::WriteFile(dir / "cron.allow", "");
+         fs::create_symlink(dir / "cron.allow", reg);
+       },
+       dir / "cron.allow", "ist keine Registrierungsdatei"},
+      {"a link that leads nowhere", [&] { fs::create_symlink(dir / "fehlt" / "HKCU.reg", reg); },
+       reg, "ins Leere"},
+      {"a read-only export",
+       [&] {
+         testsupport::WriteFile(reg, strExport);
+         readOnly(reg);
+       },
+       reg, "ist schreibgeschützt"},
+      {"a link to a read-only export",
+       [&] {
+         testsupport::WriteFile(dir / "Ablage.reg", strExport);
+         readOnly(dir / "Ablage.reg");
+         fs::create_symlink(dir / "Ablage.reg", reg);
+       },
+       dir / "Ablage.reg", "ist schreibgeschützt"},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.strCase);
+    for (const auto& entry : fs::directory_iterator(dir)) fs::remove_all(entry.path());
+    row.setUp();
+    const auto before = FolderContents(dir);
+
+    EXPECT_EQ(SetText(kSettings, "RowHeightTasks", "40"), ERROR_ACCESS_DENIED);
+    EXPECT_EQ(FolderContents(dir), before) << "nothing renamed, replaced, backed up or left";
+    const std::string strWhy = DescribeWriteRefusal(reg);
+    EXPECT_NE(strWhy.find("„" + row.named.string() + "“"), std::string::npos) << strWhy;
+    EXPECT_NE(strWhy.find(row.strWhy), std::string::npos) << strWhy;
+  }
+  EXPECT_FALSE(fs::exists(dir / "fehlt")) << "the link's folder is not made";
+
+  // An empty file where the registry file lies is the user's start of one.
+  for (const auto& entry : fs::directory_iterator(dir)) fs::remove_all(entry.path());
+  testsupport::WriteFile(reg, "");
+  EXPECT_EQ(SetText(kSettings, "RowHeightTasks", "40"), ERROR_SUCCESS);
+}
+
+TEST_F(RegistryTest, AWriterKilledOnTheWayLeavesTheFileAndNoTrace) {
+  testsupport::WriteFile(file_.Path(),
+                         "Windows Registry Editor Version 5.00\r\n\r\n[HKEY_CURRENT_USER\\Software]"
+                         "\r\n\"Alt\"=\"1\"\r\n");
+  fs::permissions(file_.Path(),
+                  fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+  const std::string strBefore = testsupport::ReadFile(file_.Path());
+
+  // The child is killed (SIGKILL) as its new file grows past 4 KiB.
+  const pid_t pid = ::fork();
+  ASSERT_GE(pid, 0);
+  if (pid == 0) {
+    std::signal(SIGXFSZ, [](int) { ::raise(SIGKILL); });
+    const rlimit limit{4096, 4096};
+    ::setrlimit(RLIMIT_FSIZE, &limit);
+    SetText("Software", "Gross", std::string(20000, 'x'));
+    ::_exit(0);
+  }
+  int intStatus = 0;
+  ASSERT_EQ(::waitpid(pid, &intStatus, 0), pid);
+  ASSERT_TRUE(WIFSIGNALED(intStatus) && WTERMSIG(intStatus) == SIGKILL) << intStatus;
+  EXPECT_EQ(testsupport::ReadFile(file_.Path()), strBefore);
+
+  // The next write leaves the file and its lock alone beside each other, with the bits the
+  // file had.
+  ASSERT_EQ(SetText(kSettings, "Neu", "2"), ERROR_SUCCESS);
+  EXPECT_EQ(FolderContents(file_.Dir()).size(), 2u);
+  EXPECT_TRUE(fs::exists(file_.Dir() / "HKCU.reg.lock"));
+  EXPECT_EQ(fs::status(file_.Path()).permissions(),
+            fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+  EXPECT_EQ(QueryValue("Software", "Alt").strData, Sz("1"));
+}
+
+TEST_F(RegistryTest, AChangeOnDiskIsSeenByTheNextCall) {
+  // Each change keeps the file's size and happens within the same tick of the clock as the
+  // read before it.
+  auto exportWith = [](int intHeight) {
+    return "Windows Registry Editor Version 5.00\r\n\r\n[HKEY_CURRENT_USER\\Software]\r\n"
+           "\"RowHeightTasks\"=\"" +
+           std::to_string(intHeight) + "\"\r\n";
+  };
+  const fs::path reg = file_.Path();
+  struct Row {
+    const char* strCase;
+    std::function<void(const std::string&)> change;
+  };
+  const std::vector<Row> rows = {
+      {"rewritten where it is", [&](const std::string& s) { testsupport::WriteFile(reg, s); }},
+      {"replaced by another file",
+       [&](const std::string& s) {
+         testsupport::WriteFile(file_.Dir() / "neu.reg", s);
+         fs::rename(file_.Dir() / "neu.reg", reg);
+       }},
+      {"rewritten with its old times put back",
+       [&](const std::string& s) {
+         struct stat st {};
+         ::stat(reg.c_str(), &st);
+         testsupport::WriteFile(reg, s);
+         const timespec times[2] = {st.st_atim, st.st_mtim};
+         ::utimensat(AT_FDCWD, reg.c_str(), times, 0);
+       }},
+  };
+  testsupport::WriteFile(reg, exportWith(40));
+  int intHeight = 40;
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.strCase);
+    ASSERT_EQ(QueryValue("Software", "RowHeightTasks").strData, Sz(std::to_string(intHeight)));
+    row.change(exportWith(++intHeight));
+    EXPECT_EQ(QueryValue("Software", "RowHeightTasks").strData, Sz(std::to_string(intHeight)));
+  }
 }
 
 TEST_F(RegistryTest, AFileThatCannotBeReadIsNeverOverwritten) {

@@ -35,6 +35,11 @@ class ScopedRegistryFile {
   void CopyFixture(const std::string& strName) const {
     std::filesystem::copy_file(FixturesDir() / "registry" / strName, Path(),
                                std::filesystem::copy_options::overwrite_existing);
+    // The user's own file, whatever the fixture's permissions: one the user may write.
+    std::filesystem::permissions(Path(), std::filesystem::perms::owner_read |
+                                             std::filesystem::perms::owner_write |
+                                             std::filesystem::perms::group_read |
+                                             std::filesystem::perms::others_read);
   }
 
  private:
