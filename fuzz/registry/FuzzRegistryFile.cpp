@@ -18,10 +18,10 @@ void Check(bool blnCondition) {
 }
 
 bool SameValues(const registry::HiveKey& a, const registry::HiveKey& b) {
-  if (a.values.size() != b.values.size()) return false;
-  for (std::size_t i = 0; i < a.values.size(); ++i) {
-    const registry::HiveValue& x = a.values[i];
-    const registry::HiveValue& y = b.values[i];
+  if (a.Values().size() != b.Values().size()) return false;
+  for (std::size_t i = 0; i < a.Values().size(); ++i) {
+    const registry::HiveValue& x = a.Values()[i];
+    const registry::HiveValue& y = b.Values()[i];
     if (x.strName != y.strName || x.dwType != y.dwType || x.data != y.data) return false;
   }
   return true;
@@ -30,7 +30,7 @@ bool SameValues(const registry::HiveKey& a, const registry::HiveKey& b) {
 void CheckSameHive(const registry::Hive& a, const registry::Hive& b) {
   Check(a.Keys().size() == b.Keys().size());
   for (std::size_t i = 0; i < a.Keys().size(); ++i) {
-    Check(a.Keys()[i].strPath == b.Keys()[i].strPath);
+    Check(a.Keys()[i].Path() == b.Keys()[i].Path());
     Check(SameValues(a.Keys()[i], b.Keys()[i]));
   }
 }
@@ -42,11 +42,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const auto hive = registry::ParseRegFile(bytes);
   if (!hive) return 0;
   for (const registry::HiveKey& key : hive->Keys()) {
-    Check(hive->FindKey(key.strPath) != nullptr);
-    for (const registry::HiveValue& value : key.values) {
+    Check(hive->FindKey(key.Path()) != nullptr);
+    for (const registry::HiveValue& value : key.Values()) {
       Check(key.FindValue(value.strName) != nullptr);
     }
-    hive->SubKeyNames(key.strPath);
+    hive->SubKeyNames(key.Path());
   }
 
   const std::string strWritten = registry::FormatRegFile(*hive);
