@@ -49,7 +49,6 @@ class SheetLayout : public excel::SheetGeometry {
 int main() {
   constexpr int kRows = 20000;
   constexpr int kResources = 200;
-  constexpr double kRowHeight = 18, kColumnWidth = 24.75, kFirstX = 300, kFirstY = 120;
 
   excel::Application app;
   app.SheetsInNewWorkbook(1);
@@ -59,24 +58,7 @@ int main() {
 
   const Clock::time_point drawStart = Clock::now();
   for (int row = 0; row < kRows; ++row) {
-    const double y = kFirstY + row * kRowHeight + kRowHeight / 2;
-    const int first = (row * 7) % (kResources - 12);
-    const double xParticipant = kFirstX + first * kColumnWidth;
-    const double xInformed = xParticipant + 5 * kColumnWidth;
-    const double xResponsible = xParticipant + 11 * kColumnWidth;
-    testsupport::DrawChartSymbol(shapes, xParticipant, y, 3, 0x00C0FF, 0x808080);
-    testsupport::DrawChartSymbol(shapes, xInformed, y, 3, 0x00B050, 0x808080);
-    testsupport::DrawChartSymbol(shapes, xResponsible, y, 6, 0x0000FF, 0x808080);
-    for (const double x : {xInformed, xResponsible}) {
-      testsupport::DrawChartRowLine(shapes, xParticipant, y, x, y);
-    }
-    // One arrow per row, and a second one every other row: 1.5 on average.
-    for (int arrow = 0; arrow < (row % 2 == 0 ? 2 : 1); ++arrow) {
-      const double yTo = y + (1 + arrow) * kRowHeight;
-      const double xTo =
-          kFirstX + (((row + 1 + arrow) * 7) % (kResources - 12) + 11) * kColumnWidth;
-      testsupport::DrawChartArrow(shapes, xResponsible, y, xTo, yTo, 1 + row % 3, 0x993300);
-    }
+    testsupport::DrawChartRowShapes(shapes, row, kResources);
   }
   const double dblDraw = Seconds(drawStart);
 

@@ -57,4 +57,27 @@ inline excel::Shape DrawChartArrow(excel::Shapes& shapes, double x1, double y1, 
   return arrow;
 }
 
+// The shapes of task row `row` (counted from 0) of a chart over `resources` resource columns:
+// three symbols, the lines joining them, and one arrow down to a later row's responsible, a
+// second one every other row (1.5 on average, as in a full chart).
+inline void DrawChartRowShapes(excel::Shapes& shapes, int row, int resources) {
+  constexpr double kRowHeight = 18, kColumnWidth = 24.75, kFirstX = 300, kFirstY = 120;
+  const double y = kFirstY + row * kRowHeight + kRowHeight / 2;
+  const int first = (row * 7) % (resources - 12);
+  const double xParticipant = kFirstX + first * kColumnWidth;
+  const double xInformed = xParticipant + 5 * kColumnWidth;
+  const double xResponsible = xParticipant + 11 * kColumnWidth;
+  DrawChartSymbol(shapes, xParticipant, y, 3, 0x00C0FF, 0x808080);
+  DrawChartSymbol(shapes, xInformed, y, 3, 0x00B050, 0x808080);
+  DrawChartSymbol(shapes, xResponsible, y, 6, 0x0000FF, 0x808080);
+  for (const double x : {xInformed, xResponsible}) {
+    DrawChartRowLine(shapes, xParticipant, y, x, y);
+  }
+  for (int arrow = 0; arrow < (row % 2 == 0 ? 2 : 1); ++arrow) {
+    const double yTo = y + (1 + arrow) * kRowHeight;
+    const double xTo = kFirstX + (((row + 1 + arrow) * 7) % (resources - 12) + 11) * kColumnWidth;
+    DrawChartArrow(shapes, xResponsible, y, xTo, yTo, 1 + row % 3, 0x993300);
+  }
+}
+
 }  // namespace testsupport

@@ -4,6 +4,7 @@
 
 #include <filesystem>
 #include <string>
+#include <vector>
 
 namespace testsupport {
 
@@ -38,6 +39,8 @@ CommandResult RunCommand(const std::string& strCommandLine);
 std::string ShellQuote(const std::string& strArgument);
 
 std::string ReadFile(const std::filesystem::path& path);
+// The names in a folder, sorted.
+std::vector<std::string> FolderListing(const std::filesystem::path& folder);
 void WriteFile(const std::filesystem::path& path, const std::string& strContent);
 
 }  // namespace testsupport

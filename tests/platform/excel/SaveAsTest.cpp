@@ -23,18 +23,10 @@ namespace excel {
 namespace {
 
 namespace fs = std::filesystem;
+using testsupport::FolderListing;
 using testsupport::ReadFile;
 using testsupport::TempDir;
 using testsupport::WriteFile;
-
-std::vector<std::string> FolderListing(const fs::path& folder) {
-  std::vector<std::string> names;
-  for (const auto& entry : fs::directory_iterator(folder)) {
-    names.push_back(entry.path().filename().string());
-  }
-  std::sort(names.begin(), names.end());
-  return names;
-}
 
 // Expects the call to throw excel::Error with a description containing strPart.
 template <class Call>

@@ -31,6 +31,7 @@ namespace excel {
 namespace {
 
 namespace fs = std::filesystem;
+using testsupport::FolderListing;
 using testsupport::ReadFile;
 using testsupport::TempDir;
 
@@ -39,19 +40,9 @@ using testsupport::TempDir;
 constexpr int kTasks = 5000;
 constexpr int kResources = 200;
 
-std::vector<std::string> FolderListing(const fs::path& folder) {
-  std::vector<std::string> names;
-  for (const auto& entry : fs::directory_iterator(folder)) {
-    names.push_back(entry.path().filename().string());
-  }
-  std::sort(names.begin(), names.end());
-  return names;
-}
-
 // The task rows of a chart of kTasks tasks over kResources resources: the task's columns and
 // its role symbols, joining lines and arrows, as the export draws them.
 void DrawChart(Worksheet& sheet) {
-  constexpr double kRowHeight = 18, kColumnWidth = 24.75, kFirstX = 300, kFirstY = 120;
   Shapes& shapes = sheet.Shapes();
   for (int row = 0; row < kTasks; ++row) {
     const std::int32_t lngRow = row + 6;
@@ -61,23 +52,7 @@ void DrawChart(Worksheet& sheet) {
     sheet.Cells(lngRow, 4).Value("Mo 02.03.26");
     sheet.Cells(lngRow, 5).Value("Fr 06.03.26");
     sheet.Cells(lngRow, 6).Value("5 Tage");
-    const double y = kFirstY + row * kRowHeight + kRowHeight / 2;
-    const int first = (row * 7) % (kResources - 12);
-    const double xParticipant = kFirstX + first * kColumnWidth;
-    const double xInformed = xParticipant + 5 * kColumnWidth;
-    const double xResponsible = xParticipant + 11 * kColumnWidth;
-    testsupport::DrawChartSymbol(shapes, xParticipant, y, 3, 0x00C0FF, 0x808080);
-    testsupport::DrawChartSymbol(shapes, xInformed, y, 3, 0x00B050, 0x808080);
-    testsupport::DrawChartSymbol(shapes, xResponsible, y, 6, 0x0000FF, 0x808080);
-    for (const double x : {xInformed, xResponsible}) {
-      testsupport::DrawChartRowLine(shapes, xParticipant, y, x, y);
-    }
-    for (int arrow = 0; arrow < (row % 2 == 0 ? 2 : 1); ++arrow) {
-      const double yTo = y + (1 + arrow) * kRowHeight;
-      const double xTo =
-          kFirstX + (((row + 1 + arrow) * 7) % (kResources - 12) + 11) * kColumnWidth;
-      testsupport::DrawChartArrow(shapes, xResponsible, y, xTo, yTo, 1 + row % 3, 0x993300);
-    }
+    testsupport::DrawChartRowShapes(shapes, row, kResources);
   }
 }
 
