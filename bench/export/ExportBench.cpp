@@ -10,9 +10,6 @@
 // Goals: under 0.3 s for 500 tasks; under 5 s and 1.5 GB for 20,000; under 10 s and 2 GB for
 // 20,000 at the shape bound.
 
-#include <spawn.h>
-#include <sys/resource.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 #include <chrono>
@@ -26,10 +23,9 @@
 #include "export/ChartShapeCount.h"
 #include "platform/msproject/Application.h"
 #include "support/RunOptions.h"
+#include "support/SelfRun.h"
 #include "wizard/Globals.h"
 #include "wizard/frmQuorvan.h"
-
-extern char** environ;
 
 namespace {
 
@@ -117,37 +113,18 @@ int main(int argc, char** argv) {
     const fs::path plan = dir / ("plan-" + strSize + ".xml");
     const fs::path out = dir / ("chart-" + strSize + ".xlsx");
     benchexport::WriteExportPlan(plan, size.lngTasks, size.lngResources, size.lngNamedTimes);
-    int pipes[2];
-    if (pipe(pipes) != 0) return 2;
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_adddup2(&actions, pipes[1], STDOUT_FILENO);
-    posix_spawn_file_actions_addclose(&actions, pipes[0]);
-    const std::string strRepeats = std::to_string(size.intRepeats);
-    std::string strPlan = plan.string(), strOut = out.string();
-    std::vector<char*> args{argv[0], strPlan.data(), strOut.data(),
-                            const_cast<char*>(strRepeats.c_str()), nullptr};
-    pid_t pid = 0;
-    if (posix_spawn(&pid, "/proc/self/exe", &actions, nullptr, args.data(), environ) != 0) return 2;
-    posix_spawn_file_actions_destroy(&actions);
-    close(pipes[1]);
-    std::string strOutput;
-    char buffer[256];
-    for (ssize_t n; (n = read(pipes[0], buffer, sizeof buffer)) > 0;) strOutput.append(buffer, n);
-    close(pipes[0]);
-    int status = 0;
-    rusage usage{};
-    wait4(pid, &status, 0, &usage);
+    const benchsupport::SelfRun run = benchsupport::RunSelf(
+        {argv[0], plan.string(), out.string(), std::to_string(size.intRepeats)});
     double dblSeconds = 0;
     std::uintmax_t lngBytes = 0;
     std::uintmax_t lngShapes = 0;
-    if (!WIFEXITED(status) || WEXITSTATUS(status) != 0 ||
-        std::sscanf(strOutput.c_str(), "%lf %ju %ju", &dblSeconds, &lngBytes, &lngShapes) != 3) {
+    if (!run.blnSucceeded || std::sscanf(run.strOutput.c_str(), "%lf %ju %ju", &dblSeconds,
+                                         &lngBytes, &lngShapes) != 3) {
       std::printf("%-8d run failed\n", size.lngTasks);
       ++intFailed;
       continue;
     }
-    const double dblPeak = static_cast<double>(usage.ru_maxrss) / 1024.0;
+    const double dblPeak = static_cast<double>(run.usage.ru_maxrss) / 1024.0;
     const bool blnMet = dblSeconds < size.dblGoalSeconds &&
                         (size.dblGoalMegabytes == 0 || dblPeak < size.dblGoalMegabytes);
     std::printf("%-8d %-10d %10ju %10.3f %12.1f %12.1f  %s\n", size.lngTasks, size.lngResources,

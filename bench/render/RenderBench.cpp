@@ -10,9 +10,7 @@
 // and 1 GB (the peak of the whole process while it prints, the workbook included). The goals
 // hold for the time on the clock; the processor time is shown beside it.
 
-#include <spawn.h>
 #include <sys/resource.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 #include <chrono>
@@ -31,10 +29,9 @@
 #include "render/OffscreenGui.h"
 #include "render/QtPagePainter.h"
 #include "support/RunOptions.h"
+#include "support/SelfRun.h"
 #include "wizard/Globals.h"
 #include "wizard/frmQuorvan.h"
-
-extern char** environ;
 
 namespace {
 
@@ -135,29 +132,11 @@ int main(int argc, char** argv) {
   std::printf("%-10s %-6s %10s %10s %10s %10s  %s\n", "Diagramm", "Format", "Sekunden", "CPU s",
               "Spitze MB", "Datei MB", "Ziel");
   for (const Run& run : colRuns) {
-    int pipes[2];
-    if (pipe(pipes) != 0) return 2;
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_adddup2(&actions, pipes[1], STDOUT_FILENO);
-    posix_spawn_file_actions_addclose(&actions, pipes[0]);
-    std::string strPlan = run.plan.string(), strFormat = run.strFormat;
-    std::string strRepeats = std::to_string(run.intRepeats);
-    std::vector<char*> args{argv[0], strPlan.data(), strFormat.data(), strRepeats.data(), nullptr};
-    pid_t pid = 0;
-    if (posix_spawn(&pid, "/proc/self/exe", &actions, nullptr, args.data(), environ) != 0) return 2;
-    posix_spawn_file_actions_destroy(&actions);
-    close(pipes[1]);
-    std::string strOutput;
-    char buffer[256];
-    for (ssize_t n; (n = read(pipes[0], buffer, sizeof buffer)) > 0;) strOutput.append(buffer, n);
-    close(pipes[0]);
-    int status = 0;
-    waitpid(pid, &status, 0);
+    const benchsupport::SelfRun child = benchsupport::RunSelf(
+        {argv[0], run.plan.string(), run.strFormat, std::to_string(run.intRepeats)});
     double dblSeconds = 0, dblCpu = 0, dblPeak = 0, dblFile = 0;
-    if (!WIFEXITED(status) || WEXITSTATUS(status) != 0 ||
-        std::sscanf(strOutput.c_str(), "%lf %lf %lf %lf", &dblSeconds, &dblCpu, &dblPeak,
-                    &dblFile) != 4) {
+    if (!child.blnSucceeded || std::sscanf(child.strOutput.c_str(), "%lf %lf %lf %lf", &dblSeconds,
+                                           &dblCpu, &dblPeak, &dblFile) != 4) {
       std::printf("%-10s %-6s fehlgeschlagen\n", run.strChart.c_str(), run.strFormat.c_str());
       ++intFailed;
       continue;
