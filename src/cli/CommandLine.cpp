@@ -89,13 +89,13 @@ bool OnlyExtension(const std::string& strPath) {
 std::string CheckFileName(const std::string& strOption, const std::string& strPath,
                           const std::string& strExtension) {
   if (NamesFolder(strPath)) {
-    return fmt::format("{}: „{}“ ist ein Ordner; es fehlt der Dateiname (zum Beispiel {}).",
+    return fmt::format("{}: „{}“ ist ein Ordner; es fehlt der Dateiname (zum Beispiel „{}“).",
                        strOption, strPath,
                        (std::filesystem::path(strPath) / ("Diagramm" + strExtension)).string());
   }
   if (OnlyExtension(strPath)) {
     return fmt::format(
-        "{}: „{}“ ist nur eine Endung; es fehlt der Dateiname (zum Beispiel {}).", strOption,
+        "{}: „{}“ ist nur eine Endung; es fehlt der Dateiname (zum Beispiel „{}“).", strOption,
         strPath,
         (std::filesystem::path(strPath).parent_path() / ("Diagramm" + strExtension)).string());
   }
@@ -132,7 +132,11 @@ std::string CheckArguments(CommandLine& options) {
       return strProblem;
     }
   }
-  if (options.wizard.strOutput && OnlyExtension(*options.wizard.strOutput)) {
+  // Only the name is missing where the extension is one the engine writes; any other is refused
+  // for its format below.
+  if (options.wizard.strOutput && OnlyExtension(*options.wizard.strOutput) &&
+      WritableChart("Diagramm" +
+                    std::filesystem::path(*options.wizard.strOutput).filename().string())) {
     return CheckFileName("-o", *options.wizard.strOutput,
                          std::filesystem::path(*options.wizard.strOutput).filename().string());
   }

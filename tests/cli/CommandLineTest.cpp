@@ -71,10 +71,13 @@ INSTANTIATE_TEST_SUITE_P(
         // A file to be written needs a name: not a folder, not only an extension.
         RefusedCase{"/nirgends/Plan.xml -o .xlsx",
                     "-o: „.xlsx“ ist nur eine Endung; es fehlt der Dateiname (zum Beispiel "
-                    "Diagramm.xlsx)."},
+                    "„Diagramm.xlsx“)."},
+        // Another extension is refused for its format, not sent off to name the file.
+        RefusedCase{"/nirgends/Plan.xml -o Ordner/.lor",
+                    "„Ordner/.lor“ kann nicht geschrieben werden: Diagramme werden als .xlsx"},
         RefusedCase{"/nirgends/Plan.xml --svg /tmp",
                     "--svg: „/tmp“ ist ein Ordner; es fehlt der Dateiname (zum Beispiel "
-                    "/tmp/Diagramm.svg)."},
+                    "„/tmp/Diagramm.svg“)."},
         RefusedCase{"/nirgends/Plan.xml --png Bilder/.png", "--png: „Bilder/.png“ ist nur eine"},
         RefusedCase{"--register --unregister",
                     "Diese Optionen schließen einander aus: --register und --unregister"}),
