@@ -2,6 +2,7 @@
 
 #include <QPaintEvent>
 #include <QPainter>
+#include <QResizeEvent>
 #include <QScrollBar>
 #include <QWheelEvent>
 #include <algorithm>
@@ -98,6 +99,11 @@ void ChartPreview::Resize() {
 }
 
 void ChartPreview::SetZoom(double dblZoom) {
+  blnFitting_ = false;
+  ApplyZoom(dblZoom);
+}
+
+void ChartPreview::ApplyZoom(double dblZoom) {
   dblZoom = std::clamp(dblZoom, kMinZoom, kMaxZoom);
   // Keep the point in the middle of the view where it is.
   const double dblX = (horizontalScrollBar()->value() + viewport()->width() / 2.0) / dblZoom_;
@@ -126,7 +132,15 @@ void ChartPreview::FitToWindow() {
       (viewport()->width() - 2.0 * kDesk - 4) / (document_->dblPaperWidth * dblUnits);
   const double dblTall =
       (viewport()->height() - 2.0 * kDesk - 4) / (document_->dblPaperHeight * dblUnits);
-  SetZoom(std::min(dblWide, dblTall));
+  ApplyZoom(std::min(dblWide, dblTall));
+  blnFitting_ = true;
+}
+
+// A page shown before its tab was laid out was fitted to a viewport of no size: it is fitted
+// again whenever the window gives it another.
+void ChartPreview::resizeEvent(QResizeEvent* event) {
+  QScrollArea::resizeEvent(event);
+  if (blnFitting_) FitToWindow();
 }
 
 void ChartPreview::wheelEvent(QWheelEvent* event) {

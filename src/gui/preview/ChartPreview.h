@@ -36,7 +36,8 @@ class ChartPreview : public QScrollArea {
   explicit ChartPreview(QWidget* parent = nullptr);
   ~ChartPreview() override;
 
-  // Shows the first printed page of the workbook's first worksheet, fitted to the window. A
+  // Shows the first printed page of the workbook's first worksheet, fitted to the window (and
+  // fitted again as the window changes its size, until the user zooms). A
   // sheet with nothing to print shows nothing; the engine's reason is returned ("" when shown).
   std::string ShowWorkbook(excel::Workbook& workbook);
   // Shows the first page of a laid-out document, fitted to the window.
@@ -47,7 +48,7 @@ class ChartPreview : public QScrollArea {
 
   // 1.0 shows the page at its printed size on the screen.
   double Zoom() const { return dblZoom_; }
-  void SetZoom(double dblZoom);  // kept between kMinZoom and kMaxZoom
+  void SetZoom(double dblZoom);  // kept between kMinZoom and kMaxZoom; ends fitting
   static constexpr double kMinZoom = 0.1, kMaxZoom = 8.0, kZoomStep = 1.25;
 
   // Each returns "" when the file was written, else a German description of why not.
@@ -65,14 +66,17 @@ class ChartPreview : public QScrollArea {
 
  protected:
   void wheelEvent(QWheelEvent* event) override;  // with Ctrl: zoom
+  void resizeEvent(QResizeEvent* event) override;
 
  private:
   class Canvas;
   double PixelsPerPoint() const;
   void Resize();
+  void ApplyZoom(double dblZoom);
 
   std::optional<excel::PageDocument> document_;
   double dblZoom_ = 1.0;
+  bool blnFitting_ = false;  // the page follows the window's size
   Canvas* canvas_;
 };
 

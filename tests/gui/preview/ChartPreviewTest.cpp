@@ -82,6 +82,28 @@ TEST_F(ChartPreviewTest, ThePageIsFittedZoomedAndScrolled) {
   guitest::SaveShot(preview_, "chart-preview");
 }
 
+// The desktop shows the chart in a tab it adds after the run: the page is fitted before the
+// tab has its size, and must fill the tab once it has one, until the user zooms.
+TEST_F(ChartPreviewTest, APageShownBeforeItsWindowHasItsSizeFillsItOnceItHasOne) {
+  gui::ChartPreview hidden;
+  hidden.resize(20, 20);
+  ASSERT_EQ(hidden.ShowWorkbook(*book_), "");
+  hidden.resize(800, 600);
+  hidden.show();
+  EXPECT_NEAR(
+      hidden.Zoom(),
+      [&] {
+        preview_.ShowWorkbook(*book_);
+        return preview_.Zoom();
+      }(),
+      0.01);
+
+  hidden.ZoomIn();
+  const double dblZoomed = hidden.Zoom();
+  hidden.resize(1000, 700);
+  EXPECT_DOUBLE_EQ(hidden.Zoom(), dblZoomed);
+}
+
 TEST_F(ChartPreviewTest, ThePageIsSavedAsPdfSvgAndPngOrTheReasonGiven) {
   EXPECT_EQ(preview_.SaveAsPdf((dir_ / "leer.pdf").string()), "Es wird kein Diagramm angezeigt.");
   ASSERT_EQ(preview_.ShowWorkbook(*book_), "");
