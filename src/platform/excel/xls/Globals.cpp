@@ -7,8 +7,6 @@ namespace excel::xls {
 
 namespace {
 
-constexpr std::uint16_t kBof = 0x0809;
-constexpr std::uint16_t kEof = 0x000A;
 constexpr std::uint16_t kInterfaceHdr = 0x00E1;
 constexpr std::uint16_t kMms = 0x00C1;
 constexpr std::uint16_t kInterfaceEnd = 0x00E2;
@@ -43,9 +41,7 @@ Globals::Globals(const file::WorkbookView& workbook, const CellStyles& styles,
   RecordWriter out([this](std::string_view bytes) { data_.append(bytes); });
   const auto& sheets = workbook.Sheets();
 
-  Bytes bof;
-  bof.U16(0x0600).U16(0x0005).U16(0x0DBB).U16(0x07CC).U32(0x000100C1).U32(0x00000406);
-  out.Write(kBof, bof);
+  out.WriteBof(kWorkbookGlobals);
   out.Write(kInterfaceHdr, Word(kUtf16CodePage));
   out.Write(kMms, Word(0));
   out.Write(kInterfaceEnd, std::string_view());
@@ -96,7 +92,7 @@ Globals::Globals(const file::WorkbookView& workbook, const CellStyles& styles,
   if (drawings) out.Write(kMsoDrawingGroup, ids.DrawingGroup());
   out.Flush();
   strings.Write(out);
-  out.Write(kEof, std::string_view());
+  out.WriteEof();
   out.Flush();
 }
 

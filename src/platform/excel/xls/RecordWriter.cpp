@@ -36,4 +36,16 @@ void RecordWriter::Flush() {
   buffer_.clear();
 }
 
+void RecordWriter::WriteBof(std::uint16_t substream) {
+  constexpr std::uint16_t kBof = 0x0809;
+  Bytes bof;
+  bof.U16(0x0600).U16(substream).U16(0x0DBB).U16(0x07CC).U32(0x000100C1).U32(0x00000406);
+  Write(kBof, bof);
+}
+
+void RecordWriter::WriteEof() {
+  constexpr std::uint16_t kEof = 0x000A;
+  Write(kEof, std::string_view());
+}
+
 }  // namespace excel::xls

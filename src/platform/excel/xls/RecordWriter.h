@@ -17,6 +17,10 @@ namespace excel::xls {
 inline constexpr std::size_t kMaxRecordData = 8224;
 inline constexpr std::uint16_t kContinue = 0x003C;
 
+// What a substream holds, as its BOF record says.
+inline constexpr std::uint16_t kWorkbookGlobals = 0x0005;
+inline constexpr std::uint16_t kWorksheet = 0x0010;
+
 class RecordWriter {
  public:
   using Sink = std::function<void(std::string_view)>;
@@ -31,6 +35,11 @@ class RecordWriter {
   void Write(std::uint16_t type, const Bytes& data) { Write(type, std::string_view(data.Data())); }
   // A record of at most 8,224 bytes exactly as given (the shared strings split their own).
   void WriteSingle(std::uint16_t type, std::string_view data);
+
+  // The BOF record that opens a substream (BIFF8, the build Excel 97 wrote) and the EOF
+  // record that ends it.
+  void WriteBof(std::uint16_t substream);
+  void WriteEof();
 
   // Stream position of the next record.
   std::uint64_t Position() const { return position_; }

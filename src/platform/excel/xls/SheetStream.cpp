@@ -12,8 +12,6 @@ namespace excel::xls {
 
 namespace {
 
-constexpr std::uint16_t kBof = 0x0809;
-constexpr std::uint16_t kEof = 0x000A;
 constexpr std::uint16_t kCalcMode = 0x000D;
 constexpr std::uint16_t kCalcCount = 0x000C;
 constexpr std::uint16_t kRefMode = 0x000F;
@@ -363,9 +361,7 @@ void WriteMerges(RecordWriter& out, const SheetData& cells) {
 
 void WriteSheet(RecordWriter& out, const file::SheetView& sheet, const CellStyles& styles,
                 const SharedStrings& strings, const ShapeIds& ids, std::size_t drawing) {
-  Bytes bof;
-  bof.U16(0x0600).U16(0x0010).U16(0x0DBB).U16(0x07CC).U32(0x000100C1).U32(0x00000406);
-  out.Write(kBof, bof);
+  out.WriteBof(kWorksheet);
   out.Write(kCalcMode, Word(1));
   out.Write(kCalcCount, Word(100));
   out.Write(kRefMode, Word(1));
@@ -379,7 +375,7 @@ void WriteSheet(RecordWriter& out, const file::SheetView& sheet, const CellStyle
   if (drawing > 0) WriteDrawing(out, sheet, ids, drawing);
   WriteWindow(out, sheet);
   WriteMerges(out, sheet.Cells());
-  out.Write(kEof, std::string_view());
+  out.WriteEof();
 }
 
 }  // namespace excel::xls
