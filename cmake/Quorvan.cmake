@@ -3,7 +3,8 @@
 function(quorvan_library name)
   cmake_parse_arguments(ARG "" "" "SOURCES;DEPS" ${ARGN})
   add_library(${name} STATIC ${ARG_SOURCES})
-  target_include_directories(${name} PUBLIC ${PROJECT_SOURCE_DIR}/src)
+  target_include_directories(${name} PUBLIC ${PROJECT_SOURCE_DIR}/src ${PROJECT_SOURCE_DIR}/src/system
+                                            ${PROJECT_SOURCE_DIR}/src/frontend)
   target_link_libraries(${name} PUBLIC ${ARG_DEPS})
 endfunction()
 

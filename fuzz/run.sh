@@ -8,8 +8,9 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-declare -A folders=([plan_reader]=msproject [registry_file]=registry
-                    [a1_reference]=a1reference [numbers]=numbers [command_line]=commandline)
+declare -A folders=([plan_reader]=platform/msproject [registry_file]=platform/registry
+                    [a1_reference]=platform/excel [numbers]=system/wizard
+                    [command_line]=frontend/cli)
 target="${1:-}"
 if [ -z "$target" ] || [ -z "${folders[$target]:-}" ]; then
   echo "Aufruf: fuzz/run.sh ZIEL [libFuzzer-Optionen …]; Ziele: ${!folders[*]}" >&2
