@@ -8,6 +8,7 @@
 #include <memory>
 
 #include "dialogs/basDialogXLFile.h"
+#include "version/Version.h"
 
 namespace cli {
 
@@ -58,7 +59,7 @@ void SpeakGerman(CLI::App& app) {
   app.formatter(formatter);
   app.option_defaults()->group("Optionen");
   app.set_help_flag("-h,--help", "Zeigt diese Hilfe");
-  app.set_version_flag("--version", std::string("Quorvan ") + kVersion, "Zeigt die Version");
+  app.set_version_flag("--version", "Quorvan " QUORVAN_VERSION_TEXT, "Zeigt die Version");
 }
 
 std::string Usage() {

@@ -11,8 +11,6 @@
 
 namespace cli {
 
-inline constexpr const char* kVersion = "1.1.0053";
-
 // What the command line asks for.
 struct CommandLine {
   std::vector<std::string> colPlans;  // every plan named; one chart each

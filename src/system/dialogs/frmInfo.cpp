@@ -1,6 +1,7 @@
 #include "dialogs/frmInfo.h"
 
 #include "dialogs/basMail.h"
+#include "version/Version.h"
 
 namespace {
 
@@ -42,7 +43,7 @@ void frmInfo::InitializeComponent() {
 
   fraInfo.Caption("");
   Place(fraInfo, nullptr, 120, 1020, 5760, 2700);
-  lblInfo1.Caption("Quorvan (Version 1.1.0053)");
+  lblInfo1.Caption("Quorvan (Version " QUORVAN_VERSION_TEXT ")");
   lblInfo1.FontBold(true);
   Place(lblInfo1, &fraInfo, 240, 240, 5280, 255);
   lblInfo2.Caption("COM Addin zur Erstellung von Kommunikationsdiagrammen aus Projektplänen");

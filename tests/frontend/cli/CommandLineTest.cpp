@@ -6,10 +6,12 @@
 #include <ostream>
 
 #include "frontend/cli/QuorvanCommand.h"
+#include "version/Version.h"
 
 namespace {
 
 using testing::HasSubstr;
+using testing::MatchesRegex;
 using testsupport::ShellQuote;
 
 const std::string kPlan =
@@ -27,7 +29,9 @@ TEST(CommandLineTest, HelpAndVersionAnswerInGermanOnStdout) {
 
   auto version = quorvan.Run("--version");
   EXPECT_EQ(version.intExitCode, 0);
-  EXPECT_EQ(version.strStdout, "Quorvan 1.1.0053\n");
+  EXPECT_EQ(version.strStdout, "Quorvan " QUORVAN_VERSION_TEXT "\n");
+  // The patch level in four digits: 1.1.53 is shown as 1.1.0053.
+  EXPECT_THAT(version.strStdout, MatchesRegex("Quorvan [0-9]+\\.[0-9]+\\.[0-9]{4}\n"));
 }
 
 struct RefusedCase {

@@ -14,5 +14,8 @@ done
 desktop-file-validate "$prefix/share/applications/quorvan.desktop"
 grep -qx 'Exec=quorvan-gui %f' "$prefix/share/applications/quorvan.desktop"
 grep -qx 'Icon=quorvan' "$prefix/share/applications/quorvan.desktop"
-# The installed program answers without a display.
-env -u DISPLAY -u WAYLAND_DISPLAY "$prefix/bin/quorvan-gui" --version | grep -q '^Quorvan '
+# The installed program answers without a display, with the command line's version.
+gui_version=$(env -u DISPLAY -u WAYLAND_DISPLAY "$prefix/bin/quorvan-gui" --version)
+cli_version=$("$prefix/bin/quorvan" --version)
+[ "$gui_version" = "$cli_version" ] ||
+  { echo "quorvan-gui --version: „$gui_version“, quorvan --version: „$cli_version“" >&2; exit 1; }

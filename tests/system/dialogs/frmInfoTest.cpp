@@ -4,6 +4,7 @@
 
 #include "dialogs/frmInfo.h"
 #include "platform/shell/ScriptedBackend.h"
+#include "version/Version.h"
 
 namespace {
 
@@ -17,7 +18,7 @@ class InfoDialog : public ::testing::Test {
 
 TEST_F(InfoDialog, ShowsProductVersionAndPurpose) {
   EXPECT_EQ(frm.Caption(), "Quorvan Info");
-  EXPECT_EQ(frm.lblInfo1.Caption(), "Quorvan (Version 1.1.0053)");
+  EXPECT_EQ(frm.lblInfo1.Caption(), "Quorvan (Version " QUORVAN_VERSION_TEXT ")");
   EXPECT_EQ(frm.lblInfo2.Caption(),
             "COM Addin zur Erstellung von Kommunikationsdiagrammen aus Projektplänen");
   EXPECT_EQ(frm.lblInfo4.Caption(), "");
