@@ -1,6 +1,7 @@
 // Saving a chart's worth of workbook under faults: the process killed while it writes, a
-// disk without room, several processes saving the same file at once. The workbook is built
-// once; each save runs in a process of its own (forked), as a user's runs do.
+// disk without room, several processes saving the same file at once, many saving into one
+// folder at once. The workbook is built once; each save runs in a process of its own (forked),
+// as a user's runs do.
 
 #include <gtest/gtest.h>
 #include <sys/mount.h>
@@ -11,6 +12,7 @@
 #include <algorithm>
 #include <csignal>
 #include <cstdint>
+#include <cstdio>
 #include <filesystem>
 #include <functional>
 #include <memory>
@@ -180,6 +182,52 @@ TEST_F(SaveFaultsTest, FourProcessesSavingTheSameFileLeaveOneWholeWorkbook) {
   const auto read = exceltest::ReadWithOpenpyxl(target, "A1 " + strLast);
   EXPECT_TRUE(std::string(read["cells"]["A1"]["value"]).starts_with("Prozess ")) << read;
   EXPECT_EQ(read["cells"][strLast]["value"], "5 Tage");
+}
+
+TEST_F(SaveFaultsTest, ManyProcessesSavingIntoOneFolderAllSucceed) {
+  // Each save tidies the folder of the save folders that dead saves left behind; a folder just
+  // made by another save must not be taken for one of them. Small workbooks, so that the saves
+  // of the processes overlap as often as they can.
+  constexpr int kProcesses = 24;
+  constexpr int kSaves = 12;
+  int gate[2];
+  ASSERT_EQ(::pipe(gate), 0);
+  std::vector<pid_t> children;
+  for (int i = 0; i < kProcesses; ++i) {
+    const pid_t pid = ::fork();
+    ASSERT_GE(pid, 0);
+    if (pid == 0) {
+      ::close(gate[1]);
+      char ch;
+      [[maybe_unused]] const ssize_t cb = ::read(gate[0], &ch, 1);
+      int intFailed = 0;
+      Application app;
+      Workbook& book = app.Workbooks().Add();
+      for (int n = 0; n < kSaves; ++n) {
+        try {
+          book.Worksheets(1).Range("A1").Value("Plan " + std::to_string(i) + "." +
+                                               std::to_string(n));
+          book.SaveAs((dir_ / ("Plan" + std::to_string(i) + (n % 2 ? ".xls" : ".xlsx"))).string());
+        } catch (const Error& e) {
+          ++intFailed;
+          std::fprintf(stderr, "process %d, save %d: %s\n", i, n, e.what());
+        }
+      }
+      ::_exit(intFailed);
+    }
+    children.push_back(pid);
+  }
+  ::close(gate[0]);
+  ::close(gate[1]);
+  int intFailed = 0;
+  for (const pid_t pid : children) {
+    int intStatus = 0;
+    ASSERT_EQ(::waitpid(pid, &intStatus, 0), pid);
+    ASSERT_TRUE(WIFEXITED(intStatus)) << intStatus;
+    intFailed += WEXITSTATUS(intStatus);
+  }
+  EXPECT_EQ(intFailed, 0) << "saves that failed (their reasons above)";
+  EXPECT_EQ(FolderListing(dir_.Path()).size(), 2u * kProcesses) << "nothing but the workbooks";
 }
 
 }  // namespace
