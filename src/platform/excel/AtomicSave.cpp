@@ -195,8 +195,10 @@ fs::path SaveAtomically(const fs::path& path, const std::vector<std::string>& co
     target = fs::weakly_canonical(path, linkError);
     if (linkError) throw Error("Die Verknüpfung „" + path.string() + "“ führt ins Leere.");
   }
-  std::string strExtension = Lower(target.extension().string());
-  if (std::find(colExtensions.begin(), colExtensions.end(), strExtension) == colExtensions.end()) {
+  const std::string strExtension = Lower(target.extension().string());
+  const bool blnKnownExtension =
+      std::find(colExtensions.begin(), colExtensions.end(), strExtension) != colExtensions.end();
+  if (!colExtensions.empty() && !blnKnownExtension) {
     throw Error("Das Dateiformat „" +
                 (strExtension.empty() ? target.filename().string() : strExtension) +
                 "“ wird nicht unterstützt; " + strFormats);
@@ -228,7 +230,8 @@ fs::path SaveAtomically(const fs::path& path, const std::vector<std::string>& co
 
   RemoveDeadSaves(folder);
   const SaveFolder saveFolder(folder);
-  const fs::path written = saveFolder.Path() / ("Mappe" + strExtension);
+  // Any name's file is written under a short one: a long extension is left off.
+  const fs::path written = saveFolder.Path() / ("Mappe" + (blnKnownExtension ? strExtension : ""));
   try {
     write(written);
   } catch (const Error& e) {

@@ -42,8 +42,8 @@ class Workbook {
   // Only window 1 exists.
   excel::Window& Windows(std::int32_t lngIndex);
 
-  // Saves under path; the format follows the extension (.xlsx or .xls). See WorkbookFile.h for what
-  // is refused. The workbook's FullName becomes the path.
+  // Saves under path: a name ending in .xlsx as .xlsx, any other as an Excel 97-2003 workbook.
+  // See WorkbookFile.h for what is refused. The workbook's FullName becomes the path.
   void SaveAs(const std::string& strPath);
   // Prints every worksheet to a PDF file, as Excel's Save as PDF: Type xlTypePDF (xlTypeXPS is
   // refused), the file name (".pdf" is added when it has no extension), Quality
