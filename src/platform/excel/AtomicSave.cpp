@@ -214,9 +214,11 @@ fs::path SaveAtomically(const fs::path& path, const std::vector<std::string>& co
   if (fs::is_directory(target, error)) {
     throw Error("„" + target.string() + "“ ist ein Ordner, keine Datei.");
   }
-  if (IsHeldOpen(target)) {
+  if (const std::optional<LockFile> lock = LockFileOf(target)) {
     throw Error("Die Datei „" + target.string() +
-                "“ ist in einem anderen Programm geöffnet und kann nicht überschrieben werden.");
+                "“ ist in einem anderen Programm geöffnet und kann nicht überschrieben werden "
+                "(Sperrdatei „" +
+                lock->path.string() + "“).");
   }
   if (IsReadOnly(target)) {
     throw Error("Die Datei „" + target.string() +

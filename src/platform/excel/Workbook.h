@@ -4,10 +4,12 @@
 #include <cstdint>
 #include <filesystem>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "platform/excel/FormatTable.h"
+#include "platform/excel/LockFiles.h"
 #include "platform/excel/Palette.h"
 #include "platform/excel/Window.h"
 #include "platform/excel/Worksheet.h"
@@ -65,6 +67,9 @@ class Workbook {
   void CheckUsable() const;
   bool IsClosed() const { return blnClosed_; }
   bool IsHeldByOtherProgram() const { return blnHeldOpen_; }
+  // The lock file by which another program holds the file open, read afresh; nothing for a
+  // workbook of the engine's own.
+  std::optional<LockFile> HeldBy() const;
   FormatTable& Formats() { return formats_; }
   const FormatTable& Formats() const { return formats_; }
   const Palette& Colors() const { return palette_; }
