@@ -191,6 +191,21 @@ TEST_F(ExportStopsTest, ATargetThatAnotherProgramHoldsOpenIsRefusedAndLeftAsItWa
   }
 }
 
+TEST_F(ExportStopsTest, WithoutAnEngineToReachTheExportSaysSoAndBreaksOff) {
+  // As on a machine without Excel: nothing running, nothing to start.
+  SetExcelStartable(false);
+  run_->Export(dir_ / "Chart.xlsx");
+  SetExcelStartable(true);
+  // The blanks before the line break belong to the text.
+  EXPECT_EQ(OnlyPrompt(),
+            "Es konnte keine Verbindung zu Excel hergestellt      \r\nwerden. Excel ist "
+            "vermutlich nicht installiert.");
+  ExpectBrokenOff();
+  EXPECT_EQ(colSteps_[1], Step(15, "Verbindung mit Excel herstellen..."));
+  EXPECT_EQ(colSteps_.size(), 11U) << "nothing was drawn";
+  EXPECT_FALSE(fs::exists(dir_ / "Chart.xlsx"));
+}
+
 TEST_F(ExportStopsTest, ARunningEngineKeepsTheSavedChartOpenAndIsShown) {
   excel::Application objUsers;
   RegisterRunningExcel(objUsers);
