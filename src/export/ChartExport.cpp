@@ -11,6 +11,7 @@
 #include "chart/clsQuorvan.h"
 #include "export/ChartShapeCount.h"
 #include "export/CommunicationNetwork.h"
+#include "export/ExportNotices.h"
 #include "export/GermanNumber.h"
 #include "export/ResourceColumns.h"
 #include "export/SetupPage.h"
@@ -268,7 +269,10 @@ bool ChartExport::Save() {
     }
     objWorkbook_->SaveAs(strChartPath_);
   });
-  if (!steps.Failed()) return true;
+  if (!steps.Failed()) {
+    objQuorvan_.colExportNotices = ExportNotices(*objWorkbook_);
+    return true;
+  }
   forms::MsgBox("Die Datei „" + strChartPath_ + "“ konnte nicht gespeichert werden.\r\n" +
                     steps.LastDescription(),
                 kExclamation, kTitle);

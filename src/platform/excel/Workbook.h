@@ -18,6 +18,16 @@ namespace excel {
 
 class Application;
 
+// A text longer than a cell holds (32,767 characters, counted in UTF-16 code units as Excel
+// counts them), cut to what the cell holds when it was written, as Excel cuts it. The workbook
+// keeps a list of them, so that the program can say so.
+struct CutText {
+  std::string strSheet;
+  std::string strAddress;     // the cell ("C7"), or the block the text was written to
+  std::size_t lngLength = 0;  // the whole text's characters
+  std::string strStart;       // its first characters, to know it by
+};
+
 class Workbook {
  public:
   // A new workbook named strName ("Mappe1") with lngSheets empty worksheets.
@@ -75,6 +85,9 @@ class Workbook {
   const Palette& Colors() const { return palette_; }
   void ActivateSheet(const Worksheet& sheet);
   Application& Parent() const { return *application_; }
+  // The texts cut since the workbook was made, in the order they were written.
+  const std::vector<CutText>& CutTexts() const { return cutTexts_; }
+  void TextCut(CutText cut) { cutTexts_.push_back(std::move(cut)); }
 
  private:
   Application* application_;
@@ -87,6 +100,7 @@ class Workbook {
   std::vector<std::unique_ptr<Worksheet>> sheets_;
   std::size_t lngActiveSheet_ = 0;
   excel::Window window_;
+  std::vector<CutText> cutTexts_;
 };
 
 }  // namespace excel

@@ -9,8 +9,8 @@
 namespace excel::xls {
 
 // Throws excel::Error, naming the first thing that does not fit, when the workbook exceeds what
-// the format holds: 65,536 rows, 256 columns. A cell's text fits: the engine takes no more than
-// 32,767 bytes of UTF-8 into a cell, which are never more than 32,767 UTF-16 characters.
+// the format holds: 65,536 rows, 256 columns. A cell's text fits: the engine cuts a cell's text
+// to 32,767 UTF-16 code units, the most a string of the format counts.
 void CheckXlsLimits(const file::WorkbookView& workbook);
 
 // Writes the file, replacing what is there. Throws excel::Error when the workbook does not fit
