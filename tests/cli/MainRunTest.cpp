@@ -207,9 +207,14 @@ TEST_F(MainRunTest, ATargetThatAnotherProgramHoldsOpenIsLeftAsItWas) {
   testsupport::WriteFile(quorvan_.Dir() / ".~lock.Diagramm.xlsx#", "Anna,anna,host,01.03.2026;");
   const auto result = Run(testsupport::SourceDir() / "examples" / "Markteinfuehrung.xml");
   EXPECT_EQ(result.intExitCode, 1);
-  EXPECT_THAT(result.strStderr, HasSubstr("Die Datei mit dem gewählten Dateinamen ist\n"
-                                          "momentan in Excel geöffnet. Bitte schließen\n"
-                                          "Sie zuerst die Datei.\n"));
+  // LibreOffice's lock: the program, who and since when, and the lock file to remove when it
+  // was left behind.
+  EXPECT_THAT(result.strStderr,
+              HasSubstr("Die Datei mit dem gewählten Dateinamen ist momentan in LibreOffice\n"
+                        "geöffnet, von Anna auf host seit 01.03.2026. Bitte schließen Sie zuerst "
+                        "die Datei.\n\nIst sie nirgends mehr geöffnet, löschen Sie die übrig "
+                        "gebliebene\nSperrdatei „" +
+                        (quorvan_.Dir() / ".~lock.Diagramm.xlsx#").string() + "“.\n"));
   EXPECT_THAT(result.strStderr, EndsWith(kBrokenOff));
   EXPECT_EQ(testsupport::ReadFile(chart_), "die alte Fassung");
 }
