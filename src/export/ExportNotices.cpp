@@ -2,9 +2,14 @@
 
 #include <fmt/format.h>
 
+#include <cctype>
+#include <cstdint>
+#include <filesystem>
 #include <utility>
 
 #include "export/GermanNumber.h"
+#include "platform/excel/Worksheet.h"
+#include "platform/excel/xls/XlsWriter.h"
 
 namespace {
 
@@ -43,10 +48,31 @@ std::string CutTextsNotice(const std::vector<excel::CutText>& colCut) {
       GermanNumber(colCut.size()), GermanNumber(kCellLimit), strCells);
 }
 
-std::vector<std::string> ExportNotices(const excel::Workbook& objWorkbook) {
+std::string NumberedShapesNotice(std::size_t lngShapes) {
+  if (lngShapes <= excel::xls::kNumberedShapes) return "";
+  return fmt::format(
+      "Hinweis: Das Diagramm hat {} Formen; eine Excel-97–2003-Arbeitsmappe (.xls) kann nur {} "
+      "Formen eines Blatts eigene Nummern geben. Excel kann die Datei deshalb für beschädigt "
+      "halten; als .xlsx gespeichert hat das Diagramm diese Grenze nicht.",
+      GermanNumber(lngShapes), GermanNumber(excel::xls::kNumberedShapes));
+}
+
+std::vector<std::string> ExportNotices(excel::Workbook& objWorkbook) {
   std::vector<std::string> colNotices;
   if (std::string strCut = CutTextsNotice(objWorkbook.CutTexts()); !strCut.empty()) {
     colNotices.push_back(std::move(strCut));
+  }
+  // Saved as .xlsx only by that name (WorkbookFile.h).
+  std::string strExtension = std::filesystem::path(objWorkbook.FullName()).extension().string();
+  for (char& c : strExtension) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  if (strExtension != ".xlsx") {
+    for (std::int32_t i = 1; i <= objWorkbook.WorksheetCount(); ++i) {
+      const std::size_t lngShapes =
+          static_cast<std::size_t>(objWorkbook.Worksheets(i).ShapeList().Count());
+      if (std::string strShapes = NumberedShapesNotice(lngShapes); !strShapes.empty()) {
+        colNotices.push_back(std::move(strShapes));
+      }
+    }
   }
   return colNotices;
 }

@@ -19,6 +19,7 @@
 
 #include "export/ExportTesting.h"
 #include "platform/excel/BiffRecords.h"
+#include "support/PlanXml.h"
 #include "support/RealReaders.h"
 #include "support/TestSupport.h"
 
@@ -319,6 +320,53 @@ TEST_P(XlsChartRecordsTest, TheXlsHoldsWhatTheXlsxOfTheSameChartHolds) {
     EXPECT_EQ(xlrd["rows"][row]["outline"], info["outline"]) << "row " << row;
     EXPECT_EQ(xlrd["rows"][row]["hidden"], info["hidden"]) << "row " << row;
   }
+}
+
+TEST(XlsChartOfManyShapes, TheFirst65535ShapesAreNumberedOnceAndTheUserIsToldOfTheRest) {
+  // 3,450 tasks, each with ten responsible resources: ten symbols and nine lines a row, 65,550
+  // shapes, fifteen more than an .xls sheet numbers.
+  testsupport::TempDir dir;
+  testsupport::PlanXml objPlan;
+  std::string strNames;
+  for (int r = 1; r <= 10; ++r) {
+    objPlan.Resource("R" + std::to_string(r));
+    strNames += (r > 1 ? ";R" : "R") + std::to_string(r);
+  }
+  for (int t = 1; t <= 3450; ++t) objPlan.Task("T" + std::to_string(t), 1, {{kText21, strNames}});
+  const fs::path plan = objPlan.Write(dir);
+  constexpr std::size_t kShapes = 3450 * 19;
+  const std::string strNotice =
+      "Hinweis: Das Diagramm hat 65.550 Formen; eine Excel-97–2003-Arbeitsmappe (.xls) kann nur "
+      "65.535 Formen eines Blatts eigene Nummern geben. Excel kann die Datei deshalb für "
+      "beschädigt halten; als .xlsx gespeichert hat das Diagramm diese Grenze nicht.";
+  for (const char* strName : {"Chart.xls", "Chart.xlsx"}) {
+    SCOPED_TRACE(strName);
+    ChartRun run(plan);
+    run.Export(dir / strName);
+    ASSERT_FALSE(run.Builder().blnFastExit);
+    EXPECT_EQ(run.Builder().colExportNotices, std::string(strName) == "Chart.xlsx"
+                                                  ? std::vector<std::string>{}
+                                                  : std::vector<std::string>{strNotice});
+  }
+
+  // Every shape has its OBJ; the first 65,535 have the identifiers 1 to 65,535, each once.
+  std::vector<std::uint16_t> colIds;
+  const auto substreams = xlstest::Substreams(dir / "Chart.xls");
+  for (const Record& r : substreams.at(1)) {
+    if (r.type == 0x005D) colIds.push_back(U16(r.data, 6));
+  }
+  ASSERT_EQ(colIds.size(), kShapes);
+  for (std::size_t i = 0; i < colIds.size(); ++i) {
+    ASSERT_EQ(colIds[i], i % 65535 + 1) << "shape " << i;
+  }
+  // xlrd reads the workbook with its objects.
+  const auto read = testsupport::RunPythonCode(
+      "import sys, xlrd\n"
+      "sheet = xlrd.open_workbook(sys.argv[1], formatting_info=True).sheet_by_index(0)\n"
+      "print(sheet.cell_value(6, 3), sheet.cell_value(3455, 3))\n",
+      {(dir / "Chart.xls").string()});
+  EXPECT_EQ(read.intExitCode, 0) << read.strStderr;
+  EXPECT_EQ(read.strStdout, "T1 T3450\n");
 }
 
 std::vector<std::string> Plans() {
