@@ -65,6 +65,33 @@ struct Ending {
   std::string strMessage;  // what the failed save said
 };
 
+// Runs body(i) for i = 0 … intProcesses - 1, each in a child process; the children wait at a
+// gate that opens for all at once. Returns each child's exit code (-1: it did not end normally).
+std::vector<int> RunAtOnce(int intProcesses, const std::function<int(int)>& body) {
+  int gate[2];
+  if (::pipe(gate) != 0) return {};
+  std::vector<pid_t> children;
+  for (int i = 0; i < intProcesses; ++i) {
+    const pid_t pid = ::fork();
+    if (pid == 0) {
+      ::close(gate[1]);
+      char ch;
+      [[maybe_unused]] const ssize_t cb = ::read(gate[0], &ch, 1);
+      ::_exit(body(i));
+    }
+    children.push_back(pid);
+  }
+  ::close(gate[0]);
+  ::close(gate[1]);
+  std::vector<int> colCodes;
+  for (const pid_t pid : children) {
+    int intStatus = 0;
+    const bool blnEnded = pid > 0 && ::waitpid(pid, &intStatus, 0) == pid && WIFEXITED(intStatus);
+    colCodes.push_back(blnEnded ? WEXITSTATUS(intStatus) : -1);
+  }
+  return colCodes;
+}
+
 class SaveFaultsTest : public ::testing::Test {
  protected:
   static void SetUpTestSuite() {
@@ -147,35 +174,16 @@ TEST_F(SaveFaultsTest, AKilledSaveKeepsThePreviousWorkbookAndTheNextSaveLeavesNo
 
 TEST_F(SaveFaultsTest, FourProcessesSavingTheSameFileLeaveOneWholeWorkbook) {
   const fs::path target = dir_ / "Diagramm.xlsx";
-  // The four wait at a gate that opens for all at once.
-  int gate[2];
-  ASSERT_EQ(::pipe(gate), 0);
-  std::vector<pid_t> children;
-  for (int i = 1; i <= 4; ++i) {
-    const pid_t pid = ::fork();
-    ASSERT_GE(pid, 0);
-    if (pid == 0) {
-      ::close(gate[1]);
-      char ch;
-      [[maybe_unused]] const ssize_t cb = ::read(gate[0], &ch, 1);
-      int intCode = 0;
-      try {
-        book_->Worksheets(1).Range("A1").Value("Prozess " + std::to_string(i));
-        book_->SaveAs(target.string());
-      } catch (const Error&) {
-        intCode = 1;
-      }
-      ::_exit(intCode);
+  const std::vector<int> colCodes = RunAtOnce(4, [&](int i) {
+    try {
+      book_->Worksheets(1).Range("A1").Value("Prozess " + std::to_string(i + 1));
+      book_->SaveAs(target.string());
+    } catch (const Error&) {
+      return 1;
     }
-    children.push_back(pid);
-  }
-  ::close(gate[0]);
-  ::close(gate[1]);
-  for (const pid_t pid : children) {
-    int intStatus = 0;
-    ASSERT_EQ(::waitpid(pid, &intStatus, 0), pid);
-    EXPECT_TRUE(WIFEXITED(intStatus) && WEXITSTATUS(intStatus) == 0) << intStatus;
-  }
+    return 0;
+  });
+  EXPECT_EQ(colCodes, std::vector<int>(4, 0));
 
   EXPECT_EQ(FolderListing(dir_.Path()), std::vector<std::string>{"Diagramm.xlsx"});
   const std::string strLast = "F" + std::to_string(kTasks + 5);
@@ -190,41 +198,26 @@ TEST_F(SaveFaultsTest, ManyProcessesSavingIntoOneFolderAllSucceed) {
   // of the processes overlap as often as they can.
   constexpr int kProcesses = 24;
   constexpr int kSaves = 12;
-  int gate[2];
-  ASSERT_EQ(::pipe(gate), 0);
-  std::vector<pid_t> children;
-  for (int i = 0; i < kProcesses; ++i) {
-    const pid_t pid = ::fork();
-    ASSERT_GE(pid, 0);
-    if (pid == 0) {
-      ::close(gate[1]);
-      char ch;
-      [[maybe_unused]] const ssize_t cb = ::read(gate[0], &ch, 1);
-      int intFailed = 0;
-      Application app;
-      Workbook& book = app.Workbooks().Add();
-      for (int n = 0; n < kSaves; ++n) {
-        try {
-          book.Worksheets(1).Range("A1").Value("Plan " + std::to_string(i) + "." +
-                                               std::to_string(n));
-          book.SaveAs((dir_ / ("Plan" + std::to_string(i) + (n % 2 ? ".xls" : ".xlsx"))).string());
-        } catch (const Error& e) {
-          ++intFailed;
-          std::fprintf(stderr, "process %d, save %d: %s\n", i, n, e.what());
-        }
+  const std::vector<int> colFailed = RunAtOnce(kProcesses, [&](int i) {
+    int intFailed = 0;
+    Application app;
+    Workbook& book = app.Workbooks().Add();
+    for (int n = 0; n < kSaves; ++n) {
+      try {
+        book.Worksheets(1).Range("A1").Value("Plan " + std::to_string(i) + "." + std::to_string(n));
+        book.SaveAs((dir_ / ("Plan" + std::to_string(i) + (n % 2 ? ".xls" : ".xlsx"))).string());
+      } catch (const Error& e) {
+        ++intFailed;
+        std::fprintf(stderr, "process %d, save %d: %s\n", i, n, e.what());
       }
-      ::_exit(intFailed);
     }
-    children.push_back(pid);
-  }
-  ::close(gate[0]);
-  ::close(gate[1]);
+    return intFailed;
+  });
+  ASSERT_EQ(colFailed.size(), static_cast<std::size_t>(kProcesses));
   int intFailed = 0;
-  for (const pid_t pid : children) {
-    int intStatus = 0;
-    ASSERT_EQ(::waitpid(pid, &intStatus, 0), pid);
-    ASSERT_TRUE(WIFEXITED(intStatus)) << intStatus;
-    intFailed += WEXITSTATUS(intStatus);
+  for (const int intCode : colFailed) {
+    ASSERT_GE(intCode, 0) << "a process did not end normally";
+    intFailed += intCode;
   }
   EXPECT_EQ(intFailed, 0) << "saves that failed (their reasons above)";
   EXPECT_EQ(FolderListing(dir_.Path()).size(), 2u * kProcesses) << "nothing but the workbooks";
