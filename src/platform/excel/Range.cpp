@@ -83,15 +83,15 @@ CellValue Range::Value() const {
   return value ? *value : CellValue{};
 }
 
-void Range::Value(const std::string& strText) {
+void Range::Value(const std::string& strValue) {
   sheet_->CheckUsable();
   CheckFormattable(rect_);
   // A text longer than a cell holds is cut as Excel cuts it; the workbook keeps the cut.
-  std::string strValue = strText;
-  if (strText.size() > kMaxTextLength && Utf16Length(strText) > kMaxTextLength) {
-    strValue.resize(Utf16PrefixBytes(strText, kMaxTextLength));
-    sheet_->Parent().TextCut({sheet_->Name(), Address(), Utf16Length(strText),
-                              strText.substr(0, Utf16PrefixBytes(strText, kCutTextStart))});
+  if (strValue.size() > kMaxTextLength && Utf16Length(strValue) > kMaxTextLength) {
+    Value(strValue.substr(0, Utf16PrefixBytes(strValue, kMaxTextLength)));
+    sheet_->Parent().TextCut({sheet_->Name(), Address(), Utf16Length(strValue),
+                              strValue.substr(0, Utf16PrefixBytes(strValue, kCutTextStart))});
+    return;
   }
   SheetData& data = sheet_->Data();
   const FormatTable& formats = sheet_->Formats();
