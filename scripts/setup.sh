@@ -66,8 +66,8 @@ case "$mode" in
     cmake --build build/release
     ;;
   test)
-    # Line tables only (-g1): the sanitizers' reports name file and line, and the compiler and
-    # the linker have a third of full debug information to write.
+    # Line tables only (-g1): the sanitizers' reports still name file and line, and the compiler
+    # and the linker write about half the object code that full debug information takes.
     cmake -S . -B build/test -G Ninja -DCMAKE_BUILD_TYPE=Debug -DQUORVAN_SANITIZE=ON \
       -DQUORVAN_TESTS=ON -DCMAKE_CXX_FLAGS_DEBUG=-g1 -DCMAKE_C_FLAGS_DEBUG=-g1 >/dev/null
     cmake --build build/test
