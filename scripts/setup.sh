@@ -66,8 +66,8 @@ case "$mode" in
     cmake --build build/release
     ;;
   test)
-    # Line tables only (-g1): the sanitizers' reports still name file and line, and the compiler
-    # and the linker write about half the object code that full debug information takes.
+    # Line tables only (-g1): the sanitizers' reports still name file and line, and the objects
+    # the compiler and the linker write are a half to three quarters of those with full -g.
     cmake -S . -B build/test -G Ninja -DCMAKE_BUILD_TYPE=Debug -DQUORVAN_SANITIZE=ON \
       -DQUORVAN_TESTS=ON -DCMAKE_CXX_FLAGS_DEBUG=-g1 -DCMAKE_C_FLAGS_DEBUG=-g1 >/dev/null
     cmake --build build/test
