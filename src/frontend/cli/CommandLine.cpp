@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <memory>
 
+#include "cli/OutputNames.h"
 #include "dialogs/basDialogXLFile.h"
 #include "version/Version.h"
 
@@ -227,7 +228,9 @@ ParsedCommandLine ParseCommandLine(int argc, const char* const* argv) {
     parsed.strStderr = GermanMessage(app, error) + "\n" + Usage();
     return parsed;
   }
-  if (const std::string strMissing = CheckArguments(options); !strMissing.empty()) {
+  std::string strMissing = CheckArguments(options);
+  if (strMissing.empty()) strMissing = CheckOutputNames(options);
+  if (!strMissing.empty()) {
     parsed.intExitCode = kExitCommandLine;
     parsed.strStderr = strMissing + "\n" + Usage();
     return parsed;
