@@ -14,6 +14,7 @@
 #include "cli/Pictures.h"
 #include "cli/PlanBatch.h"
 #include "cli/PlanFiles.h"
+#include "cli/Signals.h"
 #include "cli/WizardRun.h"
 #include "platform/msproject/Application.h"
 #include "wizard/Globals.h"
@@ -116,6 +117,7 @@ int Run(int argc, const char* const* argv, std::ostream& out, std::ostream& err)
 }  // namespace
 
 int Main(int argc, const char* const* argv, std::ostream& out, std::ostream& err) {
+  EndCleanlyOnSignals();
   return CheckOutput(out, err, Run(argc, argv, out, err));
 }
 

@@ -7,7 +7,8 @@
 // (RegisterRunningExcel), so that the export, instead of closing its workbook and quitting,
 // leaves the saved workbook open there, as it leaves it open in the user's Excel on Windows.
 // The system's code runs unchanged; afterwards the command line prints the workbook and ends the
-// engine. Without -o the workbook is saved into a temporary folder that goes with the run.
+// engine. Without -o the workbook is saved into a work folder (WorkFolder.h) in the temporary
+// folder that goes with the run.
 
 #include <cstdint>
 #include <iosfwd>
