@@ -121,6 +121,10 @@ std::unique_ptr<Project> Reader::Parse(std::string buffer, const fs::path& path)
     if (TrimBlanks(buffer).empty()) throw Failure{"Die Datei ist leer."};
     // Parsing changes the buffer; the line of a failure is counted where the lines ended before.
     lines.emplace(buffer);
+    // A plan that begins but does not end with its project element was cut off.
+    const std::size_t lngContentEnd = buffer.find_last_not_of(" \t\r\n") + 1;
+    const bool blnCut = buffer.find("<Project") != std::string::npos &&
+                        !std::string_view(buffer.data(), lngContentEnd).ends_with("</Project>");
     pugi::xml_document document;
     // parse_default reads no document type definition and expands only the predefined
     // entities and character references. The text of an element is kept in the element
@@ -129,6 +133,12 @@ std::unique_ptr<Project> Reader::Parse(std::string buffer, const fs::path& path)
         buffer.data(), buffer.size(), pugi::parse_default | pugi::parse_embed_pcdata,
         pugi::encoding_utf8);
     if (!result) {
+      // A file cut off (by a full disk, a download broken off) fails where it ends, with an
+      // element still open: said so, not as a fault of the XML.
+      if (result.status != pugi::status_no_document_element && blnCut) {
+        throw Failure{"Die Datei endet vorzeitig; sie ist unvollständig (abgeschnitten).",
+                      static_cast<std::ptrdiff_t>(lngContentEnd)};
+      }
       // Without any element the place of the failure is merely the end of the file.
       throw Failure{XmlProblem(result.status),
                     result.status == pugi::status_no_document_element ? -1 : result.offset};

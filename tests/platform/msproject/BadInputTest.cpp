@@ -79,10 +79,14 @@ TEST(BadPlanFiles, NotXmlNamesTheLine) {
   EXPECT_EQ(OpenMessage(strBroken),
             std::string(kPrefix) +
                 "Zeile 4: Die Datei ist kein gültiges XML: das End-Tag passt nicht zum Start-Tag.");
-  // A plan cut off in the middle, as by a full disk.
-  const std::string strPlan = Plan(Task(1, "A"));
-  EXPECT_NE(OpenMessage(strPlan.substr(0, strPlan.size() / 2)).find("kein gültiges XML"),
-            std::string::npos);
+  // A plan cut off, as by a full disk: anywhere in it, it is said to end too early.
+  const std::string strPlan = Plan(Task(1, "A") + Task(2, "B"));
+  for (const std::size_t cut : {strPlan.size() / 3, strPlan.size() / 2, strPlan.size() - 12}) {
+    const std::string strMessage = OpenMessage(strPlan.substr(0, cut));
+    EXPECT_TRUE(
+        strMessage.ends_with("Die Datei endet vorzeitig; sie ist unvollständig (abgeschnitten)."))
+        << strMessage;
+  }
 }
 
 TEST(BadPlanFiles, XmlThatIsNoPlan) {
