@@ -74,6 +74,16 @@ TEST_F(PicturesTest, WithoutOutputOnlyThePicturesAreWrittenEachFromTheSameChart)
   EXPECT_THAT(testsupport::ReadFile(Dir() / "Diagramm.svg"), HasSubstr("<svg"));
 }
 
+TEST_F(PicturesTest, QtsNotesForWindowsDoNotReachTheTerminal) {
+  // Without a runtime folder, as under cron or ssh: the offscreen platform needs none.
+  const auto result = testsupport::RunCommand(
+      "unset XDG_RUNTIME_DIR; QUORVAN_REGISTRY=" + ShellQuote(quorvan_.RegistryFile().string()) +
+      " " + ShellQuote((testsupport::BinaryDir() / "quorvan").string()) + " " +
+      ShellQuote(plan_.string()) + " --png " + Path("Bild.png") + " --dpi 10");
+  ASSERT_EQ(result.intExitCode, 0) << result.strStderr;
+  EXPECT_EQ(result.strStderr.find("QStandardPaths"), std::string::npos) << result.strStderr;
+}
+
 TEST_F(PicturesTest, WithOutputTheWorkbookIsWrittenBesideThePicture) {
   const auto result = Run("-o " + Path("Diagramm.xlsx") + " --png " + Path("Bild.png"));
   ASSERT_EQ(result.intExitCode, 0) << result.strStderr;
