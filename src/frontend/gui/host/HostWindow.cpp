@@ -182,6 +182,22 @@ void HostWindow::BuildMenus() {
   UpdateRecentActions();
 }
 
+namespace {
+
+// The widest a column of a sheet grows to fit its texts, in average characters: a task name of
+// thousands of characters is cut with "…" instead of pushing the other columns out of sight.
+constexpr int kWidestColumn = 60;
+
+void FitColumns(QTableView& sheet) {
+  sheet.resizeColumnsToContents();
+  const int intWidest = sheet.fontMetrics().averageCharWidth() * kWidestColumn;
+  for (int intColumn = 0; intColumn < sheet.model()->columnCount(); ++intColumn) {
+    if (sheet.columnWidth(intColumn) > intWidest) sheet.setColumnWidth(intColumn, intWidest);
+  }
+}
+
+}  // namespace
+
 void HostWindow::BuildSheets() {
   sheets_ = new QTabWidget(this);
   auto makeSheet = [this](QAbstractTableModel* model, const QString& strName) {
@@ -193,6 +209,7 @@ void HostWindow::BuildSheets() {
     sheet->setAlternatingRowColors(true);
     sheet->verticalHeader()->setVisible(false);
     sheet->horizontalHeader()->setStretchLastSection(true);
+    sheet->setWordWrap(false);  // a text longer than its column ends in "…" on its line
     return sheet;
   };
   taskModel_ = new TaskSheetModel(this);
@@ -276,8 +293,8 @@ void HostWindow::ApplicationChanged() {
     shownProject_ = project;
     taskModel_->SetProject(project);
     resourceModel_->SetProject(project);
-    taskSheet_->resizeColumnsToContents();
-    resourceSheet_->resizeColumnsToContents();
+    FitColumns(*taskSheet_);
+    FitColumns(*resourceSheet_);
   }
   setWindowTitle(project == nullptr
                      ? kAppTitle

@@ -15,6 +15,8 @@
 #include <QTableView>
 
 #include "frontend/gui/HostTesting.h"
+#include "support/PlanXml.h"
+#include "support/TextFields.h"
 
 namespace {
 
@@ -80,6 +82,25 @@ TEST_F(HostWindowTest, TheExamplePlanShowsItsTasksAndResources) {
   EXPECT_EQ(Cell(resources, 0, 1), "Dr. Petra Hansen");
   EXPECT_EQ(Cell(resources, 0, 2), "Geschäftsleitung");
   EXPECT_TRUE(boxes_.empty());
+}
+
+TEST_F(HostWindowTest, AVeryLongTaskNameIsCutSoThatTheOtherColumnsStayInView) {
+  gui::HostWindow& host = StartHost();
+  host.resize(1200, 700);
+  testsupport::TempDir dir;
+  const auto plan = testsupport::PlanXml()
+                        .Task(std::string(5000, 'x'), 1, {{testsupport::kText21, "Anna"}})
+                        .Resource("Anna")
+                        .Write(dir);
+  ASSERT_TRUE(host.OpenPlan(QString::fromStdString(plan.string())));
+  const QTableView& tasks = host.TaskSheet();
+  const int intLast = tasks.model()->columnCount() - 1;
+  ASSERT_GT(intLast, 3);
+  // Every column begins within the window; the cell keeps the whole name and shows it cut.
+  EXPECT_LT(tasks.columnViewportPosition(intLast), host.width())
+      << "name column " << tasks.columnWidth(1) << " px";
+  EXPECT_EQ(Cell(tasks, 0, 1).size(), 5000);
+  EXPECT_FALSE(tasks.wordWrap());
 }
 
 TEST_F(HostWindowTest, APlanThatCannotBeReadIsReportedAndTheWindowStaysAsItWas) {
