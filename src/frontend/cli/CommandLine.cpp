@@ -122,14 +122,9 @@ std::string CheckArguments(CommandLine& options) {
       return "Für mehrere Pläne nennt -o einen Ordner (mit „/“ am Ende), nicht eine Datei.";
     }
   }
-  const std::pair<const char*, const std::optional<std::string>*> colPictures[] = {
-      {"--pdf", &options.pictures.strPdf},
-      {"--svg", &options.pictures.strSvg},
-      {"--png", &options.pictures.strPng}};
-  for (const auto& [strOption, strPath] : colPictures) {
-    if (!*strPath) continue;
-    const std::string strExtension = std::string(".") + (strOption + 2);
-    if (std::string strProblem = CheckFileName(strOption, **strPath, strExtension);
+  for (const auto& [strOption, strPath] : options.pictures.Named()) {
+    const std::string strExtension = "." + strOption.substr(2);
+    if (std::string strProblem = CheckFileName(strOption, strPath, strExtension);
         !strProblem.empty()) {
       return strProblem;
     }

@@ -68,13 +68,8 @@ std::string CheckPictureExtension(const Output& output) {
 std::string CheckSingleRun(const CommandLine& options) {
   std::vector<Output> colOutputs;
   if (options.wizard.strOutput) colOutputs.push_back({"-o", *options.wizard.strOutput});
-  const std::pair<const char*, const std::optional<std::string>*> colPictures[] = {
-      {"--pdf", &options.pictures.strPdf},
-      {"--svg", &options.pictures.strSvg},
-      {"--png", &options.pictures.strPng}};
-  for (const auto& [strOption, strPath] : colPictures) {
-    if (!*strPath) continue;
-    colOutputs.push_back({strOption, **strPath});
+  for (const auto& [strOption, strPath] : options.pictures.Named()) {
+    colOutputs.push_back({strOption, strPath});
     if (std::string strProblem = CheckPictureExtension(colOutputs.back()); !strProblem.empty()) {
       return strProblem;
     }

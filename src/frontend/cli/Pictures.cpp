@@ -41,6 +41,14 @@ class AnnouncedEngine {
 
 }  // namespace
 
+std::vector<std::pair<std::string, std::string>> PictureOptions::Named() const {
+  std::vector<std::pair<std::string, std::string>> colNamed;
+  if (strPdf) colNamed.emplace_back("--pdf", *strPdf);
+  if (strSvg) colNamed.emplace_back("--svg", *strSvg);
+  if (strPng) colNamed.emplace_back("--png", *strPng);
+  return colNamed;
+}
+
 void DeclarePictureOptions(CLI::App& app, PictureOptions& options) {
   app.add_option("--pdf", options.strPdf, "Druckt das Diagramm zusätzlich als PDF-Datei")
       ->type_name("PATH");

@@ -14,6 +14,8 @@
 #include <iosfwd>
 #include <optional>
 #include <string>
+#include <utility>
+#include <vector>
 
 namespace CLI {
 class App;
@@ -30,6 +32,8 @@ struct PictureOptions {
   std::int32_t lngDpi = 150;          // --dpi N, for the PNG
 
   bool Any() const { return strPdf || strSvg || strPng; }
+  // The pictures asked for, each with its option: {"--pdf", path}, … in that order.
+  std::vector<std::pair<std::string, std::string>> Named() const;
 };
 
 // Declares --pdf, --svg, --png and --dpi (10 to 2400, refused in German otherwise).
