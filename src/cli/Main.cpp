@@ -13,6 +13,7 @@
 #include "cli/CommandLine.h"
 #include "cli/Pictures.h"
 #include "cli/PlanBatch.h"
+#include "cli/PlanDump.h"
 #include "cli/PlanFiles.h"
 #include "cli/WizardRun.h"
 #include "platform/msproject/Application.h"
@@ -78,6 +79,9 @@ int RunPlan(const CommandLine& options, std::ostream& out, std::ostream& err) {
                               ? RunWizardWithPictures(options, out, err, ErrIsTerminal(err))
                               : RunWizard(options, out, err, ErrIsTerminal(err));
   out.flush();
+  // Inserted projects that are missing from the chart: said after the run, as the chart's
+  // limits are.
+  if (intExitCode == 0) PrintUnreadSubprojects(objApplication.ActiveProject(), err);
   return intExitCode;
 }
 
@@ -101,6 +105,7 @@ int Run(int argc, const char* const* argv, std::ostream& out, std::ostream& err)
 
   try {
     if (options.blnRegister || options.blnUnregister) return Register(options, out, err);
+    if (options.blnDumpPlan) return DumpPlan(options.strPlan, out, err);
     if (options.colPlans.size() > 1) {
       return RunPlans(options, err, [&out](const CommandLine& one, std::ostream& errOne) {
         return RunPlan(one, out, errOne);

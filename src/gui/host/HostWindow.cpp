@@ -225,8 +225,8 @@ void HostWindow::ShowOpenDialog() {
   dialog.setOption(QFileDialog::DontUseNativeDialog);
   dialog.setAcceptMode(QFileDialog::AcceptOpen);
   dialog.setFileMode(QFileDialog::ExistingFile);
-  dialog.setNameFilters(
-      {QStringLiteral("Microsoft Project XML (*.xml)"), QStringLiteral("Alle Dateien (*)")});
+  dialog.setNameFilters({QStringLiteral("Microsoft Project (*.mpp *.mpx *.xml)"),
+                         QStringLiteral("Alle Dateien (*)")});
   if (shownProject_ != nullptr) {
     dialog.setDirectory(QString::fromStdString(shownProject_->Path()));
   } else if (const auto colRecent = RecentFiles(); !colRecent.empty()) {

@@ -111,7 +111,7 @@ TEST_F(HostWindowTest, TheLastFourPlansAreOfferedNewestFirstAtTheNextStart) {
     // The menu's own way: the open dialog.
     host_->OnDialog = [&](QDialog& dialog) {
       auto& files = dynamic_cast<QFileDialog&>(dialog);
-      EXPECT_EQ(files.nameFilters().front(), "Microsoft Project XML (*.xml)");
+      EXPECT_EQ(files.nameFilters().front(), "Microsoft Project (*.mpp *.mpx *.xml)");
       files.selectFile(plan("A"));
       dialog.accept();
     };
