@@ -10,6 +10,8 @@
 #include <string>
 
 #include "cli/QuorvanCommand.h"
+#include "support/PlanXml.h"
+#include "support/RealReaders.h"
 
 namespace {
 
@@ -102,6 +104,53 @@ TEST_F(DumpPlanTest, AChartWithoutItsInsertedProjectSaysSoAfterTheRun) {
   ASSERT_EQ(whole.intExitCode, 0) << whole.strStderr;
   EXPECT_THAT(whole.strStderr, testing::Not(HasSubstr("Hinweis")));
   EXPECT_EQ(Dump(plan)["insertedProjects"][0]["plan"]["file"], "Schulung.xml");
+}
+
+// The chart of a plan whose resources come from an inserted .mpp, and the chart of the same
+// plan with the XML that the same release of Microsoft Project saved of that .mpp: the same
+// model, the same workbook.
+TEST_F(DumpPlanTest, AChartFromAnMppEqualsTheChartFromItsXml) {
+  testsupport::PlanXml plan;
+  plan.Resource("Leitung")
+      .Task("Planung", 1, {{188743731, "Text1"}, {188743734, "Text2;Text3"}, {188743737, "Text4"}})
+      .Task("Bau", 1, {{188743731, "Text5"}, {188743734, "Leitung"}})
+      .Predecessor(1)
+      .InsertedProject("Ressourcen", "C:\\Teile\\Teil.mpp");
+  const std::filesystem::path data = testsupport::FixturesDir();
+  std::string strOutputs[2];
+  std::string strModels[2];
+  for (int i = 0; i < 2; ++i) {
+    const std::filesystem::path dir = quorvan_.Dir() / (i == 0 ? "mpp" : "xml");
+    std::filesystem::create_directory(dir);
+    testsupport::WriteFile(dir / "Plan.xml", plan.Xml());
+    if (i == 0) {
+      std::filesystem::copy_file(data / "mpp" / "resource-text-project2019-mpp14.mpp",
+                                 dir / "Teil.mpp");
+    } else {
+      std::filesystem::copy_file(data / "mspdi" / "resource-text-project2019-mspdi.xml",
+                                 dir / "Teil.xml");
+    }
+    const std::string strPlan = ShellQuote((dir / "Plan.xml").string());
+    const auto model = quorvan_.Run(strPlan + " --dump-model");
+    ASSERT_EQ(model.intExitCode, 0) << model.strStderr;
+    strModels[i] = model.strStdout;
+    const auto chart =
+        quorvan_.Run(strPlan + " -o " + ShellQuote((dir / "Diagramm.xlsx").string()));
+    ASSERT_EQ(chart.intExitCode, 0) << chart.strStderr;
+    strOutputs[i] = (dir / "Diagramm.xlsx").string();
+  }
+  EXPECT_EQ(strModels[0], strModels[1]);
+  EXPECT_EQ(json::parse(strModels[0])["objResources"].dump().find("Text30") != std::string::npos,
+            true);
+  const auto parts = testsupport::RunPythonCode(
+      "import sys, zipfile\n"
+      "a, b = (zipfile.ZipFile(p) for p in sys.argv[1:3])\n"
+      "assert a.namelist() == b.namelist(), (a.namelist(), b.namelist())\n"
+      "for name in a.namelist():\n"
+      "    assert a.read(name) == b.read(name), name\n"
+      "print(len(a.namelist()))\n",
+      {strOutputs[0], strOutputs[1]});
+  EXPECT_EQ(parts.intExitCode, 0) << parts.strStderr;
 }
 
 }  // namespace
