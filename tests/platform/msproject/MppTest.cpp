@@ -198,4 +198,23 @@ TEST(MppFiles, DamagedFilesAreRefusedNamingWhatIsDamaged) {
   }
 }
 
+// A stream whose first sector lies outside the file: libgsf's own warning would go to stderr
+// beside the refusal; the refusal alone says it.
+TEST(MppFiles, ADamagedContainerIsSaidByTheRefusalAlone) {
+  std::string strBytes =
+      testsupport::ReadFile(FixturesDir() / "mpp" / "task-durations-project2019-mpp14.mpp");
+  const std::string strName("P\0r\0o\0p\0s\0001\0004\0\0\0", 16);
+  const std::size_t entry = strBytes.find(strName);
+  ASSERT_NE(entry, std::string::npos);
+  Put(strBytes, entry + 116, 0x7FFFF);
+  testsupport::TempDir dir;
+  testsupport::WriteFile(dir / "Plan.mpp", strBytes);
+  testing::internal::CaptureStderr();
+  const std::string strMessage = OpenMessage(dir / "Plan.mpp");
+  EXPECT_EQ(testing::internal::GetCapturedStderr(), "");
+  EXPECT_EQ(strMessage,
+            "Die Projektdatei „Plan.mpp“ konnte nicht gelesen werden: Die Datei ist beschädigt: "
+            "der Block „Props14“ fehlt.");
+}
+
 }  // namespace

@@ -15,6 +15,21 @@ namespace {
                         std::nullopt};
 }
 
+// While a file is read, libgsf's complaints about a damaged container (on stderr) are dropped:
+// the user is told by the message of the refusal instead. Other messages pass as before.
+thread_local int t_reading = 0;
+
+void Log(const gchar* strDomain, GLogLevelFlags level, const gchar* strMessage, gpointer data) {
+  if (t_reading == 0) g_log_default_handler(strDomain, level, strMessage, data);
+}
+
+struct Quiet {
+  Quiet() { ++t_reading; }
+  ~Quiet() { --t_reading; }
+  Quiet(const Quiet&) = delete;
+  Quiet& operator=(const Quiet&) = delete;
+};
+
 // Drops a reference of libgsf however the scope ends.
 template <class T>
 struct Unref {
@@ -30,15 +45,12 @@ CompoundFile::CompoundFile(std::string_view bytes) {
   static std::once_flag initialised;
   std::call_once(initialised, [] {
     gsf_init();
-    // A damaged container makes libgsf complain on stderr; the user is told by the message
-    // of the refusal instead.
-    const auto silent = [](const gchar*, GLogLevelFlags, const gchar*, gpointer) {};
-    for (const char* strDomain : {"libgsf", "libgsf:msole"}) {
-      g_log_set_handler(strDomain,
-                        static_cast<GLogLevelFlags>(G_LOG_LEVEL_MASK & ~G_LOG_LEVEL_ERROR), silent,
-                        nullptr);
+    const auto levels = static_cast<GLogLevelFlags>(G_LOG_LEVEL_MASK & ~G_LOG_LEVEL_ERROR);
+    for (const char* strDomain : {"libgsf", "libgsf:msole", static_cast<const char*>(nullptr)}) {
+      g_log_set_handler(strDomain, levels, Log, nullptr);
     }
   });
+  const Quiet quiet;
   input_ = gsf_input_memory_new(reinterpret_cast<const guint8*>(bytes.data()),
                                 static_cast<gsf_off_t>(bytes.size()), FALSE);
   GError* error = nullptr;
@@ -59,6 +71,7 @@ CompoundFile::~CompoundFile() {
 }
 
 std::optional<std::string> CompoundFile::Stream(std::string_view path) const {
+  const Quiet quiet;
   GsfInfile* folder = root_;
   Unref<GsfInput> child{nullptr};
   std::size_t at = 0;
@@ -90,6 +103,7 @@ std::optional<std::string> CompoundFile::Stream(std::string_view path) const {
 }
 
 std::string CompoundFile::Title() const {
+  const Quiet quiet;
   Unref<GsfInput> summary{gsf_infile_child_by_name(root_, "\x05SummaryInformation")};
   if (summary.object == nullptr) return "";
   Unref<GsfDocMetaData> meta{gsf_doc_meta_data_new()};
