@@ -59,6 +59,8 @@ INSTANTIATE_TEST_SUITE_P(
         Twin{"task-text-project2003-mpp9.mpp", "mspdi/task-text-project2003-mspdi.xml"},
         // MPP12: links of every kind, Project 2007.
         Twin{"task-links-project2007-mpp12.mpp", "mpp/task-links-project2007-mspdi.xml"},
+        // MPP12 as Project 2019 saves it: the largest file of the test data.
+        Twin{"task-durations-project2019-mpp12.mpp", "mspdi/task-durations-project2019-mspdi.xml"},
         // MPP14 of Project 2019: durations in every unit, estimated and elapsed; manually
         // scheduled dates; resources with groups.
         Twin{"task-durations-project2019-mpp14.mpp", "mspdi/task-durations-project2019-mspdi.xml"},
