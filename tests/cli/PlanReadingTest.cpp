@@ -10,6 +10,7 @@
 #include <string>
 
 #include "cli/QuorvanCommand.h"
+#include "platform/msproject/CompoundFileCopy.h"
 #include "support/PlanXml.h"
 #include "support/RealReaders.h"
 
@@ -151,6 +152,27 @@ TEST_F(DumpPlanTest, AChartFromAnMppEqualsTheChartFromItsXml) {
       "print(len(a.namelist()))\n",
       {strOutputs[0], strOutputs[1]});
   EXPECT_EQ(parts.intExitCode, 0) << parts.strStderr;
+}
+
+// Several plans of Microsoft Project's own formats in one call: each gets its workbook beside
+// it under its own name, as an XML plan does.
+TEST_F(DumpPlanTest, MppAndMpxPlansInOneCallEachGetTheirWorkbookBeside) {
+  const std::filesystem::path data = testsupport::FixturesDir() / "mpp";
+  testsupport::PlanOfTwo(data / "task-dates-project2019-mpp14.mpp",
+                         data / "resource-text-project2019-mpp14.mpp", quorvan_.Dir() / "Plan.mpp");
+  testsupport::WriteFile(quorvan_.Dir() / "Zweiter.mpx",
+                         "MPX,Microsoft Project for Windows,4.0,ANSI\r\n"
+                         "41,40,1\r\n"
+                         "50,1,Leitung\r\n"
+                         "61,90,98,1,2,40,4\r\n"
+                         "70,1,1,Planung,1,3d,Leitung\r\n"
+                         "70,2,2,Bau,2,2d,Leitung\r\n");
+  const auto result = quorvan_.Run(ShellQuote((quorvan_.Dir() / "Plan.mpp").string()) + " " +
+                                   ShellQuote((quorvan_.Dir() / "Zweiter.mpx").string()));
+  ASSERT_EQ(result.intExitCode, 0) << result.strStderr;
+  EXPECT_TRUE(std::filesystem::exists(quorvan_.Dir() / "Plan.xls"));
+  EXPECT_TRUE(std::filesystem::exists(quorvan_.Dir() / "Zweiter.xls"));
+  EXPECT_EQ(Dump(quorvan_.Dir() / "Plan.mpp")["resources"].size(), 30u);
 }
 
 }  // namespace
