@@ -81,9 +81,8 @@ void CopyCompoundFile(const std::filesystem::path& source, const std::filesystem
   ASSERT_NE(sink, nullptr);
   GsfOutfile* out = gsf_outfile_msole_new(sink);
   CopyFolder(in, out, "", change);
-  gsf_output_close(GSF_OUTPUT(out));
+  gsf_output_close(GSF_OUTPUT(out));  // closes the file too
   g_object_unref(out);
-  gsf_output_close(sink);
   g_object_unref(sink);
   g_object_unref(in);
   g_object_unref(input);
