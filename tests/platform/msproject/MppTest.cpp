@@ -219,4 +219,21 @@ TEST(MppFiles, ADamagedContainerIsSaidByTheRefusalAlone) {
             "der Block „Props14“ fehlt.");
 }
 
+// The summary information holds the title. One of its other texts longer than the stream (the
+// author's length with a stray high byte) leaves the title as it is, and nothing behind on the
+// heap.
+TEST(MppFiles, ADamagedSummaryInformationSparesTheTitle) {
+  const std::filesystem::path original = FixturesDir() / "mpp" / "task-links-project2007-mpp12.mpp";
+  testsupport::TempDir dir;
+  testsupport::CopyCompoundFile(original, dir / "Plan.mpp", "\x05SummaryInformation",
+                                [](std::string& b) {
+                                  b.at(183) = '\x25';
+                                  return true;
+                                });
+  Application app;
+  app.FileOpen(dir / "Plan.mpp");
+  EXPECT_EQ(app.ActiveProject().Title(), "task-links-project2007-mpp12");
+  EXPECT_EQ(app.ActiveProject().Tasks().Count(), ReadAsJson(original)["tasks"].size());
+}
+
 }  // namespace

@@ -3,8 +3,11 @@
 #include <gsf/gsf.h>
 
 #include <mutex>
+#include <string>
 
 #include "platform/msproject/PlanFormat.h"
+#include "platform/msproject/TextEncoding.h"
+#include "platform/msproject/mpp/Bytes.h"
 
 namespace msproject::mpp {
 
@@ -13,6 +16,49 @@ namespace {
 [[noreturn]] void Damaged(std::string strWhat) {
   throw PlanReadFailure{PlanReadFailure::Kind::Faulty, std::move(strWhat), std::nullopt,
                         std::nullopt};
+}
+
+// The title of a document's summary information, a property set stream: its header names
+// where the first set of properties begins; the set lists each property's number and place.
+// Property 2 is the title, a text in the set's code page (property 1) or in UTF-16. A title
+// that is missing or damaged is no title: the plan is read without one.
+std::string SummaryTitle(std::string_view stream) {
+  constexpr std::uint32_t kCodePage = 1;
+  constexpr std::uint32_t kTitle = 2;
+  constexpr std::uint16_t kShort = 0x02;
+  constexpr std::uint16_t kText = 0x1E;
+  constexpr std::uint16_t kWideText = 0x1F;
+  const std::optional<std::uint32_t> sets = U32(stream, 24);
+  const std::optional<std::uint32_t> first = U32(stream, 44);
+  if (U16(stream, 0) != 0xFFFE || !sets || *sets == 0 || !first) return "";
+  const std::string_view set = Tail(stream, *first);
+  const std::optional<std::uint32_t> count = U32(set, 4);
+  if (!count) return "";
+  std::uint32_t codePage = 1252;
+  std::optional<std::uint32_t> title;
+  for (std::size_t i = 0; i < *count && 16 + 8 * i <= set.size(); ++i) {
+    const std::optional<std::uint32_t> id = U32(set, 8 + 8 * i);
+    const std::optional<std::uint32_t> at = U32(set, 12 + 8 * i);
+    if (!id || !at) break;
+    if (*id == kCodePage && U16(set, *at) == kShort) codePage = U16(set, *at + 4).value_or(1252);
+    if (*id == kTitle) title = at;
+  }
+  if (!title) return "";
+  const std::optional<std::uint16_t> type = U16(set, *title);
+  const std::optional<std::uint32_t> length = U32(set, std::size_t{*title} + 4);
+  if (!type || !length) return "";
+  const std::size_t start = std::size_t{*title} + 8;
+  if (*type == kWideText) return Utf16Text(set, start, std::size_t{*length} * 2);
+  if (*type != kText) return "";
+  std::string_view text = Tail(set, start, *length);
+  text = text.substr(0, text.find('\0'));
+  if (codePage == 1200) return Utf16Text(text);
+  const std::string strIconvName = codePage == 65001 ? "" : "CP" + std::to_string(codePage);
+  try {
+    return TextAsUtf8(std::string(text), strIconvName.c_str(), strIconvName);
+  } catch (const TextEncodingError&) {
+    return "";
+  }
 }
 
 // While a file is read, libgsf's complaints about a damaged container (on stderr) are dropped:
@@ -103,20 +149,8 @@ std::optional<std::string> CompoundFile::Stream(std::string_view path) const {
 }
 
 std::string CompoundFile::Title() const {
-  const Quiet quiet;
-  Unref<GsfInput> summary{gsf_infile_child_by_name(root_, "\x05SummaryInformation")};
-  if (summary.object == nullptr) return "";
-  Unref<GsfDocMetaData> meta{gsf_doc_meta_data_new()};
-  if (GError* error = gsf_doc_meta_data_read_from_msole(meta.object, summary.object)) {
-    g_error_free(error);
-    return "";
-  }
-  GsfDocProp* title = gsf_doc_meta_data_lookup(meta.object, GSF_META_NAME_TITLE);
-  if (title == nullptr) return "";
-  const GValue* value = gsf_doc_prop_get_val(title);
-  if (value == nullptr || !G_VALUE_HOLDS_STRING(value)) return "";
-  const char* strTitle = g_value_get_string(value);
-  return strTitle != nullptr ? strTitle : "";
+  const std::optional<std::string> summary = Stream("\x05SummaryInformation");
+  return summary ? SummaryTitle(*summary) : "";
 }
 
 }  // namespace msproject::mpp
