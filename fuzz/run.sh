@@ -8,8 +8,11 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-declare -A folders=([plan_reader]=msproject [registry_file]=registry
-                    [a1_reference]=a1reference [numbers]=numbers [command_line]=commandline)
+declare -A folders=([plan_reader]=msproject [mpp_file]=mpp [mpx_text]=mpx
+                    [registry_file]=registry [a1_reference]=a1reference [numbers]=numbers
+                    [command_line]=commandline)
+# Real files of the test data as further seeds.
+declare -A dataSeeds=([mpp_file]="tests/data/mpp/*.mpp" [mpx_text]="tests/data/mpp/*.mpx")
 target="${1:-}"
 if [ -z "$target" ] || [ -z "${folders[$target]:-}" ]; then
   echo "Aufruf: fuzz/run.sh ZIEL [libFuzzer-Optionen …]; Ziele: ${!folders[*]}" >&2
@@ -27,6 +30,11 @@ crashes="build/fuzz/crashes/$target"
 mkdir -p "$corpus" "$crashes"
 seeds=()
 [ -d "fuzz/corpus/$target" ] && seeds+=("fuzz/corpus/$target")
+if [ -n "${dataSeeds[$target]:-}" ]; then
+  mkdir -p "build/fuzz/seeds/$target"
+  cp $(eval echo "${dataSeeds[$target]}") "build/fuzz/seeds/$target/"
+  seeds+=("build/fuzz/seeds/$target")
+fi
 # A file as the only argument: run it once.
 if [ $# -eq 1 ] && [ -f "$1" ]; then exec "$binary" "$1"; fi
 exec "$binary" ${dict:+-dict="$dict"} -artifact_prefix="$crashes/" "$@" "$corpus" "${seeds[@]}"
