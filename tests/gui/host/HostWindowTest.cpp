@@ -132,4 +132,34 @@ TEST_F(HostWindowTest, TheLastFourPlansAreOfferedNewestFirstAtTheNextStart) {
   EXPECT_EQ(host.RecentActions()[0]->text(), "&1 " + plan("E"));
 }
 
+// Microsoft Project's own files open as its XML does: dropped on the window or from the menu,
+// and kept among the recent plans.
+TEST_F(HostWindowTest, MppAndMpxPlansOpenAndAreKeptAmongTheRecentPlans) {
+  const std::filesystem::path data = testsupport::FixturesDir() / "mpp";
+  std::filesystem::copy_file(data / "task-text-project2003-mpp9.mpp", dir_ / "Texte.mpp");
+  std::filesystem::copy_file(data / "resource-misc-project98.mpx", dir_ / "Personal.mpx");
+  const QString strMpp = QString::fromStdString((dir_ / "Texte.mpp").string());
+  gui::HostWindow& host = StartHost();
+  QMimeData mime;
+  mime.setUrls({QUrl::fromLocalFile(strMpp)});
+  QDragEnterEvent enter(QPoint(20, 20), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+  QApplication::sendEvent(&host, &enter);
+  EXPECT_TRUE(enter.isAccepted());
+  QDropEvent drop(QPointF(20, 20), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+  QApplication::sendEvent(&host, &drop);
+  EXPECT_TRUE(boxes_.empty());
+  EXPECT_EQ(host.windowTitle(), "Texte.mpp – Quorvan");
+  const QTableView& tasks = host.TaskSheet();
+  EXPECT_EQ(tasks.model()->rowCount(), 30);
+  EXPECT_EQ(Cell(tasks, 0, 1), "Text1");
+  EXPECT_EQ(Captions(tasks).at(6), "Text1");
+  EXPECT_EQ(Cell(tasks, 0, 6), "1");
+
+  ASSERT_TRUE(host.OpenPlan(QString::fromStdString((dir_ / "Personal.mpx").string())));
+  EXPECT_EQ(host.windowTitle(), "Personal.mpx – Quorvan");
+  EXPECT_EQ(host.RecentActions()[0]->text(),
+            "&1 " + QString::fromStdString((dir_ / "Personal.mpx").string()));
+  EXPECT_EQ(host.RecentActions()[1]->text(), "&2 " + strMpp);
+}
+
 }  // namespace
