@@ -53,6 +53,93 @@ struct Item {
   bool blnList = false;  // Project 2007 and later: a unique ID every four bytes up to the path
 };
 
+// How an item lays out its fields after the offset of its header: where its unique IDs are (at
+// the offset in its first field, at its header, or none: an item of another kind), the bytes
+// before the offset of its path and after it (for an item of another kind: all its bytes), the
+// width of its offsets (two bytes, or 17 bits of four) and whether it lists several unique IDs.
+enum class Ids : std::uint8_t { None, Field, Header };
+struct Layout {
+  Ids ids;
+  std::uint8_t before;
+  std::uint8_t after;
+  bool blnWide;
+  bool blnList;
+};
+struct KindLayout {
+  std::uint8_t kind;
+  Layout layout;
+};
+
+constexpr Layout Skip(std::uint8_t size) {
+  return {Ids::None, 0, size, false, false};
+}
+constexpr Layout kUnknownKind = Skip(12);
+
+// Project 2007 and later. 0x04 and 0x44 are the resource pool of the plan.
+constexpr Layout kLaterTwoFields{Ids::Field, 0, 8, true, true};
+constexpr Layout kLaterThreeFields{Ids::Field, 4, 4, true, true};
+constexpr Layout kLaterShortThreeFields{Ids::Field, 4, 8, false, true};
+constexpr KindLayout kLaterKinds[] = {
+    {0x00, Skip(8)},
+    {0x10, Skip(8)},
+    {0x02, Skip(8)},
+    {0x04, Skip(8)},
+    {0x44, Skip(12)},
+    {0x0B, kLaterThreeFields},
+    {0x99, kLaterThreeFields},
+    {0x09, kLaterThreeFields},
+    {0x0D, kLaterThreeFields},
+    {0x03, kLaterTwoFields},
+    {0x11, kLaterTwoFields},
+    {0x91, kLaterTwoFields},
+    {0x81, kLaterTwoFields},
+    {0x83, kLaterTwoFields},
+    {0x41, kLaterTwoFields},
+    {0x01, {Ids::Field, 0, 4, true, true}},
+    {0x08, {Ids::Field, 0, 4, true, true}},
+    {0xC0, {Ids::Header, 0, 8, true, true}},
+    {0x05, {Ids::Field, 0, 4, true, false}},
+    {0x45, {Ids::Field, 0, 8, true, false}},
+    {0x89, kLaterShortThreeFields},
+    {0x8D, kLaterShortThreeFields},
+    {0x0A, {Ids::Field, 0, 4, false, true}},
+};
+
+// Project 2000–2003: one unique ID per item, offsets of two bytes but in 0x45.
+constexpr Layout k9TwoFields{Ids::Field, 0, 4, false, false};
+constexpr Layout k9ThreeFields{Ids::Field, 4, 4, false, false};
+constexpr Layout k9TwoFieldsAndMore{Ids::Field, 0, 8, false, false};
+constexpr KindLayout k9Kinds[] = {
+    {0x00, Skip(8)},
+    {0x10, Skip(8)},
+    {0x02, Skip(8)},
+    {0x04, Skip(8)},
+    {0x44, Skip(12)},
+    {0x99, k9ThreeFields},
+    {0x09, k9ThreeFields},
+    {0x0D, k9ThreeFields},
+    {0x91, k9TwoFieldsAndMore},
+    {0x81, k9TwoFieldsAndMore},
+    {0x41, k9TwoFieldsAndMore},
+    {0x45, {Ids::Field, 0, 8, true, false}},
+    {0x01, k9TwoFields},
+    {0x03, k9TwoFields},
+    {0x05, k9TwoFields},
+    {0x08, k9TwoFields},
+    {0x0A, k9TwoFields},
+    {0x11, k9TwoFields},
+    {0xC0, {Ids::Header, 0, 8, false, false}},
+    {0x8D, {Ids::Field, 4, 8, false, false}},
+};
+
+template <std::size_t N>
+const Layout& LayoutOf(std::uint8_t kind, const KindLayout (&kinds)[N]) {
+  for (const KindLayout& k : kinds) {
+    if (k.kind == kind) return k.layout;
+  }
+  return kUnknownKind;
+}
+
 class SubprojectBlock {
  public:
   SubprojectBlock(std::string_view data, int format) : data_(data), format_(format) {}
@@ -62,168 +149,43 @@ class SubprojectBlock {
     if (!end || *end < 12) return paths_;
     std::size_t at = 12;
     while (at < static_cast<std::size_t>(*end) && at + 4 <= data_.size()) {
-      const auto header = Offset(at);
+      const auto header = Offset(at, format_ != 9);
       at += 4;
       const auto kind = header ? U8(data_, *header + 16) : std::nullopt;
       if (!kind) break;
-      const std::optional<Item> item =
-          format_ == 9 ? Item9(*kind, *header, at) : ItemLater(*kind, *header, at);
+      const Layout& layout = format_ == 9 ? LayoutOf(*kind, k9Kinds) : LayoutOf(*kind, kLaterKinds);
+      const std::optional<Item> item = ItemAt(layout, *header, at);
       if (item && item->uniqueIDs) Take(*item);
     }
     return paths_;
   }
 
  private:
-  // An offset within the block: two bytes in Project 2000–2003, 17 bits of four later.
-  std::optional<std::size_t> Offset(std::size_t at) const {
-    if (format_ == 9) return U16(data_, at);
+  // An offset within the block: two bytes, or 17 bits of four.
+  std::optional<std::size_t> Offset(std::size_t at, bool blnWide) const {
+    if (!blnWide) return U16(data_, at);
     const auto value = U32(data_, at);
     return value ? std::optional<std::size_t>(*value & 0x1FFFF) : std::nullopt;
   }
-  std::optional<std::size_t> Short(std::size_t at) const { return U16(data_, at); }
 
-  // The offsets of the fields of an item, as its kind lays them out; `at` moves past them.
-  std::optional<Item> ItemLater(std::uint8_t kind, std::size_t header, std::size_t& at) const {
-    Item item;
-    item.blnList = true;
-    const auto field = [&](std::size_t skipBefore, bool blnShort = false) {
-      at += skipBefore;
-      const auto value = blnShort ? Short(at) : Offset(at);
-      at += 4;
-      return value;
-    };
-    switch (kind) {
-      case 0x00:
-      case 0x10:
-      case 0x02:
-        at += 8;
-        return std::nullopt;
-      case 0x0B:
-      case 0x99:
-      case 0x09:
-      case 0x0D:
-        item.uniqueIDs = field(0);
-        item.path = field(4).value_or(0);
-        field(0);
-        return item;
-      case 0x03:
-      case 0x11:
-      case 0x91:
-        item.uniqueIDs = field(0);
-        item.path = field(0).value_or(0);
-        at += 8;
-        return item;
-      case 0x81:
-      case 0x83:
-      case 0x41:
-      case 0x01:
-      case 0x08:
-        item.uniqueIDs = field(0);
-        item.path = field(0).value_or(0);
-        at += kind == 0x01 || kind == 0x08 ? 4 : 8;
-        return item;
-      case 0xC0:
-        item.uniqueIDs = header;
-        item.path = field(0).value_or(0);
-        at += 8;
-        return item;
-      case 0x05:
-      case 0x45:
-        item.uniqueIDs = field(0);
-        item.path = field(0).value_or(0);
-        at += kind == 0x05 ? 4 : 8;
-        item.blnList = false;
-        return item;
-      case 0x04:
-      case 0x44:
-        // The resource pool of the plan, no inserted project.
-        at += kind == 0x04 ? 8 : 12;
-        return std::nullopt;
-      case 0x89:
-      case 0x8D:
-        item.uniqueIDs = field(0, true);
-        item.path = field(4, true).value_or(0);
-        at += 4;
-        field(0, true);
-        return item;
-      case 0x0A:
-        item.uniqueIDs = field(0, true);
-        item.path = field(0, true).value_or(0);
-        field(0, true);
-        return item;
-      default:
-        at += 12;
-        return std::nullopt;
+  // The item whose fields begin at `at`, as its layout places them; `at` moves past them.
+  std::optional<Item> ItemAt(const Layout& layout, std::size_t header, std::size_t& at) const {
+    if (layout.ids == Ids::None) {
+      at += layout.after;
+      return std::nullopt;
     }
-  }
-
-  std::optional<Item> Item9(std::uint8_t kind, std::size_t header, std::size_t& at) const {
     Item item;
-    const auto field = [&](std::size_t skipBefore) {
-      at += skipBefore;
-      std::optional<std::size_t> value = Short(at);
-      if (kind == 0x45) {
-        const auto wide = U32(data_, at);
-        value = wide ? std::optional<std::size_t>(*wide & 0x1FFFF) : std::nullopt;
-      }
+    item.blnList = layout.blnList;
+    if (layout.ids == Ids::Field) {
+      item.uniqueIDs = Offset(at, layout.blnWide);
       at += 4;
-      return value;
-    };
-    switch (kind) {
-      case 0x00:
-      case 0x10:
-        at += 8;
-        return std::nullopt;
-      case 0x99:
-      case 0x09:
-      case 0x0D:
-        item.uniqueIDs = field(0);
-        item.path = field(4).value_or(0);
-        field(0);
-        return item;
-      case 0x91:
-      case 0x45:
-        item.uniqueIDs = field(0);
-        item.path = field(0).value_or(0);
-        at += 8;
-        return item;
-      case 0x01:
-      case 0x03:
-      case 0x05:
-      case 0x08:
-      case 0x0A:
-      case 0x11:
-        item.uniqueIDs = field(0);
-        item.path = field(0).value_or(0);
-        at += 4;
-        return item;
-      case 0x81:
-      case 0x41:
-        item.uniqueIDs = field(0);
-        item.path = field(0).value_or(0);
-        at += 8;
-        return item;
-      case 0xC0:
-        item.uniqueIDs = header;
-        item.path = field(0).value_or(0);
-        at += 8;
-        return item;
-      case 0x02:
-      case 0x04:
-        at += 8;
-        return std::nullopt;
-      case 0x44:
-        at += 12;
-        return std::nullopt;
-      case 0x8D:
-        item.uniqueIDs = field(0);
-        item.path = field(4).value_or(0);
-        field(4);
-        return item;
-      default:
-        at += 12;
-        return std::nullopt;
+    } else {
+      item.uniqueIDs = header;
     }
+    at += layout.before;
+    item.path = Offset(at, layout.blnWide).value_or(0);
+    at += 4 + layout.after;
+    return item;
   }
 
   void Take(const Item& item) {
