@@ -1,10 +1,10 @@
 // Pictures of the desktop application as a user sees it, taken from a real X server's screen
 // (run under xvfb-run): the host window with the example plan, the open Extras menu, the
 // seven steps of the wizard, a message box, the colour dialog, the information dialog and the
-// wizard during a run. Each goes to OUTDIR/NAME.png. Exit status 0 when every picture was
-// taken.
+// wizard during a run, and, when a second plan is given (a .mpp), the host window with it
+// (host-mpp). Each goes to OUTDIR/NAME.png. Exit status 0 when every picture was taken.
 //
-//     xvfb-run -a -s "-screen 0 1280x900x24" gui_screenshots PLAN.xml OUTDIR
+//     xvfb-run -a -s "-screen 0 1280x900x24" gui_screenshots PLAN.xml OUTDIR [PLAN.mpp]
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -54,8 +54,8 @@ void Click(gui::FormView& view, const forms::Control& ctl) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (argc != 3) {
-    std::fprintf(stderr, "Aufruf: gui_screenshots PLAN.xml AUSGABEORDNER\n");
+  if (argc != 3 && argc != 4) {
+    std::fprintf(stderr, "Aufruf: gui_screenshots PLAN.xml AUSGABEORDNER [PLAN.mpp]\n");
     return 2;
   }
   QTemporaryDir settings;
@@ -125,12 +125,18 @@ int main(int argc, char** argv) {
   if (entry == nullptr) return 1;
   entry->trigger();
   Shot("host-after-run");
+  std::set<std::string> wanted = {"host-window",  "extras-menu",  "wizard-step1",  "wizard-step2",
+                                  "wizard-step3", "wizard-step4", "wizard-step5",  "wizard-step6",
+                                  "wizard-step7", "message-box",  "color-dialog",  "info-dialog",
+                                  "wizard-run",   "wizard-done",  "host-after-run"};
+  if (argc == 4) {
+    if (!host.OpenPlan(QString::fromLocal8Bit(argv[3]))) return 1;
+    host.Sheets().setCurrentIndex(0);  // its tasks, not the chart of the run before
+    Shot("host-mpp");
+    wanted.insert("host-mpp");
+  }
   host.close();
 
-  const std::set<std::string> wanted = {
-      "host-window",  "extras-menu",  "wizard-step1", "wizard-step2", "wizard-step3",
-      "wizard-step4", "wizard-step5", "wizard-step6", "wizard-step7", "message-box",
-      "color-dialog", "info-dialog",  "wizard-run",   "wizard-done",  "host-after-run"};
   int intMissing = 0;
   for (const std::string& name : wanted) {
     if (!taken.contains(name)) {
