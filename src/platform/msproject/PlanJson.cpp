@@ -1,8 +1,8 @@
 #include "platform/msproject/PlanJson.h"
 
-#include <fmt/chrono.h>
 #include <fmt/format.h>
 
+#include <chrono>
 #include <nlohmann/json.hpp>
 #include <set>
 
@@ -14,12 +14,21 @@ namespace {
 
 using json = nlohmann::ordered_json;
 
+// "2018-10-18T08:00:00"; counted in days and seconds of its own, so that a date centuries away
+// is written as it stands (a conversion to nanoseconds overflows beyond the years 1677–2262).
 json When(const Task& task, bool blnStart) {
+  DateTime when;
   try {
-    return fmt::format("{:%Y-%m-%dT%H:%M:%S}", blnStart ? task.Start() : task.Finish());
+    when = blnStart ? task.Start() : task.Finish();
   } catch (const Error&) {
     return nullptr;
   }
+  const auto day = std::chrono::floor<std::chrono::days>(when);
+  const std::chrono::year_month_day date{day};
+  const std::chrono::hh_mm_ss time{when - day};
+  return fmt::format("{:04}-{:02}-{:02}T{:02}:{:02}:{:02}", static_cast<int>(date.year()),
+                     static_cast<unsigned>(date.month()), static_cast<unsigned>(date.day()),
+                     time.hours().count(), time.minutes().count(), time.seconds().count());
 }
 
 json TaskJson(const Task& task) {

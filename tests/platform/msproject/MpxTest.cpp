@@ -3,11 +3,13 @@
 
 #include <gtest/gtest.h>
 
+#include <nlohmann/json.hpp>
 #include <string>
 #include <vector>
 
 #include "platform/msproject/Application.h"
 #include "platform/msproject/Fields.h"
+#include "platform/msproject/PlanJson.h"
 #include "platform/msproject/Reader.h"
 #include "support/TestSupport.h"
 
@@ -149,6 +151,16 @@ TEST(PlanFormats, TheContentNotTheNameDecides) {
   EXPECT_EQ(app.ActiveProject().Tasks().Item(1)->Name(), "Aus MPX");
   app.FileOpen(dir / "Xml.mpp");
   EXPECT_EQ(app.ActiveProject().Tasks().Item(1)->Name(), "Aus XML");
+}
+
+// A year with four digits is taken as it stands, centuries away too; what was read is
+// dumped as it stands (found by the fuzz target of MPX text).
+TEST(MpxFiles, DatesCenturiesAwayAreDumpedAsTheyStand) {
+  const auto projects = msproject::Reader::ReadBuffer(
+      GermanMpx("70;1;1;Alt;1;1;1t;Mo 10.11.1400;Di 11.11.2400 17:00\r\n"), "/nirgends/Plan.mpx");
+  const nlohmann::json dump = nlohmann::json::parse(msproject::PlanJson(*projects.front()));
+  EXPECT_EQ(dump["tasks"][0]["start"], "1400-11-10T08:00:00");
+  EXPECT_EQ(dump["tasks"][0]["finish"], "2400-11-11T17:00:00");
 }
 
 }  // namespace
