@@ -1,10 +1,29 @@
-# quorvan_library(NAME SOURCES ... [DEPS ...])
-#   One static library per component; its headers are included from src/ ("chart/clsQuorvan.h").
+# quorvan_library(NAME SOURCES ... [PUBLIC DEPS ...] [PRIVATE DEPS ...])
+#   One static library per component. Its headers are included by the component's name
+#   ("chart/clsQuorvan.h", "platform/excel/Application.h", "gui/forms/FormView.h"): the folder
+#   below src/, without the layer for the system and the front ends. Each library has an
+#   include folder of its own in the build tree, build/…/include/NAME, that holds one link
+#   named after the component to the component's folder, and nothing else. A library sees its
+#   own include folder and those of the libraries it links, so an include of a component that
+#   it does not link does not build. A dependency is PUBLIC when the library's headers include
+#   it (its users need its headers too), PRIVATE when only the sources do.
 function(quorvan_library name)
-  cmake_parse_arguments(ARG "" "" "SOURCES;DEPS" ${ARGN})
+  cmake_parse_arguments(ARG "" "" "SOURCES;PUBLIC;PRIVATE" ${ARGN})
   add_library(${name} STATIC ${ARG_SOURCES})
-  target_include_directories(${name} PUBLIC ${PROJECT_SOURCE_DIR}/src)
-  target_link_libraries(${name} PUBLIC ${ARG_DEPS})
+  quorvan_include_folder(${name} PUBLIC)
+  target_link_libraries(${name} PUBLIC ${ARG_PUBLIC} PRIVATE ${ARG_PRIVATE})
+endfunction()
+
+# quorvan_include_folder(TARGET PUBLIC|INTERFACE)
+#   The include folder of the component in the current source folder, for TARGET.
+function(quorvan_include_folder name scope)
+  file(RELATIVE_PATH folder ${PROJECT_SOURCE_DIR}/src ${CMAKE_CURRENT_SOURCE_DIR})
+  string(REGEX REPLACE "^(system|frontend)/" "" component ${folder})
+  set(root ${PROJECT_BINARY_DIR}/include/${name})
+  get_filename_component(parent ${root}/${component} DIRECTORY)
+  file(MAKE_DIRECTORY ${parent})
+  file(CREATE_LINK ${CMAKE_CURRENT_SOURCE_DIR} ${root}/${component} SYMBOLIC)
+  target_include_directories(${name} ${scope} ${root})
 endfunction()
 
 # quorvan_test(NAME SOURCES ... [DEPS ...] [TEST_PREFIX PREFIX])

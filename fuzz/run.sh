@@ -8,9 +8,10 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-declare -A folders=([plan_reader]=msproject [mpp_file]=mpp [mpx_text]=mpx
-                    [registry_file]=registry [a1_reference]=a1reference [numbers]=numbers
-                    [command_line]=commandline)
+declare -A folders=([plan_reader]=platform/msproject [mpp_file]=platform/msproject/mpp
+                    [mpx_text]=platform/msproject/mpx [registry_file]=platform/registry
+                    [a1_reference]=platform/excel [numbers]=system/wizard
+                    [command_line]=frontend/cli)
 # Real files of the test data as further seeds.
 declare -A dataSeeds=([mpp_file]="tests/data/mpp/*.mpp" [mpx_text]="tests/data/mpp/*.mpx")
 target="${1:-}"

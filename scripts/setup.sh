@@ -2,8 +2,11 @@
 # Sets up a Debian 12 machine for Quorvan and builds it. Idempotent: packages already present are
 # not installed again, and an existing build folder is only brought up to date.
 #
-#   scripts/setup.sh            release build in build/release
-#   scripts/setup.sh --test     test build (AddressSanitizer, UndefinedBehaviorSanitizer) in build/test
+#   scripts/setup.sh            release build of the two programs, quorvan and quorvan-gui, and
+#                               their manual pages in build/release (no tests, no benchmarks)
+#   scripts/setup.sh --test     test build (AddressSanitizer, UndefinedBehaviorSanitizer) in
+#                               build/test: the programs and every test
+#   scripts/setup.sh --bench    the release build with the benchmarks, in build/release
 #   scripts/setup.sh --fuzz     libFuzzer targets (clang) in build/fuzz
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -12,8 +15,9 @@ mode=release
 case "${1:-}" in
   "" | --release) mode=release ;;
   --test) mode=test ;;
+  --bench) mode=bench ;;
   --fuzz) mode=fuzz ;;
-  *) echo "Aufruf: scripts/setup.sh [--release|--test|--fuzz]" >&2; exit 2 ;;
+  *) echo "Aufruf: scripts/setup.sh [--release|--test|--bench|--fuzz]" >&2; exit 2 ;;
 esac
 
 packages=(
@@ -24,6 +28,7 @@ packages=(
   python3 python3-openpyxl python3-xlrd
   libreoffice-calc-nogui poppler-utils fonts-liberation
   qt6-base-dev qt6-svg-dev qt6-qpa-plugins qt6-translations-l10n libgl-dev xvfb xauth imagemagick
+  openbox
   fonts-dejavu-core desktop-file-utils
   clang-14 libclang-rt-14-dev
   dpkg-dev lintian file
@@ -51,11 +56,18 @@ fi
 
 case "$mode" in
   release)
-    cmake -S . -B build/release -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
+    cmake -S . -B build/release -G Ninja -DCMAKE_BUILD_TYPE=Release -DQUORVAN_TESTS=OFF \
+      -DQUORVAN_BENCH=OFF >/dev/null
+    cmake --build build/release --target quorvan quorvan-gui quorvan_docs
+    ;;
+  bench)
+    cmake -S . -B build/release -G Ninja -DCMAKE_BUILD_TYPE=Release -DQUORVAN_TESTS=OFF \
+      -DQUORVAN_BENCH=ON >/dev/null
     cmake --build build/release
     ;;
   test)
-    cmake -S . -B build/test -G Ninja -DCMAKE_BUILD_TYPE=Debug -DQUORVAN_SANITIZE=ON >/dev/null
+    cmake -S . -B build/test -G Ninja -DCMAKE_BUILD_TYPE=Debug -DQUORVAN_SANITIZE=ON \
+      -DQUORVAN_TESTS=ON >/dev/null
     cmake --build build/test
     ;;
   fuzz)

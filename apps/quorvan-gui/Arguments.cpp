@@ -1,5 +1,7 @@
 #include "Arguments.h"
 
+#include "version/Version.h"
+
 GuiArguments ParseArguments(int argc, char** argv) {
   GuiArguments args;
   for (int i = 1; i < argc; ++i) {

@@ -2,7 +2,7 @@
 
 #include "platform/excel/Application.h"
 #include "platform/excel/Error.h"
-#include "platform/excel/WorkbookFile.h"
+#include "platform/excel/save/WorkbookFile.h"
 
 namespace excel {
 

@@ -4,7 +4,7 @@
 
 #include "platform/excel/Application.h"
 #include "platform/excel/Error.h"
-#include "platform/excel/LockFiles.h"
+#include "platform/excel/save/LockFiles.h"
 
 namespace excel {
 

@@ -9,8 +9,8 @@
 
 #include "platform/excel/Application.h"
 #include "platform/excel/Error.h"
-#include "platform/excel/PagePainter.h"
 #include "platform/excel/Workbook.h"
+#include "platform/excel/print/PagePainter.h"
 #include "platform/shell/ScriptedBackend.h"
 #include "support/TestSupport.h"
 

@@ -10,8 +10,8 @@
 #include "platform/excel/Application.h"
 #include "platform/excel/Border.h"
 #include "platform/excel/Interior.h"
-#include "platform/excel/PageLayout.h"
 #include "platform/excel/Workbook.h"
+#include "platform/excel/print/PageLayout.h"
 
 namespace excel {
 namespace {

@@ -1,0 +1,244 @@
+#include "platform/excel/save/AtomicSave.h"
+
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cctype>
+#include <cerrno>
+#include <cstring>
+#include <fstream>
+#include <string>
+#include <string_view>
+#include <system_error>
+#include <vector>
+
+#include "platform/excel/Error.h"
+#include "platform/excel/save/LockFiles.h"
+#include "platform/vb/OnError.h"
+
+namespace excel {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+// The hidden folders in which saves write, mkdtemp's six characters after the prefix.
+constexpr std::string_view kSaveFolderPrefix = ".~quorvan-";
+constexpr std::size_t kSaveFolderName = kSaveFolderPrefix.size() + 6;
+
+std::string Lower(std::string text) {
+  std::transform(text.begin(), text.end(), text.begin(),
+                 [](unsigned char ch) { return static_cast<char>(std::tolower(ch)); });
+  return text;
+}
+
+// The process's file-creation mask, read without changing it.
+mode_t CurrentUmask() {
+  std::ifstream status("/proc/self/status");
+  std::string line;
+  while (std::getline(status, line)) {
+    if (line.rfind("Umask:", 0) == 0)
+      return static_cast<mode_t>(std::stoul(line.substr(6), nullptr, 8));
+  }
+  return 022;
+}
+
+void Sync(const fs::path& path, int flags) {
+  int fd = ::open(path.c_str(), flags | O_CLOEXEC);
+  if (fd < 0)
+    throw Error("Die Datei „" + path.string() +
+                "“ kann nicht geöffnet werden: " + std::strerror(errno));
+  int result = ::fsync(fd);
+  int saved = errno;
+  ::close(fd);
+  if (result != 0 && saved != EINVAL) {
+    throw Error("Die Datei „" + path.string() +
+                "“ kann nicht auf die Platte geschrieben werden: " + std::strerror(saved));
+  }
+}
+
+// Read-only as the spreadsheet program sees it: no write permission for anyone, or none for
+// this process's user. A user who may write anything still does not replace a read-only file.
+bool IsReadOnly(const fs::path& file) {
+  struct stat st {};
+  if (::stat(file.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) return false;
+  if ((st.st_mode & 0222) == 0) return true;
+  return ::faccessat(AT_FDCWD, file.c_str(), W_OK, AT_EACCESS) != 0 &&
+         (errno == EACCES || errno == EPERM || errno == EROFS);
+}
+
+// Takes an exclusive flock; false when another process holds one (blnWait false) or the file
+// system has none.
+bool Lock(int fd, bool blnWait) {
+  while (::flock(fd, LOCK_EX | (blnWait ? 0 : LOCK_NB)) != 0) {
+    if (errno != EINTR) return false;
+  }
+  return true;
+}
+
+// Removes the save folders of saves that died on the way (their lock went with their
+// process); a folder whose save is still at work is locked and stays.
+void RemoveDeadSaves(const fs::path& folder) {
+  std::error_code ec;
+  for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
+    const std::string strName = it->path().filename().string();
+    if (strName.size() != kSaveFolderName || !strName.starts_with(kSaveFolderPrefix)) continue;
+    const int fd = ::open(it->path().c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+    if (fd < 0) continue;
+    if (Lock(fd, false)) {
+      std::error_code ignored;
+      fs::remove_all(it->path(), ignored);  // under the lock, so that no new save takes it
+    }
+    ::close(fd);
+  }
+}
+
+// A hidden folder beside the target, of a short name whatever the target's, in which one save
+// writes; it holds an flock on the folder while the save runs and is removed with all it holds
+// when it goes. Nothing in it is seen under the target's name until the save renames it there.
+class SaveFolder {
+ public:
+  explicit SaveFolder(const fs::path& folder) {
+    for (int attempt = 0; attempt < 10; ++attempt) {
+      std::string strPath = (folder / (std::string(kSaveFolderPrefix) + "XXXXXX")).string();
+      if (::mkdtemp(strPath.data()) == nullptr) {
+        throw Error("Im Ordner „" + folder.string() +
+                    "“ kann keine Datei angelegt werden: " + std::strerror(errno));
+      }
+      fd_ = ::open(strPath.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+      path_ = strPath;
+      if (fd_ < 0) {
+        ::rmdir(strPath.c_str());
+        break;
+      }
+      // Another save may have taken the new folder for a dead one's before it was locked, and
+      // removed it: then a new one.
+      struct stat st {};
+      if (!Lock(fd_, true) || (::fstat(fd_, &st) == 0 && st.st_nlink > 0)) return;
+      ::close(fd_);
+      fd_ = -1;
+    }
+    throw Error("Im Ordner „" + folder.string() + "“ kann keine Datei angelegt werden.");
+  }
+  ~SaveFolder() {
+    std::error_code ignored;
+    fs::remove_all(path_, ignored);
+    if (fd_ >= 0) ::close(fd_);
+  }
+  SaveFolder(const SaveFolder&) = delete;
+  SaveFolder& operator=(const SaveFolder&) = delete;
+
+  const fs::path& Path() const { return path_; }
+
+ private:
+  fs::path path_;
+  int fd_ = -1;
+};
+
+// The text with every occurrence of strFrom replaced.
+std::string ReplaceAll(std::string strText, const std::string& strFrom, const std::string& strTo) {
+  for (std::size_t pos = strText.find(strFrom); pos != std::string::npos;
+       pos = strText.find(strFrom, pos + strTo.size())) {
+    strText.replace(pos, strFrom.size(), strTo);
+  }
+  return strText;
+}
+
+// What the user reads of a write that failed: a full disk or a file grown past what the system
+// allows said in German (the writers pass on the system's own words), the save folder's file
+// named as the target.
+Error WriteFailure(const Error& error, const fs::path& written, const fs::path& target,
+                   bool blnTargetExists) {
+  struct Reason {
+    int intErrno;
+    const char* strGerman;
+  };
+  static constexpr Reason kReasons[] = {
+      {ENOSPC, "Auf dem Datenträger ist kein Platz mehr frei"},
+      {EDQUOT, "Der Speicherplatz, der Ihnen auf dem Datenträger zusteht, ist aufgebraucht"},
+      {EFBIG, "Die Datei wird größer, als das System einem Programm erlaubt"},
+  };
+  const std::string strText = error.Description();
+  for (const Reason& reason : kReasons) {
+    if (strText.find(std::strerror(reason.intErrno)) == std::string::npos) continue;
+    return Error(error.Number(),
+                 std::string(reason.strGerman) +
+                     (blnTargetExists ? "; die bisherige Datei ist unverändert." : "."));
+  }
+  return Error(error.Number(), ReplaceAll(strText, written.string(), target.string()));
+}
+
+}  // namespace
+
+fs::path SaveAtomically(const fs::path& path, const std::vector<std::string>& colExtensions,
+                        const std::string& strFormats,
+                        const std::function<void(const fs::path&)>& write) {
+  // A link is saved through: the file it points to is replaced, the link stays.
+  std::error_code linkError;
+  fs::path target = path;
+  if (fs::is_symlink(fs::symlink_status(path, linkError))) {
+    target = fs::weakly_canonical(path, linkError);
+    if (linkError) throw Error("Die Verknüpfung „" + path.string() + "“ führt ins Leere.");
+  }
+  std::string strExtension = Lower(target.extension().string());
+  if (std::find(colExtensions.begin(), colExtensions.end(), strExtension) == colExtensions.end()) {
+    throw Error("Das Dateiformat „" +
+                (strExtension.empty() ? target.filename().string() : strExtension) +
+                "“ wird nicht unterstützt; " + strFormats);
+  }
+  const fs::path folder = target.parent_path();
+  std::error_code error;
+  if (!fs::is_directory(folder, error)) {
+    throw Error("Der Ordner „" + folder.string() + "“ existiert nicht.");
+  }
+  if (::access(folder.c_str(), W_OK | X_OK) != 0) {
+    throw Error("In den Ordner „" + folder.string() + "“ kann nicht geschrieben werden.");
+  }
+  if (fs::is_directory(target, error)) {
+    throw Error("„" + target.string() + "“ ist ein Ordner, keine Datei.");
+  }
+  if (IsHeldOpen(target)) {
+    throw Error("Die Datei „" + target.string() +
+                "“ ist in einem anderen Programm geöffnet und kann nicht überschrieben werden.");
+  }
+  if (IsReadOnly(target)) {
+    throw Error("Die Datei „" + target.string() +
+                "“ ist schreibgeschützt und kann nicht überschrieben werden.");
+  }
+
+  // The new file gets the old one's permission bits and owner, or a new file's permissions.
+  struct stat old {};
+  const bool blnExists = ::stat(target.c_str(), &old) == 0;
+  const mode_t mode = blnExists ? (old.st_mode & 0777) : (0666 & ~CurrentUmask());
+
+  RemoveDeadSaves(folder);
+  const SaveFolder saveFolder(folder);
+  const fs::path written = saveFolder.Path() / ("Mappe" + strExtension);
+  try {
+    write(written);
+  } catch (const Error& e) {
+    throw WriteFailure(e, written, target, blnExists);
+  }
+  if (blnExists) {
+    // Where this process may not give a file away, the file becomes its own.
+    [[maybe_unused]] const int intOwner = ::chown(written.c_str(), old.st_uid, old.st_gid);
+  }
+  if (::chmod(written.c_str(), mode) != 0) {
+    throw Error("Die Rechte der Datei „" + target.string() +
+                "“ können nicht gesetzt werden: " + std::strerror(errno));
+  }
+  Sync(written, O_RDONLY);
+  if (::rename(written.c_str(), target.c_str()) != 0) {
+    throw Error("Die Datei „" + target.string() +
+                "“ kann nicht ersetzt werden: " + std::strerror(errno));
+  }
+  // The rename made the new file the target; making the folder's entry durable is best effort,
+  // a failure here must not report the saved file as unsaved.
+  vb::TrySkip([&] { Sync(folder, O_RDONLY | O_DIRECTORY); });
+  return target;
+}
+
+}  // namespace excel

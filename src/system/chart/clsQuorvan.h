@@ -1,0 +1,109 @@
+#pragma once
+// The chart builder. One builder serves one run: the run creates it, sets its options,
+// lets GetChartData read the active project into the chart model, sets the colour and shadow
+// options and has the model exported. A builder is never reused.
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "chart/clsResources.h"
+#include "chart/clsTasks.h"
+
+namespace msproject {
+class Project;
+}
+namespace excel {
+class Application;
+}
+
+class clsQuorvan {
+ public:
+  // Takes the host application's active project (through gobjApplication); throws when
+  // there is none.
+  clsQuorvan();
+  clsQuorvan(const clsQuorvan&) = delete;
+  clsQuorvan& operator=(const clsQuorvan&) = delete;
+
+  // Non-owning: the Excel instance that the export drives.
+  excel::Application* objXlApp = nullptr;
+  // Non-owning: the active project at the time the builder was created.
+  msproject::Project& objProject;
+  clsTasks objTasks;
+  clsResources objResources;
+  bool blnShadowArrow = false;
+  bool blnShadowSymbols = false;
+  bool blnShadowStatus = false;
+  bool blnFreezePanes = false;
+  bool blnGroupTasks = false;
+  bool blnFastExit = false;
+  double dblXOffsetCorrect = 0.0;
+  double dblYOffsetCorrect = 0.0;
+  double dblColumnWidthResources = 0.0;
+  double dblRowHeightTasks = 0.0;
+  double dblArrowThickness = 0.0;
+  std::int32_t lngMaxResourcesCount = 200;
+  std::int32_t lngMaxTasksCount = 30000;
+  std::int32_t lngFirstRow = 0;
+  std::int32_t lngFirstColumn = 0;
+  std::int32_t lngArrowColor = 0;
+  std::int32_t lngArrowShadowColor = 0;
+  std::int32_t lngSymResponsibleColor = 0;
+  std::int32_t lngSymParticipiantColor = 0;
+  std::int32_t lngSymInformedColor = 0;
+  std::int32_t lngSymShadowColor = 0;
+  std::int32_t lngFieldResponsible = 0;
+  std::int32_t lngFieldParticipiant = 0;
+  std::int32_t lngFieldInformed = 0;
+  std::int32_t lngFieldTargets = 0;
+  std::int32_t lngFieldStatus = 0;
+  std::int32_t lngFieldDesc = 0;
+  std::int32_t lngFieldStart = 0;
+  std::int32_t lngFieldFinish = 0;
+  std::int32_t lngFieldDuration = 0;
+  std::string strTitle;
+  std::string strArrowSize;
+  std::string strFieldResponsible;
+  std::string strFieldParticipiant;
+  std::string strFieldInformed;
+  std::string strFieldTargets;
+  std::string strFieldStatus;
+  std::string strFieldDesc;
+  std::string strFieldStart;
+  std::string strFieldFinish;
+  std::string strFieldDuration;
+
+  // Reads objProject into objTasks and objResources and computes every worksheet row and
+  // column and every position in points. lngRowOffset and lngColumnOffset shift the chart
+  // down and to the right; the run passes 0 and 0.
+  void GetChartData(std::int32_t lngRowOffset, std::int32_t lngColumnOffset);
+
+  // Writes the chart model into a new workbook and saves it under the path in the wizard.
+  // With blnInWizard the progress shows in the wizard, otherwise in the host's status bar.
+  // Sets blnFastExit when the output is broken off. Defined with the export (src/system/export),
+  // which the caller links.
+  void ExportCommunigram(bool blnInWizard);
+
+  // Adds the resources of every project inserted below objParent, depth first, each project's
+  // own resources before those of the projects inserted into it. lngCount is the number of
+  // resources kept so far and is brought up to date.
+  void GetSubprojectResources(msproject::Project& objParent, clsResources& objResourceList,
+                              std::int32_t& lngCount);
+
+  // Splits a role field's text at each separator. Text without the separator gives itself
+  // as the only element, the empty text included; a trailing separator gives no empty last
+  // element. Elements are kept as they are, blanks and case included.
+  static std::vector<std::string> SplitToCollection(const std::string& strText,
+                                                    const std::string& strSeparator);
+
+  // An Excel column width in character units as points.
+  static double ColumnWidthToPoints(double dblWidth) { return 5.25 * dblWidth + 3.75; }
+
+ private:
+  // Walks the resources of one project into the groups until the limit is reached.
+  void AddProjectResources(const msproject::Project& objSource, clsResources& objResourceList,
+                           std::int32_t& lngCount) const;
+  void AddTaskFields(std::int32_t lngRowOffset, std::int32_t lngColumnOffset);
+  void PlaceResources();
+  void AddTaskRows();
+};

@@ -1,0 +1,12 @@
+#include "frontend/cli/QuorvanCommand.h"
+
+namespace clitest {
+
+testsupport::CommandResult QuorvanCommand::Run(const std::string& strArguments) const {
+  return testsupport::RunCommand(
+      "QUORVAN_REGISTRY=" + testsupport::ShellQuote(RegistryFile().string()) + " " +
+      testsupport::ShellQuote((testsupport::BinaryDir() / "quorvan").string()) + " " +
+      strArguments);
+}
+
+}  // namespace clitest

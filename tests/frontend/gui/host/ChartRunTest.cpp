@@ -1,0 +1,145 @@
+// A run of the wizard started from the host window: the host held while the wizard is open,
+// the chart named in the status bar and offered in "Datei", and with "Diagramm nach dem
+// Erstellen öffnen" the chart handed to the desktop at once.
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QColorDialog>
+#include <QFileDialog>
+#include <QMenuBar>
+#include <QTableView>
+#include <QToolBar>
+#include <filesystem>
+
+#include "frontend/gui/HostTesting.h"
+#include "gui/forms/FormView.h"
+#include "gui/preview/ChartPreview.h"
+#include "platform/msproject/Application.h"
+#include "support/PlanXml.h"
+#include "support/TestSupport.h"
+#include "wizard/frmQuorvan.h"
+
+namespace {
+
+using guitest::ExamplePlan;
+using guitest::HostTest;
+
+class ChartRunTest : public HostTest {
+ protected:
+  // Runs the wizard from the action: the path chosen in the save dialog, the arrows' colour in
+  // the colour dialog, Finish, then "Fertig". Returns how often the wizard was shown.
+  int RunWizard(QAction& action, const std::filesystem::path& chart) {
+    int intShown = 0;
+    frontEnd_.OnFormShown = [&](gui::FormView& view) {
+      ++intShown;
+      auto& frm = dynamic_cast<frmQuorvan&>(view.Form());
+      // The host is held while the wizard is open; the wizard is not.
+      EXPECT_FALSE(host_->Application().Interactive());
+      EXPECT_FALSE(host_->menuBar()->isEnabled());
+      EXPECT_FALSE(host_->TaskSheet().isEnabled());
+      EXPECT_TRUE(view.isEnabled());
+      shell_.OnDialog = [&](QDialog& dialog) {
+        // Over the wizard, not over the host window behind it.
+        EXPECT_EQ(dialog.parentWidget(), &view);
+        if (auto* files = qobject_cast<QFileDialog*>(&dialog)) {
+          const auto proposed = ExamplePlan().parent_path() / "Markteinfuehrung.xls";
+          EXPECT_EQ(files->selectedFiles(), QStringList{QString::fromStdString(proposed.string())});
+          files->selectFile(QString::fromStdString(chart.string()));
+        } else {
+          dynamic_cast<QColorDialog&>(dialog).setCurrentColor(QColor(0x12, 0x34, 0x56));
+        }
+        dialog.accept();
+      };
+      frm.cmdSave.Click();
+      frm.cmdChangeColorArrows.Click();
+      shell_.OnDialog = nullptr;
+      EXPECT_EQ(frm.txtChartPath.Text(), chart.string());
+      EXPECT_EQ(frm.lblColorArrows.BackColor(), 0x563412);
+      frm.cmdFinish.Click();
+      frm.cmdFinish.Click();
+    };
+    action.trigger();
+    frontEnd_.OnFormShown = nullptr;
+    ProcessEvents();
+    return intShown;
+  }
+
+  std::filesystem::path OpenExample() {
+    StartHost();
+    EXPECT_TRUE(host_->OpenPlan(QString::fromStdString(ExamplePlan().string())));
+    return dir_ / "Diagramm.xlsx";
+  }
+};
+
+TEST_F(ChartRunTest, TheStatusBarNamesTheChartAndDateiOpensIt) {
+  const std::filesystem::path chart = OpenExample();
+  EXPECT_FALSE(host_->LastChartAction().isEnabled());
+
+  ASSERT_EQ(RunWizard(*host_->CommandBarAction("QuorvanWizard"), chart), 1);
+  ASSERT_TRUE(std::filesystem::exists(chart));
+  EXPECT_TRUE(host_->menuBar()->isEnabled());
+  EXPECT_TRUE(host_->Application().Interactive());
+  EXPECT_EQ(host_->StatusText().toStdString(),
+            "Kommunikationsdiagramm gespeichert: " + chart.string());
+  // Off by default: the export ended its own engine and nothing was opened.
+  EXPECT_FALSE(host_->OpenAfterRunAction().isChecked());
+  EXPECT_TRUE(links_.Opened().empty());
+
+  // The host's own status text goes before it while it is set.
+  host_->Application().StatusBar("Ressourcen werden abgeglichen...");
+  EXPECT_EQ(host_->StatusText(), "Ressourcen werden abgeglichen...");
+  host_->Application().StatusBar(false);
+  EXPECT_EQ(host_->StatusText().toStdString(),
+            "Kommunikationsdiagramm gespeichert: " + chart.string());
+
+  ASSERT_TRUE(host_->LastChartAction().isEnabled());
+  host_->LastChartAction().trigger();
+  ASSERT_EQ(links_.Opened().size(), 1u);
+  EXPECT_EQ(links_.Opened().front().toLocalFile().toStdString(), chart.string());
+}
+
+TEST_F(ChartRunTest, APlanPastTheChartsLimitsIsNamedInTheStatusBar) {
+  testsupport::PlanXml objPlan;
+  objPlan.Task("A", 1, {{testsupport::kText21, "Person 1"}});
+  for (int i = 1; i <= 201; ++i) objPlan.Resource("Person " + std::to_string(i));
+  StartHost();
+  ASSERT_TRUE(host_->OpenPlan(QString::fromStdString(objPlan.Write(dir_).string())));
+  const std::filesystem::path chart = dir_ / "Diagramm.xlsx";
+  frontEnd_.OnFormShown = [&](gui::FormView& view) {
+    auto& frm = dynamic_cast<frmQuorvan&>(view.Form());
+    frm.txtChartPath.Text(chart.string());
+    frm.cmdFinish.Click();
+    frm.cmdFinish.Click();
+  };
+  host_->CommandBarAction("QuorvanWizard")->trigger();
+  frontEnd_.OnFormShown = nullptr;
+  ProcessEvents();
+  ASSERT_TRUE(std::filesystem::exists(chart));
+  EXPECT_EQ(host_->StatusText().toStdString(),
+            "Kommunikationsdiagramm gespeichert: " + chart.string() +
+                " – Hinweis: Der Plan hat 1 Vorgang und 201 Ressourcen, das Diagramm zeigt davon "
+                "1 Vorgang und 200 Ressourcen.");
+}
+
+TEST_F(ChartRunTest, OpenAfterRunHandsEachChartToTheDesktopAndLetsGoOfIt) {
+  const std::filesystem::path chart = OpenExample();
+  host_->OpenAfterRunAction().trigger();
+  ASSERT_TRUE(host_->OpenAfterRunAction().isChecked());
+
+  // From the menu, then from the toolbar onto the same file: the engine must have let go of
+  // the first workbook, or the export would refuse to overwrite it.
+  ASSERT_EQ(RunWizard(*host_->CommandBarAction("QuorvanWizard"), chart), 1);
+  std::filesystem::remove(chart);
+  ASSERT_EQ(RunWizard(*host_->CommandBarAction("QuorvanWizardToolbar", true), chart), 1);
+  EXPECT_TRUE(std::filesystem::exists(chart));
+  ASSERT_EQ(links_.Opened().size(), 2u);
+  for (const QUrl& url : links_.Opened())
+    EXPECT_EQ(url.toLocalFile().toStdString(), chart.string());
+  EXPECT_EQ(host_->StatusText().toStdString(),
+            "Kommunikationsdiagramm gespeichert: " + chart.string());
+  EXPECT_TRUE(boxes_.empty()) << boxes_.front().strText.toStdString();
+}
+
+}  // namespace

@@ -1,0 +1,165 @@
+// The host window with a plan: its title and sheets, a plan that cannot be read, the recent
+// plans of the "Datei" menu.
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QFileDialog>
+#include <QMenu>
+#include <QMimeData>
+#include <QTabWidget>
+#include <QTableView>
+
+#include "frontend/gui/HostTesting.h"
+
+namespace {
+
+using guitest::ExamplePlan;
+using guitest::HostTest;
+using testing::ElementsAre;
+
+QString Cell(const QTableView& sheet, int intRow, int intColumn) {
+  return sheet.model()->index(intRow, intColumn).data().toString();
+}
+
+std::vector<QString> Captions(const QTableView& sheet) {
+  std::vector<QString> colCaptions;
+  for (int i = 0; i < sheet.model()->columnCount(); ++i) {
+    colCaptions.push_back(sheet.model()->headerData(i, Qt::Horizontal).toString());
+  }
+  return colCaptions;
+}
+
+class HostWindowTest : public HostTest {};
+
+TEST_F(HostWindowTest, TheExamplePlanShowsItsTasksAndResources) {
+  gui::HostWindow& host = StartHost();
+  EXPECT_EQ(host.windowTitle(), "Quorvan");
+  EXPECT_EQ(host.TaskSheet().model()->rowCount(), 0);
+
+  // Dropped on the window from a file manager.
+  QMimeData mime;
+  mime.setUrls({QUrl::fromLocalFile(QString::fromStdString(ExamplePlan().string()))});
+  QDragEnterEvent enter(QPoint(20, 20), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+  QApplication::sendEvent(&host, &enter);
+  EXPECT_TRUE(enter.isAccepted());
+  QDropEvent drop(QPointF(20, 20), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+  QApplication::sendEvent(&host, &drop);
+  EXPECT_EQ(host.windowTitle(), "Markteinfuehrung.xml – Quorvan");
+  EXPECT_EQ(host.Sheets().tabText(0), "&Vorgänge");
+  EXPECT_EQ(host.Sheets().tabText(1), "&Ressourcen");
+
+  // The text fields that hold values in this plan, and no others.
+  const QTableView& tasks = host.TaskSheet();
+  EXPECT_THAT(Captions(tasks),
+              ElementsAre("ID", "Name", "PSP-Code", "Anfang", "Ende", "Dauer", "Text20", "Text21",
+                          "Text22", "Text23", "Text24", "Text25"));
+  EXPECT_EQ(tasks.model()->rowCount(), 41);
+  // Task 3, as the German host shows it.
+  EXPECT_EQ(Cell(tasks, 2, 0), "3");
+  EXPECT_EQ(Cell(tasks, 2, 1), "Wettbewerbsanalyse");
+  EXPECT_EQ(Cell(tasks, 2, 2), "2.1");
+  EXPECT_EQ(Cell(tasks, 2, 3), "Mo 02.03.26");
+  EXPECT_EQ(Cell(tasks, 2, 5), "5 Tage");
+  EXPECT_EQ(Cell(tasks, 2, 6), "Stärken und Schwächen von fünf Wettbewerbern");
+  EXPECT_EQ(Cell(tasks, 2, 7), "Markus Klein");
+  // Row 10 is a blank row of the plan.
+  for (int intColumn = 0; intColumn < tasks.model()->columnCount(); ++intColumn) {
+    EXPECT_EQ(Cell(tasks, 9, intColumn), "") << intColumn;
+  }
+  EXPECT_EQ(Cell(tasks, 10, 0), "11");
+
+  const QTableView& resources = host.ResourceSheet();
+  EXPECT_THAT(Captions(resources), ElementsAre("ID", "Name", "Gruppe"));
+  EXPECT_EQ(resources.model()->rowCount(), 13);
+  EXPECT_EQ(Cell(resources, 0, 0), "1");
+  EXPECT_EQ(Cell(resources, 0, 1), "Dr. Petra Hansen");
+  EXPECT_EQ(Cell(resources, 0, 2), "Geschäftsleitung");
+  EXPECT_TRUE(boxes_.empty());
+}
+
+TEST_F(HostWindowTest, APlanThatCannotBeReadIsReportedAndTheWindowStaysAsItWas) {
+  gui::HostWindow& host = StartHost();
+  ASSERT_TRUE(host.OpenPlan(QString::fromStdString(ExamplePlan().string())));
+  const auto colRecent = MenuTexts(host.FileMenu());
+
+  EXPECT_FALSE(host.OpenPlan(QString::fromStdString((DataDir() / "Defekt.xml").string())));
+  ASSERT_EQ(boxes_.size(), 1u);
+  EXPECT_EQ(boxes_[0].strTitle, "Quorvan");
+  EXPECT_EQ(boxes_[0].icon, QMessageBox::Warning);
+  EXPECT_TRUE(boxes_[0].strText.startsWith("Die Projektdatei „Defekt.xml“ konnte nicht gelesen"))
+      << boxes_[0].strText.toStdString();
+  EXPECT_EQ(host.windowTitle(), "Markteinfuehrung.xml – Quorvan");
+  EXPECT_EQ(host.TaskSheet().model()->rowCount(), 41);
+  EXPECT_EQ(Cell(host.TaskSheet(), 2, 1), "Wettbewerbsanalyse");
+  EXPECT_EQ(MenuTexts(host.FileMenu()), colRecent);
+}
+
+TEST_F(HostWindowTest, TheLastFourPlansAreOfferedNewestFirstAtTheNextStart) {
+  const std::string strExample = testsupport::ReadFile(ExamplePlan());
+  auto plan = [&](const char* strName) {
+    const auto path = dir_ / (std::string(strName) + ".xml");
+    if (!std::filesystem::exists(path)) testsupport::WriteFile(path, strExample);
+    return QString::fromStdString(path.string());
+  };
+  {
+    gui::HostWindow& host = StartHost();
+    // The menu's own way: the open dialog.
+    host_->OnDialog = [&](QDialog& dialog) {
+      auto& files = dynamic_cast<QFileDialog&>(dialog);
+      EXPECT_EQ(files.nameFilters().front(), "Microsoft Project (*.mpp *.mpx *.xml)");
+      files.selectFile(plan("A"));
+      dialog.accept();
+    };
+    host.OpenAction().trigger();
+    for (const char* strName : {"B", "C", "D", "E", "B"}) ASSERT_TRUE(host.OpenPlan(plan(strName)));
+  }
+  EndHost();
+
+  gui::HostWindow& host = StartHost();
+  std::vector<QString> colRecent;
+  for (const QAction* action : host.RecentActions()) {
+    if (action->isVisible()) colRecent.push_back(action->text());
+  }
+  EXPECT_THAT(colRecent, ElementsAre("&1 " + plan("B"), "&2 " + plan("E"), "&3 " + plan("D"),
+                                     "&4 " + plan("C")));
+  host.RecentActions()[1]->trigger();
+  EXPECT_EQ(host.windowTitle(), "E.xml – Quorvan");
+  EXPECT_EQ(host.RecentActions()[0]->text(), "&1 " + plan("E"));
+}
+
+// Microsoft Project's own files open as its XML does: dropped on the window or from the menu,
+// and kept among the recent plans.
+TEST_F(HostWindowTest, MppAndMpxPlansOpenAndAreKeptAmongTheRecentPlans) {
+  const std::filesystem::path data = testsupport::FixturesDir() / "mpp";
+  std::filesystem::copy_file(data / "task-text-project2003-mpp9.mpp", dir_ / "Texte.mpp");
+  std::filesystem::copy_file(data / "resource-misc-project98.mpx", dir_ / "Personal.mpx");
+  const QString strMpp = QString::fromStdString((dir_ / "Texte.mpp").string());
+  gui::HostWindow& host = StartHost();
+  QMimeData mime;
+  mime.setUrls({QUrl::fromLocalFile(strMpp)});
+  QDragEnterEvent enter(QPoint(20, 20), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+  QApplication::sendEvent(&host, &enter);
+  EXPECT_TRUE(enter.isAccepted());
+  QDropEvent drop(QPointF(20, 20), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+  QApplication::sendEvent(&host, &drop);
+  EXPECT_TRUE(boxes_.empty());
+  EXPECT_EQ(host.windowTitle(), "Texte.mpp – Quorvan");
+  const QTableView& tasks = host.TaskSheet();
+  EXPECT_EQ(tasks.model()->rowCount(), 30);
+  EXPECT_EQ(Cell(tasks, 0, 1), "Text1");
+  EXPECT_EQ(Captions(tasks).at(6), "Text1");
+  EXPECT_EQ(Cell(tasks, 0, 6), "1");
+
+  ASSERT_TRUE(host.OpenPlan(QString::fromStdString((dir_ / "Personal.mpx").string())));
+  EXPECT_EQ(host.windowTitle(), "Personal.mpx – Quorvan");
+  EXPECT_EQ(host.RecentActions()[0]->text(),
+            "&1 " + QString::fromStdString((dir_ / "Personal.mpx").string()));
+  EXPECT_EQ(host.RecentActions()[1]->text(), "&2 " + strMpp);
+}
+
+}  // namespace

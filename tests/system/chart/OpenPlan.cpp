@@ -1,0 +1,25 @@
+#include "system/chart/OpenPlan.h"
+
+#include "wizard/Globals.h"
+
+namespace charttest {
+
+OpenPlan::OpenPlan(const PlanXml& objPlan, const std::map<std::string, PlanXml>& colOtherFiles) {
+  for (const auto& [strFile, objOther] : colOtherFiles) {
+    testsupport::WriteFile(dir_ / strFile, objOther.Xml());
+  }
+  testsupport::WriteFile(dir_ / "Plan.xml", objPlan.Xml());
+  objApplication_.FileOpen(dir_ / "Plan.xml");
+  gobjApplication = &objApplication_;
+}
+
+OpenPlan::OpenPlan(const std::string& strFixture) {
+  objApplication_.FileOpen(testsupport::FixturesDir() / "mspdi" / strFixture);
+  gobjApplication = &objApplication_;
+}
+
+OpenPlan::~OpenPlan() {
+  gobjApplication = nullptr;
+}
+
+}  // namespace charttest

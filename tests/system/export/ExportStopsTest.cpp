@@ -1,0 +1,226 @@
+// How the export ends: written, replacing an older file, handed to a running engine, or broken
+// off with its message when the target cannot be written or is held open.
+
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <utility>
+
+#include "export/basExcelServer.h"
+#include "platform/excel/Application.h"
+#include "platform/forms/FrontEnd.h"
+#include "support/TestSupport.h"
+#include "system/export/ExportTesting.h"
+#include "system/export/TestPlan.h"
+
+namespace {
+
+using namespace exporttest;
+namespace fs = std::filesystem;
+
+constexpr const char* kTargetOpen =
+    "Die Datei mit dem gewählten Dateinamen ist      \r\nmomentan in Excel geöffnet. Bitte "
+    "schließen       \r\nSie zuerst die Datei.";
+
+using Step = std::pair<float, std::string>;
+
+class ExportStopsTest : public ::testing::Test {
+ protected:
+  ExportStopsTest() {
+    WritePlan(dir_ / "Plan.xml",
+              {Linked("Entwurf", "1", "Anna", {2}), Linked("Bau", "2", "Ben;Anna", {3}),
+               Linked("Abnahme", "3", "Ben")},
+              {{"Anna", "Leitung"}, {"Ben", "Technik"}});
+    run_ = std::make_unique<ChartRun>(dir_ / "Plan.xml");
+    // Every progress step lets the front end repaint: the display is recorded there.
+    previous_ = forms::SetDoEventsHandler([this] {
+      Step objStep{run_->Wizard().barProgress.Value(), run_->Wizard().lblProgress.Caption()};
+      if (colSteps_.empty() || colSteps_.back() != objStep) colSteps_.push_back(objStep);
+    });
+  }
+  ~ExportStopsTest() override { forms::SetDoEventsHandler(previous_); }
+
+  // The one box shown, checked for the export's icon, button and title.
+  std::string OnlyPrompt() {
+    EXPECT_EQ(run_->Boxes().size(), 1U);
+    if (run_->Boxes().empty()) return "";
+    EXPECT_EQ(run_->Boxes()[0].intButtons, 48);
+    EXPECT_EQ(run_->Boxes()[0].strTitle, "Quorvan");
+    return run_->Boxes()[0].strPrompt;
+  }
+
+  void ExpectBrokenOff() {
+    EXPECT_TRUE(run_->Builder().blnFastExit);
+    ASSERT_GE(colSteps_.size(), 9U);
+    const std::vector<Step> colLast(colSteps_.end() - 9, colSteps_.end());
+    for (int i = 0; i < 9; ++i) {
+      EXPECT_EQ(colLast[i], Step(static_cast<float>(20 + 10 * i), "Ausgabe wird beendet..."));
+    }
+    EXPECT_EQ(StartedExcelCount(), 0);
+    EXPECT_EQ(run_->Builder().objXlApp, nullptr);
+  }
+
+  testsupport::TempDir dir_;
+  std::unique_ptr<ChartRun> run_;
+  std::vector<Step> colSteps_;
+  forms::DoEventsHandler previous_;
+};
+
+TEST_F(ExportStopsTest, AWrittenChartShowsEveryProgressStepOfTheTableInOrder) {
+  run_->Export(dir_ / "Chart.xlsx");
+  EXPECT_FALSE(run_->Builder().blnFastExit);
+  const std::string kSettingUp = "Diagramm wird eingerichtet...";
+  const std::vector<Step> colExpected{
+      {10, "Speicherort des Diagramms festlegen..."},
+      {15, "Verbindung mit Excel herstellen..."},
+      {20, "Verbindung zu Excel hergestellt..."},
+      {25, "Header wird angelegt..."},
+      {static_cast<float>(25 + 50.0 / 3), "Vorgang 1 von 3 wird angelegt..."},
+      {static_cast<float>(25 + 100.0 / 3), "Vorgang 2 von 3 wird angelegt..."},
+      {75, "Vorgang 3 von 3 wird angelegt..."},
+      {80, "Kommunikationsnetz wird berechnet..."},
+      {85, kSettingUp},
+      {86, kSettingUp},
+      {87, kSettingUp},
+      {88, kSettingUp},
+      {89, kSettingUp},
+      {90, "Diagramm wird gespeichert..."},
+      {95, "Excel wird beendet..."}};
+  EXPECT_EQ(colSteps_, colExpected);
+  EXPECT_TRUE(run_->Boxes().empty());
+  EXPECT_EQ(StartedExcelCount(), 0);
+}
+
+TEST_F(ExportStopsTest, AnOlderFileIsReplacedAndNothingElseIsLeftInTheFolder) {
+  testsupport::WriteFile(dir_ / "Chart.xlsx", "alt");
+  run_->Export(dir_ / "Chart.xlsx");
+  EXPECT_FALSE(run_->Builder().blnFastExit);
+  EXPECT_EQ(testsupport::ReadFile(dir_ / "Chart.xlsx").substr(0, 2), "PK");
+  std::vector<std::string> colNames;
+  for (const auto& entry : fs::directory_iterator(dir_.Path())) {
+    colNames.push_back(entry.path().filename().string());
+  }
+  std::sort(colNames.begin(), colNames.end());
+  EXPECT_EQ(colNames, (std::vector<std::string>{"Chart.xlsx", "Plan.xml"}));
+}
+
+TEST_F(ExportStopsTest, AMissingFolderIsNamedInTheMessageAndBreaksTheExportOff) {
+  const fs::path target = dir_ / "fehlt" / "Chart.xlsx";
+  run_->Export(target);
+  EXPECT_EQ(OnlyPrompt(), "Die Datei „" + target.string() +
+                              "“ konnte nicht gespeichert werden.\r\nDer Ordner „" +
+                              (dir_ / "fehlt").string() + "“ existiert nicht.");
+  ExpectBrokenOff();
+  EXPECT_FALSE(fs::exists(dir_ / "fehlt"));
+}
+
+TEST_F(ExportStopsTest, AReadOnlyFolderBreaksTheExportOffAndKeepsTheOldFile) {
+  fs::path folder = dir_ / "schreibgeschützt";
+  std::string strReason;
+  if (::geteuid() == 0) {
+    // Permissions do not bind the superuser; the kernel's own tree is read-only for everyone.
+    folder = "/sys";
+  } else {
+    fs::create_directory(folder);
+    testsupport::WriteFile(folder / "Chart.xlsx", "alt");
+    ::chmod(folder.c_str(), 0555);
+    strReason = "In den Ordner „" + folder.string() + "“ kann nicht geschrieben werden.";
+  }
+  const fs::path target = folder / "Chart.xlsx";
+  run_->Export(target);
+  const std::string strPrompt = OnlyPrompt();
+  const std::string strStart =
+      "Die Datei „" + target.string() + "“ konnte nicht gespeichert werden.\r\n";
+  EXPECT_EQ(strPrompt.substr(0, strStart.size()), strStart);
+  EXPECT_GT(strPrompt.size(), strStart.size()) << "no reason given";
+  if (!strReason.empty()) {
+    EXPECT_EQ(strPrompt, strStart + strReason);
+    EXPECT_EQ(testsupport::ReadFile(target), "alt");
+    ::chmod(folder.c_str(), 0755);
+  } else {
+    EXPECT_FALSE(fs::exists(target));
+  }
+  ExpectBrokenOff();
+}
+
+TEST_F(ExportStopsTest, ATargetThatAnotherProgramHoldsOpenIsRefusedAndLeftAsItWas) {
+  for (const char* strLock : {".~lock.Chart.xlsx#", "~$Chart.xlsx"}) {
+    SCOPED_TRACE(strLock);
+    testsupport::TempDir folder;
+    testsupport::WriteFile(folder / "Chart.xlsx", "alt");
+    testsupport::WriteFile(folder / strLock, "anna,localhost");
+    colSteps_.clear();
+    run_.reset();
+    run_ = std::make_unique<ChartRun>(dir_ / "Plan.xml");
+    run_->Export(folder / "Chart.xlsx");
+    EXPECT_EQ(OnlyPrompt(), kTargetOpen);
+    ExpectBrokenOff();
+    // Nothing was drawn: the export went from connecting straight to its end.
+    EXPECT_EQ(colSteps_.front(), Step(10, "Speicherort des Diagramms festlegen..."));
+    EXPECT_EQ(colSteps_[1], Step(15, "Verbindung mit Excel herstellen..."));
+    EXPECT_EQ(colSteps_.size(), 11U);
+    EXPECT_EQ(testsupport::ReadFile(folder / "Chart.xlsx"), "alt");
+  }
+}
+
+TEST_F(ExportStopsTest, ARunningEngineKeepsTheSavedChartOpenAndIsShown) {
+  excel::Application objUsers;
+  RegisterRunningExcel(objUsers);
+  run_->Export(dir_ / "Chart.xlsx");
+  RevokeRunningExcel(objUsers);
+  EXPECT_FALSE(run_->Builder().blnFastExit);
+  EXPECT_TRUE(objUsers.Visible());
+  EXPECT_EQ(objUsers.Cursor(), excel::xlDefault);
+  ASSERT_EQ(objUsers.Workbooks().Count(), 1);
+  excel::Workbook& objBook = objUsers.Workbooks().Item(1);
+  EXPECT_EQ(objBook.FullName(), (dir_ / "Chart.xlsx").string());
+  EXPECT_EQ(objBook.WorksheetCount(), 1);
+  // The palette carries the chart's colours.
+  EXPECT_EQ(objBook.Colors(40), kMilestoneColor);
+  EXPECT_EQ(objBook.Colors(44), kProjectTaskColor);
+  EXPECT_EQ(objBook.Colors(45), kSummaryColor);
+  EXPECT_EQ(objBook.Colors(46), kTaskColor);
+  EXPECT_EQ(objBook.Colors(53), kHeaderColor);
+  EXPECT_EQ(objBook.Colors(36), kArrowColor);
+  EXPECT_EQ(objBook.Colors(6), kShadowColor);
+  EXPECT_EQ(objBook.Colors(43), kResponsibleColor);
+  EXPECT_EQ(objBook.Colors(12), kParticipiantColor);
+  EXPECT_EQ(objBook.Colors(52), kInformedColor);
+  EXPECT_EQ(objBook.Colors(35), kShadowColor);
+  EXPECT_EQ(StartedExcelCount(), 0);
+  // The engine's setting for new workbooks is given back.
+  EXPECT_EQ(objUsers.SheetsInNewWorkbook(), 3);
+  EXPECT_NE(colSteps_.back().second, "Excel wird beendet...");
+}
+
+TEST_F(ExportStopsTest, ATargetOpenInTheRunningEngineIsRefusedAndTheEngineLeftAsItWas) {
+  excel::Application objUsers;
+  objUsers.Workbooks().Add().SaveAs((dir_ / "Chart.xlsx").string());
+  const std::string strBefore = testsupport::ReadFile(dir_ / "Chart.xlsx");
+  RegisterRunningExcel(objUsers);
+  run_->Export(dir_ / "Chart.xlsx");
+  RevokeRunningExcel(objUsers);
+  EXPECT_EQ(OnlyPrompt(), kTargetOpen);
+  ExpectBrokenOff();
+  EXPECT_EQ(objUsers.Workbooks().Count(), 1);
+  EXPECT_FALSE(objUsers.Visible());
+  EXPECT_EQ(testsupport::ReadFile(dir_ / "Chart.xlsx"), strBefore);
+}
+
+TEST_F(ExportStopsTest, OutsideTheWizardTheProgressGoesToTheStatusBarWhichIsGivenBack) {
+  std::vector<std::string> colTexts;
+  const std::string strLabel = run_->Wizard().lblProgress.Caption();
+  forms::SetDoEventsHandler([&] { colTexts.push_back(run_->Host().StatusBar()); });
+  run_->Wizard().txtChartPath.Text((dir_ / "Chart.xlsx").string());
+  run_->Builder().ExportCommunigram(false);
+  EXPECT_FALSE(run_->Builder().blnFastExit);
+  ASSERT_FALSE(colTexts.empty());
+  EXPECT_EQ(colTexts.front(), "Speicherort des Diagramms festlegen...");
+  EXPECT_NE(std::find(colTexts.begin(), colTexts.end(), "Vorgang 2 von 3 wird angelegt..."),
+            colTexts.end());
+  EXPECT_EQ(run_->Host().StatusBar(), "");
+  EXPECT_EQ(run_->Wizard().lblProgress.Caption(), strLabel);
+}
+
+}  // namespace
