@@ -30,11 +30,12 @@ constexpr int kExitStopped = 1;
 
 // What the run did with the wizard that the launch showed.
 struct Outcome {
-  bool blnShown = false;     // the launch got as far as the wizard
-  bool blnFinished = false;  // Finish ran to its end ("Fertig")
-  bool blnExported = false;  // the export wrote the chart (not broken off)
-  bool blnStopped = false;   // a problem before Finish ended the run
-  std::string strCoverage;   // what of the plan the chart leaves out, "" when nothing
+  bool blnShown = false;                // the launch got as far as the wizard
+  bool blnFinished = false;             // Finish ran to its end ("Fertig")
+  bool blnExported = false;             // the export wrote the chart (not broken off)
+  bool blnStopped = false;              // a problem before Finish ended the run
+  std::string strCoverage;              // what of the plan the chart leaves out, "" when nothing
+  std::vector<std::string> colNotices;  // of the export that wrote the chart
 };
 
 // Goes through the steps with Next, as a user goes to "Als Standard festlegen" on the last
@@ -88,6 +89,7 @@ int RunWizard(const CommandLine& options, std::ostream& out, std::ostream& err, 
           outcome.strCoverage = CoverageNotice(CoverageOf(objQuorvan));
           if (objExport) objExport(objQuorvan);
           outcome.blnExported = objExport && !objQuorvan.blnFastExit;
+          outcome.colNotices = objQuorvan.colExportNotices;
         };
       }
       {
@@ -99,6 +101,9 @@ int RunWizard(const CommandLine& options, std::ostream& out, std::ostream& err, 
       // The limits of the chart cut the plan: said after the run, where the user looks last.
       if (!outcome.strCoverage.empty() && (outcome.blnExported || options.blnDumpModel)) {
         err << outcome.strCoverage << '\n';
+      }
+      if (outcome.blnExported) {
+        for (const std::string& strNotice : outcome.colNotices) err << strNotice << '\n';
       }
       outcome.blnFinished = frm->cmdFinish.Tag() == "Exit";
       if (outcome.blnFinished) frm->cmdFinish.Click();  // "Fertig" closes the wizard

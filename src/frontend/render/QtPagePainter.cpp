@@ -1,12 +1,19 @@
 #include "render/QtPagePainter.h"
 
-#include <QFile>
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <QIODevice>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
 #include <QSvgGenerator>
+#include <cerrno>
 #include <cmath>
+#include <cstring>
+#include <string>
+#include <utility>
 
 #include "render/PagePaint.h"
 
@@ -16,13 +23,78 @@ namespace {
 
 constexpr int kPdfResolution = 1200;
 
-QString FileName(const std::filesystem::path& file) {
-  return QString::fromStdString(file.string());
-}
-
 std::string CannotWrite(const std::filesystem::path& file) {
   return "Die Datei „" + file.string() + "“ kann nicht geschrieben werden.";
 }
+
+// The file a painter writes into, through the system's own calls. Qt's writers, and QFile
+// too, let a write that fails or is cut short (a full disk, a file grown past what the system
+// allows) pass unnoticed; here every write is checked, and the first failure is kept in the
+// system's words, which the engine says in German.
+class CheckedFile : public QIODevice {
+ public:
+  explicit CheckedFile(std::filesystem::path file) : path_(std::move(file)) {}
+  ~CheckedFile() override {
+    if (fd_ >= 0) ::close(fd_);
+  }
+  CheckedFile(const CheckedFile&) = delete;
+  CheckedFile& operator=(const CheckedFile&) = delete;
+
+  bool Open() {
+    fd_ = ::open(path_.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
+    if (fd_ < 0) {
+      Failed(errno);
+      return false;
+    }
+    return QIODevice::open(QIODevice::WriteOnly | QIODevice::Unbuffered);
+  }
+  // "" when everything reached the file, else why not.
+  std::string Close() {
+    Flush();
+    if (fd_ >= 0 && ::close(fd_) != 0) Failed(errno);
+    fd_ = -1;
+    QIODevice::close();
+    return strFailure_;
+  }
+  bool isSequential() const override { return true; }  // written from front to back only
+
+ protected:
+  qint64 readData(char*, qint64) override { return -1; }
+  // After a failure the rest is taken and dropped: the writer finishes as usual (libpng's
+  // error path would leave Qt's buffers behind), and Close says what failed.
+  qint64 writeData(const char* data, qint64 len) override {
+    if (!strFailure_.empty()) return len;
+    buffer_.append(data, static_cast<std::size_t>(len));
+    if (buffer_.size() >= kChunk) Flush();
+    return len;
+  }
+
+ private:
+  static constexpr std::size_t kChunk = 1 << 16;
+
+  void Flush() {
+    for (std::size_t done = 0; strFailure_.empty() && done < buffer_.size();) {
+      const ssize_t cb = ::write(fd_, buffer_.data() + done, buffer_.size() - done);
+      if (cb < 0 && errno == EINTR) continue;
+      if (cb <= 0) {
+        Failed(cb < 0 ? errno : ENOSPC);
+        break;
+      }
+      done += static_cast<std::size_t>(cb);
+    }
+    buffer_.clear();
+  }
+  void Failed(int intError) {
+    if (!strFailure_.empty()) return;
+    strFailure_ = "Die Datei „" + path_.string() +
+                  "“ kann nicht geschrieben werden: " + std::strerror(intError);
+  }
+
+  std::filesystem::path path_;
+  int fd_ = -1;
+  std::string buffer_;
+  std::string strFailure_;
+};
 
 // The paper as Qt names it: a known size by its name (A4, Letter …), in its orientation.
 QPageLayout Layout(const excel::PageDocument& document) {
@@ -51,7 +123,9 @@ QtPagePainter::~QtPagePainter() {
 std::string QtPagePainter::WritePdf(const std::vector<excel::PageDocument>& documents,
                                     const std::filesystem::path& file) {
   if (documents.empty()) return "Es gibt keine Seite zu drucken.";
-  QPdfWriter writer(FileName(file));
+  CheckedFile output(file);
+  if (!output.Open()) return output.Close();
+  QPdfWriter writer(&output);
   writer.setResolution(kPdfResolution);
   writer.setCreator(QStringLiteral("Quorvan"));
   writer.setTitle(QString::fromStdString(documents.front().strTitle));
@@ -70,14 +144,16 @@ std::string QtPagePainter::WritePdf(const std::vector<excel::PageDocument>& docu
     }
   }
   if (!painter.end()) return CannotWrite(file);
-  return "";
+  return output.Close();
 }
 
 std::string QtPagePainter::WriteSvg(const excel::PageDocument& document, std::size_t lngPage,
                                     const std::filesystem::path& file) {
   if (!ValidPage(document, lngPage)) return "Die Seite gibt es nicht.";
+  CheckedFile output(file);
+  if (!output.Open()) return output.Close();
   QSvgGenerator generator;
-  generator.setFileName(FileName(file));
+  generator.setOutputDevice(&output);
   generator.setResolution(72);
   generator.setSize(QSize(static_cast<int>(std::ceil(document.dblPaperWidth)),
                           static_cast<int>(std::ceil(document.dblPaperHeight))));
@@ -89,7 +165,7 @@ std::string QtPagePainter::WriteSvg(const excel::PageDocument& document, std::si
   painter.fillRect(QRectF(0, 0, document.dblPaperWidth, document.dblPaperHeight), Qt::white);
   PaintPage(painter, document, document.pages[lngPage], 1.0);
   if (!painter.end()) return CannotWrite(file);
-  return "";
+  return output.Close();
 }
 
 QImage PageImage(const excel::PageDocument& document, std::size_t lngPage, double dblDotsPerInch) {
@@ -116,8 +192,12 @@ std::string QtPagePainter::WritePng(const excel::PageDocument& document, std::si
   if (image.isNull()) {
     return "Das Bild ist bei " + std::to_string(lngDotsPerInch) + " dpi zu groß für den Speicher.";
   }
-  if (!image.save(FileName(file), "PNG")) return CannotWrite(file);
-  return "";
+  CheckedFile output(file);
+  if (!output.Open()) return output.Close();
+  const bool blnSaved = image.save(&output, "PNG");
+  const std::string strFailure = output.Close();
+  if (!strFailure.empty()) return strFailure;
+  return blnSaved ? "" : CannotWrite(file);
 }
 
 }  // namespace render

@@ -15,8 +15,35 @@ namespace excel {
 
 namespace {
 
-// Excel's limit on the text of a cell.
+// Excel's limit on the text of a cell, in UTF-16 code units.
 constexpr std::size_t kMaxTextLength = 32767;
+// The characters of a cut text that name it afterwards.
+constexpr std::size_t kCutTextStart = 40;
+
+// The UTF-16 code units of a UTF-8 character by its first byte: two for the four-byte ones
+// (beyond U+FFFF), one for every other; continuation bytes none.
+std::size_t Utf16Units(unsigned char chByte) {
+  if ((chByte & 0xC0) == 0x80) return 0;
+  return chByte >= 0xF0 ? 2 : 1;
+}
+
+// The number of bytes of the text's beginning that holds at most lngUnits UTF-16 code units
+// and ends at a character's end; the whole text when it fits.
+std::size_t Utf16PrefixBytes(const std::string& strText, std::size_t lngUnits) {
+  std::size_t lngCount = 0;
+  for (std::size_t i = 0; i < strText.size(); ++i) {
+    const std::size_t lngChar = Utf16Units(static_cast<unsigned char>(strText[i]));
+    if (lngCount + lngChar > lngUnits) return i;
+    lngCount += lngChar;
+  }
+  return strText.size();
+}
+
+std::size_t Utf16Length(const std::string& strText) {
+  std::size_t lngCount = 0;
+  for (const char ch : strText) lngCount += Utf16Units(static_cast<unsigned char>(ch));
+  return lngCount;
+}
 
 // Text that a German Excel reads as a number when typed into a cell: an optional minus sign,
 // digits, and optionally a decimal comma with more digits.
@@ -58,11 +85,14 @@ CellValue Range::Value() const {
 
 void Range::Value(const std::string& strValue) {
   sheet_->CheckUsable();
-  if (strValue.size() > kMaxTextLength) {
-    throw Error("Der Text ist länger als die " + std::to_string(kMaxTextLength) +
-                " Zeichen, die eine Zelle fasst.");
-  }
   CheckFormattable(rect_);
+  // A text longer than a cell holds is cut as Excel cuts it; the workbook keeps the cut.
+  if (strValue.size() > kMaxTextLength && Utf16Length(strValue) > kMaxTextLength) {
+    Value(strValue.substr(0, Utf16PrefixBytes(strValue, kMaxTextLength)));
+    sheet_->Parent().TextCut({sheet_->Name(), Address(), Utf16Length(strValue),
+                              strValue.substr(0, Utf16PrefixBytes(strValue, kCutTextStart))});
+    return;
+  }
   SheetData& data = sheet_->Data();
   const FormatTable& formats = sheet_->Formats();
   double dblNumber = 0;

@@ -26,7 +26,9 @@ class Range {
   Range(Worksheet& sheet, const CellRect& rect) : sheet_(&sheet), rect_(rect) {}
 
   // The value of the top-left cell; writing sets every cell. Text that reads as a number is
-  // stored as a number unless the cell's number format is "@" (text), as Excel does.
+  // stored as a number unless the cell's number format is "@" (text), as Excel does. A text
+  // longer than the 32,767 characters a cell holds (UTF-16 code units) is cut to them, as Excel
+  // cuts it, and the cut is kept in the workbook's list (Workbook::CutTexts).
   CellValue Value() const;
   void Value(const std::string& strValue);
   void Value(const char* strValue) { Value(std::string(strValue)); }

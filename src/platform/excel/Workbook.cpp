@@ -103,6 +103,11 @@ void Workbook::SaveAs(const std::string& strPath) {
   application_->WatchFolder(target.parent_path());
 }
 
+std::optional<LockFile> Workbook::HeldBy() const {
+  if (!blnHeldOpen_) return std::nullopt;
+  return LockFileOf(path_);
+}
+
 void Workbook::Close() {
   CheckUsable();
   blnClosed_ = true;

@@ -4,10 +4,12 @@
 #include <cstdint>
 #include <filesystem>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "platform/excel/FormatTable.h"
+#include "platform/excel/save/LockFiles.h"
 #include "platform/excel/Palette.h"
 #include "platform/excel/Window.h"
 #include "platform/excel/Worksheet.h"
@@ -15,6 +17,16 @@
 namespace excel {
 
 class Application;
+
+// A text longer than a cell holds (32,767 characters, counted in UTF-16 code units as Excel
+// counts them), cut to what the cell holds when it was written, as Excel cuts it. The workbook
+// keeps a list of them, so that the program can say so.
+struct CutText {
+  std::string strSheet;
+  std::string strAddress;     // the cell ("C7"), or the block the text was written to
+  std::size_t lngLength = 0;  // the whole text's characters
+  std::string strStart;       // its first characters, to know it by
+};
 
 class Workbook {
  public:
@@ -42,8 +54,8 @@ class Workbook {
   // Only window 1 exists.
   excel::Window& Windows(std::int32_t lngIndex);
 
-  // Saves under path; the format follows the extension (.xlsx or .xls). See WorkbookFile.h for what
-  // is refused. The workbook's FullName becomes the path.
+  // Saves under path: a name ending in .xlsx as .xlsx, any other as an Excel 97-2003 workbook.
+  // See WorkbookFile.h for what is refused. The workbook's FullName becomes the path.
   void SaveAs(const std::string& strPath);
   // Prints every worksheet to a PDF file, as Excel's Save as PDF: Type xlTypePDF (xlTypeXPS is
   // refused), the file name (".pdf" is added when it has no extension), Quality
@@ -65,11 +77,17 @@ class Workbook {
   void CheckUsable() const;
   bool IsClosed() const { return blnClosed_; }
   bool IsHeldByOtherProgram() const { return blnHeldOpen_; }
+  // The lock file by which another program holds the file open, read afresh; nothing for a
+  // workbook of the engine's own.
+  std::optional<LockFile> HeldBy() const;
   FormatTable& Formats() { return formats_; }
   const FormatTable& Formats() const { return formats_; }
   const Palette& Colors() const { return palette_; }
   void ActivateSheet(const Worksheet& sheet);
   Application& Parent() const { return *application_; }
+  // The texts cut since the workbook was made, in the order they were written.
+  const std::vector<CutText>& CutTexts() const { return cutTexts_; }
+  void TextCut(CutText cut) { cutTexts_.push_back(std::move(cut)); }
 
  private:
   Application* application_;
@@ -82,6 +100,7 @@ class Workbook {
   std::vector<std::unique_ptr<Worksheet>> sheets_;
   std::size_t lngActiveSheet_ = 0;
   excel::Window window_;
+  std::vector<CutText> cutTexts_;
 };
 
 }  // namespace excel

@@ -1,6 +1,7 @@
 #include "platform/office/CommandBars.h"
 
 #include <algorithm>
+#include <cctype>
 #include <fstream>
 #include <sstream>
 #include <system_error>
@@ -26,6 +27,14 @@ std::optional<std::string> ReadText(const std::filesystem::path& path) {
 [[noreturn]] void SaveFailed(const std::filesystem::path& path, const std::string& strWhy) {
   throw Error(kErrMethodFailed, "Die Symbolleisten konnten nicht in „" + path.string() +
                                     "“ gespeichert werden: " + strWhy);
+}
+
+// Bar names are told apart as the host tells them apart: without regard to case.
+bool SameName(const std::string& strA, const std::string& strB) {
+  return std::equal(strA.begin(), strA.end(), strB.begin(), strB.end(), [](char a, char b) {
+    return std::tolower(static_cast<unsigned char>(a)) ==
+           std::tolower(static_cast<unsigned char>(b));
+  });
 }
 
 }  // namespace
@@ -54,7 +63,7 @@ CommandBars::~CommandBars() {
 
 CommandBars::Handle CommandBars::Item(const std::string& strName) const {
   for (const auto& bar : bars_) {
-    if (bar->strName_ == strName) return bar;
+    if (SameName(bar->strName_, strName)) return bar;
   }
   throw Error(kErrInvalidArgument,
               "Ungültiger Prozeduraufruf oder ungültiges Argument: eine Leiste „" + strName +
@@ -76,8 +85,8 @@ int CommandBars::Count() const {
 CommandBars::Handle CommandBars::Add(const std::string& Name, int Position, bool MenuBar,
                                      bool Temporary) {
   (void)Temporary;  // the stand-in keeps every bar until it is deleted
-  const bool blnTaken = std::any_of(bars_.begin(), bars_.end(),
-                                    [&](const Handle& bar) { return bar->strName_ == Name; });
+  const bool blnTaken = std::any_of(
+      bars_.begin(), bars_.end(), [&](const Handle& bar) { return SameName(bar->strName_, Name); });
   if (Name.empty() || blnTaken || MenuBar || Position < msoBarLeft || Position > msoBarPopup) {
     throw Error(kErrMethodFailed,
                 "Die Methode „Add“ des Objekts „CommandBars“ ist fehlgeschlagen: die Leiste „" +

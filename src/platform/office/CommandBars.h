@@ -31,7 +31,7 @@ class CommandBars {
   CommandBars(const CommandBars&) = delete;
   CommandBars& operator=(const CommandBars&) = delete;
 
-  // The bar of that name (exact); throws when there is none.
+  // The bar of that name, in any case (as the host finds it); throws when there is none.
   CommandBar& operator()(const std::string& strName) const { return *Item(strName); }
   Handle Item(const std::string& strName) const;
   // 1-based; throws outside 1 … Count.
@@ -40,7 +40,7 @@ class CommandBars {
   const_iterator begin() const { return bars_.begin(); }
   const_iterator end() const { return bars_.end(); }
 
-  // Adds a toolbar of one's own; a name that a bar already has throws.
+  // Adds a toolbar of one's own; a name that a bar already has, in any case, throws.
   Handle Add(const std::string& Name, int Position = msoBarTop, bool MenuBar = false,
              bool Temporary = false);
 

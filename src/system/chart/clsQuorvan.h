@@ -37,6 +37,9 @@ class clsQuorvan {
   bool blnFreezePanes = false;
   bool blnGroupTasks = false;
   bool blnFastExit = false;
+  // Set by the export once the chart is saved: what the user should learn after the run (the
+  // cell texts the workbook cut, ...), a line each; empty when there is nothing to say.
+  std::vector<std::string> colExportNotices;
   double dblXOffsetCorrect = 0.0;
   double dblYOffsetCorrect = 0.0;
   double dblColumnWidthResources = 0.0;

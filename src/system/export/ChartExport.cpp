@@ -4,11 +4,14 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <optional>
+#include <string>
 #include <vector>
 
 #include "chart/clsQuorvan.h"
 #include "export/ChartShapeCount.h"
 #include "export/CommunicationNetwork.h"
+#include "export/ExportNotices.h"
 #include "export/GermanNumber.h"
 #include "export/ResourceColumns.h"
 #include "export/SetupPage.h"
@@ -18,6 +21,7 @@
 #include "export/basExcelServer.h"
 #include "platform/excel/Application.h"
 #include "platform/excel/Error.h"
+#include "platform/excel/save/LockFiles.h"
 #include "platform/forms/FrontEnd.h"
 #include "platform/msproject/Application.h"
 #include "platform/vb/OnError.h"
@@ -67,6 +71,20 @@ std::string FullPathOf(const std::string& strPath) {
   fs::path objFull = fs::absolute(fs::path(strPath), error);
   if (error) return strPath;
   return objFull.lexically_normal().string();
+}
+
+// The box for a target that another program than Excel holds open: the program, who and since
+// when as far as its lock file says, and the lock file, which a crashed program leaves behind.
+std::string HeldOpenMessage(const excel::LockFile& objLock) {
+  std::string strWho;
+  if (!objLock.strUser.empty()) strWho += " von " + objLock.strUser;
+  if (!objLock.strHost.empty()) strWho += " auf " + objLock.strHost;
+  if (!objLock.strTime.empty()) strWho += " seit " + objLock.strTime;
+  return "Die Datei mit dem gewählten Dateinamen ist momentan in LibreOffice\r\ngeöffnet" +
+         (strWho.empty() ? std::string() : "," + strWho) +
+         ". Bitte schließen Sie zuerst die Datei.\r\n\r\nIst sie nirgends mehr geöffnet, "
+         "löschen Sie die übrig gebliebene\r\nSperrdatei „" +
+         objLock.path.string() + "“.";
 }
 
 excel::Application& Engine(clsQuorvan& objQuorvan) {
@@ -154,17 +172,21 @@ bool ChartExport::TargetIsOpen() {
   // Files that other programs hold open beside the target count among the open workbooks.
   vb::TrySkip([&] { Engine(objQuorvan_).WatchFolder(fs::path(strFullPath).parent_path()); });
   bool blnOpen = false;
+  std::optional<excel::LockFile> objLock;
   vb::TrySkip([&] {
     for (excel::Workbook& objBook : Engine(objQuorvan_).Workbooks()) {
       const std::string strName = objBook.FullName();
       if (strName == strChartPath_ || strName == strFullPath) {
         blnOpen = true;
+        objLock = objBook.HeldBy();
         break;
       }
     }
   });
   if (!blnOpen) return false;
-  forms::MsgBox(kTargetOpen, kExclamation, kTitle);
+  // Excel's own lock keeps Excel's message.
+  forms::MsgBox(objLock && !objLock->blnOffice ? HeldOpenMessage(*objLock) : kTargetOpen,
+                kExclamation, kTitle);
   BreakOff();
   return true;
 }
@@ -247,7 +269,10 @@ bool ChartExport::Save() {
     }
     objWorkbook_->SaveAs(strChartPath_);
   });
-  if (!steps.Failed()) return true;
+  if (!steps.Failed()) {
+    objQuorvan_.colExportNotices = ExportNotices(*objWorkbook_);
+    return true;
+  }
   forms::MsgBox("Die Datei „" + strChartPath_ + "“ konnte nicht gespeichert werden.\r\n" +
                     steps.LastDescription(),
                 kExclamation, kTitle);

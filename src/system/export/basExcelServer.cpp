@@ -13,6 +13,7 @@ namespace {
 struct ExcelInstances {
   std::vector<excel::Application*> colRunning;
   std::vector<std::unique_ptr<excel::Application>> colStarted;
+  bool blnStartable = true;
 };
 
 ExcelInstances& Instances() {
@@ -43,7 +44,7 @@ excel::Application* GetExcelApplication(bool& blnWasRunning) {
   }
   if (objApplication != nullptr) {
     blnWasRunning = true;
-  } else {
+  } else if (objInstances.blnStartable) {
     objInstances.colStarted.push_back(std::make_unique<excel::Application>());
     objApplication = objInstances.colStarted.back().get();
   }
@@ -74,4 +75,8 @@ void RevokeRunningExcel(excel::Application& objApplication) {
 
 int StartedExcelCount() {
   return static_cast<int>(Instances().colStarted.size());
+}
+
+void SetExcelStartable(bool blnStartable) {
+  Instances().blnStartable = blnStartable;
 }

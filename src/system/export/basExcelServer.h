@@ -28,3 +28,8 @@ void RevokeRunningExcel(excel::Application& objApplication);
 
 // The number of started instances not yet ended (for tests and diagnostics).
 int StartedExcelCount();
+
+// Whether an instance can be started here at all: true, as on a machine with Excel installed,
+// until told otherwise (false: as on a machine without Excel, GetExcelApplication finds only
+// running instances and else gives nullptr).
+void SetExcelStartable(bool blnStartable);

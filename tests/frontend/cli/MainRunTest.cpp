@@ -129,6 +129,37 @@ TEST_F(MainRunTest, APlanPastTheChartsLimitsIsNamedAfterTheRun) {
                        "davon 1 Vorgang und 200 Ressourcen.\n"));
 }
 
+TEST_F(MainRunTest, LongTextsFillTheirCellsUpToWhatACellHoldsAndACutTextIsNamedAfterTheRun) {
+  // A cell holds 32,767 characters as Excel counts them (UTF-16 code units), whatever their
+  // UTF-8 bytes: 11,000 CJK characters (33,000 bytes) and 17,000 umlauts (34,000 bytes) fit.
+  std::string strCjk, strUmlauts;
+  for (int i = 0; i < 11000; ++i) strCjk += "漢";
+  for (int i = 0; i < 17000; ++i) strUmlauts += "ä";
+  const std::string strLong = "Lang" + std::string(40000, '-');
+  PlanXml objPlan;
+  objPlan.Task(strCjk, 1, {{testsupport::kText21, "Anna"}})
+      .Task(strUmlauts)
+      .Task(strLong)
+      .Resource("Anna");
+  chart_ = quorvan_.Dir() / "Diagramm.xls";
+  const auto result = Run(Plan(objPlan));
+  ASSERT_EQ(result.intExitCode, 0) << result.strStderr;
+  EXPECT_THAT(result.strStderr,
+              EndsWith(kDone + "Hinweis: Der Text der Zelle D9 („Lang" + std::string(36, '-') +
+                       "…“) hat 40.004 Zeichen; eine Zelle fasst 32.767, der Rest fehlt im "
+                       "Diagramm.\n"));
+
+  const auto read = testsupport::RunPythonCode(
+      "import sys, xlrd\n"
+      "sheet = xlrd.open_workbook(sys.argv[1]).sheet_by_index(0)\n"
+      "for row in (6, 7, 8):\n"
+      "    text = sheet.cell_value(row, 3)\n"
+      "    print(len(text), len(set(text)))\n",
+      {chart_.string()});
+  ASSERT_EQ(read.intExitCode, 0) << read.strStderr;
+  EXPECT_EQ(read.strStdout, "11000 1\n17000 1\n32767 5\n");
+}
+
 TEST_F(MainRunTest, TheChartNeverOverwritesThePlanOrAnInsertedProject) {
   // Plans saved under a workbook's name: the chart's path may name the same file.
   const auto plan = PlanXml()
@@ -176,9 +207,14 @@ TEST_F(MainRunTest, ATargetThatAnotherProgramHoldsOpenIsLeftAsItWas) {
   testsupport::WriteFile(quorvan_.Dir() / ".~lock.Diagramm.xlsx#", "Anna,anna,host,01.03.2026;");
   const auto result = Run(testsupport::SourceDir() / "examples" / "Markteinfuehrung.xml");
   EXPECT_EQ(result.intExitCode, 1);
-  EXPECT_THAT(result.strStderr, HasSubstr("Die Datei mit dem gewählten Dateinamen ist\n"
-                                          "momentan in Excel geöffnet. Bitte schließen\n"
-                                          "Sie zuerst die Datei.\n"));
+  // LibreOffice's lock: the program, who and since when, and the lock file to remove when it
+  // was left behind.
+  EXPECT_THAT(result.strStderr,
+              HasSubstr("Die Datei mit dem gewählten Dateinamen ist momentan in LibreOffice\n"
+                        "geöffnet, von Anna auf host seit 01.03.2026. Bitte schließen Sie zuerst "
+                        "die Datei.\n\nIst sie nirgends mehr geöffnet, löschen Sie die übrig "
+                        "gebliebene\nSperrdatei „" +
+                        (quorvan_.Dir() / ".~lock.Diagramm.xlsx#").string() + "“.\n"));
   EXPECT_THAT(result.strStderr, EndsWith(kBrokenOff));
   EXPECT_EQ(testsupport::ReadFile(chart_), "die alte Fassung");
 }

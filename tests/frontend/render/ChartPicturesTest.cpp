@@ -2,14 +2,18 @@
 // pdfinfo and pdftotext, an XML parser for the SVG drawing, the PNG's pixels.
 
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 
 #include <QImage>
 #include <algorithm>
 #include <cmath>
+#include <csignal>
+#include <functional>
 #include <pugixml.hpp>
 #include <regex>
 
 #include "frontend/render/RenderTesting.h"
+#include "platform/excel/Error.h"
 #include "platform/excel/ShapeConstants.h"
 #include "platform/excel/print/PageLayout.h"
 #include "platform/msproject/Project.h"
@@ -303,6 +307,51 @@ TEST_P(ChartPicturesTest, PngShowsEachVisibleSymbolsColourAndTheArrowColourAtArr
   }
   EXPECT_EQ(lngSampled > 0, GetParam().blnShapes);
   EXPECT_EQ(lngArrows > 0, GetParam().blnShapes);
+}
+
+TEST(ChartPicturesOnAFullDisk, EachPictureIsRefusedWithTheReasonAndTheOldFileKept) {
+  // The painters' writers do not say when a write fails; a picture that did not reach the disk
+  // must neither be reported as written nor replace the old file.
+  rendertest::StartPainter();
+  testsupport::TempDir dir;
+  OpenChart chart(testsupport::SourceDir() / "examples" / "Markteinfuehrung.xml",
+                  dir / "Chart.xlsx");
+  ASSERT_FALSE(chart.Builder().blnFastExit);
+  const std::vector<std::pair<std::string, std::function<void(const std::string&)>>> colOutputs = {
+      {"Chart.pdf",
+       [&](const std::string& strFile) {
+         chart.Book().ExportAsFixedFormat(excel::xlTypePDF, strFile);
+       }},
+      {"Chart.svg", [&](const std::string& strFile) { chart.Sheet().ExportPicture(strFile); }},
+      {"Chart.png", [&](const std::string& strFile) { chart.Sheet().ExportPicture(strFile); }},
+  };
+  for (const auto& [strName, write] : colOutputs) {
+    SCOPED_TRACE(strName);
+    testsupport::WriteFile(dir / strName, "alt");
+    // Room for 4 KB only, as on a disk that is full: the system refuses the write instead of
+    // ending the program.
+    rlimit previous{};
+    ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &previous), 0);
+    const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit limited = previous;
+    limited.rlim_cur = 4096;
+    ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &limited), 0);
+    std::string strMessage = "not refused";
+    try {
+      write((dir / strName).string());
+    } catch (const excel::Error& e) {
+      strMessage = e.what();
+    }
+    ::setrlimit(RLIMIT_FSIZE, &previous);
+    std::signal(SIGXFSZ, previousHandler);
+    EXPECT_EQ(strMessage,
+              "Die Datei wird größer, als das System einem Programm erlaubt; die bisherige Datei "
+              "ist unverändert.");
+    EXPECT_EQ(testsupport::ReadFile(dir / strName), "alt");
+  }
+  EXPECT_EQ(testsupport::FolderListing(dir.Path()),
+            (std::vector<std::string>{"Chart.pdf", "Chart.png", "Chart.svg", "Chart.xlsx"}))
+      << "nothing left of the pictures' work";
 }
 
 INSTANTIATE_TEST_SUITE_P(

@@ -182,9 +182,44 @@ TEST_F(RangeTest, ValuesAreNumbersUnlessTheCellIsText) {
   EXPECT_DOUBLE_EQ(std::get<double>(sheet->Range("E2").Value()), 9);
   sheet->Range("C1:D2").Value(7);
   EXPECT_DOUBLE_EQ(std::get<double>(sheet->Range("D2").Value()), 7);
-  EXPECT_THROW(sheet->Range("A1").Value(std::string(32768, 'x')), Error);
   EXPECT_THROW(sheet->Range("A1").Value(NAN), Error);
   EXPECT_DOUBLE_EQ(std::get<double>(sheet->Range("A1").Value()), 42) << "kept after a refusal";
+}
+
+TEST_F(RangeTest, ATextPastWhatACellHoldsIsCutAtACharacterAndTheCutIsKept) {
+  // Counted in UTF-16 code units: an umlaut is one (two bytes), a character beyond U+FFFF two
+  // (four bytes), which are never split.
+  const std::string strUmlauts = [] {
+    std::string s;
+    for (int i = 0; i < 32767; ++i) s += "ä";
+    return s;
+  }();
+  const std::string strEmoji = std::string(32766, 'a') + "😀" + "b";
+  const std::string strMany = "Anfang" + std::string(50000, 'x');
+  struct Case {
+    const char* strCell;
+    std::string strText;
+    std::string strStored;
+  };
+  const Case kCases[] = {
+      {"A1", strUmlauts, strUmlauts},
+      {"A2", strUmlauts + "ä", strUmlauts},
+      {"A3", strEmoji, std::string(32766, 'a')},
+      {"A4", strMany, strMany.substr(0, 32767)},
+  };
+  for (const Case& c : kCases) {
+    sheet->Range(c.strCell).Value(c.strText);
+    EXPECT_EQ(std::get<std::string>(sheet->Range(c.strCell).Value()), c.strStored) << c.strCell;
+  }
+  sheet->Range("B1:B3").Value(strMany);
+  ASSERT_EQ(book->CutTexts().size(), 4u);
+  EXPECT_EQ(book->CutTexts()[0].strAddress, "A2");
+  EXPECT_EQ(book->CutTexts()[0].lngLength, 32768u);
+  EXPECT_EQ(book->CutTexts()[1].strAddress, "A3");
+  EXPECT_EQ(book->CutTexts()[1].lngLength, 32769u);
+  EXPECT_EQ(book->CutTexts()[2].strSheet, "Tabelle1");
+  EXPECT_EQ(book->CutTexts()[2].strStart, "Anfang" + std::string(34, 'x'));
+  EXPECT_EQ(book->CutTexts()[3].strAddress, "B1:B3");
 }
 
 TEST_F(RangeTest, MergingGrowsOverMergedNeighboursAndKeepsTheTopLeftValue) {

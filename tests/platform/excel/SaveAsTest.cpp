@@ -8,6 +8,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <csignal>
 #include <filesystem>
 #include <functional>
@@ -17,6 +18,7 @@
 #include "platform/excel/Application.h"
 #include "platform/excel/Error.h"
 #include "platform/excel/Font.h"
+#include "support/RealReaders.h"
 #include "support/TestSupport.h"
 
 namespace excel {
@@ -51,13 +53,28 @@ class SaveAsTest : public ::testing::Test {
   TempDir dir;
 };
 
-TEST_F(SaveAsTest, OtherFormatsAreRefusedAndNothingIsWritten) {
-  for (const char* name : {"Diagramm.ods", "Diagramm", "Diagramm.xlsx.bak"}) {
-    ExpectRefused([&] { book->SaveAs((dir / name).string()); }, "wird nicht unterstützt");
+TEST_F(SaveAsTest, ANameNotEndingInXlsxIsSavedAsAnExcel97WorkbookUnderExactlyThatName) {
+  // As the spreadsheet program saves a new workbook under any name in its default format.
+  const std::vector<std::string> colNames = {"Stand 05.03",  "Diagramm.alt",
+                                             "Diagramm",     "Diagramm.xlsx.bak",
+                                             "Diagramm.XLS", "D." + std::string(253, 'x')};
+  for (const std::string& strName : colNames) {
+    SCOPED_TRACE(strName);
+    ASSERT_NO_THROW(book->SaveAs((dir / strName).string()));
+    EXPECT_EQ(book->FullName(), (dir / strName).string());
+    const auto read = testsupport::RunPythonCode(
+        "import sys, xlrd\n"
+        "print(xlrd.open_workbook(sys.argv[1]).sheet_by_index(0).cell_value(0, 0))",
+        {(dir / strName).string()});
+    EXPECT_EQ(read.intExitCode, 0) << read.strStderr;
+    EXPECT_EQ(read.strStdout, "Inhalt\n");
   }
-  EXPECT_TRUE(FolderListing(dir.Path()).empty());
-  EXPECT_EQ(book->FullName(), "Mappe1") << "an unsaved workbook keeps its name";
-  EXPECT_NO_THROW(book->SaveAs((dir / "Groß.XLSX").string())) << "the extension in any case";
+  ASSERT_NO_THROW(book->SaveAs((dir / "Groß.XLSX").string())) << "the extension in any case";
+  EXPECT_EQ(exceltest::ReadWithOpenpyxl(dir / "Groß.XLSX", "A1")["cells"]["A1"]["value"], "Inhalt");
+  std::vector<std::string> colSaved = colNames;
+  colSaved.push_back("Groß.XLSX");
+  std::sort(colSaved.begin(), colSaved.end());
+  EXPECT_EQ(FolderListing(dir.Path()), colSaved) << "nothing else is left";
 }
 
 TEST_F(SaveAsTest, AMissingOrUnwritableFolderIsRefused) {

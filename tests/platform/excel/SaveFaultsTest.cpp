@@ -1,6 +1,7 @@
 // Saving a chart's worth of workbook under faults: the process killed while it writes, a
-// disk without room, several processes saving the same file at once. The workbook is built
-// once; each save runs in a process of its own (forked), as a user's runs do.
+// disk without room, several processes saving the same file at once, many saving into one
+// folder at once. The workbook is built once; each save runs in a process of its own (forked),
+// as a user's runs do.
 
 #include <gtest/gtest.h>
 #include <sys/mount.h>
@@ -11,6 +12,7 @@
 #include <algorithm>
 #include <csignal>
 #include <cstdint>
+#include <cstdio>
 #include <filesystem>
 #include <functional>
 #include <memory>
@@ -62,6 +64,33 @@ struct Ending {
   int intExitCode = -1;
   std::string strMessage;  // what the failed save said
 };
+
+// Runs body(i) for i = 0 … intProcesses - 1, each in a child process; the children wait at a
+// gate that opens for all at once. Returns each child's exit code (-1: it did not end normally).
+std::vector<int> RunAtOnce(int intProcesses, const std::function<int(int)>& body) {
+  int gate[2];
+  if (::pipe(gate) != 0) return {};
+  std::vector<pid_t> children;
+  for (int i = 0; i < intProcesses; ++i) {
+    const pid_t pid = ::fork();
+    if (pid == 0) {
+      ::close(gate[1]);
+      char ch;
+      [[maybe_unused]] const ssize_t cb = ::read(gate[0], &ch, 1);
+      ::_exit(body(i));
+    }
+    children.push_back(pid);
+  }
+  ::close(gate[0]);
+  ::close(gate[1]);
+  std::vector<int> colCodes;
+  for (const pid_t pid : children) {
+    int intStatus = 0;
+    const bool blnEnded = pid > 0 && ::waitpid(pid, &intStatus, 0) == pid && WIFEXITED(intStatus);
+    colCodes.push_back(blnEnded ? WEXITSTATUS(intStatus) : -1);
+  }
+  return colCodes;
+}
 
 class SaveFaultsTest : public ::testing::Test {
  protected:
@@ -145,41 +174,53 @@ TEST_F(SaveFaultsTest, AKilledSaveKeepsThePreviousWorkbookAndTheNextSaveLeavesNo
 
 TEST_F(SaveFaultsTest, FourProcessesSavingTheSameFileLeaveOneWholeWorkbook) {
   const fs::path target = dir_ / "Diagramm.xlsx";
-  // The four wait at a gate that opens for all at once.
-  int gate[2];
-  ASSERT_EQ(::pipe(gate), 0);
-  std::vector<pid_t> children;
-  for (int i = 1; i <= 4; ++i) {
-    const pid_t pid = ::fork();
-    ASSERT_GE(pid, 0);
-    if (pid == 0) {
-      ::close(gate[1]);
-      char ch;
-      [[maybe_unused]] const ssize_t cb = ::read(gate[0], &ch, 1);
-      int intCode = 0;
-      try {
-        book_->Worksheets(1).Range("A1").Value("Prozess " + std::to_string(i));
-        book_->SaveAs(target.string());
-      } catch (const Error&) {
-        intCode = 1;
-      }
-      ::_exit(intCode);
+  const std::vector<int> colCodes = RunAtOnce(4, [&](int i) {
+    try {
+      book_->Worksheets(1).Range("A1").Value("Prozess " + std::to_string(i + 1));
+      book_->SaveAs(target.string());
+    } catch (const Error&) {
+      return 1;
     }
-    children.push_back(pid);
-  }
-  ::close(gate[0]);
-  ::close(gate[1]);
-  for (const pid_t pid : children) {
-    int intStatus = 0;
-    ASSERT_EQ(::waitpid(pid, &intStatus, 0), pid);
-    EXPECT_TRUE(WIFEXITED(intStatus) && WEXITSTATUS(intStatus) == 0) << intStatus;
-  }
+    return 0;
+  });
+  EXPECT_EQ(colCodes, std::vector<int>(4, 0));
 
   EXPECT_EQ(FolderListing(dir_.Path()), std::vector<std::string>{"Diagramm.xlsx"});
   const std::string strLast = "F" + std::to_string(kTasks + 5);
   const auto read = exceltest::ReadWithOpenpyxl(target, "A1 " + strLast);
   EXPECT_TRUE(std::string(read["cells"]["A1"]["value"]).starts_with("Prozess ")) << read;
   EXPECT_EQ(read["cells"][strLast]["value"], "5 Tage");
+}
+
+TEST_F(SaveFaultsTest, ManyProcessesSavingIntoOneFolderAllSucceed) {
+  // Each save tidies the folder of the save folders that dead saves left behind; a folder just
+  // made by another save must not be taken for one of them. Small workbooks, so that the saves
+  // of the processes overlap as often as they can.
+  constexpr int kProcesses = 24;
+  constexpr int kSaves = 12;
+  const std::vector<int> colFailed = RunAtOnce(kProcesses, [&](int i) {
+    int intFailed = 0;
+    Application app;
+    Workbook& book = app.Workbooks().Add();
+    for (int n = 0; n < kSaves; ++n) {
+      try {
+        book.Worksheets(1).Range("A1").Value("Plan " + std::to_string(i) + "." + std::to_string(n));
+        book.SaveAs((dir_ / ("Plan" + std::to_string(i) + (n % 2 ? ".xls" : ".xlsx"))).string());
+      } catch (const Error& e) {
+        ++intFailed;
+        std::fprintf(stderr, "process %d, save %d: %s\n", i, n, e.what());
+      }
+    }
+    return intFailed;
+  });
+  ASSERT_EQ(colFailed.size(), static_cast<std::size_t>(kProcesses));
+  int intFailed = 0;
+  for (const int intCode : colFailed) {
+    ASSERT_GE(intCode, 0) << "a process did not end normally";
+    intFailed += intCode;
+  }
+  EXPECT_EQ(intFailed, 0) << "saves that failed (their reasons above)";
+  EXPECT_EQ(FolderListing(dir_.Path()).size(), 2u * kProcesses) << "nothing but the workbooks";
 }
 
 }  // namespace

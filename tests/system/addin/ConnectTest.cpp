@@ -325,6 +325,72 @@ TEST_F(ConnectTest, AnEntryThatCannotBePlacedIsReportedAndTheToolbarStillComes) 
   EXPECT_NE(ToolbarButton(), nullptr);
 }
 
+TEST_F(ConnectTest, AToolbarThatCannotBeMadeIsReportedTwiceAndTheEntryStays) {
+  StartHost(APlan());
+  // The user's own toolbar of that name in other letters: the exact search does not find it,
+  // and the host refuses a second bar of the name.
+  Bars().Add("QUORVAN");
+  Connect objConnect;
+  ConnectIn(objConnect, office::ext_cm_Startup);
+  // GetToolbar reports its failure and gives nothing; reading the name of nothing is error 91,
+  // which the connection reports in turn.
+  ASSERT_EQ(script_.Boxes().size(), 2u);
+  EXPECT_EQ(
+      script_.Boxes()[0].strPrompt,
+      addin::AddInErrText(-2147467259,
+                          "Die Methode „Add“ des Objekts „CommandBars“ ist fehlgeschlagen: die "
+                          "Leiste „Quorvan“ kann nicht angelegt werden."));
+  EXPECT_EQ(script_.Boxes()[1].strPrompt,
+            addin::AddInErrText(91, "Objektvariable oder With-Blockvariable nicht festgelegt"));
+  for (const auto& box : script_.Boxes()) {
+    EXPECT_EQ(box.intButtons, forms::vbExclamation + forms::vbOKOnly);
+    EXPECT_EQ(box.strTitle, "Quorvan");
+  }
+  EXPECT_NE(objConnect.objMenuButton, nullptr) << "made before the toolbar";
+  EXPECT_EQ(objConnect.objToolbarButton, nullptr);
+  EXPECT_EQ(ToolbarButton(), nullptr);
+  EXPECT_EQ(Bars()("QUORVAN").Controls().Count(), 0) << "the user's bar is left alone";
+  EXPECT_EQ(intShown_, 0);
+  // The entry that was made works.
+  objConnect.objMenuButton->Execute();
+  EXPECT_EQ(intShown_, 1);
+}
+
+TEST_F(ConnectTest, AConnectionFromTheCommandLineMakesTheEntriesAndShowsNothing) {
+  StartHost(APlan());
+  // Mode 3 is neither a start from outside nor a connection after the host's start.
+  ASSERT_TRUE(WriteRegString(registry::HKEY_CURRENT_USER,
+                             "Software\\VB and VBA Program Settings\\Quorvan\\Settings",
+                             "DisplayOnConnect", "1"));
+  Connect objConnect;
+  ConnectIn(objConnect, office::ext_cm_CommandLine);
+  EXPECT_EQ(intShown_, 0);
+  EXPECT_EQ(objConnect.objMenuButton, MenuEntry());
+  EXPECT_NE(objConnect.objMenuButton, nullptr);
+  EXPECT_EQ(objConnect.objToolbarButton, ToolbarButton());
+  EXPECT_NE(objConnect.objToolbarButton, nullptr);
+  EXPECT_TRUE(script_.Boxes().empty());
+  objConnect.objToolbarButton->Execute();
+  EXPECT_EQ(intShown_, 1);
+}
+
+TEST_F(ConnectTest, RemovalAfterTheUserDeletedTheToolbarTakesTheEntryQuietly) {
+  StartHost(APlan());
+  const int intBars = Bars().Count();
+  Connect objConnect;
+  ConnectIn(objConnect, office::ext_cm_Startup);
+  objConnect.objMenuButton->Execute();
+  ASSERT_NE(objConnect.mfrmWizard, nullptr);
+  Bars()("Quorvan").Delete();  // with its button
+
+  Disconnect(objConnect, office::ext_dm_UserClosed);
+  EXPECT_EQ(MenuEntry(), nullptr);
+  EXPECT_EQ(CountBars("Quorvan"), 0);
+  EXPECT_EQ(Bars().Count(), intBars);
+  EXPECT_EQ(objConnect.mfrmWizard, nullptr);
+  EXPECT_TRUE(script_.Boxes().empty());
+}
+
 TEST_F(ConnectTest, AHostWithoutAToolsMenuGetsOnlyTheToolbar) {
   testsupport::WriteFile(registry_.Dir() / "CommandBars.json",
                          R"({"Version": 1, "CommandBars": [{"Name": "Standard", "Position": 1,

@@ -145,16 +145,43 @@ TEST_F(ExportStopsTest, AReadOnlyFolderBreaksTheExportOffAndKeepsTheOldFile) {
 }
 
 TEST_F(ExportStopsTest, ATargetThatAnotherProgramHoldsOpenIsRefusedAndLeftAsItWas) {
-  for (const char* strLock : {".~lock.Chart.xlsx#", "~$Chart.xlsx"}) {
-    SCOPED_TRACE(strLock);
+  // Excel's lock keeps Excel's message; LibreOffice's names the program, who holds the file
+  // as far as the lock says, and the lock file, which a crashed LibreOffice leaves behind.
+  struct Case {
+    const char* strLock;
+    const char* strContent;
+    std::string strWho;  // LibreOffice's message between "geöffnet" and the full stop
+  };
+  const Case kCases[] = {
+      {"~$Chart.xlsx",
+       "\x04"
+       "anna",
+       ""},
+      {".~lock.Chart.xlsx#", ",anna,rechner,08.12.2026 10:00,file:///home/anna/.config/lo;",
+       ", von anna auf rechner seit 08.12.2026 10:00"},
+      {".~lock.Chart.xlsx#", "Anna M\\, Bau,anna,rechner,08.12.2026 10:00,file:///x;",
+       ", von Anna M, Bau auf rechner seit 08.12.2026 10:00"},
+      {".~lock.Chart.xlsx#", "", ""},
+  };
+  for (const Case& c : kCases) {
+    SCOPED_TRACE(std::string(c.strLock) + " " + c.strContent);
     testsupport::TempDir folder;
     testsupport::WriteFile(folder / "Chart.xlsx", "alt");
-    testsupport::WriteFile(folder / strLock, "anna,localhost");
+    testsupport::WriteFile(folder / c.strLock, c.strContent);
     colSteps_.clear();
     run_.reset();
     run_ = std::make_unique<ChartRun>(dir_ / "Plan.xml");
     run_->Export(folder / "Chart.xlsx");
-    EXPECT_EQ(OnlyPrompt(), kTargetOpen);
+    if (std::string(c.strLock).starts_with("~$")) {
+      EXPECT_EQ(OnlyPrompt(), kTargetOpen);
+    } else {
+      EXPECT_EQ(OnlyPrompt(),
+                "Die Datei mit dem gewählten Dateinamen ist momentan in LibreOffice\r\ngeöffnet" +
+                    c.strWho +
+                    ". Bitte schließen Sie zuerst die Datei.\r\n\r\nIst sie nirgends mehr "
+                    "geöffnet, löschen Sie die übrig gebliebene\r\nSperrdatei „" +
+                    (folder / c.strLock).string() + "“.");
+    }
     ExpectBrokenOff();
     // Nothing was drawn: the export went from connecting straight to its end.
     EXPECT_EQ(colSteps_.front(), Step(10, "Speicherort des Diagramms festlegen..."));
@@ -162,6 +189,21 @@ TEST_F(ExportStopsTest, ATargetThatAnotherProgramHoldsOpenIsRefusedAndLeftAsItWa
     EXPECT_EQ(colSteps_.size(), 11U);
     EXPECT_EQ(testsupport::ReadFile(folder / "Chart.xlsx"), "alt");
   }
+}
+
+TEST_F(ExportStopsTest, WithoutAnEngineToReachTheExportSaysSoAndBreaksOff) {
+  // As on a machine without Excel: nothing running, nothing to start.
+  SetExcelStartable(false);
+  run_->Export(dir_ / "Chart.xlsx");
+  SetExcelStartable(true);
+  // The blanks before the line break belong to the text.
+  EXPECT_EQ(OnlyPrompt(),
+            "Es konnte keine Verbindung zu Excel hergestellt      \r\nwerden. Excel ist "
+            "vermutlich nicht installiert.");
+  ExpectBrokenOff();
+  EXPECT_EQ(colSteps_[1], Step(15, "Verbindung mit Excel herstellen..."));
+  EXPECT_EQ(colSteps_.size(), 11U) << "nothing was drawn";
+  EXPECT_FALSE(fs::exists(dir_ / "Chart.xlsx"));
 }
 
 TEST_F(ExportStopsTest, ARunningEngineKeepsTheSavedChartOpenAndIsShown) {

@@ -5,6 +5,7 @@
 
 #include "export/basExcelServer.h"
 #include "platform/forms/MsgBoxScript.h"
+#include "support/RealReaders.h"
 #include "support/TestSupport.h"
 #include "system/export/ExportTesting.h"
 #include "wizard/Globals.h"
@@ -61,6 +62,22 @@ TEST_F(WizardFinishTest, FinishWritesTheChartWithRowsAsHighAsTheModelsAndReports
   EXPECT_DOUBLE_EQ(objChart["rows"]["47"]["height"].get<double>(), 31.5);
   EXPECT_EQ(objChart["freeze"], "A7");
   EXPECT_GT(objChart["shapes"].size(), 200U);
+}
+
+TEST_F(WizardFinishTest, ANameOfNoKnownFormatIsWrittenAsAnExcel97WorkbookUnderThatName) {
+  // The name the save dialog kept: the engine saves it in its default format, as Excel does.
+  const auto target = dir_ / "Stand 05.03";
+  frm_.txtChartPath.Text(target.string());
+  frm_.cmdFinish.Click();
+  EXPECT_TRUE(script_.Boxes().empty());
+  EXPECT_EQ(frm_.lblProgress.Caption(), "Kommunikationsdiagramm wurde erfolgreich erstellt.");
+  EXPECT_EQ(testsupport::FolderListing(dir_.Path()), std::vector<std::string>{"Stand 05.03"});
+  const auto read = testsupport::RunPythonCode(
+      "import sys, xlrd\n"
+      "print(xlrd.open_workbook(sys.argv[1]).sheet_by_index(0).cell_value(0, 0))",
+      {target.string()});
+  EXPECT_EQ(read.intExitCode, 0) << read.strStderr;
+  EXPECT_EQ(read.strStdout, "Kommunikationsdiagramm für Markteinfuehrung.xml\n");
 }
 
 TEST_F(WizardFinishTest, ASaveThatFailsEndsTheRunAsBrokenOff) {

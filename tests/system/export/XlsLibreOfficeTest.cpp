@@ -1,5 +1,6 @@
 // The charts saved as .xls, opened by LibreOffice: every chart of the fixture plans and the
-// example converts to PDF and to .ods without error, and in the .ods of the example's chart each
+// example converts to PDF and to .ods without error, object identifiers that repeat (as they do
+// beyond 65,535 shapes) change nothing it reads, and in the .ods of the example's chart each
 // shape lies in the same cell at the same offset as in the .ods of the same chart saved as
 // .xlsx, with its gradient, shadow and arrowhead.
 //
@@ -115,6 +116,47 @@ TEST(XlsLibreOfficeTest, ConvertsEveryXlsChartToPdfAndOdsWithoutError) {
       EXPECT_GT(fs::file_size(converted), 1000U) << converted;
     }
   }
+}
+
+TEST(XlsLibreOfficeTest, ObjectIdentifiersThatRepeatChangeNothingLibreOfficeReads) {
+  // Beyond 65,535 shapes an .xls sheet has no object identifier left and they repeat;
+  // LibreOffice finds each shape by its drawing record. The example's chart with every OBJ
+  // record's identifier set to 1 must convert to the very same sheet.
+  testsupport::TempDir dir;
+  const fs::path chart = ExampleChart(dir.Path(), ".xls");
+  const fs::path repeated = dir / "Wiederholt.xls";
+  const auto patch = testsupport::RunPythonCode(
+      "import struct, sys\n"
+      "from xlrd import compdoc\n"
+      "data = bytearray(open(sys.argv[1], 'rb').read())\n"
+      "doc = compdoc.CompDoc(bytes(data))\n"
+      "entry = next(e for e in doc.dirlist if e.name == 'Workbook')\n"
+      "chain, sid = [], entry.first_SID\n"
+      "while sid >= 0:\n"
+      "    chain.append(sid)\n"
+      "    sid = doc.SAT[sid]\n"
+      "at = lambda o: 512 + chain[o // doc.sec_size] * doc.sec_size + o % doc.sec_size\n"
+      "stream, pos, count = doc.get_named_stream('Workbook'), 0, 0\n"
+      "while pos + 4 <= len(stream):\n"
+      "    kind, size = struct.unpack('<HH', stream[pos:pos + 4])\n"
+      "    if kind == 0x5D:\n"
+      "        data[at(pos + 10)], data[at(pos + 11)] = 1, 0\n"
+      "        count += 1\n"
+      "    pos += 4 + size\n"
+      "open(sys.argv[2], 'wb').write(data)\n"
+      "print(count)\n",
+      {chart.string(), repeated.string()});
+  ASSERT_EQ(patch.intExitCode, 0) << patch.strStderr;
+  ASSERT_GT(std::stoi(patch.strStdout), 100) << "the example's shapes";
+  fs::create_directory(dir / "ods");
+  const auto result =
+      testsupport::ConvertWithLibreOffice({chart, repeated}, "ods", dir / "ods", dir / "profile");
+  ASSERT_EQ(result.intExitCode, 0) << result.strStderr;
+  const std::string strUnique =
+      drawingtest::ReadZipEntry(dir / "ods" / "Markteinfuehrung.ods", "content.xml");
+  EXPECT_GT(strUnique.size(), 1000u);
+  EXPECT_TRUE(strUnique == drawingtest::ReadZipEntry(dir / "ods" / "Wiederholt.ods", "content.xml"))
+      << "the sheet LibreOffice reads differs";
 }
 
 TEST(XlsLibreOfficeTest, ShapesLieWhereTheyLieInTheXlsxOfTheSameChart) {

@@ -79,6 +79,10 @@ def shape_of(anchor, grid):
     cxn = anchor.find("xdr:cxnSp", NS)
     node = sp if sp is not None else cxn
     shape["kind"] = "oval" if sp is not None else "line"
+    props = node.find("xdr:nvSpPr/xdr:cNvPr", NS)
+    if props is None:
+        props = node.find("xdr:nvCxnSpPr/xdr:cNvPr", NS)
+    shape["name"] = None if props is None else props.get("name")
     sppr = node.find("xdr:spPr", NS)
     xfrm = sppr.find("a:xfrm", NS)
     shape["flipH"] = xfrm.get("flipH") == "1"
@@ -161,6 +165,8 @@ def main(path):
             "bottom": margins.bottom, "header": margins.header, "footer": margins.footer,
             "gridLines": bool(sheet.print_options.gridLines),
             "headings": bool(sheet.print_options.headings),
+            "horizontalCentered": bool(sheet.print_options.horizontalCentered),
+            "verticalCentered": bool(sheet.print_options.verticalCentered),
         },
         "summaryBelow": None if outline is None else outline.summaryBelow,
         "summaryRight": None if outline is None else outline.summaryRight,

@@ -18,9 +18,12 @@ struct WatchedExport {
 
   void operator()(clsQuorvan& objQuorvan) const {
     if (!objExport) return;
-    const std::string strCoverage = CoverageNotice(CoverageOf(objQuorvan));
+    std::string strNotices = CoverageNotice(CoverageOf(objQuorvan));
     objExport(objQuorvan);
-    if (*onExported) (*onExported)(!objQuorvan.blnFastExit, frm->txtChartPath.Text(), strCoverage);
+    for (const std::string& strNotice : objQuorvan.colExportNotices) {
+      strNotices += (strNotices.empty() ? "" : " ") + strNotice;
+    }
+    if (*onExported) (*onExported)(!objQuorvan.blnFastExit, frm->txtChartPath.Text(), strNotices);
   }
 };
 

@@ -344,7 +344,7 @@ void HostWindow::ChartExported(bool blnWritten, const std::string& strChartPath,
   strLastChart_ = AbsolutePath(strWritten).toStdString();
   lastChartAction_->setEnabled(true);
   strChartMessage_ = "Kommunikationsdiagramm gespeichert: " + strLastChart_;
-  // A plan past the chart's limits: the user learns here that rows or columns are missing.
+  // A plan past the chart's limits, a text cut to what a cell holds: the user learns it here.
   if (!strCoverage.empty()) strChartMessage_ += " – " + strCoverage;
   UpdateStatus();
 }

@@ -28,6 +28,7 @@ namespace {
 // The hidden folders in which saves write, mkdtemp's six characters after the prefix.
 constexpr std::string_view kSaveFolderPrefix = ".~quorvan-";
 constexpr std::size_t kSaveFolderName = kSaveFolderPrefix.size() + 6;
+constexpr int kSaveFolderAttempts = 1000;
 
 std::string Lower(std::string text) {
   std::transform(text.begin(), text.end(), text.begin(),
@@ -88,9 +89,12 @@ void RemoveDeadSaves(const fs::path& folder) {
     if (strName.size() != kSaveFolderName || !strName.starts_with(kSaveFolderPrefix)) continue;
     const int fd = ::open(it->path().c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
     if (fd < 0) continue;
-    if (Lock(fd, false)) {
+    // Under the lock, so that no save takes it meanwhile; a folder that another save removed
+    // while this one waited for it is gone already.
+    struct stat st {};
+    if (Lock(fd, false) && ::fstat(fd, &st) == 0 && st.st_nlink > 0) {
       std::error_code ignored;
-      fs::remove_all(it->path(), ignored);  // under the lock, so that no new save takes it
+      fs::remove_all(it->path(), ignored);
     }
     ::close(fd);
   }
@@ -102,25 +106,33 @@ void RemoveDeadSaves(const fs::path& folder) {
 class SaveFolder {
  public:
   explicit SaveFolder(const fs::path& folder) {
-    for (int attempt = 0; attempt < 10; ++attempt) {
+    // Between making its folder and locking it, a save's folder looks like a dead save's to
+    // the saves beside it, which may remove it: then the save makes another. Each folder lost
+    // so is one that another save tidied away, so the saves of a folder all get on; the bound
+    // only ends a save that loses every folder it makes.
+    for (int attempt = 0; attempt < kSaveFolderAttempts; ++attempt) {
       std::string strPath = (folder / (std::string(kSaveFolderPrefix) + "XXXXXX")).string();
       if (::mkdtemp(strPath.data()) == nullptr) {
         throw Error("Im Ordner „" + folder.string() +
                     "“ kann keine Datei angelegt werden: " + std::strerror(errno));
       }
       fd_ = ::open(strPath.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
-      path_ = strPath;
       if (fd_ < 0) {
+        const int intError = errno;
+        if (intError == ENOENT) continue;  // removed before it could be opened
         ::rmdir(strPath.c_str());
-        break;
+        throw Error("Im Ordner „" + folder.string() +
+                    "“ kann keine Datei angelegt werden: " + std::strerror(intError));
       }
-      // Another save may have taken the new folder for a dead one's before it was locked, and
-      // removed it: then a new one.
+      path_ = strPath;
+      // Removed after it was opened, before it was locked: the lock comes when the other save
+      // is done with it, on a folder that is no more.
       struct stat st {};
       if (!Lock(fd_, true) || (::fstat(fd_, &st) == 0 && st.st_nlink > 0)) return;
       ::close(fd_);
       fd_ = -1;
     }
+    path_.clear();
     throw Error("Im Ordner „" + folder.string() + "“ kann keine Datei angelegt werden.");
   }
   ~SaveFolder() {
@@ -183,8 +195,10 @@ fs::path SaveAtomically(const fs::path& path, const std::vector<std::string>& co
     target = fs::weakly_canonical(path, linkError);
     if (linkError) throw Error("Die Verknüpfung „" + path.string() + "“ führt ins Leere.");
   }
-  std::string strExtension = Lower(target.extension().string());
-  if (std::find(colExtensions.begin(), colExtensions.end(), strExtension) == colExtensions.end()) {
+  const std::string strExtension = Lower(target.extension().string());
+  const bool blnKnownExtension =
+      std::find(colExtensions.begin(), colExtensions.end(), strExtension) != colExtensions.end();
+  if (!colExtensions.empty() && !blnKnownExtension) {
     throw Error("Das Dateiformat „" +
                 (strExtension.empty() ? target.filename().string() : strExtension) +
                 "“ wird nicht unterstützt; " + strFormats);
@@ -200,9 +214,11 @@ fs::path SaveAtomically(const fs::path& path, const std::vector<std::string>& co
   if (fs::is_directory(target, error)) {
     throw Error("„" + target.string() + "“ ist ein Ordner, keine Datei.");
   }
-  if (IsHeldOpen(target)) {
+  if (const std::optional<LockFile> lock = LockFileOf(target)) {
     throw Error("Die Datei „" + target.string() +
-                "“ ist in einem anderen Programm geöffnet und kann nicht überschrieben werden.");
+                "“ ist in einem anderen Programm geöffnet und kann nicht überschrieben werden "
+                "(Sperrdatei „" +
+                lock->path.string() + "“).");
   }
   if (IsReadOnly(target)) {
     throw Error("Die Datei „" + target.string() +
@@ -216,7 +232,8 @@ fs::path SaveAtomically(const fs::path& path, const std::vector<std::string>& co
 
   RemoveDeadSaves(folder);
   const SaveFolder saveFolder(folder);
-  const fs::path written = saveFolder.Path() / ("Mappe" + strExtension);
+  // Any name's file is written under a short one: a long extension is left off.
+  const fs::path written = saveFolder.Path() / ("Mappe" + (blnKnownExtension ? strExtension : ""));
   try {
     write(written);
   } catch (const Error& e) {

@@ -9,11 +9,11 @@
 // one's permission bits and, as far as the process may give it, its owner.
 //
 // Refused with excel::Error, before anything is written: an extension not among those allowed
-// (strFormats says in German what is allowed), a folder that does not exist or cannot be
-// written, a target that another program holds open (its lock file lies beside it), a target
-// that is a folder, a target that is read-only for the user (its permission bits, whoever the
-// user is), as the spreadsheet program refuses it. A write that fails for a full disk or a
-// file grown too large says so in German.
+// (strFormats says in German what is allowed; no extensions given: any name), a folder that does
+// not exist or cannot be written, a target that another program holds open (its lock file lies
+// beside it), a target that is a folder, a target that is read-only for the user (its permission
+// bits, whoever the user is), as the spreadsheet program refuses it. A write that fails for a full
+// disk or a file grown too large says so in German.
 
 #include <filesystem>
 #include <functional>

@@ -12,10 +12,10 @@ namespace excel {
 
 namespace {
 
-bool IsXls(const std::filesystem::path& path) {
+bool IsXlsx(const std::filesystem::path& path) {
   std::string strExtension = path.extension().string();
   for (char& c : strExtension) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-  return strExtension == ".xls";
+  return strExtension == ".xlsx";
 }
 
 }  // namespace
@@ -24,16 +24,15 @@ void SaveWorkbookFile(Workbook& workbook, const std::filesystem::path& target) {
   const file::WorkbookView view(workbook);
   // The format is the one the name asks for; the limits of the old format are refused before
   // anything is written.
-  const bool blnXls = IsXls(target);
+  const bool blnXls = !IsXlsx(target);
   if (blnXls) xls::CheckXlsLimits(view);
-  SaveAtomically(target, {".xlsx", ".xls"}, "Arbeitsmappen werden als .xlsx oder .xls gespeichert.",
-                 [&](const std::filesystem::path& temporary) {
-                   if (blnXls) {
-                     xls::WriteXls(view, temporary);
-                   } else {
-                     xlsx::WriteXlsx(view, temporary);
-                   }
-                 });
+  SaveAtomically(target, {}, "", [&](const std::filesystem::path& temporary) {
+    if (blnXls) {
+      xls::WriteXls(view, temporary);
+    } else {
+      xlsx::WriteXlsx(view, temporary);
+    }
+  });
 }
 
 }  // namespace excel

@@ -8,6 +8,7 @@
 #include "platform/excel/DrawingGradient.h"
 #include "platform/excel/ShapeConstants.h"
 #include "platform/excel/xls/UnicodeText.h"
+#include "platform/excel/xls/XlsWriter.h"
 
 namespace excel::xls {
 
@@ -242,12 +243,19 @@ void AppendShape(Bytes& out, const ShapeRecord& r, std::int32_t index, std::uint
   out.Append(body.Data());
 }
 
+// The object identifier of the shape at the place in the drawing (0-based): 1 to 65,535, unique
+// on the sheet as the format asks; beyond them the identifiers begin again at 1, since the
+// format has no others (kNumberedShapes).
+std::uint16_t ObjectId(std::size_t ordinal) {
+  return static_cast<std::uint16_t>(ordinal % kNumberedShapes + 1);
+}
+
 // OBJ: the common object data (kind, identifier, flags) and the end.
 Bytes ObjRecord(const ShapeRecord& r, std::size_t ordinal) {
   Bytes obj;
   obj.U16(0x0015).U16(0x0012);
   obj.U16(r.kind == ShapeKind::Line ? 1 : 3);
-  obj.U16(static_cast<std::uint32_t>(ordinal % 0xFFFF) + 1);  // unique up to 65,535 shapes
+  obj.U16(ObjectId(ordinal));
   obj.U16(0x6011);  // locked, printed, automatic fill and line
   obj.Zeros(12);
   obj.U32(0);

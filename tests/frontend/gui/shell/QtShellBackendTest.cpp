@@ -60,6 +60,9 @@ TEST_F(QtShellBackendTest, TheWizardsSaveDialogProposesTheNameAndAppendsTheExten
       {nullptr, InDir("Plan.xls")},
       {"Diagramm", InDir("Diagramm.xls")},
       {"Diagramm.neu.xlsx", InDir("Diagramm.neu.xlsx")},
+      // A typed suffix stays, as the spreadsheet program saves under any name.
+      {"Stand 05.03", InDir("Stand 05.03")},
+      {"Diagramm.alt", InDir("Diagramm.alt")},
       {"", ""},
   };
   for (const Case& c : kCases) {
