@@ -16,6 +16,7 @@
 #include "cli/PlanDump.h"
 #include "cli/PlanFiles.h"
 #include "cli/WizardRun.h"
+#include "export/PlanCoverage.h"
 #include "platform/msproject/Application.h"
 #include "wizard/Globals.h"
 
@@ -81,7 +82,11 @@ int RunPlan(const CommandLine& options, std::ostream& out, std::ostream& err) {
   out.flush();
   // Inserted projects that are missing from the chart: said after the run, as the chart's
   // limits are.
-  if (intExitCode == 0) PrintUnreadSubprojects(objApplication.ActiveProject(), err);
+  if (intExitCode == 0) {
+    for (const std::string& strNotice : UnreadSubprojectNotices(objApplication.ActiveProject())) {
+      err << strNotice << '\n';
+    }
+  }
   return intExitCode;
 }
 

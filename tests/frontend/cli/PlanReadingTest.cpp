@@ -97,6 +97,12 @@ TEST_F(DumpPlanTest, AChartWithoutItsInsertedProjectSaysSoAfterTheRun) {
   EXPECT_EQ(dump["unreadInsertedProjects"][0]["reason"], "notFound");
   EXPECT_EQ(dump["unreadInsertedProjects"][0]["taskId"], 32);
   EXPECT_EQ(dump["insertedProjects"][0]["plan"], nullptr);
+  const auto ResourceCount = [&] {
+    const auto model = quorvan_.Run(ShellQuote(plan.string()) + " --dump-model");
+    EXPECT_EQ(model.intExitCode, 0) << model.strStderr;
+    return json::parse(model.strStdout)["objResources"]["lngResourcesCount"].get<int>();
+  };
+  const int intWithout = ResourceCount();
 
   // Beside its inserted project the chart is whole and nothing is said.
   std::filesystem::copy_file(testsupport::SourceDir() / "examples" / "Schulung.xml",
@@ -105,6 +111,8 @@ TEST_F(DumpPlanTest, AChartWithoutItsInsertedProjectSaysSoAfterTheRun) {
   ASSERT_EQ(whole.intExitCode, 0) << whole.strStderr;
   EXPECT_THAT(whole.strStderr, testing::Not(HasSubstr("Hinweis")));
   EXPECT_EQ(Dump(plan)["insertedProjects"][0]["plan"]["file"], "Schulung.xml");
+  // The inserted project's resources are the columns the chart lacked.
+  EXPECT_GT(ResourceCount(), intWithout);
 }
 
 // The chart of a plan whose resources come from an inserted .mpp, and the chart of the same

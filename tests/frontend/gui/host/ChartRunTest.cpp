@@ -142,4 +142,29 @@ TEST_F(ChartRunTest, OpenAfterRunHandsEachChartToTheDesktopAndLetsGoOfIt) {
   EXPECT_TRUE(boxes_.empty()) << boxes_.front().strText.toStdString();
 }
 
+// The chart of the example plan alone in a folder lacks its inserted project: the status bar
+// says so after the run too.
+TEST_F(ChartRunTest, AChartWithoutAnInsertedProjectSaysSoInTheStatusBar) {
+  std::filesystem::copy_file(ExamplePlan(), dir_ / "Markteinfuehrung.xml");
+  StartHost();
+  ASSERT_TRUE(host_->OpenPlan(QString::fromStdString((dir_ / "Markteinfuehrung.xml").string())));
+  const std::filesystem::path chart = dir_ / "Diagramm.xlsx";
+  frontEnd_.OnFormShown = [&](gui::FormView& view) {
+    auto& frm = dynamic_cast<frmQuorvan&>(view.Form());
+    frm.txtChartPath.Text(chart.string());
+    frm.cmdFinish.Click();
+    frm.cmdFinish.Click();
+  };
+  host_->CommandBarAction("QuorvanWizard")->trigger();
+  frontEnd_.OnFormShown = nullptr;
+  ProcessEvents();
+  ASSERT_TRUE(std::filesystem::exists(chart));
+  const std::string strNotice =
+      "Hinweis: Das eingefügte Projekt „Schulung.mpp“ (Vorgang 32 „Vertriebsschulung“) wurde "
+      "nicht gefunden; seine Ressourcen fehlen im Diagramm.";
+  EXPECT_EQ(host_->StatusText().toStdString(),
+            "Kommunikationsdiagramm gespeichert: " + chart.string() + " – " + strNotice);
+  EXPECT_EQ(host_->StatusToolTip().toStdString(), strNotice);
+}
+
 }  // namespace
