@@ -1,13 +1,16 @@
 #pragma once
 // What every fuzz target of a plan reader does with what was read: every member of every
 // project asked for, every collection checked for consistency. A broken invariant aborts.
+// ReadAndWalk reads the bytes as the file of that name and walks what came out.
 
 #include <cstdlib>
 #include <string>
+#include <string_view>
 
 #include "platform/msproject/Fields.h"
 #include "platform/msproject/PlanJson.h"
 #include "platform/msproject/Project.h"
+#include "platform/msproject/Reader.h"
 
 namespace fuzzplan {
 
@@ -54,6 +57,19 @@ inline void Walk(const msproject::Project& project) {
   // What --dump-plan prints of it.
   Check(!msproject::PlanJson(project).empty());
   Check(total != static_cast<std::size_t>(-1));
+}
+
+// A folder that does not exist, so inserted projects are looked up nowhere but in their stored
+// (absolute) paths. A plan that cannot be read must end in msproject::Error naming the file.
+inline void ReadAndWalk(std::string_view bytes, const std::string& strFile) {
+  try {
+    const auto projects =
+        msproject::Reader::ReadBuffer(bytes, "/nonexistent-quorvan-fuzz/" + strFile);
+    Check(!projects.empty());
+    for (const auto& project : projects) Walk(*project);
+  } catch (const msproject::Error& e) {
+    Check(std::string_view(e.what()).starts_with("Die Projektdatei „" + strFile + "“ "));
+  }
 }
 
 }  // namespace fuzzplan
