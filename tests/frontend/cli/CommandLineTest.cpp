@@ -60,18 +60,18 @@ TEST_P(RefusedCommandLineTest, EndsWithStatus2AndAGermanMessageOnly) {
 INSTANTIATE_TEST_SUITE_P(
     Cases, RefusedCommandLineTest,
     testing::Values(
-        RefusedCase{"", "Es fehlt die Angabe PLAN.xml."},
-        RefusedCase{"--dump-model", "Es fehlt die Angabe PLAN.xml."},
+        RefusedCase{"", "Es fehlt die Angabe PLAN."},
+        RefusedCase{"--dump-model", "Es fehlt die Angabe PLAN."},
         RefusedCase{kPlan + " --dump-model --farbe rot", "Unbekanntes Argument: --farbe"},
         RefusedCase{kPlan + " " + kPlan + " --dump-model",
-                    "--dump-model und --save-defaults gelten nur für einen Plan."},
+                    "--dump-model, --dump-plan und --save-defaults gelten nur für einen Plan."},
         RefusedCase{kPlan + " " + kPlan + " -o Diagramm.xlsx",
                     "Für mehrere Pläne nennt -o einen Ordner"},
         // Refused before the plan is read: the plan need not exist.
         RefusedCase{"/nirgends/Plan.xml -o Diagramm.pdf",
                     "„Diagramm.pdf“ kann nicht geschrieben werden: Diagramme werden als .xlsx "
                     "oder .xls gespeichert."},
-        RefusedCase{"-o x.xlsx", "Es fehlt die Angabe PLAN.xml."},
+        RefusedCase{"-o x.xlsx", "Es fehlt die Angabe PLAN."},
         // A file to be written needs a name: not a folder, not only an extension.
         RefusedCase{"/nirgends/Plan.xml -o .xlsx",
                     "-o: „.xlsx“ ist nur eine Endung; es fehlt der Dateiname (zum Beispiel "
