@@ -7,12 +7,15 @@
 // (RegisterRunningExcel), so that the export, instead of closing its workbook and quitting,
 // leaves the saved workbook open there, as it leaves it open in the user's Excel on Windows.
 // The system's code runs unchanged; afterwards the command line prints the workbook and ends the
-// engine. Without -o the workbook is saved into a temporary folder that goes with the run.
+// engine. Without -o the workbook is saved into a work folder (WorkFolder.h) in the temporary
+// folder that goes with the run.
 
 #include <cstdint>
 #include <iosfwd>
 #include <optional>
 #include <string>
+#include <utility>
+#include <vector>
 
 namespace CLI {
 class App;
@@ -29,6 +32,8 @@ struct PictureOptions {
   std::int32_t lngDpi = 150;          // --dpi N, for the PNG
 
   bool Any() const { return strPdf || strSvg || strPng; }
+  // The pictures asked for, each with its option: {"--pdf", path}, … in that order.
+  std::vector<std::pair<std::string, std::string>> Named() const;
 };
 
 // Declares --pdf, --svg, --png and --dpi (10 to 2400, refused in German otherwise).

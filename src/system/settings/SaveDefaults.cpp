@@ -3,6 +3,7 @@
 #include <string>
 
 #include "platform/forms/FrontEnd.h"
+#include "platform/registry/HiveFile.h"
 #include "platform/vb/Conversion.h"
 #include "platform/vb/OnError.h"
 #include "settings/SettingsTable.h"
@@ -16,6 +17,11 @@ namespace {
 constexpr const char* kSavedMessage = "Die aktuellen Diagrammeinstellungen wurden gespeichert.    ";
 constexpr const char* kNotSavedMessage =
     "Die aktuellen Diagrammeinstellungen konnten nicht vollständig gespeichert werden.    ";
+// A damaged registry file is replaced by the save; the user learns where the old one is kept.
+std::string DamagedFileKept(const std::string& strBackup) {
+  return "Die bisherige Registrierungsdatei war beschädigt und wurde ersetzt; sie ist als „" +
+         strBackup + "“ aufbewahrt.";
+}
 
 // Writes values one by one; a value that cannot be read from its control or written is
 // skipped, and the writer remembers that not everything was saved.
@@ -59,6 +65,8 @@ bool SaveColorSettings(frmQuorvan& frm) {
 }
 
 bool SaveDefaults(frmQuorvan& frm) {
+  // Every value of the save goes into the registry file at once, or none does.
+  registry::HiveBatch batch(registry::RegistryFilePath());
   Writer settings(kKeySettings);
   settings("FieldResponsible", [&] { return frm.cboFieldResponsible.Text(); });
   settings("FieldParticipiant", [&] { return frm.cboFieldParticipiant.Text(); });
@@ -82,12 +90,18 @@ bool SaveDefaults(frmQuorvan& frm) {
   settings("ColumnWidthRessources", [&] { return frm.txtColumnWidth.Text(); });
   settings("RowHeightTasks", [&] { return frm.txtRowHeight.Text(); });
 
-  const bool blnAllWritten = SaveColorSettings(frm) && settings.AllWritten();
+  const bool blnColorsWritten = SaveColorSettings(frm);
+  const bool blnStored = batch.Commit() == registry::ERROR_SUCCESS;
+  const bool blnAllWritten = blnColorsWritten && settings.AllWritten() && blnStored;
 
   // Tell the user only what is true: a save that failed is not reported as done.
   vb::TrySkip([&] {
     if (blnAllWritten) {
       forms::MsgBox(kSavedMessage, forms::vbOKOnly + forms::vbInformation, frm.Caption());
+      if (!batch.KeptBackup().empty()) {
+        forms::MsgBox(DamagedFileKept(batch.KeptBackup().string()),
+                      forms::vbOKOnly + forms::vbInformation, frm.Caption());
+      }
     } else {
       forms::MsgBox(kNotSavedMessage, forms::vbOKOnly + forms::vbExclamation, frm.Caption());
     }
