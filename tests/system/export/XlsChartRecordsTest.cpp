@@ -17,7 +17,7 @@
 #include <string>
 #include <vector>
 
-#include "export/ExportTesting.h"
+#include "system/export/ExportTesting.h"
 #include "platform/excel/BiffRecords.h"
 #include "support/PlanXml.h"
 #include "support/RealReaders.h"
