@@ -59,8 +59,12 @@ void Connect::Show() {
 
   // A wizard that was unloaded when it closed is loaded again as its controls are first used.
   steps([&] { addin::Obj(mfrmWizard.get()).Load(); });
-  steps([&] { LoadSettings(); });
   frmQuorvan* frm = mfrmWizard.get();
+  steps([&] {
+    chart::ChartOptions options = addin::Obj(frm).Options();
+    LoadSettings(options);
+    frm->ShowOptions(options);
+  });
   steps([&] { addin::Obj(frm).cboArrowSize.AddItem("klein"); });
   steps([&] { addin::Obj(frm).cboArrowSize.AddItem("mittel"); });
   steps([&] { addin::Obj(frm).cboArrowSize.AddItem("groß"); });

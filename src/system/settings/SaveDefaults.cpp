@@ -2,12 +2,12 @@
 
 #include <string>
 
+#include "platform/forms/Constants.h"
 #include "platform/forms/FrontEnd.h"
 #include "platform/vb/Conversion.h"
 #include "platform/vb/OnError.h"
 #include "settings/SettingsTable.h"
 #include "settings/basRegistry.h"
-#include "wizard/frmQuorvan.h"
 
 using namespace settings;
 
@@ -17,7 +17,7 @@ constexpr const char* kSavedMessage = "Die aktuellen Diagrammeinstellungen wurde
 constexpr const char* kNotSavedMessage =
     "Die aktuellen Diagrammeinstellungen konnten nicht vollständig gespeichert werden.    ";
 
-// Writes values one by one; a value that cannot be read from its control or written is
+// Writes values one by one; a value that cannot be written is
 // skipped, and the writer remembers that not everything was saved.
 class Writer {
  public:
@@ -33,8 +33,8 @@ class Writer {
     if (blnFailed) blnAllWritten_ = false;
   }
 
-  void State(const char* strValueName, const forms::CheckBox& chk) {
-    (*this)(strValueName, [&] { return vb::CStr(static_cast<std::int32_t>(chk.Value())); });
+  void State(const char* strValueName, chart::Switch state) {
+    (*this)(strValueName, [&] { return vb::CStr(static_cast<std::int32_t>(state)); });
   }
 
   bool AllWritten() const { return blnAllWritten_; }
@@ -47,49 +47,46 @@ class Writer {
 
 }  // namespace
 
-bool SaveColorSettings(frmQuorvan& frm) {
+bool SaveColorSettings(const chart::ChartOptions& options) {
   Writer colors(kKeyColors);
-  for (const ColorSetting& color : kColorSettings) {
-    colors(color.strValueName, [&] { return vb::CStr((frm.*color.lblSwatch).BackColor()); });
+  for (std::size_t i = 0; i < chart::kColorCount; ++i) {
+    colors(kColorValueNames[i], [&] { return vb::CStr(options.lngColors[i]); });
   }
   Writer shadows(kKeyShadows);
-  shadows.State("ShadowArrow", frm.chkShadowArrows);
-  shadows.State("ShadowSymbols", frm.chkShadowSymbols);
+  shadows.State("ShadowArrow", options.shadowArrows);
+  shadows.State("ShadowSymbols", options.shadowSymbols);
   return colors.AllWritten() && shadows.AllWritten();
 }
 
-bool SaveDefaults(frmQuorvan& frm) {
+bool SaveDefaults(const chart::ChartOptions& options, const std::string& strTitle) {
   Writer settings(kKeySettings);
-  settings("FieldResponsible", [&] { return frm.cboFieldResponsible.Text(); });
-  settings("FieldParticipiant", [&] { return frm.cboFieldParticipiant.Text(); });
-  settings("FieldInformed", [&] { return frm.cboFieldInformed.Text(); });
-  settings.State("UseFieldTargets", frm.chkTargets);
-  settings("FieldTargets", [&] { return frm.cboFieldTargets.Text(); });
-  settings.State("UseFieldStatus", frm.chkStatus);
-  settings("FieldStatus", [&] { return frm.cboFieldStatus.Text(); });
-  settings.State("UseFieldDesc", frm.chkDesc);
-  settings("FieldDesc", [&] { return frm.cboFieldDesc.Text(); });
-  settings.State("UseFieldStart", frm.chkStart);
-  settings.State("UseFieldFinish", frm.chkFinish);
-  settings.State("UseFieldDuration", frm.chkDuration);
-  settings("ArrowLineWeight", [&] { return frm.txtArrowThickness.Text(); });
-  settings("ArrowEndSize", [&] {
-    const std::string& strSize = frm.cboArrowSize.Text();
-    return IsArrowSize(strSize) ? strSize : std::string(kArrowSizeDefault);
-  });
-  settings.State("GroupTasks", frm.chkGroupTasks);
-  settings.State("FreezePanes", frm.chkFreezePanes);
-  settings("ColumnWidthRessources", [&] { return frm.txtColumnWidth.Text(); });
-  settings("RowHeightTasks", [&] { return frm.txtRowHeight.Text(); });
+  settings("FieldResponsible", [&] { return options.strFieldResponsible; });
+  settings("FieldParticipiant", [&] { return options.strFieldParticipant; });
+  settings("FieldInformed", [&] { return options.strFieldInformed; });
+  settings.State("UseFieldTargets", options.targets.use);
+  settings("FieldTargets", [&] { return options.targets.strField; });
+  settings.State("UseFieldStatus", options.status.use);
+  settings("FieldStatus", [&] { return options.status.strField; });
+  settings.State("UseFieldDesc", options.remarks.use);
+  settings("FieldDesc", [&] { return options.remarks.strField; });
+  settings.State("UseFieldStart", options.start);
+  settings.State("UseFieldFinish", options.finish);
+  settings.State("UseFieldDuration", options.duration);
+  settings("ArrowLineWeight", [&] { return options.strArrowWeight; });
+  settings("ArrowEndSize", [&] { return std::string(chart::ArrowSizeWord(options.arrowSize)); });
+  settings.State("GroupTasks", options.groupTasks);
+  settings.State("FreezePanes", options.freezePanes);
+  settings("ColumnWidthRessources", [&] { return options.strColumnWidth; });
+  settings("RowHeightTasks", [&] { return options.strRowHeight; });
 
-  const bool blnAllWritten = SaveColorSettings(frm) && settings.AllWritten();
+  const bool blnAllWritten = SaveColorSettings(options) && settings.AllWritten();
 
   // Tell the user only what is true: a save that failed is not reported as done.
   vb::TrySkip([&] {
     if (blnAllWritten) {
-      forms::MsgBox(kSavedMessage, forms::vbOKOnly + forms::vbInformation, frm.Caption());
+      forms::MsgBox(kSavedMessage, forms::vbOKOnly + forms::vbInformation, strTitle);
     } else {
-      forms::MsgBox(kNotSavedMessage, forms::vbOKOnly + forms::vbExclamation, frm.Caption());
+      forms::MsgBox(kNotSavedMessage, forms::vbOKOnly + forms::vbExclamation, strTitle);
     }
   });
   return blnAllWritten;

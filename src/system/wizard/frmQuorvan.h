@@ -9,8 +9,10 @@
 #include <cstdint>
 #include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
+#include "chart/ChartOptions.h"
 #include "platform/forms/Forms.h"
 #include "wizard/StepLayout.h"
 
@@ -147,6 +149,13 @@ class frmQuorvan : public forms::Form {
   // empty: nothing is exported.
   std::function<void(clsQuorvan& objQuorvan)> ExportChart;
 
+  // The controls as a chart's options: the texts and states as they stand, the arrow size
+  // "mittel" unless the box shows one of the three sizes.
+  chart::ChartOptions Options() const;
+  // Puts the options into the controls, every one but the chart's path; a control that refuses
+  // its value keeps the one it had.
+  void ShowOptions(const chart::ChartOptions& options);
+
   // True while a run is in progress: every button is disabled meanwhile.
   bool Running() const { return blnRunning_; }
 
@@ -173,6 +182,9 @@ class frmQuorvan : public forms::Form {
 
  private:
   std::array<forms::Frame*, wizard::kStepCount> StepFrames();
+  // The colour swatches with the colour each shows.
+  static std::array<std::pair<chart::ColorOf, forms::Label frmQuorvan::*>, chart::kColorCount>
+  Swatches();
   std::vector<forms::CommandButton*> AllButtons();
   // The step named by the current step tag; 0 when the tag names none.
   int CurrentStep() const;

@@ -3,12 +3,12 @@
 
 #include <memory>
 
+#include "chart/LayoutNumbers.h"
 #include "chart/clsQuorvan.h"
 #include "platform/msproject/Application.h"
 #include "platform/vb/Conversion.h"
 #include "platform/vb/OnError.h"
 #include "wizard/Globals.h"
-#include "wizard/LayoutNumbers.h"
 #include "wizard/basProgress.h"
 #include "wizard/frmQuorvan.h"
 
@@ -140,9 +140,8 @@ void frmQuorvan::BuildChart(clsQuorvan& objQuorvan) {
   objQuorvan.dblColumnWidthResources =
       vb::IsNumeric(strColumnWidth) ? vb::Val(strColumnWidth) : kDefaultColumnWidth;
   const std::string& strRowHeight = txtRowHeight.Text();
-  objQuorvan.dblRowHeightTasks = vb::IsNumeric(strRowHeight)
-                                     ? wizard::SnapRowHeight(vb::Val(strRowHeight))
-                                     : kDefaultRowHeight;
+  objQuorvan.dblRowHeightTasks =
+      vb::IsNumeric(strRowHeight) ? chart::SnapRowHeight(vb::Val(strRowHeight)) : kDefaultRowHeight;
 
   objQuorvan.strFieldResponsible = cboFieldResponsible.Text();
   objQuorvan.lngFieldResponsible = FieldId(objQuorvan.strFieldResponsible);

@@ -46,7 +46,7 @@ void frmQuorvan::cmdSave_Click() {
 
 void frmQuorvan::cmdSetDefaults_Click() {
   if (blnRunning_) return;
-  SaveDefaults(*this);
+  SaveDefaults(Options(), Caption());
 }
 
 std::int32_t frmQuorvan::FieldId(const std::string& strFieldName) {

@@ -16,12 +16,12 @@
 #include <sstream>
 #include <tuple>
 
+#include "chart/LayoutNumbers.h"
 #include "support/PlanXml.h"
 #include "support/RealReaders.h"
 #include "support/RunOptions.h"
 #include "support/TestSupport.h"
 #include "system/export/ExportTesting.h"
-#include "wizard/LayoutNumbers.h"
 
 namespace {
 
@@ -116,8 +116,8 @@ GeneratedPlan Generate(int intPlan, const std::filesystem::path& dir) {
   GeneratedPlan objGenerated;
   std::filesystem::create_directories(dir);
   objGenerated.path = dir / "Plan.xml";
-  objGenerated.dblColumnWidth = wizard::kMinColumnWidth + rnd.Below(17);
-  objGenerated.dblRowHeight = wizard::SnapRowHeight(wizard::kMinRowHeight + rnd.Below(73));
+  objGenerated.dblColumnWidth = chart::kMinColumnWidth + rnd.Below(17);
+  objGenerated.dblRowHeight = chart::SnapRowHeight(chart::kMinRowHeight + rnd.Below(73));
 
   // At least one row in the resource table, as the launch demands; in some plans only blank
   // ones, which leave the chart without a resource column of the plan's own.
