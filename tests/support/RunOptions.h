@@ -72,7 +72,7 @@ inline void SetRunLook(clsQuorvan& q) {
   q.blnShadowStatus = false;
   q.blnShadowSymbols = false;
   q.dblArrowThickness = 2.5;
-  q.strArrowSize = "mittel";
+  q.arrowSize = chart::ArrowSize::Medium;
   q.objTasks.lngSummaryTaskColor = kSummaryColor;
   q.objTasks.lngMilestoneColor = kMilestoneColor;
   q.objTasks.lngTaskColor = kTaskColor;

@@ -16,7 +16,6 @@
 #include "cli/PlanFiles.h"
 #include "cli/WizardRun.h"
 #include "platform/msproject/Application.h"
-#include "wizard/Globals.h"
 
 namespace cli {
 
@@ -24,15 +23,6 @@ namespace {
 
 constexpr int kExitFailure = 1;
 constexpr int kExitBadInput = 2;
-
-// Makes the host the launch's global host for as long as a command runs.
-class HostForRun {
- public:
-  explicit HostForRun(msproject::Application& objApplication) { gobjApplication = &objApplication; }
-  ~HostForRun() { gobjApplication = nullptr; }
-  HostForRun(const HostForRun&) = delete;
-  HostForRun& operator=(const HostForRun&) = delete;
-};
 
 int Register(const CommandLine& options, std::ostream& out, std::ostream& err) {
   const std::string strFailure =
@@ -73,10 +63,10 @@ int RunPlan(const CommandLine& options, std::ostream& out, std::ostream& err) {
     err << strRefused << '\n';
     return kExitBadInput;
   }
-  HostForRun host(objApplication);
-  const int intExitCode = options.pictures.Any()
-                              ? RunWizardWithPictures(options, out, err, ErrIsTerminal(err))
-                              : RunWizard(options, out, err, ErrIsTerminal(err));
+  const int intExitCode =
+      options.pictures.Any()
+          ? RunWizardWithPictures(objApplication, options, out, err, ErrIsTerminal(err))
+          : RunWizard(objApplication, options, out, err, ErrIsTerminal(err));
   out.flush();
   return intExitCode;
 }

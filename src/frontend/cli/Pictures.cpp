@@ -10,7 +10,7 @@
 #include "cli/CommandLine.h"
 #include "cli/PicturePainter.h"
 #include "cli/WizardRun.h"
-#include "export/basExcelServer.h"
+#include "export/RunChart.h"
 #include "platform/excel/Application.h"
 #include "platform/excel/Workbook.h"
 #include "platform/vb/Error.h"
@@ -44,22 +44,6 @@ class RunFolder {
   fs::path path_;
 };
 
-// The engine of the run, announced as the running one while the wizard runs.
-class AnnouncedEngine {
- public:
-  AnnouncedEngine() { RegisterRunningExcel(app_); }
-  ~AnnouncedEngine() {
-    RevokeRunningExcel(app_);
-    if (!app_.HasQuit()) app_.Quit();
-  }
-  AnnouncedEngine(const AnnouncedEngine&) = delete;
-  AnnouncedEngine& operator=(const AnnouncedEngine&) = delete;
-  excel::Application& App() { return app_; }
-
- private:
-  excel::Application app_;
-};
-
 }  // namespace
 
 void DeclarePictureOptions(CLI::App& app, PictureOptions& options) {
@@ -83,8 +67,8 @@ void DeclarePictureOptions(CLI::App& app, PictureOptions& options) {
       ->type_name("N");
 }
 
-int RunWizardWithPictures(const CommandLine& options, std::ostream& out, std::ostream& err,
-                          bool blnTerminal) {
+int RunWizardWithPictures(msproject::Application& objApplication, const CommandLine& options,
+                          std::ostream& out, std::ostream& err, bool blnTerminal) {
   CommandLine run = options;
   RunFolder folder;
   if (!run.wizard.strOutput) {
@@ -94,15 +78,18 @@ int RunWizardWithPictures(const CommandLine& options, std::ostream& out, std::os
     }
     run.wizard.strOutput = (folder.Path() / fs::path(options.strPlan).stem()).string() + ".xlsx";
   }
-  AnnouncedEngine engine;
-  const int intExitCode = RunWizard(run, out, err, blnTerminal);
+  RunResult result;
+  // The engine the run kept its workbook in is ended however the pictures go.
+  struct EndEngine {
+    RunResult& result;
+    ~EndEngine() {
+      if (result.objEngine && !result.objEngine->HasQuit()) result.objEngine->Quit();
+    }
+  } end{result};
+  const int intExitCode = RunWizard(objApplication, run, out, err, blnTerminal, &result);
   if (intExitCode != 0) return intExitCode;
 
-  excel::Workbook* book = nullptr;
-  const std::string strChart = fs::absolute(*run.wizard.strOutput).lexically_normal().string();
-  for (excel::Workbook& candidate : engine.App().Workbooks()) {
-    if (!candidate.IsHeldByOtherProgram() && candidate.FullName() == strChart) book = &candidate;
-  }
+  excel::Workbook* book = result.objWorkbook;
   if (book == nullptr) {
     err << "Das Diagramm wurde nicht gespeichert; PDF und Bilder können nicht erstellt werden.\n";
     return kExitStopped;

@@ -6,7 +6,6 @@
 
 #include "platform/forms/Constants.h"
 #include "platform/forms/Control.h"
-#include "wizard/frmQuorvan.h"
 
 namespace cli {
 
@@ -84,21 +83,6 @@ void TerminalFrontEnd::EndProgressLine() {
   err_ << '\n';
   err_.flush();
   blnProgressLineOpen_ = false;
-}
-
-TerminalFrontEnd::ProgressView::ProgressView(TerminalFrontEnd& frontEnd, frmQuorvan& frm)
-    : frontEnd_(frontEnd), frm_(frm) {
-  // Each step sets the bar, then the label: the label's new text completes the step.
-  frm_.Observe([this](forms::Control* ctl, forms::Property property) {
-    if (ctl == &frm_.lblProgress && property == forms::Property::Caption) {
-      frontEnd_.ShowProgress(frm_.barProgress.Value(), frm_.lblProgress.Caption());
-    }
-  });
-}
-
-TerminalFrontEnd::ProgressView::~ProgressView() {
-  frm_.Observe({});
-  frontEnd_.EndProgressLine();
 }
 
 }  // namespace cli

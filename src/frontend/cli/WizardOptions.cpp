@@ -7,9 +7,8 @@
 #include <cctype>
 #include <vector>
 
+#include "chart/GetFieldId.h"
 #include "platform/vb/OnError.h"
-#include "settings/GetFieldId.h"
-#include "wizard/frmQuorvan.h"
 
 namespace cli {
 
@@ -18,21 +17,21 @@ namespace {
 struct ColorOption {
   const char* strName;
   const char* strHelp;
-  forms::Label frmQuorvan::*lblSwatch;
+  chart::ColorOf color;
 };
 
 constexpr std::array<ColorOption, kColorOptionCount> kColorOptions{{
-    {"--color-headers", "Farbe der Überschriften", &frmQuorvan::lblColorHeaderTasks},
-    {"--color-subprojects", "Farbe der Teilprojekte", &frmQuorvan::lblColorSubprojects},
-    {"--color-summaries", "Farbe der Sammelvorgänge", &frmQuorvan::lblColorSummaries},
-    {"--color-tasks", "Farbe der Vorgänge", &frmQuorvan::lblColorTasks},
-    {"--color-milestones", "Farbe der Meilensteine", &frmQuorvan::lblColorMilestones},
-    {"--color-arrows", "Farbe der Diagrammpfeile", &frmQuorvan::lblColorArrows},
-    {"--color-arrow-shadows", "Schattenfarbe der Pfeile", &frmQuorvan::lblColorShadowArrows},
-    {"--color-responsible", "Farbe des Symbols Verantwortlich", &frmQuorvan::lblColorResponsible},
-    {"--color-participant", "Farbe des Symbols Beteiligt", &frmQuorvan::lblColorParticipiant},
-    {"--color-informed", "Farbe des Symbols Wird informiert", &frmQuorvan::lblColorInformed},
-    {"--color-symbol-shadows", "Schattenfarbe der Symbole", &frmQuorvan::lblColorShadowSymbols},
+    {"--color-headers", "Farbe der Überschriften", chart::ColorOf::Headers},
+    {"--color-subprojects", "Farbe der Teilprojekte", chart::ColorOf::Subprojects},
+    {"--color-summaries", "Farbe der Sammelvorgänge", chart::ColorOf::Summaries},
+    {"--color-tasks", "Farbe der Vorgänge", chart::ColorOf::Tasks},
+    {"--color-milestones", "Farbe der Meilensteine", chart::ColorOf::Milestones},
+    {"--color-arrows", "Farbe der Diagrammpfeile", chart::ColorOf::Arrows},
+    {"--color-arrow-shadows", "Schattenfarbe der Pfeile", chart::ColorOf::ArrowShadows},
+    {"--color-responsible", "Farbe des Symbols Verantwortlich", chart::ColorOf::Responsible},
+    {"--color-participant", "Farbe des Symbols Beteiligt", chart::ColorOf::Participant},
+    {"--color-informed", "Farbe des Symbols Wird informiert", chart::ColorOf::Informed},
+    {"--color-symbol-shadows", "Schattenfarbe der Symbole", chart::ColorOf::SymbolShadows},
 }};
 
 int HexDigit(char ch) {
@@ -119,13 +118,12 @@ void AddColumn(CLI::App& app, const std::string& strName, std::optional<std::str
   on->excludes(off);
 }
 
-template <class Set>
-void Apply(const std::optional<std::string>& text, Set&& set) {
-  if (text) vb::TrySkip([&] { set(*text); });
+void Apply(const std::optional<std::string>& text, std::string& strOption) {
+  if (text) strOption = *text;
 }
 
-void ApplyState(const std::optional<bool>& state, forms::CheckBox& chk) {
-  if (state) vb::TrySkip([&] { chk.Value(*state ? forms::vbChecked : forms::vbUnchecked); });
+void ApplyState(const std::optional<bool>& state, chart::Switch& option) {
+  if (state) option = *state ? chart::Switch::On : chart::Switch::Off;
 }
 
 }  // namespace
@@ -207,33 +205,33 @@ void DeclareWizardOptions(CLI::App& app, WizardOptions& options) {
   app.add_flag("--yes", options.blnYes, "Beantwortet die Rückfragen beim Start mit Ja");
 }
 
-void ApplyWizardOptions(const WizardOptions& options, frmQuorvan& frm) {
-  Apply(options.strOutput, [&](const std::string& s) { frm.txtChartPath.Text(s); });
-  Apply(options.strResponsible, [&](const std::string& s) { frm.cboFieldResponsible.Text(s); });
-  Apply(options.strParticipant, [&](const std::string& s) { frm.cboFieldParticipiant.Text(s); });
-  Apply(options.strInformed, [&](const std::string& s) { frm.cboFieldInformed.Text(s); });
-  ApplyState(options.blnTargets, frm.chkTargets);
-  Apply(options.strTargets, [&](const std::string& s) { frm.cboFieldTargets.Text(s); });
-  ApplyState(options.blnStatus, frm.chkStatus);
-  Apply(options.strStatus, [&](const std::string& s) { frm.cboFieldStatus.Text(s); });
-  ApplyState(options.blnRemarks, frm.chkDesc);
-  Apply(options.strRemarks, [&](const std::string& s) { frm.cboFieldDesc.Text(s); });
-  ApplyState(options.blnStart, frm.chkStart);
-  ApplyState(options.blnFinish, frm.chkFinish);
-  ApplyState(options.blnDuration, frm.chkDuration);
-  ApplyState(options.blnGroupTasks, frm.chkGroupTasks);
-  ApplyState(options.blnFreezePanes, frm.chkFreezePanes);
-  Apply(options.strColumnWidth, [&](const std::string& s) { frm.txtColumnWidth.Text(s); });
-  Apply(options.strRowHeight, [&](const std::string& s) { frm.txtRowHeight.Text(s); });
-  Apply(options.strArrowWeight, [&](const std::string& s) { frm.txtArrowThickness.Text(s); });
-  Apply(options.strArrowSize, [&](const std::string& s) { frm.cboArrowSize.Text(s); });
-  for (std::size_t i = 0; i < kColorOptions.size(); ++i) {
-    if (const auto& color = options.lngColors[i]) {
-      vb::TrySkip([&] { (frm.*kColorOptions[i].lblSwatch).BackColor(*color); });
-    }
+void ApplyWizardOptions(const WizardOptions& options, chart::ChartOptions& chart) {
+  Apply(options.strOutput, chart.strChartPath);
+  Apply(options.strResponsible, chart.strFieldResponsible);
+  Apply(options.strParticipant, chart.strFieldParticipant);
+  Apply(options.strInformed, chart.strFieldInformed);
+  ApplyState(options.blnTargets, chart.targets.use);
+  Apply(options.strTargets, chart.targets.strField);
+  ApplyState(options.blnStatus, chart.status.use);
+  Apply(options.strStatus, chart.status.strField);
+  ApplyState(options.blnRemarks, chart.remarks.use);
+  Apply(options.strRemarks, chart.remarks.strField);
+  ApplyState(options.blnStart, chart.start);
+  ApplyState(options.blnFinish, chart.finish);
+  ApplyState(options.blnDuration, chart.duration);
+  ApplyState(options.blnGroupTasks, chart.groupTasks);
+  ApplyState(options.blnFreezePanes, chart.freezePanes);
+  Apply(options.strColumnWidth, chart.strColumnWidth);
+  Apply(options.strRowHeight, chart.strRowHeight);
+  Apply(options.strArrowWeight, chart.strArrowWeight);
+  if (options.strArrowSize) {
+    chart.arrowSize = chart::ArrowSizeNamed(*options.strArrowSize).value_or(chart.arrowSize);
   }
-  ApplyState(options.blnShadowArrows, frm.chkShadowArrows);
-  ApplyState(options.blnShadowSymbols, frm.chkShadowSymbols);
+  for (std::size_t i = 0; i < kColorOptions.size(); ++i) {
+    if (const auto& color = options.lngColors[i]) chart.Color(kColorOptions[i].color) = *color;
+  }
+  ApplyState(options.blnShadowArrows, chart.shadowArrows);
+  ApplyState(options.blnShadowSymbols, chart.shadowSymbols);
 }
 
 }  // namespace cli

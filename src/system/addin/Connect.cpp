@@ -48,7 +48,9 @@ std::string Connect::OnActionText() const {
 
 void Connect::OnConnection(msproject::Application& Application, office::ext_ConnectMode ConnectMode,
                            office::COMAddIn& AddInInst, std::vector<std::any>& custom) {
-  (void)custom;
+  for (const std::any& argument : custom) {
+    if (const auto* observer = std::any_cast<ProgressSink*>(&argument)) observer_ = *observer;
+  }
   vb::ResumeNext onError;
   onError([&] {
     AppInstance = &Application;

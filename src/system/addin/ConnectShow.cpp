@@ -5,12 +5,12 @@
 #include "addin/Connect.h"
 #include "addin/Nothing.h"
 #include "addin/basProjectTools.h"
+#include "chart/GetFieldId.h"
 #include "chart/clsQuorvan.h"
 #include "platform/forms/Constants.h"
 #include "platform/forms/FrontEnd.h"
 #include "platform/msproject/Application.h"
 #include "platform/vb/OnError.h"
-#include "settings/GetFieldId.h"
 #include "settings/LoadSettings.h"
 #include "wizard/Globals.h"
 #include "wizard/frmQuorvan.h"
@@ -26,11 +26,27 @@ bool GoOnDespite(const char* strProblem) {
 
 }  // namespace
 
+bool addin::CheckLaunch(msproject::Application& objApplication) {
+  if (!CheckProjectOpen(objApplication, true, addin::kAppTitle)) return false;
+  if (!CheckResourcesExist(objApplication, true, addin::kAppTitle)) return false;
+  if (!CheckTasksExist(objApplication, true, addin::kAppTitle)) return false;
+  if (HasDuplicateResourceNames(objApplication, false, addin::kAppTitle) &&
+      !GoOnDespite(addin::kMsgDuplicateResourceNames)) {
+    return false;
+  }
+  if (HasDuplicateWbsCodes(objApplication, false, addin::kAppTitle) &&
+      !GoOnDespite(addin::kMsgDuplicateWbsCodes)) {
+    return false;
+  }
+  return true;
+}
+
 void Connect::Show() {
   vb::ResumeNext steps;
   steps([&] {
     // The form hands its filled model to the export when Finish is pressed.
     if (!mfrmWizard) mfrmWizard = std::make_unique<frmQuorvan>();
+    mfrmWizard->ObserveRuns(observer_);
   });
   steps([&] { gobjApplication = AppInstance; });
   steps([&] { gfrmWizard = mfrmWizard.get(); });
@@ -43,17 +59,7 @@ void Connect::Show() {
     return;
   }
   msproject::Application& objApplication = **host;
-  if (!CheckProjectOpen(objApplication, true, addin::kAppTitle)) return;
-  if (!CheckResourcesExist(objApplication, true, addin::kAppTitle)) return;
-  if (!CheckTasksExist(objApplication, true, addin::kAppTitle)) return;
-  if (HasDuplicateResourceNames(objApplication, false, addin::kAppTitle) &&
-      !GoOnDespite(addin::kMsgDuplicateResourceNames)) {
-    return;
-  }
-  if (HasDuplicateWbsCodes(objApplication, false, addin::kAppTitle) &&
-      !GoOnDespite(addin::kMsgDuplicateWbsCodes)) {
-    return;
-  }
+  if (!addin::CheckLaunch(objApplication)) return;
 
   steps([&] { objApplication.Interactive(false); });
 

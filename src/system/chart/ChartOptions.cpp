@@ -25,6 +25,18 @@ std::optional<ArrowSize> ArrowSizeNamed(std::string_view strWord) {
   return std::nullopt;
 }
 
+std::string_view TaskColumnText(TaskColumn column) {
+  switch (column) {
+    case TaskColumn::Start:
+      return "Anfang";
+    case TaskColumn::Finish:
+      return "Ende";
+    case TaskColumn::Duration:
+      break;
+  }
+  return "Dauer";
+}
+
 double ColumnWidth(const ChartOptions& options) {
   return vb::IsNumeric(options.strColumnWidth) ? vb::Val(options.strColumnWidth)
                                                : kDefaultColumnWidth;

@@ -24,6 +24,13 @@ std::string_view ArrowSizeWord(ArrowSize size);
 // The size a word names, compared exactly; nothing for any other text.
 std::optional<ArrowSize> ArrowSizeNamed(std::string_view strWord);
 
+// The task columns of the plan's own fields that the user may leave out, and the words that
+// name them (in the chart's heading, the model and the wizard).
+enum class TaskColumn { Start, Finish, Duration };
+
+// "Anfang", "Ende", "Dauer".
+std::string_view TaskColumnText(TaskColumn column);
+
 // The state of a check box, as stored: a greyed box counts as not ticked.
 enum class Switch : std::int32_t { Off = 0, On = 1, Greyed = 2 };
 
@@ -50,35 +57,38 @@ inline constexpr std::size_t kColorCount = 11;
 
 // A task column that the user may leave out, filled from a custom field of the plan.
 struct OptionalField {
-  Switch use = Switch::On;
+  Switch use = Switch::Off;
   std::string strField;
 };
 
+// A value made without arguments is the wizard's form before the stored defaults are loaded into
+// it (every switch off, every entry empty, the design's colours): LoadSettings fills it from the
+// stored defaults or their defaults, and keeps what it cannot take, as the form's controls do.
 struct ChartOptions {
   // Where the workbook is saved; .xls writes the older format.
   std::string strChartPath;
 
   // The role fields: names of custom task text fields ("Text21", "Enterprise-Text3").
-  std::string strFieldResponsible = "Text21";
-  std::string strFieldParticipant = "Text22";
-  std::string strFieldInformed = "Text23";
+  std::string strFieldResponsible;
+  std::string strFieldParticipant;
+  std::string strFieldInformed;
 
   // The optional task columns.
-  OptionalField targets{Switch::On, "Text20"};
-  OptionalField status{Switch::On, "Text24"};
-  OptionalField remarks{Switch::On, "Text25"};
-  Switch start = Switch::On;
-  Switch finish = Switch::On;
-  Switch duration = Switch::On;
+  OptionalField targets;
+  OptionalField status;
+  OptionalField remarks;
+  Switch start = Switch::Off;
+  Switch finish = Switch::Off;
+  Switch duration = Switch::Off;
 
-  Switch groupTasks = Switch::On;
-  Switch freezePanes = Switch::On;
+  Switch groupTasks = Switch::Off;
+  Switch freezePanes = Switch::Off;
 
   // The layout numbers as typed: the column width of a resource in characters, the row height
   // of a task in points, the arrows' line weight in points ("2,5", with a decimal comma).
-  std::string strColumnWidth = "8";
-  std::string strRowHeight = "32";
-  std::string strArrowWeight = "2,5";
+  std::string strColumnWidth;
+  std::string strRowHeight;
+  std::string strArrowWeight;
   ArrowSize arrowSize = ArrowSize::Medium;
 
   std::array<std::int32_t, kColorCount> lngColors{

@@ -57,9 +57,13 @@ void clsQuorvan::AddTaskFields(std::int32_t lngRowOffset, std::int32_t lngColumn
     colColumns.push_back({strFieldTargets, "text", "Ziele", lngFieldTargets, 24});
   }
   colColumns.push_back({"Name", "text", "Aufgaben", msproject::pjTaskName, 24});
-  if (lngFieldStart > 0) colColumns.push_back({"Anfang", "date", "Anfang", lngFieldStart, 18});
-  if (lngFieldFinish > 0) colColumns.push_back({"Ende", "date", "Ende", lngFieldFinish, 18});
-  if (lngFieldDuration > 0) colColumns.push_back({"Dauer", "text", "Dauer", lngFieldDuration, 18});
+  auto fixed = [&](chart::TaskColumn column, const char* strDataType, std::int32_t lngField) {
+    const std::string strText(chart::TaskColumnText(column));
+    if (lngField > 0) colColumns.push_back({strText, strDataType, strText, lngField, 18});
+  };
+  fixed(chart::TaskColumn::Start, "date", lngFieldStart);
+  fixed(chart::TaskColumn::Finish, "date", lngFieldFinish);
+  fixed(chart::TaskColumn::Duration, "text", lngFieldDuration);
   if (lngFieldDesc > 0) {
     colColumns.push_back({strFieldDesc, "text", "Bemerkungen", lngFieldDesc, 24});
   }

@@ -14,6 +14,7 @@
 #include "export/ExportNotices.h"
 #include "export/GermanNumber.h"
 #include "export/ResourceColumns.h"
+#include "export/RunChart.h"
 #include "export/SetupPage.h"
 #include "export/TaskGrouping.h"
 #include "export/TaskRows.h"
@@ -23,11 +24,7 @@
 #include "platform/excel/Error.h"
 #include "platform/excel/save/LockFiles.h"
 #include "platform/forms/FrontEnd.h"
-#include "platform/msproject/Application.h"
 #include "platform/vb/OnError.h"
-#include "wizard/Globals.h"
-#include "wizard/basProgress.h"
-#include "wizard/frmQuorvan.h"
 
 namespace {
 
@@ -57,13 +54,6 @@ constexpr std::int32_t kPaletteInformed = 52;
 constexpr std::int32_t kPaletteSymbolShadow = 35;
 
 constexpr double kTitleRowsHeight = 22;
-
-std::string ChartPathOfWizard() {
-  if (gfrmWizard == nullptr) {
-    throw vb::Error(vb::kErrObjectRequired, "Objekt erforderlich: gfrmWizard");
-  }
-  return gfrmWizard->txtChartPath.Text();
-}
 
 // The path as the engine names a saved workbook: absolute, without "." and "..".
 std::string FullPathOf(const std::string& strPath) {
@@ -97,14 +87,18 @@ excel::Application& Engine(clsQuorvan& objQuorvan) {
 }  // namespace
 
 void ChartExport::Progress(double dblPercent, const std::string& strText) {
-  ShowProgress(blnInWizard_, dblPercent, strText);
+  vb::TrySkip([&] { sink_.Progress(dblPercent, strText); });
   forms::DoEvents();
+}
+
+void ChartExport::Message(const std::string& strText) {
+  colMessages_.push_back(strText);
+  forms::MsgBox(strText, kExclamation, kTitle);
 }
 
 void ChartExport::Run() {
   objQuorvan_.blnFastExit = false;
   Progress(10, "Speicherort des Diagramms festlegen...");
-  strChartPath_ = vb::TryRead(ChartPathOfWizard).value_or("");
 
   // A chart past the bound is broken off before the engine is reached.
   const bool blnDrawable = ShapesWithinBound();
@@ -139,30 +133,30 @@ void ChartExport::Run() {
   objSheet_ = nullptr;
   objWorkbook_ = nullptr;
   objQuorvan_.objXlApp = nullptr;
-  vb::TrySkip([&] {
-    if (gobjApplication == nullptr) {
-      throw vb::Error(vb::kErrObjectRequired, "Objekt erforderlich: gobjApplication");
-    }
-    gobjApplication->StatusBar(false);
-  });
+  vb::TrySkip([&] { sink_.ExportEnded(); });
 }
 
 bool ChartExport::ShapesWithinBound() {
   const std::uint64_t lngShapes = ChartShapeCount(objQuorvan_);
   if (lngShapes <= kMaxChartShapes) return true;
-  forms::MsgBox(fmt::format("Das Diagramm hätte {} Formen (Symbole, Linien und Pfeile);\r\n"
-                            "Quorvan zeichnet höchstens {}. Nennen die Rollenfelder\r\n"
-                            "eine Ressource mehrfach, genügt sie dort einmal.",
-                            GermanNumber(lngShapes), GermanNumber(kMaxChartShapes)),
-                kExclamation, kTitle);
+  Message(
+      fmt::format("Das Diagramm hätte {} Formen (Symbole, Linien und Pfeile);\r\n"
+                  "Quorvan zeichnet höchstens {}. Nennen die Rollenfelder\r\n"
+                  "eine Ressource mehrfach, genügt sie dort einmal.",
+                  GermanNumber(lngShapes), GermanNumber(kMaxChartShapes)));
   BreakOff();
   return false;
 }
 
 bool ChartExport::Connect() {
-  objQuorvan_.objXlApp = GetExcelApplication(blnWasRunning_);
+  if (objEngine_ != nullptr) {
+    objQuorvan_.objXlApp = objEngine_;
+    blnWasRunning_ = true;
+  } else {
+    objQuorvan_.objXlApp = GetExcelApplication(blnWasRunning_);
+  }
   if (objQuorvan_.objXlApp != nullptr) return true;
-  forms::MsgBox(kNoExcel, kExclamation, kTitle);
+  Message(kNoExcel);
   BreakOff();
   return false;
 }
@@ -185,8 +179,7 @@ bool ChartExport::TargetIsOpen() {
   });
   if (!blnOpen) return false;
   // Excel's own lock keeps Excel's message.
-  forms::MsgBox(objLock && !objLock->blnOffice ? HeldOpenMessage(*objLock) : kTargetOpen,
-                kExclamation, kTitle);
+  Message(objLock && !objLock->blnOffice ? HeldOpenMessage(*objLock) : kTargetOpen);
   BreakOff();
   return true;
 }
@@ -271,11 +264,11 @@ bool ChartExport::Save() {
   });
   if (!steps.Failed()) {
     objQuorvan_.colExportNotices = ExportNotices(*objWorkbook_);
+    if (objEngine_ != nullptr) objKept_ = objWorkbook_;
     return true;
   }
-  forms::MsgBox("Die Datei „" + strChartPath_ + "“ konnte nicht gespeichert werden.\r\n" +
-                    steps.LastDescription(),
-                kExclamation, kTitle);
+  Message("Die Datei „" + strChartPath_ + "“ konnte nicht gespeichert werden.\r\n" +
+          steps.LastDescription());
   return false;
 }
 

@@ -7,7 +7,6 @@
 
 #include <array>
 #include <cstdint>
-#include <functional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -16,7 +15,7 @@
 #include "platform/forms/Forms.h"
 #include "wizard/StepLayout.h"
 
-class clsQuorvan;
+class ProgressSink;
 
 class frmQuorvan : public forms::Form {
  public:
@@ -143,11 +142,14 @@ class frmQuorvan : public forms::Form {
   forms::CommandButton cmdSetDefaults{*this, "cmdSetDefaults"};
   forms::Label lblStep702{*this, "lblStep702"};
 
-  // The hand-over of a finished model to the export: called by the run once every option is
-  // set, with the builder that has read the project. The export sets blnFastExit when it
-  // abandons the output. The form starts with the export of the chart (ExportCommunigram);
-  // empty: nothing is exported.
-  std::function<void(clsQuorvan& objQuorvan)> ExportChart;
+  // The progress bar shows dblPercent (0 … 100) and the label strText, both repainted at once.
+  // A step that fails is skipped and the others still run; true when any failed (the wizard
+  // unloaded, a percentage out of range).
+  bool ShowProgress(double dblPercent, const std::string& strText);
+
+  // Whoever watches the wizard's runs (the desktop): told every step, the model and the
+  // result. Not owned; nullptr: nobody.
+  void ObserveRuns(ProgressSink* observer) { observer_ = observer; }
 
   // The controls as a chart's options: the texts and states as they stand, the arrow size
   // "mittel" unless the box shows one of the three sizes.
@@ -199,9 +201,8 @@ class frmQuorvan : public forms::Form {
   std::int32_t PickColor(std::int32_t lngInitColor);
   void ShowInfoDialog();
   // A field name ("Text21") as the host's field identifier; −1 for a name the host lacks.
-  static std::int32_t FieldId(const std::string& strFieldName);
   void CreateChart();
-  void BuildChart(clsQuorvan& objQuorvan);
 
   bool blnRunning_ = false;
+  ProgressSink* observer_ = nullptr;
 };

@@ -6,7 +6,6 @@
 #include "dialogs/frmInfo.h"
 #include "platform/msproject/Application.h"
 #include "platform/vb/OnError.h"
-#include "settings/GetFieldId.h"
 #include "settings/SaveDefaults.h"
 #include "wizard/Globals.h"
 #include "wizard/frmQuorvan.h"
@@ -47,10 +46,6 @@ void frmQuorvan::cmdSave_Click() {
 void frmQuorvan::cmdSetDefaults_Click() {
   if (blnRunning_) return;
   SaveDefaults(Options(), Caption());
-}
-
-std::int32_t frmQuorvan::FieldId(const std::string& strFieldName) {
-  return GetFieldId(strFieldName);
 }
 
 void frmQuorvan::ShowInfoDialog() {

@@ -26,7 +26,7 @@ Layout LayoutOf(const clsQuorvan& objQuorvan) {
 }
 
 Layout Read(OpenPlan&) {
-  clsQuorvan objQuorvan;
+  clsQuorvan objQuorvan(plan.Project());
   SetRolesOnly(objQuorvan);
   objQuorvan.GetChartData(0, 0);
   return LayoutOf(objQuorvan);
@@ -40,7 +40,7 @@ TEST(ResourceGroupsTest, GroupsComeInTheOrderOfTheirFirstResource) {
                     .BlankResource()
                     .Resource("Carla", "Vertrieb")
                     .Resource("Dirk", "Einkauf"));
-  clsQuorvan objQuorvan;
+  clsQuorvan objQuorvan(plan.Project());
   SetRolesOnly(objQuorvan);
   objQuorvan.GetChartData(0, 0);
   EXPECT_EQ(LayoutOf(objQuorvan),
@@ -56,7 +56,7 @@ TEST(ResourceGroupsTest, ANameMetTwiceInOneGroupGivesOneColumn) {
                     .Resource("Anna", "Technik")   // the same group: dropped
                     .Resource("anna", "Technik")   // names differ in case: kept
                     .Resource("Ben", "Technik"));
-  clsQuorvan objQuorvan;
+  clsQuorvan objQuorvan(plan.Project());
   SetRolesOnly(objQuorvan);
   objQuorvan.GetChartData(0, 0);
   EXPECT_EQ(LayoutOf(objQuorvan),
@@ -99,7 +99,7 @@ TEST(ResourceGroupsTest, ResourcesWithoutAGroupAreGivenNoneInChartAndProject) {
 
 TEST(ResourceGroupsTest, AProjectWithoutResourcesStillHasItsTaskRows) {
   OpenPlan plan(PlanXml().Task("Planen").Task("Bauen").BlankResource());
-  clsQuorvan objQuorvan;
+  clsQuorvan objQuorvan(plan.Project());
   SetRolesOnly(objQuorvan);
   objQuorvan.GetChartData(0, 0);
   EXPECT_TRUE(objQuorvan.objResources.colResourceGroups.empty());
@@ -125,7 +125,7 @@ TEST(ResourceGroupsTest, InsertedProjectsFollowTheMainProjectDepthFirst) {
                     .Resource("Bea", "Vertrieb"),
                 {{"Innen.xml", inner}, {"TeilA.xml", first}, {"TeilB.xml", second}});
 
-  clsQuorvan objQuorvan;
+  clsQuorvan objQuorvan(plan.Project());
   SetRolesOnly(objQuorvan);
   objQuorvan.GetChartData(0, 0);
   // Main plan: Anna, Bea; then Teil A: Fritz (Anna falls under the duplicate rule); then
@@ -151,7 +151,7 @@ TEST(ResourceGroupsTest, InsertedProjectsFollowTheMainProjectDepthFirst) {
 TEST(ResourceGroupsTest, NoGroupIsWrittenBackInInsertedProjectsToo) {
   OpenPlan plan(PlanXml().Task("Gesamt").InsertedProject("Teil", "Teil.xml"),
                 {{"Teil.xml", PlanXml().Task("Teil").Resource("Paul", " ")}});
-  clsQuorvan objQuorvan;
+  clsQuorvan objQuorvan(plan.Project());
   SetRolesOnly(objQuorvan);
   objQuorvan.GetChartData(0, 0);
   ASSERT_EQ(objQuorvan.objResources.colResourceGroups.size(), 1u);
@@ -175,7 +175,7 @@ TEST(ResourceLimitTest, The201stDistinctResourceIsNotTaken) {
   for (int i = 101; i <= 200; ++i) objPlan.Resource("R" + std::to_string(i), "Gruppe 0");
   objPlan.Resource("Zuviel", "Gruppe 1");
   OpenPlan plan(objPlan);
-  clsQuorvan objQuorvan;
+  clsQuorvan objQuorvan(plan.Project());
   SetRolesOnly(objQuorvan);
   objQuorvan.lngMaxResourcesCount = 200;
   objQuorvan.GetChartData(0, 0);
@@ -198,7 +198,7 @@ TEST(ResourceLimitTest, TheLimitCountsInsertedProjectsAndStopsEachWalk) {
                     .Resource("Anna", "Technik")
                     .Resource("Ben", "Technik"),
                 {{"A.xml", PlanWithResources(3, "A")}, {"B.xml", PlanWithResources(3, "B")}});
-  clsQuorvan objQuorvan;
+  clsQuorvan objQuorvan(plan.Project());
   SetRolesOnly(objQuorvan);
   objQuorvan.lngMaxResourcesCount = 3;
   objQuorvan.GetChartData(0, 0);
@@ -212,7 +212,7 @@ TEST(ResourceLimitTest, TheLimitCountsInsertedProjectsAndStopsEachWalk) {
 
 TEST(ResourceGroupsFixtureTest, ResourcesOfAPlanSavedByProject) {
   OpenPlan plan(std::string("mspdiresource.xml"));
-  clsQuorvan objQuorvan;
+  clsQuorvan objQuorvan(plan.Project());
   SetRolesOnly(objQuorvan);
   objQuorvan.GetChartData(0, 0);
   EXPECT_EQ(LayoutOf(objQuorvan), (Layout{{"Steelray", {"Wade Golden", "Brian Leach"}},
@@ -222,7 +222,7 @@ TEST(ResourceGroupsFixtureTest, ResourcesOfAPlanSavedByProject) {
 
 TEST(ResourceGroupsFixtureTest, ResourcesWithoutGroupInAPlanSavedByProject) {
   OpenPlan plan(std::string("resource-misc-project2019-mspdi.xml"));
-  clsQuorvan objQuorvan;
+  clsQuorvan objQuorvan(plan.Project());
   SetRolesOnly(objQuorvan);
   objQuorvan.GetChartData(0, 0);
   EXPECT_EQ(LayoutOf(objQuorvan),

@@ -17,7 +17,7 @@ TEST(TaskRowsTest, RoleListsAreSplitFromTheirFields) {
       PlanXml()
           .Task("Planen", 1, {{kText21, "Anna"}, {kText22, "Ben;Carla"}, {kText23, "Dirk; Eva;"}})
           .Task("Bauen", 2, {{kText21, "Ben"}}));
-  clsQuorvan objQuorvan;
+  clsQuorvan objQuorvan(plan.Project());
   SetRolesOnly(objQuorvan);
   objQuorvan.GetChartData(0, 0);
 
@@ -40,7 +40,7 @@ TEST(TaskRowsTest, RoleListsAreSplitFromTheirFields) {
 TEST(TaskRowsTest, ARoleFieldThatCannotBeReadLeavesItsListEmpty) {
   OpenPlan plan(
       PlanXml().Task("Planen", 1, {{kText21, "Anna"}, {kText22, "Ben"}, {kText23, "Carla"}}));
-  clsQuorvan objQuorvan;
+  clsQuorvan objQuorvan(plan.Project());
   SetRolesOnly(objQuorvan);
   objQuorvan.lngFieldParticipiant = -1;
   objQuorvan.lngFieldInformed = 0;
@@ -56,7 +56,7 @@ TEST(TaskRowsTest, BlankRowsKeepTheirPlaceWithoutATask) {
                     .Task("Planen", 1, {{kText21, "Anna"}})
                     .BlankTask()
                     .Task("Bauen", 3, {{kText21, "Ben"}}));
-  clsQuorvan objQuorvan;
+  clsQuorvan objQuorvan(plan.Project());
   SetRolesOnly(objQuorvan);
   objQuorvan.GetChartData(0, 0);
 
@@ -86,7 +86,7 @@ TEST(TaskLimitTest, The20001stTaskIsNotTaken) {
     }
   }
   OpenPlan plan(objPlan);
-  clsQuorvan objQuorvan;
+  clsQuorvan objQuorvan(plan.Project());
   SetRolesOnly(objQuorvan);
   objQuorvan.lngMaxTasksCount = 20000;
   objQuorvan.GetChartData(0, 0);
@@ -100,7 +100,7 @@ TEST(TaskLimitTest, The20001stTaskIsNotTaken) {
 
 TEST(TaskRowsFixtureTest, BlankRowsAndOutlineLevelsOfAPlanSavedByProject) {
   OpenPlan plan(std::string("mspdinulltasks.xml"));
-  clsQuorvan objQuorvan;
+  clsQuorvan objQuorvan(plan.Project());
   SetRolesOnly(objQuorvan);
   objQuorvan.GetChartData(0, 0);
 
@@ -121,7 +121,7 @@ TEST(TaskRowsFixtureTest, BlankRowsAndOutlineLevelsOfAPlanSavedByProject) {
 
 TEST(TaskRowsFixtureTest, RoleFieldsOfAPlanSavedByProject) {
   OpenPlan plan(std::string("task-text-project2019-mspdi.xml"));
-  clsQuorvan objQuorvan;
+  clsQuorvan objQuorvan(plan.Project());
   SetRolesOnly(objQuorvan);
   objQuorvan.GetChartData(0, 0);
 

@@ -17,6 +17,7 @@
 #include <tuple>
 
 #include "chart/LayoutNumbers.h"
+#include "export/ChartExport.h"
 #include "support/PlanXml.h"
 #include "support/RealReaders.h"
 #include "support/RunOptions.h"
@@ -302,14 +303,14 @@ struct Expected {
 Expected ExportPlan(int intPlan, const GeneratedPlan& objGenerated,
                     const std::filesystem::path& workbook) {
   ChartRun run(objGenerated.path);
-  clsQuorvan q;
+  clsQuorvan q(run.Host().ActiveProject());
   testsupport::SetRunFields(q);
   q.dblColumnWidthResources = objGenerated.dblColumnWidth;
   q.dblRowHeightTasks = objGenerated.dblRowHeight;
   q.GetChartData(0, 0);
   testsupport::SetRunLook(q);
   run.Wizard().txtChartPath.Text(workbook.string());
-  q.ExportCommunigram(true);
+  ChartExport(q, workbook.string(), run).Run();
   EXPECT_FALSE(q.blnFastExit) << "plan " << intPlan;
   EXPECT_TRUE(run.Boxes().empty()) << "plan " << intPlan;
 

@@ -9,7 +9,6 @@
 #include "support/PlanXml.h"
 #include "support/RunOptions.h"
 #include "support/TestSupport.h"
-#include "wizard/Globals.h"
 
 namespace {
 
@@ -19,7 +18,7 @@ class PlanCoverageTest : public ::testing::Test {
  protected:
   // The coverage of a builder with the limits given that has read the plan.
   PlanCoverage Coverage(std::int32_t lngMaxTasks, std::int32_t lngMaxResources) {
-    clsQuorvan objQuorvan;
+    clsQuorvan objQuorvan(objHost_.ActiveProject());
     testsupport::SetRunFields(objQuorvan);
     objQuorvan.lngMaxTasksCount = lngMaxTasks;
     objQuorvan.lngMaxResourcesCount = lngMaxResources;
@@ -47,9 +46,7 @@ class PlanCoverageTest : public ::testing::Test {
                           .BlankResource()
                           .Write(dir_);
     objHost_.FileOpen(plan);
-    gobjApplication = &objHost_;
   }
-  void TearDown() override { gobjApplication = nullptr; }
 
   testsupport::TempDir dir_;
   msproject::Application objHost_;

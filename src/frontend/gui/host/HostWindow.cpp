@@ -22,7 +22,6 @@
 
 #include "addin/AddInHost.h"
 #include "addin/Registration.h"
-#include "export/basExcelServer.h"
 #include "gui/host/ChartRunWatch.h"
 #include "gui/host/ComAddInsDialog.h"
 #include "gui/host/CommandBarView.h"
@@ -98,11 +97,10 @@ HostWindow::HostWindow(msproject::Application& objApplication, QWidget* parent)
 HostWindow::~HostWindow() {
   // The add-ins end first, as at host shutdown, while every widget still exists; then the
   // window stops listening to the host.
-  runWatch_.reset();
   addIns_.reset();
+  runWatch_.reset();
   bars_.reset();
   application_->Observe(nullptr);
-  if (engine_) RevokeRunningExcel(*engine_);
   if (gobjApplication == application_) {
     gobjApplication = nullptr;
     gfrmWizard = nullptr;
@@ -120,13 +118,13 @@ void HostWindow::Start() {
   statusText_->setObjectName(QStringLiteral("statusText"));
   statusBar()->addWidget(statusText_, 1);
 
-  // The engine that the export hands its workbook to, as to a running Excel.
-  engine_ = std::make_unique<excel::Application>();
-  RegisterRunningExcel(*engine_);
-  runWatch_ = std::make_unique<ChartRunWatch>(
-      [this](bool blnWritten, const std::string& strPath, const std::string& strCoverage) {
-        ChartExported(blnWritten, strPath, strCoverage);
-      });
+  runWatch_ = std::make_unique<ChartRunWatch>([this](const RunResult& result) {
+    std::string strNotices;
+    for (const std::string& strNotice : result.colNotices) {
+      strNotices += (strNotices.empty() ? "" : " ") + strNotice;
+    }
+    ChartExported(result, strNotices);
+  });
   application_->Observe([this] { ApplicationChanged(); });
   bars_ = std::make_unique<CommandBarView>(*this, *extrasMenu_, application_->CommandBars(),
                                            [this](int intId) { return HostCommand(intId); });
@@ -134,7 +132,7 @@ void HostWindow::Start() {
   // The installer's part on the very first start; an add-in the user removed keeps its entry
   // (load behaviour 2) and is not registered again.
   if (!AddInEntryExists()) addin::RegisterAddIn();
-  addIns_ = std::make_unique<addin::AddInHost>(*application_);
+  addIns_ = std::make_unique<addin::AddInHost>(*application_, runWatch_.get());
   addIns_->StartUp();
   bars_->Redraw();
   ApplicationChanged();
@@ -321,14 +319,12 @@ void HostWindow::SetOpenAfterRun(bool blnValue) {
   blnOpenAfterRun_ = blnValue;
 }
 
-void HostWindow::ChartExported(bool blnWritten, const std::string& strChartPath,
-                               const std::string& strCoverage) {
-  std::string strWritten = strChartPath;
-  // The export handed its workbook to the host's engine: the preview shows its page, the
-  // desktop opens the saved file when asked to, and the engine lets go of every workbook the
-  // run left with it.
-  excel::Workbooks& colWorkbooks = engine_->Workbooks();
-  if (excel::Workbook* objWorkbook = colWorkbooks.Last(); objWorkbook != nullptr && blnWritten) {
+void HostWindow::ChartExported(const RunResult& result, const std::string& strCoverage) {
+  const bool blnWritten = result.blnWritten;
+  std::string strWritten = result.strChartPath;
+  // The run kept its saved workbook open: the preview shows its page, the desktop opens the
+  // saved file when asked to, and the run's engine lets go of the workbook and ends.
+  if (excel::Workbook* objWorkbook = result.objWorkbook; objWorkbook != nullptr && blnWritten) {
     strWritten = objWorkbook->FullName();
     if (preview_->ShowWorkbook(*objWorkbook).empty()) {
       if (sheets_->indexOf(preview_) < 0) sheets_->addTab(preview_, QStringLiteral("&Diagramm"));
@@ -339,7 +335,11 @@ void HostWindow::ChartExported(bool blnWritten, const std::string& strChartPath,
   if (blnWritten && blnOpenAfterRun_) {
     QDesktopServices::openUrl(QUrl::fromLocalFile(AbsolutePath(strWritten)));
   }
-  while (excel::Workbook* objWorkbook = colWorkbooks.Last()) objWorkbook->Close();
+  if (result.objEngine) {
+    excel::Workbooks& colWorkbooks = result.objEngine->Workbooks();
+    while (excel::Workbook* objWorkbook = colWorkbooks.Last()) objWorkbook->Close();
+    if (!result.objEngine->HasQuit()) result.objEngine->Quit();
+  }
   if (!blnWritten) return;
   strLastChart_ = AbsolutePath(strWritten).toStdString();
   lastChartAction_->setEnabled(true);

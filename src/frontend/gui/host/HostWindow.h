@@ -30,13 +30,12 @@ class QToolBar;
 namespace addin {
 class AddInHost;
 }
-namespace excel {
-class Application;
-}
 namespace msproject {
 class Application;
 class Project;
 }  // namespace msproject
+
+struct RunResult;
 
 namespace gui {
 
@@ -114,13 +113,11 @@ class HostWindow : public QMainWindow {
   void UpdateStatus();
   void SetInteractive(bool blnValue);
   void SetOpenAfterRun(bool blnValue);
-  void ChartExported(bool blnWritten, const std::string& strChartPath,
-                     const std::string& strCoverage);
+  void ChartExported(const RunResult& result, const std::string& strCoverage);
   std::function<void()> HostCommand(int intId);
 
   std::unique_ptr<msproject::Application> ownApplication_;
   msproject::Application* application_;
-  std::unique_ptr<excel::Application> engine_;  // lent to the export as the running engine
   std::unique_ptr<addin::AddInHost> addIns_;
   std::unique_ptr<CommandBarView> bars_;
   std::unique_ptr<ChartRunWatch> runWatch_;

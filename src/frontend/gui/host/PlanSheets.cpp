@@ -2,8 +2,8 @@
 
 #include <array>
 
+#include "chart/GetFieldId.h"
 #include "platform/msproject/Project.h"
-#include "settings/GetFieldId.h"
 
 namespace gui {
 

@@ -1,0 +1,72 @@
+#pragma once
+// One run of a chart as a function: a plan and a chart's options in, the chart written (or the
+// run broken off) and a result out. Whoever starts a run — the wizard's Finish, the command
+// line, a batch — builds the options; whoever shows it — the wizard's bar and label, the
+// terminal's line, the desktop's status bar — watches through a progress sink.
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "chart/ChartOptions.h"
+
+class clsQuorvan;
+namespace msproject {
+class Project;
+}
+namespace excel {
+class Application;
+class Workbook;
+}  // namespace excel
+
+struct RunResult;
+
+// What a run tells while it works. Called on the run's thread; a sink does not throw.
+class ProgressSink {
+ public:
+  virtual ~ProgressSink() = default;
+  // A step: how far the run is (0 … 100) and what it does.
+  virtual void Progress(double dblPercent, const std::string& strText) = 0;
+  // The model is read and every option set, before the export. False takes the model for the
+  // caller's own use (the command line's --dump-model) and ends the run without a workbook.
+  virtual bool ModelReady(const clsQuorvan& objQuorvan) {
+    (void)objQuorvan;
+    return true;
+  }
+  // The export is over, saved or not: the host's status bar is the host's again.
+  virtual void ExportEnded() {}
+  // The run is over; the last call of a run.
+  virtual void RunEnded(const RunResult& result) { (void)result; }
+  // True: the export leaves the saved workbook open for the result (RunResult::objWorkbook),
+  // for pictures and the preview.
+  virtual bool KeepWorkbook() const { return false; }
+};
+
+struct RunResult {
+  bool blnWritten = false;     // the workbook was saved; false: broken off, or the model taken
+  bool blnModelTaken = false;  // the sink took the model instead of an export
+  std::string strChartPath;    // where the workbook was to go, as the options named it
+  // The plan's task rows and resources, and those the chart shows within its limits.
+  std::int64_t lngPlanTasks = 0;
+  std::int64_t lngPlanResources = 0;
+  std::int64_t lngChartTasks = 0;
+  std::int64_t lngChartResources = 0;
+  std::uint64_t lngShapes = 0;           // the symbols, lines and arrows of the chart
+  std::vector<std::string> colMessages;  // the message boxes the export showed, in order
+  // What the user should learn after the run, a line each: the part of the plan the chart
+  // leaves out, then what the saved workbook cut (a long cell text, ...).
+  std::vector<std::string> colNotices;
+  // When the sink keeps the workbook, once saved: the workbook, open in the engine that the
+  // result owns (for pictures and the preview).
+  std::shared_ptr<excel::Application> objEngine;
+  excel::Workbook* objWorkbook = nullptr;
+};
+
+// Reads the plan with the options, exports it to options.strChartPath and says how it went:
+// "Daten werden für Ausgabe gesammelt..." first, "Kommunikationsdiagramm wurde erfolgreich
+// erstellt." or "Ausgabe wurde abgebrochen." last. The options are checked by the caller
+// (CheckChartPath, CheckLayoutNumbers). A failure of a step that escapes it ends the run there
+// and is thrown to the caller.
+RunResult RunChart(msproject::Project& objProject, const chart::ChartOptions& options,
+                   ProgressSink& sink);
