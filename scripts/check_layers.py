@@ -54,11 +54,7 @@ LAYERS = ["platform", "system", "frontend"]
 GENERATED = {"version"}
 
 # (including component, included component): upward includes that are still there.
-KNOWN_UPWARD = {
-    ("chart", "wizard"),     # the builder takes the host from the wizard's globals
-    ("export", "wizard"),    # the chart's path from the wizard's text box, progress, globals
-    ("settings", "wizard"),  # the defaults read and written on the wizard's controls
-}
+KNOWN_UPWARD = set()
 
 INCLUDE = re.compile(r'^\s*#\s*include\s*([<"])([^">]+)[">]', re.MULTILINE)
 

@@ -25,7 +25,7 @@ Layout LayoutOf(const clsQuorvan& objQuorvan) {
   return layout;
 }
 
-Layout Read(OpenPlan&) {
+Layout Read(OpenPlan& plan) {
   clsQuorvan objQuorvan(plan.Project());
   SetRolesOnly(objQuorvan);
   objQuorvan.GetChartData(0, 0);

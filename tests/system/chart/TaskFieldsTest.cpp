@@ -30,7 +30,7 @@ class TaskFieldsTest : public testing::Test {
 };
 
 TEST_F(TaskFieldsTest, WithEveryOptionalColumnOffOnlyTheFixedColumnsRemain) {
-  clsQuorvan objQuorvan(plan.Project());
+  clsQuorvan objQuorvan(plan_.Project());
   SetRolesOnly(objQuorvan);
   objQuorvan.GetChartData(0, 0);
 
@@ -64,7 +64,7 @@ TEST_F(TaskFieldsTest, WithEveryOptionalColumnOffOnlyTheFixedColumnsRemain) {
 }
 
 TEST_F(TaskFieldsTest, WithEveryOptionalColumnOnTheBlockFillsColumnsOneToTen) {
-  clsQuorvan objQuorvan(plan.Project());
+  clsQuorvan objQuorvan(plan_.Project());
   SetAllColumns(objQuorvan);
   objQuorvan.GetChartData(0, 0);
 
@@ -105,7 +105,7 @@ TEST_F(TaskFieldsTest, WithEveryOptionalColumnOnTheBlockFillsColumnsOneToTen) {
 }
 
 TEST_F(TaskFieldsTest, OnlyIdentifiersAboveZeroTurnAColumnOn) {
-  clsQuorvan objQuorvan(plan.Project());
+  clsQuorvan objQuorvan(plan_.Project());
   SetRolesOnly(objQuorvan);
   objQuorvan.lngFieldTargets = 0;
   objQuorvan.strFieldTargets = "Text20";
@@ -118,7 +118,7 @@ TEST_F(TaskFieldsTest, OnlyIdentifiersAboveZeroTurnAColumnOn) {
 }
 
 TEST_F(TaskFieldsTest, OffsetsShiftRowsAndColumnsButNotPositions) {
-  clsQuorvan objQuorvan(plan.Project());
+  clsQuorvan objQuorvan(plan_.Project());
   SetRolesOnly(objQuorvan);
   objQuorvan.GetChartData(3, 2);
 
@@ -139,7 +139,7 @@ TEST_F(TaskFieldsTest, OffsetsShiftRowsAndColumnsButNotPositions) {
 }
 
 TEST_F(TaskFieldsTest, ReadingSetsTheDefaultColours) {
-  clsQuorvan objQuorvan(plan.Project());
+  clsQuorvan objQuorvan(plan_.Project());
   SetRolesOnly(objQuorvan);
   objQuorvan.GetChartData(0, 0);
   const auto& tasks = objQuorvan.objTasks;
@@ -151,7 +151,7 @@ TEST_F(TaskFieldsTest, ReadingSetsTheDefaultColours) {
 }
 
 TEST_F(TaskFieldsTest, ResourceColumnsFollowTheTaskFieldsGroupByGroup) {
-  clsQuorvan objQuorvan(plan.Project());
+  clsQuorvan objQuorvan(plan_.Project());
   SetRolesOnly(objQuorvan);
   objQuorvan.dblColumnWidthResources = 0;  // still 3.75 points wide
   objQuorvan.GetChartData(0, 0);
@@ -173,7 +173,7 @@ TEST_F(TaskFieldsTest, ResourceColumnsFollowTheTaskFieldsGroupByGroup) {
 }
 
 TEST_F(TaskFieldsTest, RowsStackDownwardsFromTheHeader) {
-  clsQuorvan objQuorvan(plan.Project());
+  clsQuorvan objQuorvan(plan_.Project());
   SetRolesOnly(objQuorvan);
   objQuorvan.dblRowHeightTasks = 19.5;
   objQuorvan.GetChartData(0, 0);
