@@ -11,7 +11,7 @@ RunResult RunChart(msproject::Project& objProject, const chart::ChartOptions& op
                    ProgressSink& sink) {
   RunResult result;
   result.strChartPath = options.strChartPath;
-  vb::TrySkip([&] { sink.Progress(2, "Daten werden für Ausgabe gesammelt..."); });
+  vb::TrySkip([&] { sink.Progress(2, kRunFirstStep); });
 
   clsQuorvan objQuorvan(objProject);
   objQuorvan.TakeOptions(options);

@@ -46,5 +46,8 @@ struct RunResult {
 // erstellt." or "Ausgabe wurde abgebrochen." last. The options are checked by the caller
 // (CheckChartPath, CheckLayoutNumbers). A failure of a step that escapes it ends the run there
 // and is thrown to the caller.
+// The first step of every run.
+inline constexpr const char* kRunFirstStep = "Daten werden für Ausgabe gesammelt...";
+
 RunResult RunChart(msproject::Project& objProject, const chart::ChartOptions& options,
                    ProgressSink& sink);

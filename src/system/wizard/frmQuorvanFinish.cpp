@@ -150,5 +150,13 @@ void frmQuorvan::CreateChart() {
   vb::TrySkip([&] { Refresh(); });
 
   WizardProgress progress(*this, observer_);
-  RunChart(ActiveProject(), Options(), progress);
+  msproject::Project* objProject = nullptr;
+  try {
+    objProject = &ActiveProject();
+  } catch (const vb::Error&) {
+    // No plan to read: the run ends at its first step, which the wizard still shows.
+    progress.Progress(2, kRunFirstStep);
+    throw;
+  }
+  RunChart(*objProject, Options(), progress);
 }
