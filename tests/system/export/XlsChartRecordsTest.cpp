@@ -17,11 +17,11 @@
 #include <string>
 #include <vector>
 
-#include "system/export/ExportTesting.h"
 #include "platform/excel/BiffRecords.h"
 #include "support/PlanXml.h"
 #include "support/RealReaders.h"
 #include "support/TestSupport.h"
+#include "system/export/ExportTesting.h"
 
 namespace {
 
