@@ -8,9 +8,12 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-declare -A folders=([plan_reader]=platform/msproject [registry_file]=platform/registry
+declare -A folders=([plan_reader]=platform/msproject [mpp_file]=platform/msproject/mpp
+                    [mpx_text]=platform/msproject/mpx [registry_file]=platform/registry
                     [a1_reference]=platform/excel [numbers]=system/wizard
                     [command_line]=frontend/cli)
+# Real files of the test data as further seeds.
+declare -A dataSeeds=([mpp_file]="tests/data/mpp/*.mpp" [mpx_text]="tests/data/mpp/*.mpx")
 target="${1:-}"
 if [ -z "$target" ] || [ -z "${folders[$target]:-}" ]; then
   echo "Aufruf: fuzz/run.sh ZIEL [libFuzzer-Optionen …]; Ziele: ${!folders[*]}" >&2
@@ -28,6 +31,11 @@ crashes="build/fuzz/crashes/$target"
 mkdir -p "$corpus" "$crashes"
 seeds=()
 [ -d "fuzz/corpus/$target" ] && seeds+=("fuzz/corpus/$target")
+if [ -n "${dataSeeds[$target]:-}" ]; then
+  mkdir -p "build/fuzz/seeds/$target"
+  cp $(eval echo "${dataSeeds[$target]}") "build/fuzz/seeds/$target/"
+  seeds+=("build/fuzz/seeds/$target")
+fi
 # A file as the only argument: run it once.
 if [ $# -eq 1 ] && [ -f "$1" ]; then exec "$binary" "$1"; fi
 exec "$binary" ${dict:+-dict="$dict"} -artifact_prefix="$crashes/" "$@" "$corpus" "${seeds[@]}"

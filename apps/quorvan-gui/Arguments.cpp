@@ -25,13 +25,13 @@ GuiArguments ParseArguments(int argc, char** argv) {
 }
 
 std::string HelpText() {
-  return "Aufruf: quorvan-gui [PLAN.xml]\n"
+  return "Aufruf: quorvan-gui [PLAN]\n"
          "\n"
          "Öffnet das Fenster des Projektplans mit dem Quorvan-Assistenten, der aus dem Plan\n"
          "ein Kommunikationsdiagramm erstellt (Menü „Extras“ → „Quorvan Assistent“).\n"
          "\n"
          "Argumente:\n"
-         "  PLAN.xml          ein Projektplan im Format Microsoft Project XML\n"
+         "  PLAN              ein Projektplan von Microsoft Project (.mpp, .mpx oder XML)\n"
          "\n"
          "Optionen:\n"
          "  -h, --help        zeigt diese Hilfe\n"

@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <memory>
 
+#include "cli/OutputNames.h"
 #include "dialogs/basDialogXLFile.h"
 #include "version/Version.h"
 
@@ -18,12 +19,15 @@ constexpr int kExitCommandLine = 2;
 
 // The options of the command line, one line each.
 void DeclareOptions(CLI::App& app, CommandLine& options) {
-  app.add_option("PLAN.xml", options.colPlans,
-                 "Projektplan im XML-Format von Microsoft Project; mehrere Pläne werden "
-                 "nebeneinander bearbeitet, je ein Diagramm")
+  app.add_option("PLAN", options.colPlans,
+                 "Projektplan von Microsoft Project (.mpp, .mpx oder XML); mehrere Pläne "
+                 "werden nebeneinander bearbeitet, je ein Diagramm")
       ->type_name("");
   app.add_flag("--dump-model", options.blnDumpModel,
                "Gibt das Diagrammmodell als JSON aus, ohne eine Arbeitsmappe zu schreiben");
+  app.add_flag("--dump-plan", options.blnDumpPlan,
+               "Gibt als JSON aus, was aus dem Plan gelesen wurde, ohne Diagramm")
+      ->excludes("--dump-model");
   auto* optRegister =
       app.add_flag("--register", options.blnRegister,
                    "Trägt das Add-In für Microsoft Project in die Registrierung ein");
@@ -63,7 +67,7 @@ void SpeakGerman(CLI::App& app) {
 }
 
 std::string Usage() {
-  return "Aufruf: quorvan PLAN.xml [PLAN.xml …] [-o DIAGRAMM.xls|ORDNER/] [--pdf DIAGRAMM.pdf] "
+  return "Aufruf: quorvan PLAN [PLAN …] [-o DIAGRAMM.xls|ORDNER/] [--pdf DIAGRAMM.pdf] "
          "[Optionen]\n"
          "Mehr dazu: quorvan --help\n";
 }
@@ -107,28 +111,28 @@ std::string CheckFileName(const std::string& strOption, const std::string& strPa
 // the engine can write the charts asked for.
 std::string CheckArguments(CommandLine& options) {
   if (options.blnRegister || options.blnUnregister) return "";
-  if (options.colPlans.empty()) return "Es fehlt die Angabe PLAN.xml.";
-  if (options.blnDumpModel && options.pictures.Any()) {
-    return "Mit --dump-model wird kein Diagramm geschrieben, also auch kein PDF und kein Bild.";
+  if (options.colPlans.empty()) return "Es fehlt die Angabe PLAN.";
+  if ((options.blnDumpModel || options.blnDumpPlan) && options.pictures.Any()) {
+    return fmt::format("Mit {} wird kein Diagramm geschrieben, also auch kein PDF und kein Bild.",
+                       options.blnDumpPlan ? "--dump-plan" : "--dump-model");
   }
-  const bool blnWritesChart = !options.blnDumpModel;
+  if (options.blnDumpPlan && (options.wizard.strOutput || options.wizard.blnSaveDefaults)) {
+    return "Mit --dump-plan wird kein Diagramm geschrieben; -o und --save-defaults gelten "
+           "nicht.";
+  }
+  const bool blnWritesChart = !options.blnDumpModel && !options.blnDumpPlan;
   if (options.colPlans.size() > 1) {
-    if (options.blnDumpModel || options.wizard.blnSaveDefaults) {
-      return "--dump-model und --save-defaults gelten nur für einen Plan.";
+    if (options.blnDumpModel || options.blnDumpPlan || options.wizard.blnSaveDefaults) {
+      return "--dump-model, --dump-plan und --save-defaults gelten nur für einen Plan.";
     }
     if (options.pictures.Any()) return "--pdf, --svg und --png gelten nur für einen Plan.";
     if (options.wizard.strOutput && !NamesFolder(*options.wizard.strOutput)) {
       return "Für mehrere Pläne nennt -o einen Ordner (mit „/“ am Ende), nicht eine Datei.";
     }
   }
-  const std::pair<const char*, const std::optional<std::string>*> colPictures[] = {
-      {"--pdf", &options.pictures.strPdf},
-      {"--svg", &options.pictures.strSvg},
-      {"--png", &options.pictures.strPng}};
-  for (const auto& [strOption, strPath] : colPictures) {
-    if (!*strPath) continue;
-    const std::string strExtension = std::string(".") + (strOption + 2);
-    if (std::string strProblem = CheckFileName(strOption, **strPath, strExtension);
+  for (const auto& [strOption, strPath] : options.pictures.Named()) {
+    const std::string strExtension = "." + strOption.substr(2);
+    if (std::string strProblem = CheckFileName(strOption, strPath, strExtension);
         !strProblem.empty()) {
       return strProblem;
     }
@@ -227,7 +231,9 @@ ParsedCommandLine ParseCommandLine(int argc, const char* const* argv) {
     parsed.strStderr = GermanMessage(app, error) + "\n" + Usage();
     return parsed;
   }
-  if (const std::string strMissing = CheckArguments(options); !strMissing.empty()) {
+  std::string strMissing = CheckArguments(options);
+  if (strMissing.empty()) strMissing = CheckOutputNames(options);
+  if (!strMissing.empty()) {
     parsed.intExitCode = kExitCommandLine;
     parsed.strStderr = strMissing + "\n" + Usage();
     return parsed;

@@ -16,6 +16,7 @@ struct CommandLine {
   std::vector<std::string> colPlans;  // every plan named; one chart each
   std::string strPlan;                // the plan of this run (the only one, or one of several)
   bool blnDumpModel = false;          // print the chart model as JSON instead of writing a workbook
+  bool blnDumpPlan = false;           // print what the host read from the plan as JSON
   bool blnRegister = false;           // enter the add-in in the registry, then end
   bool blnUnregister = false;         // remove the add-in's entry from the registry, then end
   WizardOptions wizard;               // the wizard's controls, as the user would set them

@@ -13,8 +13,11 @@
 #include "cli/CommandLine.h"
 #include "cli/Pictures.h"
 #include "cli/PlanBatch.h"
+#include "cli/PlanDump.h"
 #include "cli/PlanFiles.h"
+#include "cli/Signals.h"
 #include "cli/WizardRun.h"
+#include "export/PlanCoverage.h"
 #include "platform/msproject/Application.h"
 
 namespace cli {
@@ -68,6 +71,13 @@ int RunPlan(const CommandLine& options, std::ostream& out, std::ostream& err) {
           ? RunWizardWithPictures(objApplication, options, out, err, ErrIsTerminal(err))
           : RunWizard(objApplication, options, out, err, ErrIsTerminal(err));
   out.flush();
+  // Inserted projects that are missing from the chart: said after the run, as the chart's
+  // limits are.
+  if (intExitCode == 0) {
+    for (const std::string& strNotice : UnreadSubprojectNotices(objApplication.ActiveProject())) {
+      err << strNotice << '\n';
+    }
+  }
   return intExitCode;
 }
 
@@ -91,6 +101,7 @@ int Run(int argc, const char* const* argv, std::ostream& out, std::ostream& err)
 
   try {
     if (options.blnRegister || options.blnUnregister) return Register(options, out, err);
+    if (options.blnDumpPlan) return DumpPlan(options.strPlan, out, err);
     if (options.colPlans.size() > 1) {
       return RunPlans(options, err, [&out](const CommandLine& one, std::ostream& errOne) {
         return RunPlan(one, out, errOne);
@@ -106,6 +117,7 @@ int Run(int argc, const char* const* argv, std::ostream& out, std::ostream& err)
 }  // namespace
 
 int Main(int argc, const char* const* argv, std::ostream& out, std::ostream& err) {
+  EndCleanlyOnSignals();
   return CheckOutput(out, err, Run(argc, argv, out, err));
 }
 

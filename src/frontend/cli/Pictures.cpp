@@ -1,9 +1,8 @@
 #include "cli/Pictures.h"
 
-#include <stdlib.h>
-
 #include <CLI/CLI.hpp>
 #include <filesystem>
+#include <optional>
 #include <ostream>
 #include <vector>
 
@@ -13,6 +12,7 @@
 #include "export/RunChart.h"
 #include "platform/excel/Application.h"
 #include "platform/excel/Workbook.h"
+#include "platform/excel/save/WorkFolder.h"
 #include "platform/vb/Error.h"
 
 namespace cli {
@@ -23,28 +23,16 @@ namespace {
 
 constexpr int kExitStopped = 1;
 
-// A folder of the run's own under the system's temporary folder, removed with its content.
-class RunFolder {
- public:
-  RunFolder() {
-    std::string strPattern = (fs::temp_directory_path() / "quorvan-XXXXXX").string();
-    std::vector<char> name(strPattern.begin(), strPattern.end());
-    name.push_back('\0');
-    if (::mkdtemp(name.data()) != nullptr) path_ = name.data();
-  }
-  ~RunFolder() {
-    std::error_code ignored;
-    if (!path_.empty()) fs::remove_all(path_, ignored);
-  }
-  RunFolder(const RunFolder&) = delete;
-  RunFolder& operator=(const RunFolder&) = delete;
-  const fs::path& Path() const { return path_; }
-
- private:
-  fs::path path_;
-};
 
 }  // namespace
+
+std::vector<std::pair<std::string, std::string>> PictureOptions::Named() const {
+  std::vector<std::pair<std::string, std::string>> colNamed;
+  if (strPdf) colNamed.emplace_back("--pdf", *strPdf);
+  if (strSvg) colNamed.emplace_back("--svg", *strSvg);
+  if (strPng) colNamed.emplace_back("--png", *strPng);
+  return colNamed;
+}
 
 void DeclarePictureOptions(CLI::App& app, PictureOptions& options) {
   app.add_option("--pdf", options.strPdf, "Druckt das Diagramm zusätzlich als PDF-Datei")
@@ -70,13 +58,19 @@ void DeclarePictureOptions(CLI::App& app, PictureOptions& options) {
 int RunWizardWithPictures(msproject::Application& objApplication, const CommandLine& options,
                           std::ostream& out, std::ostream& err, bool blnTerminal) {
   CommandLine run = options;
-  RunFolder folder;
+  // Without -o the workbook goes into a folder of the run's own in the temporary folder; the
+  // folders that runs killed outright left there are removed first.
+  std::optional<excel::WorkFolder> folder;
   if (!run.wizard.strOutput) {
-    if (folder.Path().empty()) {
+    const fs::path temporary = fs::temp_directory_path();
+    excel::RemoveDeadWorkFolders(temporary);
+    try {
+      folder.emplace(temporary);
+    } catch (const vb::Error&) {
       err << "Im temporären Ordner kann kein Ordner für die Arbeitsmappe angelegt werden.\n";
       return kExitStopped;
     }
-    run.wizard.strOutput = (folder.Path() / fs::path(options.strPlan).stem()).string() + ".xlsx";
+    run.wizard.strOutput = (folder->Path() / fs::path(options.strPlan).stem()).string() + ".xlsx";
   }
   RunResult result;
   // The engine the run kept its workbook in is ended however the pictures go.

@@ -6,12 +6,14 @@
 // How the workbook is had: the run keeps its saved workbook open in an engine of the run's
 // result, instead of closing it and quitting; the command line prints the workbook from there
 // and ends the engine. Without -o the workbook is saved into a temporary folder that goes with
-// the run.
+// the run (a work folder, WorkFolder.h).
 
 #include <cstdint>
 #include <iosfwd>
 #include <optional>
 #include <string>
+#include <utility>
+#include <vector>
 
 namespace CLI {
 class App;
@@ -32,6 +34,8 @@ struct PictureOptions {
   std::int32_t lngDpi = 150;          // --dpi N, for the PNG
 
   bool Any() const { return strPdf || strSvg || strPng; }
+  // The pictures asked for, each with its option: {"--pdf", path}, … in that order.
+  std::vector<std::pair<std::string, std::string>> Named() const;
 };
 
 // Declares --pdf, --svg, --png and --dpi (10 to 2400, refused in German otherwise).

@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "cli/CommandLine.h"
+#include "cli/Signals.h"
 
 namespace cli {
 
@@ -35,8 +36,10 @@ Child Start(const CommandLine& options, std::size_t index, const PlanRun& run) {
   child.index = index;
   int fds[2];
   if (::pipe(fds) != 0) return child;
+  const pid_t parent = ::getpid();
   child.pid = ::fork();
   if (child.pid == 0) {
+    EndWithParent(parent);
     ::close(fds[0]);
     CommandLine one = options;
     one.strPlan = options.colPlans[index];
@@ -65,6 +68,7 @@ Child Start(const CommandLine& options, std::size_t index, const PlanRun& run) {
     return child;
   }
   child.fd = fds[0];
+  AddChild(child.pid);
   return child;
 }
 
@@ -84,8 +88,12 @@ void Drain(Child& child) {
 int Reap(const Child& child) {
   int status = 0;
   while (::waitpid(child.pid, &status, 0) < 0) {
-    if (errno != EINTR) return kExitFailure;
+    if (errno != EINTR) {
+      RemoveChild(child.pid);
+      return kExitFailure;
+    }
   }
+  RemoveChild(child.pid);
   return WIFEXITED(status) ? WEXITSTATUS(status) : kExitFailure;
 }
 

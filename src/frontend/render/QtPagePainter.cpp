@@ -173,6 +173,7 @@ QImage PageImage(const excel::PageDocument& document, std::size_t lngPage, doubl
   QImage image(static_cast<int>(std::lround(document.dblPaperWidth * dblUnits)),
                static_cast<int>(std::lround(document.dblPaperHeight * dblUnits)),
                QImage::Format_RGB32);
+  if (image.isNull()) return image;  // too large for the memory: nothing to paint on
   const int dpm = static_cast<int>(std::lround(dblDotsPerInch / 0.0254));
   image.setDotsPerMeterX(dpm);
   image.setDotsPerMeterY(dpm);

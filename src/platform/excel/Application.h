@@ -23,11 +23,13 @@
 #include <cstdint>
 #include <filesystem>
 #include <memory>
+#include <utility>
 #include <vector>
 
 #include "platform/excel/Constants.h"
 #include "platform/excel/Range.h"
 #include "platform/excel/Workbooks.h"
+#include "platform/excel/save/SaveStages.h"
 
 namespace excel {
 
@@ -64,10 +66,14 @@ class Application {
   const std::vector<std::filesystem::path>& WatchedFolders() const { return watched_; }
   void CheckUsable() const;  // throws after Quit
   bool HasQuit() const { return blnQuit_; }
+  // Told the stages of every save of this application's workbooks (save/SaveStages.h).
+  void OnSaveStage(SaveStageHook hook) { saveStageHook_ = std::move(hook); }
+  const SaveStageHook& SaveStageObserver() const { return saveStageHook_; }
 
  private:
   std::unique_ptr<excel::Workbooks> workbooks_;
   std::vector<std::filesystem::path> watched_;
+  SaveStageHook saveStageHook_;
   bool blnVisible_ = false;
   std::int32_t lngCursor_ = xlDefault;
   std::int32_t lngSheetsInNewWorkbook_ = 3;

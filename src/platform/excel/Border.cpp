@@ -18,37 +18,56 @@ void Border::Change(Set&& set) {
   const CellRect& rect = range_.Rect();
   CheckFormattable(rect);
   std::int32_t lngIndex = lngIndex_;
-  sheet.Data().ChangeFormats(sheet.Formats(), rect, [&](CellFormat& format, unsigned edges) {
-    auto& b = format.borders;
-    switch (lngIndex) {
-      case xlDiagonalDown:
-        set(b[kBorderDiagonalDown]);
-        break;
-      case xlDiagonalUp:
-        set(b[kBorderDiagonalUp]);
-        break;
-      case xlEdgeLeft:
-        if (edges & kEdgeLeft) set(b[kBorderLeft]);
-        break;
-      case xlEdgeTop:
-        if (edges & kEdgeTop) set(b[kBorderTop]);
-        break;
-      case xlEdgeBottom:
-        if (edges & kEdgeBottom) set(b[kBorderBottom]);
-        break;
-      case xlEdgeRight:
-        if (edges & kEdgeRight) set(b[kBorderRight]);
-        break;
-      case xlInsideVertical:
-        if (!(edges & kEdgeLeft)) set(b[kBorderLeft]);
-        if (!(edges & kEdgeRight)) set(b[kBorderRight]);
-        break;
-      case xlInsideHorizontal:
-        if (!(edges & kEdgeTop)) set(b[kBorderTop]);
-        if (!(edges & kEdgeBottom)) set(b[kBorderBottom]);
-        break;
-    }
-  });
+  // An edge's line changes only the cells on that edge.
+  unsigned onlyEdges = 0;
+  switch (lngIndex) {
+    case xlEdgeLeft:
+      onlyEdges = kEdgeLeft;
+      break;
+    case xlEdgeTop:
+      onlyEdges = kEdgeTop;
+      break;
+    case xlEdgeBottom:
+      onlyEdges = kEdgeBottom;
+      break;
+    case xlEdgeRight:
+      onlyEdges = kEdgeRight;
+      break;
+  }
+  sheet.Data().ChangeFormats(
+      sheet.Formats(), rect,
+      [&](CellFormat& format, unsigned edges) {
+        auto& b = format.borders;
+        switch (lngIndex) {
+          case xlDiagonalDown:
+            set(b[kBorderDiagonalDown]);
+            break;
+          case xlDiagonalUp:
+            set(b[kBorderDiagonalUp]);
+            break;
+          case xlEdgeLeft:
+            if (edges & kEdgeLeft) set(b[kBorderLeft]);
+            break;
+          case xlEdgeTop:
+            if (edges & kEdgeTop) set(b[kBorderTop]);
+            break;
+          case xlEdgeBottom:
+            if (edges & kEdgeBottom) set(b[kBorderBottom]);
+            break;
+          case xlEdgeRight:
+            if (edges & kEdgeRight) set(b[kBorderRight]);
+            break;
+          case xlInsideVertical:
+            if (!(edges & kEdgeLeft)) set(b[kBorderLeft]);
+            if (!(edges & kEdgeRight)) set(b[kBorderRight]);
+            break;
+          case xlInsideHorizontal:
+            if (!(edges & kEdgeTop)) set(b[kBorderTop]);
+            if (!(edges & kEdgeBottom)) set(b[kBorderBottom]);
+            break;
+        }
+      },
+      onlyEdges);
 }
 
 const BorderFormat& Border::Read() const {

@@ -59,8 +59,11 @@ class SheetData {
   // Changes the format of every cell of the rectangle with change(CellFormat&, edges), where
   // edges tells which sides of the rectangle the cell lies on. Each distinct old format is
   // changed and interned once per kind of position.
+  // With onlyEdges, change leaves every cell alone that lies on none of those edges: such cells
+  // are not visited (their rows are made and sized all the same).
   template <class Change>
-  void ChangeFormats(FormatTable& table, const CellRect& rect, Change&& change);
+  void ChangeFormats(FormatTable& table, const CellRect& rect, Change&& change,
+                     unsigned onlyEdges = 0);
 
   // Merged areas: merging takes in every area it overlaps; unmerging removes them.
   const std::vector<CellRect>& Merges() const { return merges_; }
@@ -78,7 +81,8 @@ class SheetData {
 };
 
 template <class Change>
-void SheetData::ChangeFormats(FormatTable& table, const CellRect& rect, Change&& change) {
+void SheetData::ChangeFormats(FormatTable& table, const CellRect& rect, Change&& change,
+                              unsigned onlyEdges) {
   struct Memo {
     std::uint32_t lngOld = UINT32_MAX;
     std::uint32_t lngNew = 0;
@@ -107,10 +111,21 @@ void SheetData::ChangeFormats(FormatTable& table, const CellRect& rect, Change&&
     unsigned rowEdges =
         (lngRow == rect.lngTop ? kEdgeTop : 0u) | (lngRow == rect.lngBottom ? kEdgeBottom : 0u);
     std::uint32_t* xf = row.xfs.data();
-    for (std::int32_t lngColumn = rect.lngLeft; lngColumn <= rect.lngRight; ++lngColumn) {
+    auto visit = [&](std::int32_t lngColumn) {
       unsigned edges = rowEdges | (lngColumn == rect.lngLeft ? kEdgeLeft : 0u) |
                        (lngColumn == rect.lngRight ? kEdgeRight : 0u);
       xf[lngColumn - 1] = mapped(xf[lngColumn - 1], edges);
+    };
+    if (onlyEdges == 0 || (rowEdges & onlyEdges) != 0) {
+      for (std::int32_t lngColumn = rect.lngLeft; lngColumn <= rect.lngRight; ++lngColumn) {
+        visit(lngColumn);
+      }
+      continue;
+    }
+    if (onlyEdges & kEdgeLeft) visit(rect.lngLeft);
+    // A single column is on both edges: visited once.
+    if ((onlyEdges & kEdgeRight) && (rect.lngRight != rect.lngLeft || !(onlyEdges & kEdgeLeft))) {
+      visit(rect.lngRight);
     }
   }
 }

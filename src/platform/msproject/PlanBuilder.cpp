@@ -1,334 +1,272 @@
-// Building one project from the parsed document of its plan: its settings, its task and
-// resource tables in table order, the links between its tasks and its inserted projects.
-
-#include <fmt/format.h>
+#include "platform/msproject/PlanBuilder.h"
 
 #include <algorithm>
-#include <charconv>
 #include <cmath>
-#include <deque>
-#include <pugixml.hpp>
-#include <system_error>
-
-#include "platform/msproject/Display.h"
-#include "platform/msproject/Fields.h"
-#include "platform/msproject/Reader.h"
-#include "platform/msproject/ReaderDetail.h"
 
 namespace msproject {
 
+PlanBuilder::PlanBuilder(Project& project, std::string strName, std::string strPath)
+    : project_(project) {
+  project_.strName_ = std::move(strName);
+  project_.strPath_ = std::move(strPath);
+}
+
+bool PlanBuilder::NamedLikeTheFile(std::string_view strTitle) const {
+  std::string_view stem = project_.strName_;
+  if (const auto dot = stem.rfind('.'); dot != std::string_view::npos && dot > 0) {
+    stem = stem.substr(0, dot);
+  }
+  return !strTitle.empty() && strTitle == stem;
+}
+
+void PlanBuilder::Settings(const DurationSettings& settings) {
+  settings_ = settings;
+  project_.lngMinutesPerDay_ = settings.lngMinutesPerDay;
+  project_.lngMinutesPerWeek_ = settings.lngMinutesPerWeek;
+  project_.lngDaysPerMonth_ = settings.lngDaysPerMonth;
+  project_.lngDurationFormat_ = settings.lngDefaultFormat;
+}
+
+void PlanBuilder::FieldAlias(std::int32_t fieldId, std::string strAlias) {
+  auto& aliases = project_.fieldAliases_;
+  const auto at =
+      std::lower_bound(aliases.begin(), aliases.end(), fieldId,
+                       [](const auto& entry, std::int32_t id) { return entry.first < id; });
+  if (at != aliases.end() && at->first == fieldId) {
+    at->second = std::move(strAlias);
+  } else {
+    aliases.emplace(at, fieldId, std::move(strAlias));
+  }
+}
+
+PlanBuilder::TaskRow PlanBuilder::AddTask(std::int32_t lngID) {
+  if (lngID == 0) {
+    summaryRow_ = msproject::Task();
+    return TaskRow(*this, summaryRow_, -1);
+  }
+  const auto index = static_cast<std::ptrdiff_t>(project_.taskRows_.size());
+  msproject::Task& task = project_.taskRows_.emplace_back();
+  task.project_ = &project_;
+  task.lngID_ = lngID;
+  pending_.emplace_back();
+  taskRows_.push_back(Row{lngID, index});
+  return TaskRow(*this, task, index);
+}
+
+void PlanBuilder::AddBlankTask(std::int32_t lngID) {
+  if (lngID != 0) taskRows_.push_back(Row{lngID, -1});
+}
+
+PlanBuilder::ResourceRow PlanBuilder::AddResource(std::int32_t lngID) {
+  if (lngID == 0) {
+    placeholderResource_ = msproject::Resource();
+    return ResourceRow(placeholderResource_);
+  }
+  const auto index = static_cast<std::ptrdiff_t>(project_.resourceRows_.size());
+  msproject::Resource& resource = project_.resourceRows_.emplace_back();
+  resource.lngID_ = lngID;
+  resourceRows_.push_back(Row{lngID, index});
+  return ResourceRow(resource);
+}
+
+void PlanBuilder::AddBlankResource(std::int32_t lngID) {
+  if (lngID != 0) resourceRows_.push_back(Row{lngID, -1});
+}
+
+void PlanBuilder::AddLink(std::int32_t lngPredecessorUID, std::int32_t lngSuccessorUID) {
+  linksByUID_.push_back(LinkByUID{lngPredecessorUID, lngSuccessorUID});
+}
+
+PlanBuilder::TaskRow& PlanBuilder::TaskRow::UniqueID(std::int32_t lngValue) {
+  task_->lngUniqueID_ = lngValue;
+  return *this;
+}
+PlanBuilder::TaskRow& PlanBuilder::TaskRow::Name(std::string strValue) {
+  task_->strName_ = std::move(strValue);
+  return *this;
+}
+PlanBuilder::TaskRow& PlanBuilder::TaskRow::WBS(std::string strValue) {
+  task_->strWBS_ = std::move(strValue);
+  return *this;
+}
+PlanBuilder::TaskRow& PlanBuilder::TaskRow::OutlineLevel(std::int32_t lngValue) {
+  task_->lngOutlineLevel_ = lngValue;
+  return *this;
+}
+PlanBuilder::TaskRow& PlanBuilder::TaskRow::Start(std::optional<DateTime> value) {
+  task_->start_ = value;
+  return *this;
+}
+PlanBuilder::TaskRow& PlanBuilder::TaskRow::Finish(std::optional<DateTime> value) {
+  task_->finish_ = value;
+  return *this;
+}
+PlanBuilder::TaskRow& PlanBuilder::TaskRow::Duration(std::optional<double> dblMinutes,
+                                                     std::int32_t lngFormat) {
+  if (index_ >= 0) {
+    PendingTask& pending = builder_->pending_[static_cast<std::size_t>(index_)];
+    pending.dblMinutes = dblMinutes;
+    pending.lngFormat = lngFormat;
+  }
+  return *this;
+}
+PlanBuilder::TaskRow& PlanBuilder::TaskRow::Estimated(bool blnValue) {
+  if (index_ >= 0) builder_->pending_[static_cast<std::size_t>(index_)].blnEstimated = blnValue;
+  return *this;
+}
+PlanBuilder::TaskRow& PlanBuilder::TaskRow::Summary(bool blnValue) {
+  task_->blnSummary_ = blnValue;
+  return *this;
+}
+PlanBuilder::TaskRow& PlanBuilder::TaskRow::Milestone(bool blnValue) {
+  task_->blnMilestone_ = blnValue;
+  return *this;
+}
+PlanBuilder::TaskRow& PlanBuilder::TaskRow::Subproject(std::string strPath) {
+  task_->strSubproject_ = std::move(strPath);
+  return *this;
+}
+PlanBuilder::TaskRow& PlanBuilder::TaskRow::Text(std::int32_t fieldId, std::string strValue) {
+  task_->extendedAttributes_.emplace_back(fieldId, std::move(strValue));
+  return *this;
+}
+PlanBuilder::TaskRow& PlanBuilder::TaskRow::CustomDuration(std::int32_t fieldId, double dblMinutes,
+                                                           std::int32_t lngFormat) {
+  if (index_ >= 0) {
+    builder_->pending_[static_cast<std::size_t>(index_)].customDurations.emplace_back(
+        fieldId, std::make_pair(dblMinutes, lngFormat));
+  }
+  return *this;
+}
+PlanBuilder::TaskRow& PlanBuilder::TaskRow::Predecessor(std::int32_t lngUniqueID) {
+  // Neither the project summary task nor a blank row has links of its own.
+  if (index_ >= 0) {
+    builder_->links_.push_back(Link{static_cast<std::size_t>(index_), lngUniqueID});
+  }
+  return *this;
+}
+
+PlanBuilder::ResourceRow& PlanBuilder::ResourceRow::UniqueID(std::int32_t lngValue) {
+  resource_->lngUniqueID_ = lngValue;
+  return *this;
+}
+PlanBuilder::ResourceRow& PlanBuilder::ResourceRow::Name(std::string strValue) {
+  resource_->strName_ = std::move(strValue);
+  return *this;
+}
+PlanBuilder::ResourceRow& PlanBuilder::ResourceRow::Group(std::string strValue) {
+  resource_->strGroup_ = std::move(strValue);
+  return *this;
+}
+
 namespace {
 
-// A value quoted in a message: shortened, never cut inside a UTF-8 sequence.
-std::string Quote(std::string_view value) {
-  constexpr std::size_t kMax = 40;
-  if (value.size() <= kMax) return fmt::format("„{}“", value);
-  std::size_t cut = kMax;
-  while (cut > 0 && (static_cast<unsigned char>(value[cut]) & 0xC0) == 0x80) --cut;
-  return fmt::format("„{}…“", value.substr(0, cut));
+// Table order: by ID; rows of one ID keep the order in which they came.
+template <class Row>
+void SortRows(std::vector<Row>& rows) {
+  std::stable_sort(rows.begin(), rows.end(),
+                   [](const Row& a, const Row& b) { return a.id < b.id; });
 }
 
 }  // namespace
 
-// Builds one project from its parsed document.
-class Reader::Builder {
- public:
-  explicit Builder(Project& project) : project_(project) {}
+void PlanBuilder::Finish() {
+  FinishTasks();
+  FinishResources();
+}
 
-  void Build(pugi::xml_node root) {
-    pugi::xml_node tasks;
-    pugi::xml_node resources;
-    for (pugi::xml_node child = root.first_child(); child; child = child.next_sibling()) {
-      const std::string_view name = child.name();
-      if (name == "MinutesPerDay") {
-        project_.lngMinutesPerDay_ = Int(child);
-      } else if (name == "MinutesPerWeek") {
-        project_.lngMinutesPerWeek_ = Int(child);
-      } else if (name == "DaysPerMonth") {
-        project_.lngDaysPerMonth_ = Int(child);
-      } else if (name == "DurationFormat") {
-        project_.lngDurationFormat_ = Int(child);
-      } else if (name == "Tasks") {
-        tasks = child;
-      } else if (name == "Resources") {
-        resources = child;
-      }
+void PlanBuilder::FinishTasks() {
+  std::deque<msproject::Task>& storage = project_.taskRows_;
+  for (std::size_t index = 0; index < storage.size(); ++index) {
+    msproject::Task& task = storage[index];
+    const PendingTask& pending = pending_[index];
+    task.blnEstimated_ = pending.blnEstimated || IsEstimatedFormat(pending.lngFormat);
+    if (pending.dblMinutes) {
+      task.lngDurationMinutes_ = std::llround(*pending.dblMinutes);
+      task.strDurationText_ =
+          DurationText(*pending.dblMinutes, pending.lngFormat, settings_, task.blnEstimated_);
     }
-    settings_ = DurationSettings{project_.lngMinutesPerDay_, project_.lngMinutesPerWeek_,
-                                 project_.lngDaysPerMonth_, project_.lngDurationFormat_};
-    if (tasks) BuildTasks(tasks);
-    if (resources) BuildResources(resources);
-  }
-
- private:
-  // A row of the task or resource table: its ID and its place in the row storage, or none
-  // for a blank row.
-  struct Row {
-    std::int32_t id;
-    std::ptrdiff_t index;
-  };
-  struct Link {
-    std::size_t successor;  // place in the task storage
-    std::int32_t predecessorUID;
-  };
-
-  static void SortRows(std::vector<Row>& rows) {
-    std::stable_sort(rows.begin(), rows.end(),
-                     [](const Row& a, const Row& b) { return a.id < b.id; });
-  }
-
-  [[noreturn]] static void Fail(pugi::xml_node node, std::string strWhat) {
-    throw Failure{std::move(strWhat), node.offset_debug()};
-  }
-
-  static std::int64_t Integer(pugi::xml_node node, std::int64_t min, std::int64_t max) {
-    const std::string_view text = TrimBlanks(node.child_value());
-    std::int64_t value = 0;
-    const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (text.empty() || ec != std::errc{} || end != text.data() + text.size() || value < min ||
-        value > max) {
-      Fail(node,
-           fmt::format("{} im Element „{}“ ist keine gültige Zahl.", Quote(text), node.name()));
-    }
-    return value;
-  }
-
-  static std::int32_t Int(pugi::xml_node node) {
-    return static_cast<std::int32_t>(Integer(node, INT32_MIN, INT32_MAX));
-  }
-
-  static bool Bool(pugi::xml_node node) {
-    const std::string_view text = TrimBlanks(node.child_value());
-    if (text == "1" || text == "true") return true;
-    if (text == "0" || text == "false") return false;
-    Fail(node, fmt::format("{} im Element „{}“ ist kein gültiger Wahrheitswert (0 oder 1).",
-                           Quote(text), node.name()));
-  }
-
-  static std::optional<DateTime> Date(pugi::xml_node node) {
-    const std::string_view text = TrimBlanks(node.child_value());
-    if (text.empty()) return std::nullopt;
-    const auto value = ParseDateTime(text);
-    if (!value) {
-      Fail(node,
-           fmt::format("{} im Element „{}“ ist kein gültiges Datum.", Quote(text), node.name()));
-    }
-    return value;
-  }
-
-  static std::optional<double> Minutes(pugi::xml_node node) {
-    const std::string_view text = TrimBlanks(node.child_value());
-    if (text.empty()) return std::nullopt;
-    const auto value = ParseDurationMinutes(text);
-    if (!value) {
-      Fail(node,
-           fmt::format("{} im Element „{}“ ist keine gültige Dauer.", Quote(text), node.name()));
-    }
-    return value;
-  }
-
-  void ReadExtendedAttribute(pugi::xml_node node, Task& task) const {
-    std::optional<std::int32_t> fieldId;
-    pugi::xml_node value;
-    std::int32_t format = 21;
-    for (pugi::xml_node child = node.first_child(); child; child = child.next_sibling()) {
-      const std::string_view name = child.name();
-      if (name == "FieldID") {
-        fieldId = Int(child);
-      } else if (name == "Value") {
-        value = child;
-      } else if (name == "DurationFormat") {
-        format = Int(child);
-      }
-    }
-    if (!fieldId || !value) return;
-    if (IsCustomTextField(*fieldId)) {
-      task.extendedAttributes_.emplace_back(*fieldId, value.child_value());
-    } else if (IsCustomDurationField(*fieldId)) {
-      if (const auto minutes = Minutes(value)) {
-        task.extendedAttributes_.emplace_back(*fieldId, DurationText(*minutes, format, settings_));
-      }
+    for (const auto& [fieldId, value] : pending.customDurations) {
+      task.extendedAttributes_.emplace_back(fieldId,
+                                            DurationText(value.first, value.second, settings_));
     }
   }
 
-  static void ReadLink(pugi::xml_node node, std::size_t successor, std::vector<Link>& links) {
-    std::optional<std::int32_t> uid;
-    bool blnCrossProject = false;
-    for (pugi::xml_node child = node.first_child(); child; child = child.next_sibling()) {
-      const std::string_view name = child.name();
-      if (name == "PredecessorUID") {
-        uid = Int(child);
-      } else if (name == "CrossProject") {
-        blnCrossProject = Bool(child);
-      }
+  SortRows(taskRows_);
+  project_.tasks_.Reserve(taskRows_.size());
+  for (const Row& row : taskRows_) {
+    msproject::Task* task = row.index < 0 ? nullptr : &storage[static_cast<std::size_t>(row.index)];
+    project_.tasks_.Append(task);
+    if (task && !task->strSubproject_.empty()) {
+      msproject::Subproject subproject;
+      subproject.task_ = task;
+      project_.subprojects_.push_back(subproject);
     }
-    // A link into another plan names a task of that plan, not of this one.
-    if (uid && !blnCrossProject) links.push_back(Link{successor, *uid});
   }
 
-  void BuildTasks(pugi::xml_node parent) {
-    std::vector<Row> rows;
-    std::vector<Link> links;
-    std::deque<Task>& storage = project_.taskRows_;
-    for (pugi::xml_node node = parent.first_child(); node; node = node.next_sibling()) {
-      if (std::string_view(node.name()) != "Task") continue;
-      Task task;
-      task.project_ = &project_;
-      bool blnHasId = false;
-      bool blnNull = false;
-      bool blnIsSubproject = false;
-      bool blnEstimated = false;
-      std::int32_t format = 21;
-      std::optional<double> minutes;
-      const std::size_t firstLink = links.size();
-      for (pugi::xml_node child = node.first_child(); child; child = child.next_sibling()) {
-        const std::string_view name = child.name();
-        if (name == "UID") {
-          task.lngUniqueID_ = Int(child);
-        } else if (name == "ID") {
-          task.lngID_ = static_cast<std::int32_t>(Integer(child, 0, INT32_MAX));
-          blnHasId = true;
-        } else if (name == "Name") {
-          task.strName_ = child.child_value();
-        } else if (name == "WBS") {
-          task.strWBS_ = child.child_value();
-        } else if (name == "OutlineLevel") {
-          task.lngOutlineLevel_ = Int(child);
-        } else if (name == "IsNull") {
-          blnNull = Bool(child);
-        } else if (name == "Summary") {
-          task.blnSummary_ = Bool(child);
-        } else if (name == "Milestone") {
-          task.blnMilestone_ = Bool(child);
-        } else if (name == "Start") {
-          task.start_ = Date(child);
-        } else if (name == "Finish") {
-          task.finish_ = Date(child);
-        } else if (name == "Duration") {
-          minutes = Minutes(child);
-        } else if (name == "DurationFormat") {
-          format = Int(child);
-        } else if (name == "Estimated") {
-          blnEstimated = Bool(child);
-        } else if (name == "IsSubproject") {
-          blnIsSubproject = Bool(child);
-        } else if (name == "SubprojectName") {
-          task.strSubproject_ = child.child_value();
-        } else if (name == "PredecessorLink") {
-          ReadLink(child, storage.size(), links);
-        } else if (name == "ExtendedAttribute") {
-          ReadExtendedAttribute(child, task);
-        }
-      }
-      if (!blnHasId) Fail(node, "Beim Vorgang fehlt das Element „ID“.");
-      if (!blnIsSubproject) task.strSubproject_.clear();
-      task.blnEstimated_ = blnEstimated || IsEstimatedFormat(format);
-      if (minutes) {
-        task.lngDurationMinutes_ = std::llround(*minutes);
-        task.strDurationText_ = DurationText(*minutes, format, settings_, task.blnEstimated_);
-      }
-      if (task.lngID_ == 0 || blnNull) {
-        // Neither the project summary task (ID 0) nor a blank row has links of its own.
-        links.resize(firstLink);
-        if (task.lngID_ != 0) rows.push_back(Row{task.lngID_, -1});
-        continue;
-      }
-      rows.push_back(Row{task.lngID_, static_cast<std::ptrdiff_t>(storage.size())});
-      storage.push_back(std::move(task));
-    }
-
-    SortRows(rows);
-    project_.tasks_.Reserve(rows.size());
-    for (const Row& row : rows) {
-      Task* task = row.index < 0 ? nullptr : &storage[static_cast<std::size_t>(row.index)];
-      project_.tasks_.Append(task);
-      if (task && !task->strSubproject_.empty()) {
-        Subproject subproject;
-        subproject.task_ = task;
-        project_.subprojects_.push_back(subproject);
-      }
-    }
-    ResolveLinks(rows, links);
-  }
-
-  // Predecessors in the order of the links in the file, successors in table order.
-  void ResolveLinks(const std::vector<Row>& rows, std::vector<Link>& links) {
-    if (links.empty()) return;
-    std::deque<Task>& storage = project_.taskRows_;
-    std::vector<std::size_t> tablePosition(storage.size());
-    std::vector<std::pair<std::int32_t, std::size_t>> byUID;  // unique ID, place in storage
-    byUID.reserve(storage.size());
-    for (std::size_t position = 0; position < rows.size(); ++position) {
-      if (rows[position].index < 0) continue;
-      const auto index = static_cast<std::size_t>(rows[position].index);
-      tablePosition[index] = position;
+  // Links kept apart from the tasks name their successor by unique ID as well; the first task
+  // in table order wins where a unique ID is not unique, as for predecessors.
+  if (!linksByUID_.empty()) {
+    std::vector<std::pair<std::int32_t, std::size_t>> byUID;
+    for (const Row& row : taskRows_) {
+      if (row.index < 0) continue;
+      const auto index = static_cast<std::size_t>(row.index);
       byUID.emplace_back(storage[index].lngUniqueID_, index);
     }
-    // The first task in table order wins when a unique ID is not unique.
     std::stable_sort(byUID.begin(), byUID.end(),
                      [](const auto& a, const auto& b) { return a.first < b.first; });
-    std::stable_sort(links.begin(), links.end(), [&](const Link& a, const Link& b) {
-      return tablePosition[a.successor] < tablePosition[b.successor];
-    });
-    for (const Link& link : links) {
+    for (const LinkByUID& link : linksByUID_) {
       const auto found =
-          std::lower_bound(byUID.begin(), byUID.end(), link.predecessorUID,
+          std::lower_bound(byUID.begin(), byUID.end(), link.successorUID,
                            [](const auto& entry, std::int32_t uid) { return entry.first < uid; });
-      if (found == byUID.end() || found->first != link.predecessorUID) continue;
-      if (found->second == link.successor) continue;
-      Task& successor = storage[link.successor];
-      Task& predecessor = storage[found->second];
-      successor.predecessors_.Append(&predecessor);
-      predecessor.successors_.Append(&successor);
+      if (found == byUID.end() || found->first != link.successorUID) continue;
+      links_.push_back(Link{found->second, link.predecessorUID});
     }
   }
+  ResolveLinks(links_);
+}
 
-  void BuildResources(pugi::xml_node parent) {
-    std::vector<Row> rows;
-    std::deque<Resource>& storage = project_.resourceRows_;
-    for (pugi::xml_node node = parent.first_child(); node; node = node.next_sibling()) {
-      if (std::string_view(node.name()) != "Resource") continue;
-      Resource resource;
-      bool blnHasId = false;
-      bool blnNull = false;
-      for (pugi::xml_node child = node.first_child(); child; child = child.next_sibling()) {
-        const std::string_view name = child.name();
-        if (name == "UID") {
-          resource.lngUniqueID_ = Int(child);
-        } else if (name == "ID") {
-          resource.lngID_ = static_cast<std::int32_t>(Integer(child, 0, INT32_MAX));
-          blnHasId = true;
-        } else if (name == "Name") {
-          resource.strName_ = child.child_value();
-        } else if (name == "Group") {
-          resource.strGroup_ = child.child_value();
-        } else if (name == "IsNull") {
-          blnNull = Bool(child);
-        }
-      }
-      if (!blnHasId) Fail(node, "Bei der Ressource fehlt das Element „ID“.");
-      if (resource.lngID_ == 0) continue;  // the host's own placeholder, not a row
-      if (blnNull) {
-        rows.push_back(Row{resource.lngID_, -1});
-        continue;
-      }
-      rows.push_back(Row{resource.lngID_, static_cast<std::ptrdiff_t>(storage.size())});
-      storage.push_back(std::move(resource));
-    }
-    SortRows(rows);
-    project_.resources_.Reserve(rows.size());
-    for (const Row& row : rows) {
-      project_.resources_.Append(row.index < 0 ? nullptr
-                                               : &storage[static_cast<std::size_t>(row.index)]);
-    }
+// Predecessors in the order of the links in the file, successors in table order.
+void PlanBuilder::ResolveLinks(std::vector<Link>& links) {
+  if (links.empty()) return;
+  std::deque<msproject::Task>& storage = project_.taskRows_;
+  constexpr std::size_t kNoRow = static_cast<std::size_t>(-1);
+  std::vector<std::size_t> tablePosition(storage.size(), kNoRow);
+  std::vector<std::pair<std::int32_t, std::size_t>> byUID;  // unique ID, place in storage
+  byUID.reserve(storage.size());
+  for (std::size_t position = 0; position < taskRows_.size(); ++position) {
+    if (taskRows_[position].index < 0) continue;
+    const auto index = static_cast<std::size_t>(taskRows_[position].index);
+    tablePosition[index] = position;
+    byUID.emplace_back(storage[index].lngUniqueID_, index);
   }
+  // The first task in table order wins when a unique ID is not unique.
+  std::stable_sort(byUID.begin(), byUID.end(),
+                   [](const auto& a, const auto& b) { return a.first < b.first; });
+  std::stable_sort(links.begin(), links.end(), [&](const Link& a, const Link& b) {
+    return tablePosition[a.successor] < tablePosition[b.successor];
+  });
+  for (const Link& link : links) {
+    const auto found =
+        std::lower_bound(byUID.begin(), byUID.end(), link.predecessorUID,
+                         [](const auto& entry, std::int32_t uid) { return entry.first < uid; });
+    if (found == byUID.end() || found->first != link.predecessorUID) continue;
+    if (found->second == link.successor) continue;
+    msproject::Task& successor = storage[link.successor];
+    msproject::Task& predecessor = storage[found->second];
+    successor.predecessors_.Append(&predecessor);
+    predecessor.successors_.Append(&successor);
+  }
+}
 
-  Project& project_;
-  DurationSettings settings_;
-};
-
-void Reader::BuildProject(Project& project, pugi::xml_node root) {
-  Builder(project).Build(root);
+void PlanBuilder::FinishResources() {
+  std::deque<msproject::Resource>& storage = project_.resourceRows_;
+  SortRows(resourceRows_);
+  project_.resources_.Reserve(resourceRows_.size());
+  for (const Row& row : resourceRows_) {
+    project_.resources_.Append(row.index < 0 ? nullptr
+                                             : &storage[static_cast<std::size_t>(row.index)]);
+  }
 }
 
 }  // namespace msproject

@@ -52,6 +52,13 @@ Project& Subproject::SourceProject() const {
   return *source_;
 }
 
+std::string Project::FieldAlias(std::int32_t fieldId) const {
+  for (const auto& [id, strAlias] : fieldAliases_) {
+    if (id == fieldId) return strAlias;
+  }
+  return std::string();
+}
+
 std::string Project::FullName() const {
   return (std::filesystem::path(strPath_) / strName_).string();
 }

@@ -1,8 +1,9 @@
 #pragma once
 // Stand-in for Microsoft Project's object model: the application with its active project, the
-// project's tasks, resources and inserted projects. Plans are read from Microsoft Project XML
-// (MSPDI) files. Member names follow the object model; a property reads as `X()` and, where
-// the object model lets it be written, is written as `X(value)`.
+// project's tasks, resources and inserted projects. Plans are read from Microsoft Project's own
+// files (.mpp), its exchange formats (.mpx, MSPDI XML) through one builder (PlanBuilder.h).
+// Member names follow the object model; a property reads as `X()` and, where the object model
+// lets it be written, is written as `X(value)`.
 //
 // Collections enumerate in table order (by ID). A blank row of the task or resource table is
 // enumerated as nullptr: an element without a task or resource. The task and the resource
@@ -105,7 +106,7 @@ class Task {
   const msproject::Project& Project() const { return *project_; }
 
  private:
-  friend class Reader;
+  friend class PlanBuilder;
   const msproject::Project* project_ = nullptr;
   std::string strName_;
   std::string strWBS_;
@@ -136,7 +137,7 @@ class Resource {
   std::int32_t UniqueID() const { return lngUniqueID_; }
 
  private:
-  friend class Reader;
+  friend class PlanBuilder;
   std::string strName_;
   std::string strGroup_;
   std::int32_t lngID_ = 0;
@@ -144,6 +145,23 @@ class Resource {
 };
 
 using Resources = Collection<Resource>;
+
+// An inserted project that could not be read, and why.
+struct UnreadSubproject {
+  enum class Reason {
+    NotFound,     // no file where it was looked for
+    NotReadable,  // a file that could not be opened or read, or no file at all
+    NotAPlan,     // a file of no format the host reads
+    Faulty,       // a plan that could not be read: its own message (strProblem)
+  };
+  Reason reason = Reason::NotFound;
+  std::string strStoredPath;   // as the inserting plan stores it
+  std::string strPath;         // the file looked for (the one that failed, when one was found)
+  std::string strProblem;      // what went wrong, in German ("Zeile 4: …"), or why it is refused
+  std::string strProject;      // the file name of the inserting plan
+  std::int32_t lngTaskID = 0;  // the task row that stands for it
+  std::string strTaskName;
+};
 
 // An inserted project: a task row that stands for another plan.
 class Subproject {
@@ -154,7 +172,7 @@ class Subproject {
   const Task& InsertedProjectSummary() const { return *task_; }
 
  private:
-  friend class Reader;
+  friend class PlanBuilder;
   const Task* task_ = nullptr;
   Project* source_ = nullptr;
 };
@@ -169,6 +187,21 @@ class Project {
   const std::string& Name() const { return strName_; }
   const std::string& Path() const { return strPath_; }
   std::string FullName() const;
+  // The title the plan was given in its properties; "" when it has none.
+  const std::string& Title() const { return strTitle_; }
+
+  // The name the plan gives a custom task field (its alias, "Verantwortlich" for Text1);
+  // "" for a field without one.
+  std::string FieldAlias(std::int32_t fieldId) const;
+  // Every alias, in the order of the field identifiers.
+  const std::vector<std::pair<std::int32_t, std::string>>& FieldAliases() const {
+    return fieldAliases_;
+  }
+
+  // The inserted projects that could not be read while this plan was opened, its own and
+  // those of the projects inserted into it, in the order of the plan (depth first). Empty for
+  // a project that was read as an inserted project itself.
+  const std::vector<UnreadSubproject>& UnreadSubprojects() const { return unreadSubprojects_; }
 
   const msproject::Tasks& Tasks() const { return tasks_; }
   const msproject::Resources& Resources() const { return resources_; }
@@ -182,9 +215,10 @@ class Project {
   std::int32_t DurationFormat() const { return lngDurationFormat_; }
 
  private:
-  friend class Reader;
+  friend class PlanBuilder;
   std::string strName_;
   std::string strPath_;
+  std::string strTitle_;
   msproject::Tasks tasks_;
   msproject::Resources resources_;
   std::vector<Subproject> subprojects_;
@@ -192,6 +226,8 @@ class Project {
   std::int32_t lngMinutesPerWeek_ = 2400;
   std::int32_t lngDaysPerMonth_ = 20;
   std::int32_t lngDurationFormat_ = 7;
+  std::vector<std::pair<std::int32_t, std::string>> fieldAliases_;  // by field identifier
+  std::vector<UnreadSubproject> unreadSubprojects_;
   // Storage of the rows; the collections above point into it (a deque keeps them in place).
   std::deque<Task> taskRows_;
   std::deque<Resource> resourceRows_;

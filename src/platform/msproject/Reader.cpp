@@ -3,15 +3,13 @@
 #include <fmt/format.h>
 
 #include <algorithm>
-#include <bit>
-#include <cstdint>
+#include <cctype>
 #include <fstream>
 #include <optional>
-#include <pugixml.hpp>
 #include <system_error>
 
-#include "platform/msproject/ReaderDetail.h"
-#include "platform/msproject/TextEncoding.h"
+#include "platform/msproject/PlanBuilder.h"
+#include "platform/msproject/PlanFormat.h"
 
 namespace msproject {
 
@@ -19,144 +17,70 @@ namespace fs = std::filesystem;
 
 namespace {
 
-constexpr std::string_view kNamespace = "http://schemas.microsoft.com/project";
 // Inserted projects inside inserted projects: deeper than any real plan goes.
 constexpr std::size_t kMaxDepth = 32;
+// The formats tell themselves apart by the first bytes of a file.
+constexpr std::size_t kHeadSize = 4096;
 
-std::string XmlProblem(pugi::xml_parse_status status) {
-  switch (status) {
-    case pugi::status_out_of_memory:
-      return "Nicht genügend Arbeitsspeicher.";
-    case pugi::status_unrecognized_tag:
-      return "Die Datei ist kein gültiges XML: unbekannte Markierung.";
-    case pugi::status_bad_pi:
-      return "Die Datei ist kein gültiges XML: fehlerhafte Verarbeitungsanweisung.";
-    case pugi::status_bad_comment:
-      return "Die Datei ist kein gültiges XML: fehlerhafter Kommentar.";
-    case pugi::status_bad_cdata:
-      return "Die Datei ist kein gültiges XML: fehlerhafter CDATA-Abschnitt.";
-    case pugi::status_bad_doctype:
-      return "Die Datei ist kein gültiges XML: fehlerhafte Dokumenttypdeklaration.";
-    case pugi::status_bad_pcdata:
-      return "Die Datei ist kein gültiges XML: fehlerhafter Text.";
-    case pugi::status_bad_start_element:
-      return "Die Datei ist kein gültiges XML: fehlerhaftes Start-Tag.";
-    case pugi::status_bad_attribute:
-      return "Die Datei ist kein gültiges XML: fehlerhaftes Attribut.";
-    case pugi::status_bad_end_element:
-      return "Die Datei ist kein gültiges XML: fehlerhaftes End-Tag.";
-    case pugi::status_end_element_mismatch:
-      return "Die Datei ist kein gültiges XML: das End-Tag passt nicht zum Start-Tag.";
-    case pugi::status_no_document_element:
-      return "Die Datei ist kein XML-Dokument.";
-    default:
-      return "Die Datei ist kein gültiges XML.";
-  }
+std::string FileName(const fs::path& path) {
+  return path.filename().empty() ? path.string() : path.filename().string();
 }
 
-// Where the lines of a text end, one bit per byte.
-class LineEnds {
- public:
-  explicit LineEnds(std::string_view text) : bits_(text.size() / 64 + 1, 0) {
-    for (std::size_t at = text.find('\n'); at != std::string_view::npos;
-         at = text.find('\n', at + 1)) {
-      bits_[at / 64] |= std::uint64_t{1} << (at % 64);
-    }
-  }
-
-  // The line, counted from 1, of the byte at the offset.
-  std::int64_t LineOf(std::size_t offset) const {
-    offset = std::min(offset, bits_.size() * 64 - 1);
-    std::int64_t lngEnds = 0;
-    for (std::size_t i = 0; i < offset / 64; ++i) lngEnds += std::popcount(bits_[i]);
-    const std::uint64_t lngBefore = (std::uint64_t{1} << (offset % 64)) - 1;
-    return lngEnds + std::popcount(bits_[offset / 64] & lngBefore) + 1;
-  }
-
- private:
-  std::vector<std::uint64_t> bits_;
+// A file that could not be read at all, before any format had a look at it.
+struct FileProblem {
+  UnreadSubproject::Reason reason;
+  std::string strWhat;
 };
 
-}  // namespace
-
-// The files of one FileOpen: the projects read so far and the chain being read.
-struct Reader::Session {
-  std::vector<std::unique_ptr<Project>> projects;
-  std::vector<fs::path> reading;
-  std::vector<std::pair<fs::path, Project*>> finished;
-};
-
-std::string Reader::ReadBytes(const fs::path& path) {
-  const std::string strName = path.filename().empty() ? path.string() : path.filename().string();
-  const auto fail = [&](std::string_view what) {
-    return Error(kErrFileOpen, fmt::format("Die Projektdatei „{}“ konnte nicht gelesen werden: {}",
-                                           strName, what));
-  };
+std::string ReadBytes(const fs::path& path) {
+  using Reason = UnreadSubproject::Reason;
   std::error_code ec;
   const fs::file_status status = fs::status(path, ec);
-  if (!fs::exists(status)) throw fail("Die Datei wurde nicht gefunden.");
-  if (!fs::is_regular_file(status)) throw fail("Das ist keine Datei.");
+  if (!fs::exists(status)) throw FileProblem{Reason::NotFound, "Die Datei wurde nicht gefunden."};
+  if (!fs::is_regular_file(status)) throw FileProblem{Reason::NotReadable, "Das ist keine Datei."};
   std::ifstream stream(path, std::ios::binary | std::ios::ate);
-  if (!stream) throw fail("Die Datei lässt sich nicht öffnen.");
+  if (!stream) throw FileProblem{Reason::NotReadable, "Die Datei lässt sich nicht öffnen."};
   const std::streamoff size = stream.tellg();
-  if (size < 0) throw fail("Die Datei lässt sich nicht lesen.");
+  if (size < 0) throw FileProblem{Reason::NotReadable, "Die Datei lässt sich nicht lesen."};
   std::string bytes(static_cast<std::size_t>(size), '\0');
   stream.seekg(0);
   if (!stream.read(bytes.data(), size) || stream.gcount() != size) {
-    throw fail("Die Datei lässt sich nicht lesen.");
+    throw FileProblem{Reason::NotReadable, "Die Datei lässt sich nicht lesen."};
   }
   return bytes;
 }
 
-std::unique_ptr<Project> Reader::Parse(std::string buffer, const fs::path& path) {
-  const std::string strName = path.filename().empty() ? path.string() : path.filename().string();
-  const auto fail = [&](std::optional<std::int64_t> lngLine, std::string_view what) {
-    return Error(kErrFileOpen,
-                 fmt::format("Die Projektdatei „{}“ konnte nicht gelesen werden: {}{}", strName,
-                             lngLine ? fmt::format("Zeile {}: ", *lngLine) : "", what));
-  };
-  std::optional<LineEnds> lines;
-  try {
-    buffer = PlanTextAsUtf8(std::move(buffer));
-    if (TrimBlanks(buffer).empty()) throw Failure{"Die Datei ist leer."};
-    // Parsing changes the buffer; the line of a failure is counted where the lines ended before.
-    lines.emplace(buffer);
-    pugi::xml_document document;
-    // parse_default reads no document type definition and expands only the predefined
-    // entities and character references. The text of an element is kept in the element
-    // itself, which halves the nodes of a plan; the document lives in the buffer itself.
-    const pugi::xml_parse_result result = document.load_buffer_inplace(
-        buffer.data(), buffer.size(), pugi::parse_default | pugi::parse_embed_pcdata,
-        pugi::encoding_utf8);
-    if (!result) {
-      // Without any element the place of the failure is merely the end of the file.
-      throw Failure{XmlProblem(result.status),
-                    result.status == pugi::status_no_document_element ? -1 : result.offset};
-    }
-
-    const pugi::xml_node root = document.document_element();
-    if (std::string_view(root.name()) != "Project" ||
-        std::string_view(root.attribute("xmlns").value()) != kNamespace) {
-      throw Failure{"Die Datei ist kein Projektplan im Format Microsoft Project XML.",
-                    root.offset_debug()};
-    }
-    auto project = std::make_unique<Project>();
-    project->strName_ = strName;
-    project->strPath_ = path.parent_path().string();
-    BuildProject(*project, root);
-    return project;
-  } catch (const TextEncodingError& error) {
-    throw fail(error.Line(), error.what());
-  } catch (const Failure& failure) {
-    std::optional<std::int64_t> lngLine;
-    if (lines && failure.offset >= 0) {
-      lngLine = lines->LineOf(static_cast<std::size_t>(failure.offset));
-    }
-    throw fail(lngLine, failure.strWhat);
-  }
+std::string CannotRead(const std::string& strName, std::string_view what) {
+  return fmt::format("Die Projektdatei „{}“ konnte nicht gelesen werden: {}", strName, what);
 }
 
-namespace {
+// What a format reported, with its place: "Zeile 12: …", or a refusal's own sentence.
+std::string Detail(const PlanReadFailure& failure) {
+  if (failure.kind == PlanReadFailure::Kind::Refused) return failure.strWhat;
+  if (failure.lngLine && failure.lngColumn) {
+    return fmt::format("Zeile {}, Spalte {}: {}", *failure.lngLine, *failure.lngColumn,
+                       failure.strWhat);
+  }
+  if (failure.lngLine) return fmt::format("Zeile {}: {}", *failure.lngLine, failure.strWhat);
+  return failure.strWhat;
+}
+
+// The user's message of a failure a format reported.
+std::string Message(const std::string& strName, const PlanReadFailure& failure) {
+  if (failure.kind == PlanReadFailure::Kind::Refused) return failure.strWhat;
+  return CannotRead(strName, Detail(failure));
+}
+
+// Reads one file's bytes into a project of its own; throws PlanReadFailure.
+std::unique_ptr<Project> Parse(std::string bytes, const fs::path& path) {
+  auto project = std::make_unique<Project>();
+  PlanBuilder builder(*project, FileName(path), path.parent_path().string());
+  const PlanFormat& format =
+      FormatOf(std::string_view(bytes).substr(0, std::min(bytes.size(), kHeadSize)));
+  format.Read(std::move(bytes), builder);
+  builder.Finish();
+  return project;
+}
 
 // The identity of a file, so that one file met twice is recognised.
 fs::path FileKey(const fs::path& path) {
@@ -166,74 +90,133 @@ fs::path FileKey(const fs::path& path) {
   return key;
 }
 
+// A stored path that names a place on another machine ("C:\Pläne\Teil.mpp", "\\Server\…").
+bool IsWindowsAbsolute(const std::string& strPath) {
+  return (strPath.size() >= 3 && std::isalpha(static_cast<unsigned char>(strPath[0])) &&
+          strPath[1] == ':' && (strPath[2] == '\\' || strPath[2] == '/')) ||
+         strPath.starts_with("\\\\");
+}
+
 // Where an inserted project may lie: the stored path (relative to the inserting plan's folder
-// when it is relative), then a file of the same base name with the extension .xml beside the
-// inserting plan. The stored path is usually a Windows path ("C:\Pläne\Teil.mpp").
+// when it is relative), then a file of the same name beside the inserting plan, then one of
+// the same base name with the extension .xml (as the plan saved as XML). The stored path is
+// usually a Windows path ("C:\Pläne\Teil.mpp"). The first place is where the project is said
+// to be missing.
 std::vector<fs::path> Candidates(const std::string& strStored, const fs::path& folder) {
   std::vector<fs::path> candidates;
-  candidates.push_back(folder / fs::path(strStored));
-  std::string strBase = strStored;
-  if (const auto slash = strBase.find_last_of("\\/"); slash != std::string::npos) {
-    strBase.erase(0, slash + 1);
+  const auto add = [&](fs::path path) {
+    if (std::find(candidates.begin(), candidates.end(), path) == candidates.end()) {
+      candidates.push_back(std::move(path));
+    }
+  };
+  std::string strFile = strStored;
+  if (const auto slash = strFile.find_last_of("\\/"); slash != std::string::npos) {
+    strFile.erase(0, slash + 1);
   }
+  std::string strBase = strFile;
   if (const auto dot = strBase.find_last_of('.'); dot != std::string::npos && dot > 0) {
     strBase.erase(dot);
   }
-  if (!strBase.empty()) {
-    fs::path beside = folder / fs::path(strBase + ".xml");
-    if (beside != candidates.front()) candidates.push_back(std::move(beside));
-  }
+  if (!IsWindowsAbsolute(strStored)) add(folder / fs::path(strStored));
+  if (!strFile.empty()) add(folder / fs::path(strFile));
+  if (!strBase.empty()) add(folder / fs::path(strBase + ".xml"));
+  if (IsWindowsAbsolute(strStored)) add(folder / fs::path(strStored));
   return candidates;
 }
 
-}  // namespace
+// The files of one FileOpen: the projects read so far, the chain being read and the inserted
+// projects that could not be read.
+struct Session {
+  std::vector<std::unique_ptr<Project>> projects;
+  std::vector<fs::path> reading;
+  std::vector<std::pair<fs::path, Project*>> finished;
+  std::vector<UnreadSubproject> unread;
 
-Project* Reader::Load(Session& session, std::string buffer, const fs::path& path) {
-  // The buffer and the document are gone before the inserted projects are read.
-  std::unique_ptr<Project> project = Parse(std::move(buffer), path);
+  Project* Load(std::string bytes, const fs::path& path);
+  void ResolveSubprojects(Project& project, const fs::path& folder);
+};
+
+Project* Session::Load(std::string bytes, const fs::path& path) {
+  // The bytes and everything parsed of them are gone before the inserted projects are read.
+  std::unique_ptr<Project> project = Parse(std::move(bytes), path);
   Project* loaded = project.get();
   fs::path key = FileKey(path);
-  session.reading.push_back(key);
-  ResolveSubprojects(session, *loaded, path.parent_path());
-  session.reading.pop_back();
-  session.projects.push_back(std::move(project));
-  session.finished.emplace_back(std::move(key), loaded);
+  reading.push_back(key);
+  ResolveSubprojects(*loaded, path.parent_path());
+  reading.pop_back();
+  projects.push_back(std::move(project));
+  finished.emplace_back(std::move(key), loaded);
   return loaded;
 }
 
-void Reader::ResolveSubprojects(Session& session, Project& project, const fs::path& folder) {
-  for (Subproject& subproject : project.subprojects_) {
-    for (const fs::path& candidate : Candidates(subproject.task_->strSubproject_, folder)) {
+void Session::ResolveSubprojects(Project& project, const fs::path& folder) {
+  using Reason = UnreadSubproject::Reason;
+  for (Subproject& subproject : PlanBuilder::Subprojects(project)) {
+    const Task& task = subproject.InsertedProjectSummary();
+    const std::vector<fs::path> candidates = Candidates(task.Subproject(), folder);
+    std::optional<UnreadSubproject> failed;
+    bool blnDone = false;
+    for (const fs::path& candidate : candidates) {
       std::error_code ec;
-      if (!fs::is_regular_file(candidate, ec)) continue;
+      if (!fs::exists(candidate, ec)) continue;
       const fs::path key = FileKey(candidate);
       // A project that is being read already would insert itself without end.
-      if (std::find(session.reading.begin(), session.reading.end(), key) != session.reading.end() ||
-          session.reading.size() >= kMaxDepth) {
+      if (std::find(reading.begin(), reading.end(), key) != reading.end() ||
+          reading.size() >= kMaxDepth) {
+        blnDone = true;
         break;
       }
-      const auto done = std::find_if(session.finished.begin(), session.finished.end(),
+      const auto done = std::find_if(finished.begin(), finished.end(),
                                      [&](const auto& entry) { return entry.first == key; });
-      if (done != session.finished.end()) {
-        subproject.source_ = done->second;
+      if (done != finished.end()) {
+        PlanBuilder::SetSource(subproject, *done->second);
+        blnDone = true;
         break;
       }
+      UnreadSubproject problem;
+      problem.strPath = candidate.string();
       try {
-        subproject.source_ = Load(session, ReadBytes(candidate), candidate);
+        PlanBuilder::SetSource(subproject, *Load(ReadBytes(candidate), candidate));
+        blnDone = true;
         break;
-      } catch (const Error&) {
-        // Not readable: try the next place.
+      } catch (const FileProblem& file) {
+        problem.reason = file.reason;
+        problem.strProblem = file.strWhat;
+      } catch (const PlanReadFailure& failure) {
+        problem.reason =
+            failure.kind == PlanReadFailure::Kind::NotAPlan ? Reason::NotAPlan : Reason::Faulty;
+        problem.strProblem = Detail(failure);
       }
+      // Not readable: the next place may hold the plan; the first failure is what is said.
+      if (!failed) failed = std::move(problem);
     }
+    if (blnDone) continue;
+    if (!failed) {
+      failed.emplace();
+      failed->reason = Reason::NotFound;
+      failed->strPath = candidates.empty() ? task.Subproject() : candidates.front().string();
+      failed->strProblem = "Die Datei wurde nicht gefunden.";
+    }
+    failed->strStoredPath = task.Subproject();
+    failed->strProject = project.Name();
+    failed->lngTaskID = task.ID();
+    failed->strTaskName = task.Name();
+    unread.push_back(std::move(*failed));
   }
 }
 
-std::vector<std::unique_ptr<Project>> Reader::Read(std::string buffer, const fs::path& path) {
+std::vector<std::unique_ptr<Project>> Read(std::string bytes, const fs::path& path) {
   std::error_code ec;
   fs::path absolute = fs::absolute(path, ec);
   if (ec) absolute = path;
   Session session;
-  Project* plan = Load(session, std::move(buffer), absolute);
+  Project* plan = nullptr;
+  try {
+    plan = session.Load(std::move(bytes), absolute);
+  } catch (const PlanReadFailure& failure) {
+    throw Error(kErrFileOpen, Message(FileName(path), failure));
+  }
+  PlanBuilder::RecordUnread(*plan, std::move(session.unread));
   // The plan itself first.
   const auto it = std::find_if(session.projects.begin(), session.projects.end(),
                                [&](const auto& p) { return p.get() == plan; });
@@ -241,13 +224,21 @@ std::vector<std::unique_ptr<Project>> Reader::Read(std::string buffer, const fs:
   return std::move(session.projects);
 }
 
+}  // namespace
+
 std::vector<std::unique_ptr<Project>> Reader::ReadBuffer(std::string_view bytes,
                                                          const fs::path& path) {
   return Read(std::string(bytes), path);
 }
 
 std::vector<std::unique_ptr<Project>> Reader::ReadFile(const fs::path& path) {
-  return Read(ReadBytes(path), path);
+  std::string bytes;
+  try {
+    bytes = ReadBytes(path);
+  } catch (const FileProblem& problem) {
+    throw Error(kErrFileOpen, CannotRead(FileName(path), problem.strWhat));
+  }
+  return Read(std::move(bytes), path);
 }
 
 }  // namespace msproject

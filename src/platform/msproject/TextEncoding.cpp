@@ -6,6 +6,8 @@
 #include <algorithm>
 #include <cctype>
 #include <cerrno>
+#include <cstdint>
+#include <cstring>
 #include <string_view>
 
 namespace msproject {
@@ -113,7 +115,79 @@ std::string Convert(const std::string& bytes, std::size_t lngSkip, const char* s
   return text;
 }
 
+// The length of the UTF-8 sequence at text[at], or 0 when the bytes there are no character:
+// a stray continuation byte, an overlong form, a half of a UTF-16 surrogate pair (ED A0 …
+// ED BF), beyond U+10FFFF, or cut off.
+std::size_t Utf8SequenceAt(std::string_view text, std::size_t at) {
+  const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(text[at + i]); };
+  const unsigned char lead = byte(0);
+  std::size_t length = 0;
+  unsigned char low = 0x80;
+  unsigned char high = 0xBF;
+  if (lead < 0x80) return 1;
+  if (lead >= 0xC2 && lead <= 0xDF) {
+    length = 2;
+  } else if (lead >= 0xE0 && lead <= 0xEF) {
+    length = 3;
+    if (lead == 0xE0) low = 0xA0;
+    if (lead == 0xED) high = 0x9F;
+  } else if (lead >= 0xF0 && lead <= 0xF4) {
+    length = 4;
+    if (lead == 0xF0) low = 0x90;
+    if (lead == 0xF4) high = 0x8F;
+  } else {
+    return 0;
+  }
+  if (at + length > text.size()) return 0;
+  if (byte(1) < low || byte(1) > high) return 0;
+  for (std::size_t i = 2; i < length; ++i) {
+    if ((byte(i) & 0xC0) != 0x80) return 0;
+  }
+  return length;
+}
+
+// Refuses a text that is not UTF-8, naming the line and the column (in characters) of the
+// first byte that is no character. The place is counted only for a text that is refused.
+void CheckUtf8(std::string_view text) {
+  std::size_t at = 0;
+  while (at < text.size()) {
+    // Runs of ASCII, eight bytes at a time.
+    if (at + 8 <= text.size()) {
+      std::uint64_t word = 0;
+      std::memcpy(&word, text.data() + at, 8);
+      if ((word & 0x8080808080808080ULL) == 0) {
+        at += 8;
+        continue;
+      }
+    }
+    const std::size_t length = Utf8SequenceAt(text, at);
+    if (length == 0) break;
+    at += length;
+  }
+  if (at >= text.size()) return;
+  const std::string_view before = text.substr(0, at);
+  const std::size_t lineStart =
+      before.rfind('\n') == std::string_view::npos ? 0 : before.rfind('\n') + 1;
+  const auto lngLine =
+      static_cast<std::int64_t>(std::count(before.begin(), before.end(), '\n')) + 1;
+  std::int64_t lngColumn = 1;
+  for (std::size_t i = lineStart; i < at; i += std::max<std::size_t>(1, Utf8SequenceAt(text, i))) {
+    ++lngColumn;
+  }
+  throw TextEncodingError(
+      "Die Datei enthält Bytes, die in der Zeichenkodierung „UTF-8“ kein Zeichen sind.", lngLine,
+      lngColumn);
+}
+
 }  // namespace
+
+std::string TextAsUtf8(std::string bytes, const char* strIconvName, const std::string& strShown) {
+  if (*strIconvName == '\0') {
+    CheckUtf8(bytes);
+    return bytes;
+  }
+  return Convert(bytes, 0, strIconvName, strShown);
+}
 
 std::string PlanTextAsUtf8(std::string bytes) {
   const std::string_view view(bytes);
@@ -135,7 +209,10 @@ std::string PlanTextAsUtf8(std::string bytes) {
                                         strDeclared, kReadable),
                             std::nullopt);
   }
-  if (strFrom->empty()) return bytes;
+  if (strFrom->empty()) {
+    CheckUtf8(view);
+    return bytes;
+  }
   return Convert(bytes, 0, strFrom->c_str(), strDeclared);
 }
 

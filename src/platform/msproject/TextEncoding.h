@@ -13,19 +13,29 @@
 namespace msproject {
 
 // A plan whose encoding the reader does not know, or whose bytes are not text in it. The
-// message is German; the line is where the first byte that is not text stands.
+// message is German; the line (and for UTF-8 the column, in characters) is where the first
+// byte that is not text stands.
 class TextEncodingError : public std::runtime_error {
  public:
-  TextEncodingError(const std::string& strMessage, std::optional<std::int64_t> lngLine)
-      : std::runtime_error(strMessage), lngLine_(lngLine) {}
+  TextEncodingError(const std::string& strMessage, std::optional<std::int64_t> lngLine,
+                    std::optional<std::int64_t> lngColumn = std::nullopt)
+      : std::runtime_error(strMessage), lngLine_(lngLine), lngColumn_(lngColumn) {}
   std::optional<std::int64_t> Line() const { return lngLine_; }
+  std::optional<std::int64_t> Column() const { return lngColumn_; }
 
  private:
   std::optional<std::int64_t> lngLine_;
+  std::optional<std::int64_t> lngColumn_;
 };
 
-// The bytes of a plan file as UTF-8 text; bytes already in UTF-8 are given back as they are.
-// Throws TextEncodingError.
+// The bytes of a plan file as UTF-8 text; bytes already in UTF-8 are given back as they are,
+// once checked to be UTF-8 (no stray bytes, no overlong forms, no halves of UTF-16 surrogate
+// pairs). Throws TextEncodingError.
 std::string PlanTextAsUtf8(std::string bytes);
+
+// Bytes of a text in the encoding iconv knows as strIconvName ("WINDOWS-1252", "CP850"; ""
+// for UTF-8) as UTF-8, the encoding named strShown in a message. Throws TextEncodingError
+// naming the line of the first byte that is no character.
+std::string TextAsUtf8(std::string bytes, const char* strIconvName, const std::string& strShown);
 
 }  // namespace msproject

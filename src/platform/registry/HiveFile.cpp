@@ -130,44 +130,130 @@ fs::path RegistryFilePath() {
   return dirConfig / "quorvan" / "HKCU.reg";
 }
 
+namespace {
+
+// A file opened for a change: its lock held and its content looked at under the lock.
+struct OpenedFile {
+  LONG lngError = ERROR_SUCCESS;  // the file is refused or its lock cannot be had
+  fs::path file;                  // the file written (a link's target)
+  std::unique_ptr<FileLock> lock;
+  FileContent content;
+};
+
+OpenedFile OpenForChange(const fs::path& path) {
+  OpenedFile opened;
+  const std::optional<fs::path> file = FileWritten(path);
+  if (!file) {
+    opened.lngError = ERROR_ACCESS_DENIED;
+    return opened;
+  }
+  opened.file = *file;
+  HiveCache& cache = HiveCache::Process();
+  // Nothing, not even the lock, is made beside a file that is not ours; under the lock the
+  // file is looked at again.
+  if (Check(path, *file, cache.Get(path)) != Refusal::kNone) {
+    opened.lngError = ERROR_ACCESS_DENIED;
+    return opened;
+  }
+  if (file->has_parent_path()) {
+    std::error_code ec;
+    fs::create_directories(file->parent_path(), ec);
+    if (ec) {
+      opened.lngError = Win32Code(ec.value());
+      return opened;
+    }
+  }
+  opened.lock = std::make_unique<FileLock>(file->string() + ".lock");
+  if (opened.lock->Error() != ERROR_SUCCESS) {
+    opened.lngError = opened.lock->Error();
+    return opened;
+  }
+  opened.content = cache.Get(path);
+  if (Check(path, *file, opened.content) != Refusal::kNone) opened.lngError = ERROR_ACCESS_DENIED;
+  return opened;
+}
+
+// Replaces the opened file with the hive, a damaged file kept first as a backup.
+LONG WriteHive(const fs::path& path, const OpenedFile& opened, std::shared_ptr<Hive> hive,
+               fs::path& backup) {
+  if (opened.content.kind == FileKind::kDamaged) {
+    // Keep what the user had before it is replaced.
+    if (const int error = KeepBackup(opened.file, backup); error != 0) return Win32Code(error);
+  }
+  const std::string strContent = FormatRegFile(*hive);
+  FileStamp stamp;
+  if (const int error = ReplaceFile(opened.file, strContent, opened.content.status, stamp);
+      error != 0) {
+    return Win32Code(error);
+  }
+  HiveCache::Process().Put(path, stamp, HashOfBytes(strContent), std::move(hive));
+  return ERROR_SUCCESS;
+}
+
+HiveBatch::State* gBatch = nullptr;  // the open batch of the process
+
+}  // namespace
+
+struct HiveBatch::State {
+  fs::path path;
+  bool blnOpened = false;  // the first change opened the file
+  OpenedFile opened;
+  std::shared_ptr<Hive> hive;
+  bool blnChanged = false;
+};
+
+HiveBatch::HiveBatch(fs::path path) : state_(std::make_unique<State>()) {
+  state_->path = std::move(path);
+  if (gBatch == nullptr) gBatch = state_.get();
+}
+
+HiveBatch::~HiveBatch() {
+  if (gBatch == state_.get()) gBatch = nullptr;
+}
+
+std::int32_t HiveBatch::Commit() {
+  if (gBatch != state_.get()) return ERROR_SUCCESS;
+  gBatch = nullptr;
+  State& state = *state_;
+  if (!state.blnOpened) return ERROR_SUCCESS;
+  const LONG lngResult = state.opened.lngError != ERROR_SUCCESS ? state.opened.lngError
+                         : state.blnChanged
+                             ? WriteHive(state.path, state.opened, state.hive, backup_)
+                             : ERROR_SUCCESS;
+  state.opened.lock.reset();
+  return lngResult;
+}
+
 std::shared_ptr<const Hive> ReadHive(const fs::path& path) {
+  if (gBatch != nullptr && gBatch->hive && gBatch->path == path) return gBatch->hive;
   return HiveCache::Process().Get(path).hive;
 }
 
 std::int32_t UpdateHive(const fs::path& path, const HiveChange& change) {
-  const std::optional<fs::path> file = FileWritten(path);
-  if (!file) return ERROR_ACCESS_DENIED;
-  HiveCache& cache = HiveCache::Process();
-  // Nothing, not even the lock, is made beside a file that is not ours; under the lock the
-  // file is looked at again.
-  if (Check(path, *file, cache.Get(path)) != Refusal::kNone) return ERROR_ACCESS_DENIED;
-  if (file->has_parent_path()) {
-    std::error_code ec;
-    fs::create_directories(file->parent_path(), ec);
-    if (ec) return Win32Code(ec.value());
+  if (gBatch != nullptr && gBatch->path == path) {
+    HiveBatch::State& batch = *gBatch;
+    if (!batch.blnOpened) {
+      batch.blnOpened = true;
+      batch.opened = OpenForChange(path);
+      if (batch.opened.lngError == ERROR_SUCCESS) {
+        batch.hive = HiveCache::Process().Take(path, batch.opened.content);
+      }
+    }
+    if (batch.opened.lngError != ERROR_SUCCESS) return batch.opened.lngError;
+    bool blnChanged = false;
+    const std::int32_t lngResult = change(*batch.hive, blnChanged);
+    batch.blnChanged = batch.blnChanged || blnChanged;
+    return lngResult;
   }
-  FileLock lock(file->string() + ".lock");
-  if (lock.Error() != ERROR_SUCCESS) return lock.Error();
 
-  const FileContent content = cache.Get(path);
-  if (Check(path, *file, content) != Refusal::kNone) return ERROR_ACCESS_DENIED;
-
-  std::shared_ptr<Hive> hive = cache.Take(path, content);
+  const OpenedFile opened = OpenForChange(path);
+  if (opened.lngError != ERROR_SUCCESS) return opened.lngError;
+  std::shared_ptr<Hive> hive = HiveCache::Process().Take(path, opened.content);
   bool blnChanged = false;
   const std::int32_t lngResult = change(*hive, blnChanged);
   if (lngResult != ERROR_SUCCESS || !blnChanged) return lngResult;
-
-  if (content.kind == FileKind::kDamaged) {
-    // Keep what the user had before it is replaced.
-    if (const int error = KeepBackup(*file); error != 0) return Win32Code(error);
-  }
-  const std::string strContent = FormatRegFile(*hive);
-  FileStamp stamp;
-  if (const int error = ReplaceFile(*file, strContent, content.status, stamp); error != 0) {
-    return Win32Code(error);
-  }
-  cache.Put(path, stamp, HashOfBytes(strContent), std::move(hive));
-  return ERROR_SUCCESS;
+  fs::path backup;
+  return WriteHive(path, opened, std::move(hive), backup);
 }
 
 std::string DescribeWriteRefusal(const fs::path& path) {

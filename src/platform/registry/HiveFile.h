@@ -37,6 +37,32 @@ using HiveChange = std::function<std::int32_t(Hive& hive, bool& blnChanged)>;
 // Returns the change's code, or the Win32 code of the file operation that failed.
 std::int32_t UpdateHive(const std::filesystem::path& path, const HiveChange& change);
 
+// The changes of one save written to the file at once. While a batch is open for the file at
+// path, this process's changes of it (UpdateHive) are made in memory under the file's lock, which
+// the batch takes with its first change and holds to its end, and its reads (ReadHive) see them;
+// Commit writes the file once. Another process sees all of a save or nothing of it, two saves at
+// once follow each other instead of mixing, and a save that is killed leaves the file as it
+// was. One batch at a time in a process; a batch that ends without Commit drops its changes.
+class HiveBatch {
+ public:
+  explicit HiveBatch(std::filesystem::path path);
+  ~HiveBatch();
+  HiveBatch(const HiveBatch&) = delete;
+  HiveBatch& operator=(const HiveBatch&) = delete;
+
+  // Writes the changes when there are any and ends the batch. Returns ERROR_SUCCESS, the code
+  // by which the file was refused (as UpdateHive), or the Win32 code of the write that failed.
+  std::int32_t Commit();
+  // The copy of a damaged file kept before Commit replaced it (KeepBackup); empty when none.
+  const std::filesystem::path& KeptBackup() const { return backup_; }
+
+  struct State;
+
+ private:
+  std::unique_ptr<State> state_;
+  std::filesystem::path backup_;
+};
+
 // Why UpdateHive refuses to write the file at path, in German for the user and naming the
 // file; "" when nothing stands in the way.
 std::string DescribeWriteRefusal(const std::filesystem::path& path);

@@ -149,7 +149,7 @@ int ReplaceFile(const fs::path& path, std::string_view content,
   return 0;
 }
 
-int KeepBackup(const fs::path& path) {
+int KeepBackup(const fs::path& path, fs::path& backup) {
   const int fdFrom = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK);
   if (fdFrom < 0) return errno;
   int fdTo = -1;
@@ -182,7 +182,11 @@ int KeepBackup(const fs::path& path) {
   if (error == 0 && ::fsync(fdTo) != 0) error = errno;
   ::close(fdTo);
   ::close(fdFrom);
-  if (error != 0) ::unlink(strBackup.c_str());
+  if (error != 0) {
+    ::unlink(strBackup.c_str());
+  } else {
+    backup = strBackup;
+  }
   return error;
 }
 

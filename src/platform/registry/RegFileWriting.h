@@ -21,7 +21,8 @@ int ReplaceFile(const std::filesystem::path& path, std::string_view content,
                 const std::optional<struct stat>& old, FileStamp& stamp);
 
 // Copies the file to the first of "<file>.bak", "<file>.bak.1", "<file>.bak.2", … that does
-// not exist, so that no earlier copy is ever overwritten. Returns 0 or an errno.
-int KeepBackup(const std::filesystem::path& path);
+// not exist, so that no earlier copy is ever overwritten. Returns 0 or an errno; backup receives
+// the copy's name.
+int KeepBackup(const std::filesystem::path& path, std::filesystem::path& backup);
 
 }  // namespace registry

@@ -3,6 +3,7 @@
 #include <fmt/format.h>
 
 #include <algorithm>
+#include <filesystem>
 #include <set>
 #include <utility>
 
@@ -46,6 +47,32 @@ std::string Count(std::int64_t lngCount, const char* strOne, const char* strMany
          (lngCount == 1 ? strOne : strMany);
 }
 
+std::string UnreadSubprojectNotice(const msproject::UnreadSubproject& objUnread,
+                                   const std::string& strPlanName) {
+  using Reason = msproject::UnreadSubproject::Reason;
+  std::string strName = std::filesystem::path(objUnread.strPath).filename().string();
+  if (strName.empty()) strName = objUnread.strStoredPath;
+  std::string strWhat;
+  switch (objUnread.reason) {
+    case Reason::NotFound:
+      strWhat = "wurde nicht gefunden";
+      break;
+    case Reason::NotAPlan:
+      strWhat = "ist kein Projektplan";
+      break;
+    case Reason::NotReadable:
+    case Reason::Faulty:
+      strWhat = fmt::format("konnte nicht gelesen werden ({})", objUnread.strProblem);
+      break;
+  }
+  const std::string strWhere =
+      objUnread.strProject == strPlanName ? "" : fmt::format(" in „{}“", objUnread.strProject);
+  return fmt::format(
+      "Hinweis: Das eingefügte Projekt „{}“ (Vorgang {} „{}“{}) {}; seine Ressourcen fehlen im "
+      "Diagramm.",
+      strName, objUnread.lngTaskID, objUnread.strTaskName, strWhere, strWhat);
+}
+
 }  // namespace
 
 PlanCoverage CoverageOf(const clsQuorvan& objQuorvan) {
@@ -67,4 +94,12 @@ std::string CoverageNotice(const PlanCoverage& objCoverage) {
                      Count(objCoverage.lngPlanResources, "Ressource", "Ressourcen"),
                      Count(objCoverage.lngChartTasks, "Vorgang", "Vorgänge"),
                      Count(objCoverage.lngChartResources, "Ressource", "Ressourcen"));
+}
+
+std::vector<std::string> UnreadSubprojectNotices(const msproject::Project& objProject) {
+  std::vector<std::string> colNotices;
+  for (const msproject::UnreadSubproject& objUnread : objProject.UnreadSubprojects()) {
+    colNotices.push_back(UnreadSubprojectNotice(objUnread, objProject.Name()));
+  }
+  return colNotices;
 }

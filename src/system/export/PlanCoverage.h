@@ -5,8 +5,12 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 class clsQuorvan;
+namespace msproject {
+class Project;
+}
 
 struct PlanCoverage {
   std::int64_t lngPlanTasks = 0;  // the plan's task rows, blank rows included
@@ -27,3 +31,9 @@ PlanCoverage CoverageOf(const clsQuorvan& objQuorvan);
 // "Hinweis: Der Plan hat 100.000 Vorgänge und 300 Ressourcen, das Diagramm zeigt davon 20.000
 // Vorgänge und 200 Ressourcen." — "" when the chart shows the whole plan.
 std::string CoverageNotice(const PlanCoverage& objCoverage);
+
+// One line for each inserted project of the plan that could not be read, in the order of the
+// plan: "Hinweis: Das eingefügte Projekt „Schulung.xml“ (Vorgang 42 „Schulung“) wurde nicht
+// gefunden; seine Ressourcen fehlen im Diagramm." A project inserted into an inserted project
+// names the plan that inserts it.
+std::vector<std::string> UnreadSubprojectNotices(const msproject::Project& objProject);

@@ -4,6 +4,7 @@
 
 #include "platform/forms/Constants.h"
 #include "platform/forms/FrontEnd.h"
+#include "platform/registry/HiveFile.h"
 #include "platform/vb/Conversion.h"
 #include "platform/vb/OnError.h"
 #include "settings/SettingsTable.h"
@@ -16,6 +17,11 @@ namespace {
 constexpr const char* kSavedMessage = "Die aktuellen Diagrammeinstellungen wurden gespeichert.    ";
 constexpr const char* kNotSavedMessage =
     "Die aktuellen Diagrammeinstellungen konnten nicht vollständig gespeichert werden.    ";
+// A damaged registry file is replaced by the save; the user learns where the old one is kept.
+std::string DamagedFileKept(const std::string& strBackup) {
+  return "Die bisherige Registrierungsdatei war beschädigt und wurde ersetzt; sie ist als „" +
+         strBackup + "“ aufbewahrt.";
+}
 
 // Writes values one by one; a value that cannot be written is
 // skipped, and the writer remembers that not everything was saved.
@@ -59,6 +65,8 @@ bool SaveColorSettings(const chart::ChartOptions& options) {
 }
 
 bool SaveDefaults(const chart::ChartOptions& options, const std::string& strTitle) {
+  // Every value of the save goes into the registry file at once, or none does.
+  registry::HiveBatch batch(registry::RegistryFilePath());
   Writer settings(kKeySettings);
   settings("FieldResponsible", [&] { return options.strFieldResponsible; });
   settings("FieldParticipiant", [&] { return options.strFieldParticipant; });
@@ -79,12 +87,18 @@ bool SaveDefaults(const chart::ChartOptions& options, const std::string& strTitl
   settings("ColumnWidthRessources", [&] { return options.strColumnWidth; });
   settings("RowHeightTasks", [&] { return options.strRowHeight; });
 
-  const bool blnAllWritten = SaveColorSettings(options) && settings.AllWritten();
+  const bool blnColorsWritten = SaveColorSettings(options);
+  const bool blnStored = batch.Commit() == registry::ERROR_SUCCESS;
+  const bool blnAllWritten = blnColorsWritten && settings.AllWritten() && blnStored;
 
   // Tell the user only what is true: a save that failed is not reported as done.
   vb::TrySkip([&] {
     if (blnAllWritten) {
       forms::MsgBox(kSavedMessage, forms::vbOKOnly + forms::vbInformation, strTitle);
+      if (!batch.KeptBackup().empty()) {
+        forms::MsgBox(DamagedFileKept(batch.KeptBackup().string()),
+                      forms::vbOKOnly + forms::vbInformation, strTitle);
+      }
     } else {
       forms::MsgBox(kNotSavedMessage, forms::vbOKOnly + forms::vbExclamation, strTitle);
     }

@@ -1,6 +1,8 @@
 // The option controls with a behaviour of their own: the three spinners of Step 4 and the
 // eleven colour buttons of Steps 5 and 6.
 
+#include <algorithm>
+
 #include "chart/LayoutNumbers.h"
 #include "platform/vb/Conversion.h"
 #include "platform/vb/OnError.h"
@@ -18,13 +20,16 @@ void StepWholeNumber(forms::TextBox& txt, double dblStep, double dblMin, double 
   });
 }
 
-// Steps the line weight by a quarter point within its bounds; a text that is not a number in
-// the German locale stays as it is.
+// Steps the line weight by a quarter point within its bounds, stopping at the bound that a step
+// would pass (0,3 goes down to 0,25, not to 0,05, which the wizard refuses); a text that is not
+// a number in the German locale stays as it is.
 void StepLineWeight(forms::TextBox& txt, double dblStep) {
   vb::TrySkip([&] {
     double dblValue = vb::CDbl(txt.Text());
     if (dblStep > 0 ? dblValue < chart::kMaxLineWeight : dblValue > chart::kMinLineWeight) {
-      txt.Text(vb::CStr(dblValue + dblStep));
+      const double dblStepped = dblStep > 0 ? std::min(dblValue + dblStep, chart::kMaxLineWeight)
+                                            : std::max(dblValue + dblStep, chart::kMinLineWeight);
+      txt.Text(vb::CStr(dblStepped));
     }
   });
 }

@@ -60,18 +60,18 @@ TEST_P(RefusedCommandLineTest, EndsWithStatus2AndAGermanMessageOnly) {
 INSTANTIATE_TEST_SUITE_P(
     Cases, RefusedCommandLineTest,
     testing::Values(
-        RefusedCase{"", "Es fehlt die Angabe PLAN.xml."},
-        RefusedCase{"--dump-model", "Es fehlt die Angabe PLAN.xml."},
+        RefusedCase{"", "Es fehlt die Angabe PLAN."},
+        RefusedCase{"--dump-model", "Es fehlt die Angabe PLAN."},
         RefusedCase{kPlan + " --dump-model --farbe rot", "Unbekanntes Argument: --farbe"},
         RefusedCase{kPlan + " " + kPlan + " --dump-model",
-                    "--dump-model und --save-defaults gelten nur für einen Plan."},
+                    "--dump-model, --dump-plan und --save-defaults gelten nur für einen Plan."},
         RefusedCase{kPlan + " " + kPlan + " -o Diagramm.xlsx",
                     "Für mehrere Pläne nennt -o einen Ordner"},
         // Refused before the plan is read: the plan need not exist.
         RefusedCase{"/nirgends/Plan.xml -o Diagramm.pdf",
                     "„Diagramm.pdf“ kann nicht geschrieben werden: Diagramme werden als .xlsx "
                     "oder .xls gespeichert."},
-        RefusedCase{"-o x.xlsx", "Es fehlt die Angabe PLAN.xml."},
+        RefusedCase{"-o x.xlsx", "Es fehlt die Angabe PLAN."},
         // A file to be written needs a name: not a folder, not only an extension.
         RefusedCase{"/nirgends/Plan.xml -o .xlsx",
                     "-o: „.xlsx“ ist nur eine Endung; es fehlt der Dateiname (zum Beispiel "
@@ -83,6 +83,26 @@ INSTANTIATE_TEST_SUITE_P(
                     "--svg: „/tmp“ ist ein Ordner; es fehlt der Dateiname (zum Beispiel "
                     "„/tmp/Diagramm.svg“)."},
         RefusedCase{"/nirgends/Plan.xml --png Bilder/.png", "--png: „Bilder/.png“ ist nur eine"},
+        // Each picture is written in the format its option names, under exactly the name given.
+        RefusedCase{"/nirgends/Plan.xml --pdf Q",
+                    "--pdf: „Q“ endet nicht auf „.pdf“; --pdf schreibt eine PDF-Datei (zum "
+                    "Beispiel „Q.pdf“)."},
+        RefusedCase{"/nirgends/Plan.xml --svg u.png", "--svg: „u.png“ endet nicht auf „.svg“"},
+        RefusedCase{"/nirgends/Plan.xml --png v.svg", "--png: „v.svg“ endet nicht auf „.png“"},
+        RefusedCase{"/nirgends/Plan.xml -o w.xls --pdf w.xls",
+                    "--pdf: „w.xls“ endet nicht auf „.pdf“"},
+        RefusedCase{"/nirgends/Plan.xml --svg t.svg --png t.svg",
+                    "--png: „t.svg“ endet nicht auf „.png“"},
+        RefusedCase{"/nirgends/Plan.xml --png ''", "--png: Es fehlt der Dateiname"},
+        // No chart of a batch is lost to another or written over one of its plans.
+        RefusedCase{"/nirgends/a/Plan.xml /nirgends/b/Plan.xml -o /tmp/",
+                    "Die Pläne „/nirgends/a/Plan.xml“ und „/nirgends/b/Plan.xml“ ergäben "
+                    "dasselbe Diagramm „/tmp/Plan.xls“"},
+        RefusedCase{"/nirgends/Plan.xml /nirgends/./Plan.xml",
+                    "Die Pläne „/nirgends/Plan.xml“ und „/nirgends/./Plan.xml“ ergäben"},
+        RefusedCase{"/nirgends/b/A.xml /nirgends/b/A.xls",
+                    "Das Diagramm „/nirgends/b/A.xls“ des Plans „/nirgends/b/A.xml“ würde den "
+                    "Projektplan „/nirgends/b/A.xls“ überschreiben."},
         RefusedCase{"--register --unregister",
                     "Diese Optionen schließen einander aus: --register und --unregister"}),
     [](const testing::TestParamInfo<RefusedCase>& info) {

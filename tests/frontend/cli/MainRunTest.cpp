@@ -172,6 +172,7 @@ TEST_F(MainRunTest, TheChartNeverOverwritesThePlanOrAnInsertedProject) {
   const std::string strPart = testsupport::ReadFile(part);
   std::filesystem::create_hard_link(plan, quorvan_.Dir() / "Verweis.xlsx");
   std::filesystem::create_symlink(part, quorvan_.Dir() / "Kopie.xls");
+  std::filesystem::create_symlink(part, quorvan_.Dir() / "Kopie.pdf");
   struct Case {
     std::string strOptions;
     std::string strMessage;
@@ -182,7 +183,7 @@ TEST_F(MainRunTest, TheChartNeverOverwritesThePlanOrAnInsertedProject) {
         Case{"-o " + ShellQuote(strDir + "Verweis.xlsx"), "den Projektplan „Plan.xlsx“"},
         Case{"-o " + ShellQuote(part.string()), "würde das eingefügte Projekt „Teil.xlsx“"},
         Case{"-o " + ShellQuote(strDir + "Kopie.xls"), "das eingefügte Projekt „Teil.xlsx“"},
-        Case{"--pdf " + ShellQuote(strDir + "Kopie.xls"), "das eingefügte Projekt „Teil.xlsx“"}}) {
+        Case{"--pdf " + ShellQuote(strDir + "Kopie.pdf"), "das eingefügte Projekt „Teil.xlsx“"}}) {
     const auto result = quorvan_.Run(ShellQuote(plan.string()) + " " + c.strOptions);
     EXPECT_EQ(result.intExitCode, 2) << c.strOptions;
     EXPECT_THAT(result.strStderr, HasSubstr(c.strMessage)) << c.strOptions;
@@ -340,6 +341,21 @@ TEST_F(PlansInOneCallTest, EachPlanGetsItsChartAndOneLineAndTheWorstStatusWins) 
                                           "  Die Projektdatei „Kaputt.xml“ konnte nicht gelesen"));
   // No progress of the single runs in between.
   EXPECT_THAT(result.strStderr, Not(HasSubstr("%")));
+}
+
+TEST_F(PlansInOneCallTest, PlansThatWouldShareAChartAreRefusedBeforeAnythingIsWritten) {
+  std::filesystem::create_directory(quorvan_.Dir() / "a");
+  std::filesystem::create_directory(quorvan_.Dir() / "b");
+  const auto first = CopyExample("a/Plan.xml");
+  const auto second = CopyExample("b/Plan.xml");
+  const auto out = quorvan_.Dir() / "Diagramme";
+  std::filesystem::create_directory(out);
+  const auto result = quorvan_.Run(ShellQuote(first.string()) + " " + ShellQuote(second.string()) +
+                                   " -o " + ShellQuote(out.string() + "/"));
+  EXPECT_EQ(result.intExitCode, 2);
+  EXPECT_THAT(result.strStderr,
+              HasSubstr("ergäben dasselbe Diagramm „" + (out / "Plan.xls").string() + "“"));
+  EXPECT_TRUE(std::filesystem::is_empty(out));
 }
 
 }  // namespace

@@ -74,6 +74,16 @@ TEST_F(PicturesTest, WithoutOutputOnlyThePicturesAreWrittenEachFromTheSameChart)
   EXPECT_THAT(testsupport::ReadFile(Dir() / "Diagramm.svg"), HasSubstr("<svg"));
 }
 
+TEST_F(PicturesTest, QtsNotesForWindowsDoNotReachTheTerminal) {
+  // Without a runtime folder, as under cron or ssh: the offscreen platform needs none.
+  const auto result = testsupport::RunCommand(
+      "unset XDG_RUNTIME_DIR; QUORVAN_REGISTRY=" + ShellQuote(quorvan_.RegistryFile().string()) +
+      " " + ShellQuote((testsupport::BinaryDir() / "quorvan").string()) + " " +
+      ShellQuote(plan_.string()) + " --png " + Path("Bild.png") + " --dpi 10");
+  ASSERT_EQ(result.intExitCode, 0) << result.strStderr;
+  EXPECT_EQ(result.strStderr.find("QStandardPaths"), std::string::npos) << result.strStderr;
+}
+
 TEST_F(PicturesTest, WithOutputTheWorkbookIsWrittenBesideThePicture) {
   const auto result = Run("-o " + Path("Diagramm.xlsx") + " --png " + Path("Bild.png"));
   ASSERT_EQ(result.intExitCode, 0) << result.strStderr;
@@ -91,7 +101,7 @@ TEST_F(PicturesTest, RefusedOptionsAndTargetsSayWhyInGerman) {
       {"--png x.png --dpi 5", 2, "Die Auflösung muss zwischen 10 und 2400 dpi liegen."},
       {"--dump-model --pdf x.pdf", 2, "Mit --dump-model wird kein Diagramm geschrieben"},
       {"--pdf " + Path("fehlt/Diagramm.pdf"), 1, "existiert nicht."},
-      {"--svg " + Path("Diagramm.gif"), 1, "Das Dateiformat „.gif“ wird nicht unterstützt"},
+      {"--svg " + Path("Diagramm.gif"), 2, "endet nicht auf „.svg“"},
   };
   for (const Case& c : colCases) {
     const auto result = Run(c.strArguments);
@@ -99,6 +109,17 @@ TEST_F(PicturesTest, RefusedOptionsAndTargetsSayWhyInGerman) {
     EXPECT_THAT(result.strStderr, HasSubstr(c.strMessage)) << c.strArguments;
   }
   EXPECT_TRUE(Written().empty());
+}
+
+TEST_F(PicturesTest, TwoOutputsThatAreOneFileAreRefusedBeforeAnythingIsWritten) {
+  // The workbook's name is a link to the PDF: one of the two would be lost.
+  testsupport::WriteFile(Dir() / "Bild.pdf", "alt");
+  fs::create_symlink(Dir() / "Bild.pdf", Dir() / "Bild.xlsx");
+  const auto result = Run("-o " + Path("Bild.xlsx") + " --pdf " + Path("Bild.pdf"));
+  EXPECT_EQ(result.intExitCode, 2);
+  EXPECT_THAT(result.strStderr, HasSubstr("nennen dieselbe Datei"));
+  EXPECT_EQ(testsupport::ReadFile(Dir() / "Bild.pdf"), "alt");
+  EXPECT_EQ(Written(), (std::vector<std::string>{"Bild.pdf", "Bild.xlsx"}));
 }
 
 }  // namespace

@@ -160,6 +160,49 @@ TEST_F(WizardRunTest, ARegistryFileThatIsNotOursOrIsReadOnlyIsLeftAsItIsAndNamed
   }
 }
 
+TEST_F(WizardRunTest, SavesAtOnceStoreOneSaveWholeAndADamagedFileIsKeptAndNamed) {
+  // Four saves of four different settings at the same time: the file holds one of them whole.
+  // The registry file's lock is held until all of them wait for it, so that they meet there.
+  constexpr int kSaves = 4;
+  std::string strCommand = "( flock -x 9; sleep 6 ) 9>" +
+                           ShellQuote(quorvan_.RegistryFile().string() + ".lock") +
+                           " & sleep 0.5; ";
+  for (int i = 0; i < kSaves; ++i) {
+    strCommand += "QUORVAN_REGISTRY=" + ShellQuote(quorvan_.RegistryFile().string()) + " " +
+                  ShellQuote((testsupport::BinaryDir() / "quorvan").string()) + " " + kPlan +
+                  " --save-defaults --column-width " + std::to_string(5 + i) + " --row-height " +
+                  std::to_string(20 + i) + " --color-tasks '#00000" + std::to_string(i + 1) +
+                  "' --color-headers '#0000" + std::to_string(i + 1) + "0' >/dev/null 2>&1 & ";
+  }
+  ASSERT_EQ(testsupport::RunCommand(strCommand + "wait").intExitCode, 0);
+  const std::string strStore = testsupport::ReadFile(quorvan_.RegistryFile());
+  int intWhole = 0;
+  for (int i = 0; i < kSaves; ++i) {
+    const bool blnAll =
+        strStore.find("\"ColumnWidthRessources\"=\"" + std::to_string(5 + i) + "\"") !=
+            std::string::npos &&
+        strStore.find("\"RowHeightTasks\"=\"" + std::to_string(20 + i) + "\"") !=
+            std::string::npos &&
+        strStore.find("\"ColorTasksTask\"=\"" + std::to_string((i + 1) << 16) + "\"") !=
+            std::string::npos &&
+        strStore.find("\"ColorHeader\"=\"" + std::to_string((i + 1) << 20) + "\"") !=
+            std::string::npos;
+    intWhole += blnAll ? 1 : 0;
+  }
+  EXPECT_EQ(intWhole, 1) << strStore;
+
+  // A damaged file is replaced by the save, which says where the old one is kept.
+  const std::string strDamaged = "Windows Registry Editor Version 5.00\n\n[HKEY_CURRENT_USER\\A\n";
+  testsupport::WriteFile(quorvan_.RegistryFile(), strDamaged);
+  const auto result = quorvan_.Run(kPlan + " --save-defaults");
+  EXPECT_EQ(result.intExitCode, 0) << result.strStderr;
+  EXPECT_THAT(result.strStderr,
+              HasSubstr("Die aktuellen Diagrammeinstellungen wurden gespeichert.\nDie bisherige "
+                        "Registrierungsdatei war beschädigt und wurde ersetzt; sie ist als „" +
+                        quorvan_.RegistryFile().string() + ".bak“ aufbewahrt."));
+  EXPECT_EQ(testsupport::ReadFile(quorvan_.RegistryFile().string() + ".bak"), strDamaged);
+}
+
 TEST_F(WizardRunTest, AMalformedColourIsAUsageError) {
   const auto result = quorvan_.Run(kPlan + " --dump-model --color-arrows '#12G456'");
   EXPECT_EQ(result.intExitCode, 2);

@@ -17,6 +17,7 @@
 #include "platform/excel/ShapeConstants.h"
 #include "platform/excel/print/PageLayout.h"
 #include "platform/msproject/Project.h"
+#include "render/QtPagePainter.h"
 #include "support/TestSupport.h"
 
 namespace {
@@ -352,6 +353,33 @@ TEST(ChartPicturesOnAFullDisk, EachPictureIsRefusedWithTheReasonAndTheOldFileKep
   EXPECT_EQ(testsupport::FolderListing(dir.Path()),
             (std::vector<std::string>{"Chart.pdf", "Chart.png", "Chart.svg", "Chart.xlsx"}))
       << "nothing left of the pictures' work";
+}
+
+// The messages Qt gives while the test holds the handler.
+std::vector<std::string> gQtMessages;
+void CollectMessage(QtMsgType, const QMessageLogContext&, const QString& strMessage) {
+  gQtMessages.push_back(strMessage.toStdString());
+}
+
+TEST(ChartPicturesTooLargeForTheMemory, AreRefusedInGermanWithoutAFloodOfQtWarnings) {
+  rendertest::StartPainter();
+  testsupport::TempDir dir;
+  OpenChart chart(testsupport::SourceDir() / "examples" / "Markteinfuehrung.xml",
+                  dir / "Chart.xlsx");
+  ASSERT_FALSE(chart.Builder().blnFastExit);
+  const excel::PageDocument document = excel::LayOutPages(chart.Sheet(), {});
+  render::QtPagePainter painter(false);
+  gQtMessages.clear();
+  const QtMessageHandler previous = qInstallMessageHandler(CollectMessage);
+  // An image of millions of pixels each way: no memory holds it.
+  const std::string strFailure = painter.WritePng(document, 0, 100'000'000, dir / "Riesig.png");
+  qInstallMessageHandler(previous);
+  EXPECT_EQ(strFailure, "Das Bild ist bei 100000000 dpi zu groß für den Speicher.");
+  for (const std::string& strMessage : gQtMessages) {
+    EXPECT_EQ(strMessage.find("QPainter"), std::string::npos) << strMessage;
+  }
+  EXPECT_LE(gQtMessages.size(), 1U);  // at most Qt's own note that the image is too large
+  EXPECT_FALSE(std::filesystem::exists(dir / "Riesig.png"));
 }
 
 INSTANTIATE_TEST_SUITE_P(

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <vector>
 
 #include "platform/excel/Application.h"
 #include "platform/excel/Border.h"
@@ -78,6 +79,49 @@ TEST_F(RangeTest, EdgesApplyToTheirSideInsideLinesBetweenTheCells) {
   EXPECT_EQ(sheet->Range("C5").Borders(xlEdgeBottom).LineStyle(), xlLineStyleNone);
   row.Borders(xlDiagonalUp).LineStyle(xlLineStyleNone);
   EXPECT_EQ(sheet->Range("C5").Borders(xlDiagonalUp).LineStyle(), xlLineStyleNone);
+}
+
+TEST_F(RangeTest, EachEdgeReachesEveryCellOnItInOneCellOneColumnAndOneRow) {
+  // A single cell or column lies on the left and the right edge at once, a single row on the
+  // top and the bottom edge.
+  struct Case {
+    std::int32_t lngEdge;
+    std::vector<const char*> colOn;   // cells that get the line
+    std::vector<const char*> colOff;  // cells of the range that do not
+  };
+  const struct {
+    const char* strRange;
+    std::vector<Case> colCases;
+  } colRanges[] = {
+      {"B2",
+       {{xlEdgeLeft, {"B2"}, {}},
+        {xlEdgeRight, {"B2"}, {}},
+        {xlEdgeTop, {"B2"}, {}},
+        {xlEdgeBottom, {"B2"}, {}}}},
+      {"F2:F4",
+       {{xlEdgeLeft, {"F2", "F3", "F4"}, {}},
+        {xlEdgeRight, {"F2", "F3", "F4"}, {}},
+        {xlEdgeTop, {"F2"}, {"F3", "F4"}},
+        {xlEdgeBottom, {"F4"}, {"F2", "F3"}}}},
+      {"H6:J6",
+       {{xlEdgeLeft, {"H6"}, {"I6", "J6"}},
+        {xlEdgeRight, {"J6"}, {"H6", "I6"}},
+        {xlEdgeTop, {"H6", "I6", "J6"}, {}},
+        {xlEdgeBottom, {"H6", "I6", "J6"}, {}}}},
+  };
+  for (const auto& range : colRanges) {
+    for (const Case& c : range.colCases) {
+      sheet->Range(range.strRange).Borders(c.lngEdge).LineStyle(xlDouble);
+      for (const char* strCell : c.colOn) {
+        EXPECT_EQ(sheet->Range(strCell).Borders(c.lngEdge).LineStyle(), xlDouble)
+            << range.strRange << " edge " << c.lngEdge << " at " << strCell;
+      }
+      for (const char* strCell : c.colOff) {
+        EXPECT_EQ(sheet->Range(strCell).Borders(c.lngEdge).LineStyle(), xlLineStyleNone)
+            << range.strRange << " edge " << c.lngEdge << " at " << strCell;
+      }
+    }
+  }
 }
 
 TEST_F(RangeTest, BorderConstantsOutsideTheirSetsAreRefused) {

@@ -292,5 +292,21 @@ TEST_F(SaveAsTest, TheFolderSavedToIsWatched) {
       << "a workbook of our own is listed once";
 }
 
+TEST_F(SaveAsTest, TheStagesOfEachSaveAreToldInOrderAndTheEndAlsoAfterAFailure) {
+  std::vector<std::string> colStages;
+  app.OnSaveStage([&](std::string_view strStage) { colStages.emplace_back(strStage); });
+  book->SaveAs((dir / "Stufen.xls").string());
+  EXPECT_EQ(colStages, (std::vector<std::string>{"view", "strings and styles", "records",
+                                                 "compound file", "flush and rename", ""}));
+  colStages.clear();
+  book->SaveAs((dir / "Stufen.xlsx").string());
+  EXPECT_EQ(colStages, (std::vector<std::string>{"view", "styles", "parts (xml and deflate)",
+                                                 "zip archive", "flush and rename", ""}));
+  colStages.clear();
+  EXPECT_THROW(book->SaveAs((dir / "fehlt" / "Stufen.xlsx").string()), Error);
+  ASSERT_FALSE(colStages.empty());
+  EXPECT_EQ(colStages.back(), "") << "a failed save ends its stages too";
+}
+
 }  // namespace
 }  // namespace excel

@@ -79,10 +79,14 @@ TEST(BadPlanFiles, NotXmlNamesTheLine) {
   EXPECT_EQ(OpenMessage(strBroken),
             std::string(kPrefix) +
                 "Zeile 4: Die Datei ist kein gültiges XML: das End-Tag passt nicht zum Start-Tag.");
-  // A plan cut off in the middle, as by a full disk.
-  const std::string strPlan = Plan(Task(1, "A"));
-  EXPECT_NE(OpenMessage(strPlan.substr(0, strPlan.size() / 2)).find("kein gültiges XML"),
-            std::string::npos);
+  // A plan cut off, as by a full disk: anywhere in it, it is said to end too early.
+  const std::string strPlan = Plan(Task(1, "A") + Task(2, "B"));
+  for (const std::size_t cut : {strPlan.size() / 3, strPlan.size() / 2, strPlan.size() - 12}) {
+    const std::string strMessage = OpenMessage(strPlan.substr(0, cut));
+    EXPECT_TRUE(
+        strMessage.ends_with("Die Datei endet vorzeitig; sie ist unvollständig (abgeschnitten)."))
+        << strMessage;
+  }
 }
 
 TEST(BadPlanFiles, XmlThatIsNoPlan) {
@@ -241,6 +245,47 @@ TEST(PlanEncodings, AnUnknownEncodingOrBytesThatAreNoTextInItAreRefused) {
   EXPECT_EQ(OpenMessage("\xFF\xFE" + Utf16(strBroken, false)),
             std::string(kPrefix) +
                 "Zeile 7: Die Datei ist kein gültiges XML: das End-Tag passt nicht zum Start-Tag.");
+}
+
+TEST(PlanEncodings, BytesThatAreNoUtf8AreRefusedWithLineAndColumn) {
+  // Plan(): line 5 is the first task, "<Task><UID>1</UID><ID>1</ID><Name>" 34 characters.
+  struct Case {
+    std::string strName;
+    std::string strPlace;
+  };
+  for (const Case& c : {
+           // The Latin-1 byte of "ü" in a plan declared UTF-8.
+           Case{"M\xFCller", "Zeile 5, Spalte 36"},
+           // Characters of two bytes before it count once.
+           Case{"Ma\xC3\x9F \xFC", "Zeile 5, Spalte 39"},
+           // Half of a UTF-16 surrogate pair written out as UTF-8 (ED A0 80).
+           Case{"A\xED\xA0\x80", "Zeile 5, Spalte 36"},
+           // An overlong form of "/" and a sequence cut off at the end of a line.
+           Case{"\xC0\xAF", "Zeile 5, Spalte 35"},
+           Case{"A\xE2\x82", "Zeile 5, Spalte 36"},
+       }) {
+    EXPECT_EQ(OpenMessage(Plan(Task(1, c.strName))),
+              std::string(kPrefix) + c.strPlace +
+                  ": Die Datei enthält Bytes, die in der Zeichenkodierung „UTF-8“ kein Zeichen "
+                  "sind.")
+        << c.strPlace;
+  }
+  // Valid UTF-8 of every length still reads.
+  EXPECT_EQ(OpenMessage(Plan(Task(1, "ä € 𝄞"))), "");
+}
+
+TEST(PlanEncodings, ReferencesToHalfASurrogatePairAreRefusedWithTheLine) {
+  for (const std::string strReference : {"&#xD800;", "&#xdfff;", "&#55296;"}) {
+    EXPECT_EQ(OpenMessage(Plan(Task(1, "A") + Task(2, "B" + strReference + "C"))),
+              std::string(kPrefix) +
+                  "Zeile 6: Im Element „Name“ steht ein Zeichenverweis auf eine halbe "
+                  "UTF-16-Ersatzfolge (U+D800 … U+DFFF); das ist kein Zeichen.")
+        << strReference;
+  }
+  // A whole pair's character by its own number is a character.
+  const auto projects =
+      msproject::Reader::ReadBuffer(Plan(Task(1, "&#x1D11E;")), "/nirgends/Plan.xml");
+  EXPECT_EQ(projects.front()->Tasks().Item(1)->Name(), "𝄞");
 }
 
 // The bytes this process has read from files so far.

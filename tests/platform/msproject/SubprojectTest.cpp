@@ -70,6 +70,41 @@ TEST_F(InsertedProjects, UnreadableOnesHaveNoSourceButThePlanOpens) {
   EXPECT_EQ(plan.Tasks().Item(3)->Subproject(), "");
 }
 
+TEST_F(InsertedProjects, EveryOneThatCouldNotBeReadIsRecordedInPlanOrder) {
+  using Reason = msproject::UnreadSubproject::Reason;
+  Write("Kaputt.xml", "<Project xmlns=\"http://schemas.microsoft.com/project\">\n<Tasks>");
+  Write("Notiz.xml", "Einkauf;Liste\n");
+  std::filesystem::create_directory(dir_ / "Ordner.mpp");
+  Write("Mitte.xml", Plan(Task(1, "M") + Inserted(2, "C:\\Tief.mpp")));
+  Write("Plan.xml",
+        Plan(Inserted(1, "C:\\Fehlt.mpp") + Inserted(2, "Mitte.xml") +
+             Inserted(3, "D:\\Kaputt.mpp") + Inserted(4, "Ordner.mpp") + Inserted(5, "Notiz.xml")));
+  msproject::Project& plan = Open("Plan.xml");
+  const auto& unread = plan.UnreadSubprojects();
+  ASSERT_EQ(unread.size(), 5u);
+  // Not found: said to be missing beside the plan, under the stored name.
+  EXPECT_EQ(unread[0].reason, Reason::NotFound);
+  EXPECT_EQ(unread[0].strStoredPath, "C:\\Fehlt.mpp");
+  EXPECT_EQ(std::filesystem::path(unread[0].strPath), dir_ / "Fehlt.mpp");
+  EXPECT_EQ(unread[0].lngTaskID, 1);
+  EXPECT_EQ(unread[0].strTaskName, "Eingefügt 1");
+  EXPECT_EQ(unread[0].strProject, "Plan.xml");
+  // The one inserted into an inserted project follows it.
+  EXPECT_EQ(unread[1].reason, Reason::NotFound);
+  EXPECT_EQ(unread[1].strProject, "Mitte.xml");
+  EXPECT_EQ(unread[1].lngTaskID, 2);
+  // A plan of its own with a fault: its message with the line.
+  EXPECT_EQ(unread[2].reason, Reason::Faulty);
+  EXPECT_EQ(std::filesystem::path(unread[2].strPath), dir_ / "Kaputt.xml");
+  EXPECT_EQ(unread[2].strProblem,
+            "Zeile 2: Die Datei ist kein gültiges XML: das End-Tag passt nicht zum Start-Tag.");
+  EXPECT_EQ(unread[3].reason, Reason::NotReadable);
+  EXPECT_EQ(unread[3].strProblem, "Das ist keine Datei.");
+  EXPECT_EQ(unread[4].reason, Reason::NotAPlan);
+  // Only the plan opened keeps the list; its inserted projects have none of their own.
+  EXPECT_TRUE(plan.Subprojects()[1].SourceProject().UnreadSubprojects().empty());
+}
+
 TEST_F(InsertedProjects, ProjectsThatInsertEachOtherStop) {
   Write("Plan.xml", Plan(Inserted(1, "C:\\A.mpp") + Inserted(2, "C:\\Plan.mpp")));
   Write("A.xml", Plan(Inserted(1, "C:\\B.mpp")));

@@ -285,6 +285,42 @@ TEST_F(RegistryTest, ADamagedFileIsKeptAsBackupAndTheStoreGoesOn) {
   EXPECT_EQ(QueryValue(kSettings, "RowHeightTasks").strData, Sz("50"));
 }
 
+TEST_F(RegistryTest, ABatchWritesAllItsChangesOnceOrNone) {
+  ASSERT_EQ(SetText(kSettings, "RowHeightTasks", "40"), ERROR_SUCCESS);
+  const std::string strBefore = testsupport::ReadFile(file_.Path());
+  auto inode = [&] {
+    struct stat st {};
+    return ::stat(file_.Path().c_str(), &st) == 0 ? st.st_ino : ino_t{0};
+  };
+  const ino_t inodeBefore = inode();
+  {
+    // Dropped: nothing of it reaches the file, and the process reads the file again.
+    HiveBatch batch(file_.Path());
+    ASSERT_EQ(SetText(kSettings, "RowHeightTasks", "60"), ERROR_SUCCESS);
+    EXPECT_EQ(QueryValue(kSettings, "RowHeightTasks").strData, Sz("60"));
+  }
+  EXPECT_EQ(testsupport::ReadFile(file_.Path()), strBefore);
+  EXPECT_EQ(QueryValue(kSettings, "RowHeightTasks").strData, Sz("40"));
+
+  HiveBatch batch(file_.Path());
+  ASSERT_EQ(SetText(kSettings, "RowHeightTasks", "50"), ERROR_SUCCESS);
+  ASSERT_EQ(SetText(kColors, "ColorArrows", "255"), ERROR_SUCCESS);
+  ASSERT_EQ(SetText(kSettings, "ColumnWidthRessources", "8"), ERROR_SUCCESS);
+  // Seen by the process, not yet by the file: a save killed now leaves the file as it was.
+  EXPECT_EQ(QueryValue(kColors, "ColorArrows").strData, Sz("255"));
+  EXPECT_EQ(testsupport::ReadFile(file_.Path()), strBefore);
+  EXPECT_EQ(inode(), inodeBefore);
+  ASSERT_EQ(batch.Commit(), ERROR_SUCCESS);
+  // One new file with every change.
+  EXPECT_NE(inode(), inodeBefore);
+  const std::string strAfter = testsupport::ReadFile(file_.Path());
+  for (const char* strValue : {"\"RowHeightTasks\"=\"50\"", "\"ColorArrows\"=\"255\"",
+                               "\"ColumnWidthRessources\"=\"8\""}) {
+    EXPECT_NE(strAfter.find(strValue), std::string::npos) << strValue << "\n" << strAfter;
+  }
+  EXPECT_EQ(QueryValue(kSettings, "RowHeightTasks").strData, Sz("50"));
+}
+
 TEST_F(RegistryTest, AFileThatIsNotOursOrIsReadOnlyIsNeverWritten) {
   const std::string strExport =
       "Windows Registry Editor Version 5.00\r\n\r\n[HKEY_CURRENT_USER\\Software]\r\n";
@@ -479,7 +515,8 @@ TEST(RegistryFilePath, FollowsTheEnvironment) {
   ::unsetenv("QUORVAN_REGISTRY");
   ::setenv("XDG_CONFIG_HOME", "/somewhere/config", 1);
   EXPECT_EQ(registry::RegistryFilePath(), "/somewhere/config/quorvan/HKCU.reg");
-  ::setenv("XDG_CONFIG_HOME", "relative", 1);  // not absolute: ignored, as the XDG base directory rules say
+  ::setenv("XDG_CONFIG_HOME", "relative",
+           1);  // not absolute: ignored, as the XDG base directory rules say
   EXPECT_TRUE(registry::RegistryFilePath().string().ends_with("/.config/quorvan/HKCU.reg"));
   if (xdgBefore != nullptr) {
     ::setenv("XDG_CONFIG_HOME", strXdgBefore.c_str(), 1);

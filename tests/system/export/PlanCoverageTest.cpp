@@ -1,5 +1,6 @@
-// How much of the plan a chart shows: the plan counted as the builder counts it, and the
-// notice the front ends show when the chart's limits cut it.
+// How much of the plan a chart shows: the plan counted as the builder counts it, the notice
+// the front ends show when the chart's limits cut it, and the notices of inserted projects
+// whose resources the chart lacks.
 
 #include <gtest/gtest.h>
 
@@ -64,6 +65,43 @@ TEST_F(PlanCoverageTest, AChartCutByItsLimitsIsNamedWithThePlansAndTheChartsCoun
   EXPECT_EQ(CoverageNotice(Coverage(20000, 1)),
             "Hinweis: Der Plan hat 5 Vorgänge und 3 Ressourcen, das Diagramm zeigt davon 5 "
             "Vorgänge und 1 Ressource.");
+}
+
+// Not found, one inserted into an inserted project and not found, a file that is no plan, a
+// plan with a fault, and one that is read: a line for each that is missing, in plan order.
+TEST(UnreadSubprojectNoticesTest, EachMissingInsertedProjectIsNamedWithItsTaskAndReason) {
+  testsupport::TempDir dir;
+  testsupport::WriteFile(dir / "Notiz.xml", "Einkauf;Liste\n");
+  testsupport::WriteFile(dir / "Kaputt.xml",
+                         "<Project xmlns=\"http://schemas.microsoft.com/project\">\n<Tasks>");
+  PlanXml().Task("M").InsertedProject("Tief", "C:\\Tief.mpp").Write(dir, "Mitte.xml");
+  PlanXml().Task("Da").Write(dir, "Da.xml");
+  const auto plan = PlanXml()
+                        .InsertedProject("Schulung", "C:\\Projekte\\Schulung.mpp")
+                        .InsertedProject("Mitte", "Mitte.xml")
+                        .InsertedProject("Notiz", "Notiz.xml")
+                        .InsertedProject("Kaputt", "Kaputt.xml")
+                        .InsertedProject("Da", "Da.xml")
+                        .Write(dir);
+  msproject::Application objHost;
+  objHost.FileOpen(plan);
+  EXPECT_EQ(
+      UnreadSubprojectNotices(objHost.ActiveProject()),
+      (std::vector<std::string>{
+          "Hinweis: Das eingefügte Projekt „Schulung.mpp“ (Vorgang 1 „Schulung“) wurde nicht "
+          "gefunden; seine Ressourcen fehlen im Diagramm.",
+          "Hinweis: Das eingefügte Projekt „Tief.mpp“ (Vorgang 2 „Tief“ in „Mitte.xml“) wurde "
+          "nicht gefunden; seine Ressourcen fehlen im Diagramm.",
+          "Hinweis: Das eingefügte Projekt „Notiz.xml“ (Vorgang 3 „Notiz“) ist kein Projektplan; "
+          "seine Ressourcen fehlen im Diagramm.",
+          "Hinweis: Das eingefügte Projekt „Kaputt.xml“ (Vorgang 4 „Kaputt“) konnte nicht gelesen "
+          "werden (Zeile 2: Die Datei ist kein gültiges XML: das End-Tag passt nicht zum "
+          "Start-Tag.); seine Ressourcen fehlen im Diagramm."}));
+  // Read in full: nothing to say.
+  objHost.FileOpen(dir / "Mitte.xml");
+  ASSERT_EQ(UnreadSubprojectNotices(objHost.ActiveProject()).size(), 1u);
+  objHost.FileOpen(dir / "Da.xml");
+  EXPECT_TRUE(UnreadSubprojectNotices(objHost.ActiveProject()).empty());
 }
 
 }  // namespace

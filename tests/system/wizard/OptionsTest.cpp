@@ -30,10 +30,11 @@ class SpinnerTest : public ::testing::Test {
 };
 
 TEST_F(SpinnerTest, LineWeightStepsByAQuarterInGermanWithinItsBounds) {
-  for (const SpinCase& c :
-       {SpinCase{"0,25", "0,5", "0,25"}, SpinCase{"6", "6", "5,75"},
-        SpinCase{"2,5", "2,75", "2,25"}, SpinCase{"1,5", "1,75", "1,25"},
-        SpinCase{"7", "7", "6,75"}, SpinCase{"0", "0,25", "0"}, SpinCase{"5,9", "6,15", "5,65"}}) {
+  for (const SpinCase& c : {SpinCase{"0,25", "0,5", "0,25"}, SpinCase{"6", "6", "5,75"},
+                            SpinCase{"2,5", "2,75", "2,25"}, SpinCase{"1,5", "1,75", "1,25"},
+                            SpinCase{"7", "7", "6,75"}, SpinCase{"0", "0,25", "0"},
+                            // A step that would pass a bound stops at it, as the other spinners do.
+                            SpinCase{"5,9", "6", "5,65"}, SpinCase{"0,3", "0,55", "0,25"}}) {
     Expect(frm.txtArrowThickness, frm.updArrowThickness, c);
   }
   // Not a number in German: the spinner leaves it alone.

@@ -19,9 +19,12 @@
 #include <QToolBar>
 #include <QUrl>
 #include <filesystem>
+#include <string>
+#include <vector>
 
 #include "addin/AddInHost.h"
 #include "addin/Registration.h"
+#include "export/PlanCoverage.h"
 #include "gui/host/ChartRunWatch.h"
 #include "gui/host/ComAddInsDialog.h"
 #include "gui/host/CommandBarView.h"
@@ -116,6 +119,9 @@ void HostWindow::Start() {
   BuildSheets();
   statusText_ = new QLabel(this);
   statusText_->setObjectName(QStringLiteral("statusText"));
+  // A long notice is cut at the window's edge rather than widening the window; the tooltip
+  // holds the notices whole.
+  statusText_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
   statusBar()->addWidget(statusText_, 1);
 
   runWatch_ = std::make_unique<ChartRunWatch>([this](const RunResult& result) {
@@ -180,6 +186,22 @@ void HostWindow::BuildMenus() {
   UpdateRecentActions();
 }
 
+namespace {
+
+// The widest a column of a sheet grows to fit its texts, in average characters: a task name of
+// thousands of characters is cut with "…" instead of pushing the other columns out of sight.
+constexpr int kWidestColumn = 60;
+
+void FitColumns(QTableView& sheet) {
+  sheet.resizeColumnsToContents();
+  const int intWidest = sheet.fontMetrics().averageCharWidth() * kWidestColumn;
+  for (int intColumn = 0; intColumn < sheet.model()->columnCount(); ++intColumn) {
+    if (sheet.columnWidth(intColumn) > intWidest) sheet.setColumnWidth(intColumn, intWidest);
+  }
+}
+
+}  // namespace
+
 void HostWindow::BuildSheets() {
   sheets_ = new QTabWidget(this);
   auto makeSheet = [this](QAbstractTableModel* model, const QString& strName) {
@@ -191,6 +213,7 @@ void HostWindow::BuildSheets() {
     sheet->setAlternatingRowColors(true);
     sheet->verticalHeader()->setVisible(false);
     sheet->horizontalHeader()->setStretchLastSection(true);
+    sheet->setWordWrap(false);  // a text longer than its column ends in "…" on its line
     return sheet;
   };
   taskModel_ = new TaskSheetModel(this);
@@ -223,8 +246,8 @@ void HostWindow::ShowOpenDialog() {
   dialog.setOption(QFileDialog::DontUseNativeDialog);
   dialog.setAcceptMode(QFileDialog::AcceptOpen);
   dialog.setFileMode(QFileDialog::ExistingFile);
-  dialog.setNameFilters(
-      {QStringLiteral("Microsoft Project XML (*.xml)"), QStringLiteral("Alle Dateien (*)")});
+  dialog.setNameFilters({QStringLiteral("Microsoft Project (*.mpp *.mpx *.xml)"),
+                         QStringLiteral("Alle Dateien (*)")});
   if (shownProject_ != nullptr) {
     dialog.setDirectory(QString::fromStdString(shownProject_->Path()));
   } else if (const auto colRecent = RecentFiles(); !colRecent.empty()) {
@@ -263,6 +286,10 @@ QString HostWindow::StatusText() const {
   return statusText_->text();
 }
 
+QString HostWindow::StatusToolTip() const {
+  return statusText_->toolTip();
+}
+
 void HostWindow::ApplicationChanged() {
   const msproject::Project* project = nullptr;
   try {
@@ -272,10 +299,11 @@ void HostWindow::ApplicationChanged() {
   }
   if (project != shownProject_) {
     shownProject_ = project;
+    ShowUnreadSubprojects();
     taskModel_->SetProject(project);
     resourceModel_->SetProject(project);
-    taskSheet_->resizeColumnsToContents();
-    resourceSheet_->resizeColumnsToContents();
+    FitColumns(*taskSheet_);
+    FitColumns(*resourceSheet_);
   }
   setWindowTitle(project == nullptr
                      ? kAppTitle
@@ -312,7 +340,29 @@ void HostWindow::UpdateRecentActions() {
 
 void HostWindow::UpdateStatus() {
   const std::string& strHost = application_->StatusBar();
-  statusText_->setText(QString::fromStdString(strHost.empty() ? strChartMessage_ : strHost));
+  const std::string& strOwn = strChartMessage_.empty() ? strPlanNotice_ : strChartMessage_;
+  statusText_->setText(QString::fromStdString(strHost.empty() ? strOwn : strHost));
+}
+
+void HostWindow::ShowUnreadSubprojects() {
+  // A chart of the plan shown before says nothing about this one.
+  strChartMessage_.clear();
+  const std::vector<std::string> colNotices = shownProject_ == nullptr
+                                                  ? std::vector<std::string>{}
+                                                  : UnreadSubprojectNotices(*shownProject_);
+  if (colNotices.size() == 1) {
+    strPlanNotice_ = colNotices.front();
+  } else if (colNotices.size() > 1) {
+    strPlanNotice_ = "Hinweis: " + std::to_string(colNotices.size()) +
+                     " eingefügte Projekte konnten nicht gelesen werden; ihre Ressourcen fehlen "
+                     "im Diagramm.";
+  } else {
+    strPlanNotice_.clear();
+  }
+  QStringList colLines;
+  for (const std::string& strNotice : colNotices)
+    colLines.push_back(QString::fromStdString(strNotice));
+  statusText_->setToolTip(colLines.join(QLatin1Char('\n')));
 }
 
 void HostWindow::SetOpenAfterRun(bool blnValue) {
@@ -344,8 +394,11 @@ void HostWindow::ChartExported(const RunResult& result, const std::string& strCo
   strLastChart_ = AbsolutePath(strWritten).toStdString();
   lastChartAction_->setEnabled(true);
   strChartMessage_ = "Kommunikationsdiagramm gespeichert: " + strLastChart_;
-  // A plan past the chart's limits, a text cut to what a cell holds: the user learns it here.
-  if (!strCoverage.empty()) strChartMessage_ += " – " + strCoverage;
+  // A plan past the chart's limits, a text cut to what a cell holds, inserted projects
+  // missing from the chart: the user learns it here.
+  std::string strNotices = strCoverage;
+  if (!strPlanNotice_.empty()) strNotices += (strNotices.empty() ? "" : " ") + strPlanNotice_;
+  if (!strNotices.empty()) strChartMessage_ += " – " + strNotices;
   UpdateStatus();
 }
 

@@ -11,6 +11,11 @@
 // status bar names the workbook, and "Zuletzt erstelltes Diagramm öffnen" opens it; with
 // "Diagramm nach dem Erstellen öffnen" ticked the desktop opens it at once. Then the engine
 // lets go of the workbook.
+//
+// Inserted projects of the plan that could not be read are named as soon as the plan is
+// open and again after each run: in the status bar (the notice, or how many when there are
+// several), every notice in the status bar's tooltip, and a warning sign with the notices on
+// the task row that inserts them.
 
 #include <QMainWindow>
 #include <array>
@@ -91,8 +96,9 @@ class HostWindow : public QMainWindow {
   QTableView& ResourceSheet() const { return *resourceSheet_; }
   // The printed page of the last chart written; its tab shows once there is one.
   ChartPreview& Preview() const { return *preview_; }
-  // The text the status bar shows now.
+  // The text the status bar shows now, and its tooltip.
   QString StatusText() const;
+  QString StatusToolTip() const;
   // The workbook of the last run that wrote one; "" before.
   const std::string& LastChart() const { return strLastChart_; }
 
@@ -111,6 +117,7 @@ class HostWindow : public QMainWindow {
   void ApplicationChanged();
   void UpdateRecentActions();
   void UpdateStatus();
+  void ShowUnreadSubprojects();
   void SetInteractive(bool blnValue);
   void SetOpenAfterRun(bool blnValue);
   void ChartExported(const RunResult& result, const std::string& strCoverage);
@@ -142,7 +149,8 @@ class HostWindow : public QMainWindow {
 
   const msproject::Project* shownProject_ = nullptr;
   std::string strLastChart_;
-  std::string strChartMessage_;
+  std::string strChartMessage_;  // after a run of the plan shown
+  std::string strPlanNotice_;    // its inserted projects that could not be read
 };
 
 }  // namespace gui

@@ -1,8 +1,12 @@
 #include "gui/host/PlanSheets.h"
 
+#include <QApplication>
+#include <QStyle>
 #include <array>
+#include <set>
 
 #include "chart/GetFieldId.h"
+#include "export/PlanCoverage.h"
 #include "platform/msproject/Project.h"
 
 namespace gui {
@@ -25,6 +29,53 @@ bool HoldsValue(const msproject::Project& project, std::int32_t lngFieldId) {
     if (task != nullptr && !task->GetField(lngFieldId).empty()) return true;
   }
   return false;
+}
+
+// The file names of the projects read below an inserted project, itself included.
+void CollectInserted(const msproject::Project& objProject, std::set<std::string>& colNames) {
+  if (!colNames.insert(objProject.Name()).second) return;
+  for (const msproject::Subproject& objSubproject : objProject.Subprojects()) {
+    try {
+      CollectInserted(objSubproject.SourceProject(), colNames);
+    } catch (const msproject::Error&) {
+      // Not read: recorded on the plan.
+    }
+  }
+}
+
+// For each task row of the plan, the notices of the inserted projects missing below it, one
+// a line; "" for a row without.
+std::vector<QString> RowWarnings(const msproject::Project& objProject) {
+  const auto& colUnread = objProject.UnreadSubprojects();
+  const std::vector<std::string> colNotices = UnreadSubprojectNotices(objProject);
+  std::vector<QString> colWarnings;
+  colWarnings.reserve(static_cast<std::size_t>(objProject.Tasks().Count()));
+  for (const msproject::Task* task : objProject.Tasks()) {
+    QStringList colLines;
+    const msproject::Subproject* objInserted = nullptr;
+    for (const msproject::Subproject& objSubproject : objProject.Subprojects()) {
+      if (task != nullptr && &objSubproject.InsertedProjectSummary() == task) {
+        objInserted = &objSubproject;
+      }
+    }
+    if (objInserted != nullptr) {
+      std::set<std::string> colBelow;
+      try {
+        CollectInserted(objInserted->SourceProject(), colBelow);
+      } catch (const msproject::Error&) {
+        // Not read itself: its own notice below.
+      }
+      for (std::size_t i = 0; i < colUnread.size(); ++i) {
+        const bool blnItself =
+            colUnread[i].strProject == objProject.Name() && colUnread[i].lngTaskID == task->ID();
+        if (blnItself || colBelow.count(colUnread[i].strProject) != 0) {
+          colLines.push_back(QString::fromStdString(colNotices[i]));
+        }
+      }
+    }
+    colWarnings.push_back(colLines.join(QLatin1Char('\n')));
+  }
+  return colWarnings;
 }
 
 // Numbers stand at the right of their cells.
@@ -51,6 +102,9 @@ void TaskSheetModel::SetProject(const msproject::Project* project) {
       }
     }
     rows_.assign(project->Tasks().begin(), project->Tasks().end());
+    rowWarnings_ = RowWarnings(*project);
+  } else {
+    rowWarnings_.clear();
   }
   endResetModel();
 }
@@ -68,6 +122,12 @@ QVariant TaskSheetModel::data(const QModelIndex& index, int role) const {
   const Column& column = columns_[static_cast<std::size_t>(index.column())];
   if (role == Qt::TextAlignmentRole && column.lngFieldId == kIdColumn) {
     return RightAligned();
+  }
+  const QString& strWarning = rowWarnings_[static_cast<std::size_t>(index.row())];
+  if (role == Qt::ToolTipRole && !strWarning.isEmpty()) return strWarning;
+  if (role == Qt::DecorationRole && !strWarning.isEmpty() &&
+      column.lngFieldId == msproject::pjTaskName) {
+    return QApplication::style()->standardIcon(QStyle::SP_MessageBoxWarning);
   }
   if (role != Qt::DisplayRole) return {};
   const msproject::Task* task = rows_[static_cast<std::size_t>(index.row())];

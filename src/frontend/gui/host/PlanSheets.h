@@ -3,6 +3,9 @@
 // WBS code, start, finish, duration and the custom text fields that hold a value in this
 // plan, captioned with their names) and the resource sheet (ID, name, group). A blank row of
 // the plan is an empty row. Without a plan both sheets are empty.
+//
+// The row of an inserted project that could not be read, or that inserts one that could not
+// be read, carries a warning sign before its name and the notices as its tooltip.
 
 #include <QAbstractTableModel>
 #include <cstdint>
@@ -39,6 +42,7 @@ class TaskSheetModel : public QAbstractTableModel {
   };
   std::vector<Column> columns_;
   std::vector<const msproject::Task*> rows_;
+  std::vector<QString> rowWarnings_;  // by row; "" for a row without
 };
 
 class ResourceSheetModel : public QAbstractTableModel {

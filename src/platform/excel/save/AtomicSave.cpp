@@ -1,7 +1,6 @@
 #include "platform/excel/save/AtomicSave.h"
 
 #include <fcntl.h>
-#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -17,6 +16,7 @@
 
 #include "platform/excel/Error.h"
 #include "platform/excel/save/LockFiles.h"
+#include "platform/excel/save/WorkFolder.h"
 #include "platform/vb/OnError.h"
 
 namespace excel {
@@ -24,11 +24,6 @@ namespace excel {
 namespace fs = std::filesystem;
 
 namespace {
-
-// The hidden folders in which saves write, mkdtemp's six characters after the prefix.
-constexpr std::string_view kSaveFolderPrefix = ".~quorvan-";
-constexpr std::size_t kSaveFolderName = kSaveFolderPrefix.size() + 6;
-constexpr int kSaveFolderAttempts = 1000;
 
 std::string Lower(std::string text) {
   std::transform(text.begin(), text.end(), text.begin(),
@@ -70,85 +65,6 @@ bool IsReadOnly(const fs::path& file) {
   return ::faccessat(AT_FDCWD, file.c_str(), W_OK, AT_EACCESS) != 0 &&
          (errno == EACCES || errno == EPERM || errno == EROFS);
 }
-
-// Takes an exclusive flock; false when another process holds one (blnWait false) or the file
-// system has none.
-bool Lock(int fd, bool blnWait) {
-  while (::flock(fd, LOCK_EX | (blnWait ? 0 : LOCK_NB)) != 0) {
-    if (errno != EINTR) return false;
-  }
-  return true;
-}
-
-// Removes the save folders of saves that died on the way (their lock went with their
-// process); a folder whose save is still at work is locked and stays.
-void RemoveDeadSaves(const fs::path& folder) {
-  std::error_code ec;
-  for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
-    const std::string strName = it->path().filename().string();
-    if (strName.size() != kSaveFolderName || !strName.starts_with(kSaveFolderPrefix)) continue;
-    const int fd = ::open(it->path().c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
-    if (fd < 0) continue;
-    // Under the lock, so that no save takes it meanwhile; a folder that another save removed
-    // while this one waited for it is gone already.
-    struct stat st {};
-    if (Lock(fd, false) && ::fstat(fd, &st) == 0 && st.st_nlink > 0) {
-      std::error_code ignored;
-      fs::remove_all(it->path(), ignored);
-    }
-    ::close(fd);
-  }
-}
-
-// A hidden folder beside the target, of a short name whatever the target's, in which one save
-// writes; it holds an flock on the folder while the save runs and is removed with all it holds
-// when it goes. Nothing in it is seen under the target's name until the save renames it there.
-class SaveFolder {
- public:
-  explicit SaveFolder(const fs::path& folder) {
-    // Between making its folder and locking it, a save's folder looks like a dead save's to
-    // the saves beside it, which may remove it: then the save makes another. Each folder lost
-    // so is one that another save tidied away, so the saves of a folder all get on; the bound
-    // only ends a save that loses every folder it makes.
-    for (int attempt = 0; attempt < kSaveFolderAttempts; ++attempt) {
-      std::string strPath = (folder / (std::string(kSaveFolderPrefix) + "XXXXXX")).string();
-      if (::mkdtemp(strPath.data()) == nullptr) {
-        throw Error("Im Ordner „" + folder.string() +
-                    "“ kann keine Datei angelegt werden: " + std::strerror(errno));
-      }
-      fd_ = ::open(strPath.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
-      if (fd_ < 0) {
-        const int intError = errno;
-        if (intError == ENOENT) continue;  // removed before it could be opened
-        ::rmdir(strPath.c_str());
-        throw Error("Im Ordner „" + folder.string() +
-                    "“ kann keine Datei angelegt werden: " + std::strerror(intError));
-      }
-      path_ = strPath;
-      // Removed after it was opened, before it was locked: the lock comes when the other save
-      // is done with it, on a folder that is no more.
-      struct stat st {};
-      if (!Lock(fd_, true) || (::fstat(fd_, &st) == 0 && st.st_nlink > 0)) return;
-      ::close(fd_);
-      fd_ = -1;
-    }
-    path_.clear();
-    throw Error("Im Ordner „" + folder.string() + "“ kann keine Datei angelegt werden.");
-  }
-  ~SaveFolder() {
-    std::error_code ignored;
-    fs::remove_all(path_, ignored);
-    if (fd_ >= 0) ::close(fd_);
-  }
-  SaveFolder(const SaveFolder&) = delete;
-  SaveFolder& operator=(const SaveFolder&) = delete;
-
-  const fs::path& Path() const { return path_; }
-
- private:
-  fs::path path_;
-  int fd_ = -1;
-};
 
 // The text with every occurrence of strFrom replaced.
 std::string ReplaceAll(std::string strText, const std::string& strFrom, const std::string& strTo) {
@@ -230,8 +146,8 @@ fs::path SaveAtomically(const fs::path& path, const std::vector<std::string>& co
   const bool blnExists = ::stat(target.c_str(), &old) == 0;
   const mode_t mode = blnExists ? (old.st_mode & 0777) : (0666 & ~CurrentUmask());
 
-  RemoveDeadSaves(folder);
-  const SaveFolder saveFolder(folder);
+  RemoveDeadWorkFolders(folder);
+  const WorkFolder saveFolder(folder);
   // Any name's file is written under a short one: a long extension is left off.
   const fs::path written = saveFolder.Path() / ("Mappe" + (blnKnownExtension ? strExtension : ""));
   try {

@@ -1,10 +1,9 @@
 #pragma once
-// Saving a file of the engine atomically: the content is written into a hidden folder of its
-// own beside the target (".~quorvan-XXXXXX", a short name whatever the target's), flushed to
-// disk and renamed over the target; when anything fails the folder is removed with all it holds
-// and the target left as it was. A save that died on the way (killed, the machine off) leaves
-// its folder behind; the next save into the same folder removes it, telling it from the folder
-// of a save still at work by the lock that a save holds on its folder. A target that is a
+// Saving a file of the engine atomically: the content is written into a work folder of its
+// own beside the target (WorkFolder.h), flushed to disk and renamed over the target; when
+// anything fails the folder is removed with all it holds and the target left as it was. A save
+// that died on the way leaves its folder behind only when no signal handler removed it; the
+// next save into the same folder removes it then. A target that is a
 // symbolic link is saved through: the file it points to is replaced. The new file keeps the old
 // one's permission bits and, as far as the process may give it, its owner.
 //

@@ -3,6 +3,8 @@
 #include <cctype>
 #include <string>
 
+#include "platform/excel/Application.h"
+#include "platform/excel/Workbook.h"
 #include "platform/excel/file/WorkbookView.h"
 #include "platform/excel/save/AtomicSave.h"
 #include "platform/excel/xls/XlsWriter.h"
@@ -21,6 +23,12 @@ bool IsXlsx(const std::filesystem::path& path) {
 }  // namespace
 
 void SaveWorkbookFile(Workbook& workbook, const std::filesystem::path& target) {
+  const SaveStageHook& hook = workbook.Parent().SaveStageObserver();
+  struct SaveOver {
+    const SaveStageHook& hook;
+    ~SaveOver() { BeginSaveStage(hook, ""); }
+  } over{hook};
+  BeginSaveStage(hook, "view");
   const file::WorkbookView view(workbook);
   // The format is the one the name asks for; the limits of the old format are refused before
   // anything is written.
@@ -28,10 +36,11 @@ void SaveWorkbookFile(Workbook& workbook, const std::filesystem::path& target) {
   if (blnXls) xls::CheckXlsLimits(view);
   SaveAtomically(target, {}, "", [&](const std::filesystem::path& temporary) {
     if (blnXls) {
-      xls::WriteXls(view, temporary);
+      xls::WriteXls(view, temporary, hook);
     } else {
-      xlsx::WriteXlsx(view, temporary);
+      xlsx::WriteXlsx(view, temporary, hook);
     }
+    BeginSaveStage(hook, "flush and rename");
   });
 }
 

@@ -14,8 +14,18 @@ class Bytes {
     data_.push_back(static_cast<char>(value & 0xFF));
     return *this;
   }
-  Bytes& U16(std::uint32_t value) { return U8(value).U8(value >> 8); }
-  Bytes& U32(std::uint32_t value) { return U16(value & 0xFFFF).U16(value >> 16); }
+  Bytes& U16(std::uint32_t value) {
+    const char bytes[2] = {static_cast<char>(value & 0xFF), static_cast<char>((value >> 8) & 0xFF)};
+    data_.append(bytes, sizeof bytes);
+    return *this;
+  }
+  Bytes& U32(std::uint32_t value) {
+    const char bytes[4] = {static_cast<char>(value & 0xFF), static_cast<char>((value >> 8) & 0xFF),
+                           static_cast<char>((value >> 16) & 0xFF),
+                           static_cast<char>((value >> 24) & 0xFF)};
+    data_.append(bytes, sizeof bytes);
+    return *this;
+  }
   Bytes& I32(std::int32_t value) { return U32(static_cast<std::uint32_t>(value)); }
   Bytes& F64(double value) {
     std::uint64_t bits;

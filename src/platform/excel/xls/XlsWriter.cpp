@@ -46,8 +46,10 @@ void CheckXlsLimits(const file::WorkbookView& workbook) {
   }
 }
 
-void WriteXls(const file::WorkbookView& workbook, const std::filesystem::path& file) {
+void WriteXls(const file::WorkbookView& workbook, const std::filesystem::path& file,
+              const SaveStageHook& hook) {
   CheckXlsLimits(workbook);
+  BeginSaveStage(hook, "strings and styles");
   const auto& sheets = workbook.Sheets();
 
   SharedStrings strings;
@@ -80,6 +82,7 @@ void WriteXls(const file::WorkbookView& workbook, const std::filesystem::path& f
   }
   globals.SheetPositions(positions);
 
+  BeginSaveStage(hook, "records");
   CompoundFile compound(file);
   compound.OpenStream("Workbook");
   compound.Write(globals.Data());
@@ -89,6 +92,7 @@ void WriteXls(const file::WorkbookView& workbook, const std::filesystem::path& f
     WriteSheet(out, sheets[i], styles, strings, ids, drawings[i]);
   }
   out.Flush();
+  BeginSaveStage(hook, "compound file");
   compound.OpenStream(kSummaryInformation);
   compound.Write(SummaryInformation());
   compound.OpenStream(kDocumentSummaryInformation);

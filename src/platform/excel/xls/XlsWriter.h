@@ -6,6 +6,7 @@
 #include <filesystem>
 
 #include "platform/excel/file/WorkbookView.h"
+#include "platform/excel/save/SaveStages.h"
 
 namespace excel::xls {
 
@@ -22,6 +23,7 @@ void CheckXlsLimits(const file::WorkbookView& workbook);
 
 // Writes the file, replacing what is there. Throws excel::Error when the workbook does not fit
 // (see CheckXlsLimits) or the file cannot be written; the file may then be left incomplete.
-void WriteXls(const file::WorkbookView& workbook, const std::filesystem::path& file);
+void WriteXls(const file::WorkbookView& workbook, const std::filesystem::path& file,
+              const SaveStageHook& hook = {});
 
 }  // namespace excel::xls

@@ -52,7 +52,7 @@ void DeflatedPart::Finish() {
 void DeflatedPart::Deflate(int flush) {
   while (true) {
     if (stream_.avail_out == 0) {
-      chunks_.push_back(std::make_unique<unsigned char[]>(kChunk));
+      chunks_.push_back(std::make_unique_for_overwrite<unsigned char[]>(kChunk));
       stream_.next_out = chunks_.back().get();
       stream_.avail_out = static_cast<uInt>(kChunk);
     }

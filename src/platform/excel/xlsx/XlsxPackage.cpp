@@ -74,7 +74,9 @@ void MakeAll(const std::vector<Entry*>& order) {
 
 }  // namespace
 
-void WriteXlsx(const file::WorkbookView& workbook, const std::filesystem::path& file) {
+void WriteXlsx(const file::WorkbookView& workbook, const std::filesystem::path& file,
+               const SaveStageHook& hook) {
+  BeginSaveStage(hook, "styles");
   const auto& sheets = workbook.Sheets();
   std::vector<bool> drawings;
   for (const file::SheetView& sheet : sheets) drawings.push_back(sheet.ShapeList().Count() > 0);
@@ -129,8 +131,10 @@ void WriteXlsx(const file::WorkbookView& workbook, const std::filesystem::path& 
   for (const auto& entry : entries) order.push_back(entry.get());
   std::stable_partition(order.begin(), order.end(),
                         [](const Entry* entry) { return entry->large; });
+  BeginSaveStage(hook, "parts (xml and deflate)");
   MakeAll(order);
 
+  BeginSaveStage(hook, "zip archive");
   ZipArchive archive(file);
   for (const auto& entry : entries) archive.Add(entry->name, entry->deflated);
   archive.Close();

@@ -6,12 +6,14 @@
 #include <filesystem>
 
 #include "platform/excel/file/WorkbookView.h"
+#include "platform/excel/save/SaveStages.h"
 
 namespace excel::xlsx {
 
 // Writes the package to file, replacing what is there. Throws excel::Error when the file
 // cannot be written; the file may then be left incomplete (WorkbookFile.h writes to a
 // temporary file first).
-void WriteXlsx(const file::WorkbookView& workbook, const std::filesystem::path& file);
+void WriteXlsx(const file::WorkbookView& workbook, const std::filesystem::path& file,
+               const SaveStageHook& hook = {});
 
 }  // namespace excel::xlsx

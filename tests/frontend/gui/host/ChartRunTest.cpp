@@ -17,6 +17,7 @@
 #include "gui/forms/FormView.h"
 #include "gui/preview/ChartPreview.h"
 #include "platform/msproject/Application.h"
+#include "platform/msproject/CompoundFileCopy.h"
 #include "support/PlanXml.h"
 #include "support/TestSupport.h"
 #include "wizard/frmQuorvan.h"
@@ -140,6 +141,56 @@ TEST_F(ChartRunTest, OpenAfterRunHandsEachChartToTheDesktopAndLetsGoOfIt) {
   EXPECT_EQ(host_->StatusText().toStdString(),
             "Kommunikationsdiagramm gespeichert: " + chart.string());
   EXPECT_TRUE(boxes_.empty()) << boxes_.front().strText.toStdString();
+}
+
+// The chart of the example plan alone in a folder lacks its inserted project: the status bar
+// says so after the run too.
+TEST_F(ChartRunTest, AChartWithoutAnInsertedProjectSaysSoInTheStatusBar) {
+  std::filesystem::copy_file(ExamplePlan(), dir_ / "Markteinfuehrung.xml");
+  StartHost();
+  ASSERT_TRUE(host_->OpenPlan(QString::fromStdString((dir_ / "Markteinfuehrung.xml").string())));
+  const std::filesystem::path chart = dir_ / "Diagramm.xlsx";
+  frontEnd_.OnFormShown = [&](gui::FormView& view) {
+    auto& frm = dynamic_cast<frmQuorvan&>(view.Form());
+    frm.txtChartPath.Text(chart.string());
+    frm.cmdFinish.Click();
+    frm.cmdFinish.Click();
+  };
+  host_->CommandBarAction("QuorvanWizard")->trigger();
+  frontEnd_.OnFormShown = nullptr;
+  ProcessEvents();
+  ASSERT_TRUE(std::filesystem::exists(chart));
+  const std::string strNotice =
+      "Hinweis: Das eingefügte Projekt „Schulung.mpp“ (Vorgang 32 „Vertriebsschulung“) wurde "
+      "nicht gefunden; seine Ressourcen fehlen im Diagramm.";
+  EXPECT_EQ(host_->StatusText().toStdString(),
+            "Kommunikationsdiagramm gespeichert: " + chart.string() + " – " + strNotice);
+  EXPECT_EQ(host_->StatusToolTip().toStdString(), strNotice);
+}
+
+// A plan of Microsoft Project's own format (a .mpp of Project 2019 with tasks and resources)
+// gives its chart from the desktop as its XML does.
+TEST_F(ChartRunTest, AMppPlanGivesItsChart) {
+  const std::filesystem::path data = testsupport::FixturesDir() / "mpp";
+  testsupport::PlanOfTwo(data / "task-dates-project2019-mpp14.mpp",
+                         data / "resource-text-project2019-mpp14.mpp", dir_ / "Plan.mpp");
+  StartHost();
+  ASSERT_TRUE(host_->OpenPlan(QString::fromStdString((dir_ / "Plan.mpp").string())));
+  const std::filesystem::path chart = dir_ / "Plan.xlsx";
+  frontEnd_.OnFormShown = [&](gui::FormView& view) {
+    auto& frm = dynamic_cast<frmQuorvan&>(view.Form());
+    frm.txtChartPath.Text(chart.string());
+    frm.cmdFinish.Click();
+    frm.cmdFinish.Click();
+  };
+  host_->CommandBarAction("QuorvanWizard")->trigger();
+  frontEnd_.OnFormShown = nullptr;
+  ProcessEvents();
+  EXPECT_TRUE(boxes_.empty()) << boxes_.front().strText.toStdString();
+  ASSERT_TRUE(std::filesystem::exists(chart));
+  EXPECT_EQ(host_->StatusText().toStdString(),
+            "Kommunikationsdiagramm gespeichert: " + chart.string());
+  EXPECT_TRUE(host_->Preview().HasChart());
 }
 
 }  // namespace

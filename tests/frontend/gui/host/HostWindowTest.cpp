@@ -1,5 +1,5 @@
 // The host window with a plan: its title and sheets, a plan that cannot be read, the recent
-// plans of the "Datei" menu.
+// plans of the "Datei" menu, inserted projects that could not be read.
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -9,12 +9,17 @@
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFileDialog>
+#include <QIcon>
 #include <QMenu>
 #include <QMimeData>
 #include <QTabWidget>
 #include <QTableView>
+#include <map>
+#include <utility>
 
 #include "frontend/gui/HostTesting.h"
+#include "support/PlanXml.h"
+#include "support/TextFields.h"
 
 namespace {
 
@@ -32,6 +37,25 @@ std::vector<QString> Captions(const QTableView& sheet) {
     colCaptions.push_back(sheet.model()->headerData(i, Qt::Horizontal).toString());
   }
   return colCaptions;
+}
+
+// The rows of the task sheet whose task names carry a warning sign, by task ID, with their
+// tooltips; every cell of such a row has the tooltip, and no other row has one.
+std::map<int, QString> MarkedRows(const QTableView& sheet) {
+  std::map<int, QString> colMarked;
+  const QAbstractItemModel& model = *sheet.model();
+  for (int intRow = 0; intRow < model.rowCount(); ++intRow) {
+    const QString strTip = model.index(intRow, 0).data(Qt::ToolTipRole).toString();
+    for (int intColumn = 1; intColumn < model.columnCount(); ++intColumn) {
+      EXPECT_EQ(model.index(intRow, intColumn).data(Qt::ToolTipRole).toString(), strTip);
+    }
+    const QVariant sign = model.index(intRow, 1).data(Qt::DecorationRole);
+    EXPECT_EQ(sign.isValid(), !strTip.isEmpty()) << intRow;
+    if (!sign.isValid()) continue;
+    EXPECT_FALSE(sign.value<QIcon>().isNull());
+    colMarked[Cell(sheet, intRow, 0).toInt()] = strTip;
+  }
+  return colMarked;
 }
 
 class HostWindowTest : public HostTest {};
@@ -82,6 +106,25 @@ TEST_F(HostWindowTest, TheExamplePlanShowsItsTasksAndResources) {
   EXPECT_TRUE(boxes_.empty());
 }
 
+TEST_F(HostWindowTest, AVeryLongTaskNameIsCutSoThatTheOtherColumnsStayInView) {
+  gui::HostWindow& host = StartHost();
+  host.resize(1200, 700);
+  testsupport::TempDir dir;
+  const auto plan = testsupport::PlanXml()
+                        .Task(std::string(5000, 'x'), 1, {{testsupport::kText21, "Anna"}})
+                        .Resource("Anna")
+                        .Write(dir);
+  ASSERT_TRUE(host.OpenPlan(QString::fromStdString(plan.string())));
+  const QTableView& tasks = host.TaskSheet();
+  const int intLast = tasks.model()->columnCount() - 1;
+  ASSERT_GT(intLast, 3);
+  // Every column begins within the window; the cell keeps the whole name and shows it cut.
+  EXPECT_LT(tasks.columnViewportPosition(intLast), host.width())
+      << "name column " << tasks.columnWidth(1) << " px";
+  EXPECT_EQ(Cell(tasks, 0, 1).size(), 5000);
+  EXPECT_FALSE(tasks.wordWrap());
+}
+
 TEST_F(HostWindowTest, APlanThatCannotBeReadIsReportedAndTheWindowStaysAsItWas) {
   gui::HostWindow& host = StartHost();
   ASSERT_TRUE(host.OpenPlan(QString::fromStdString(ExamplePlan().string())));
@@ -111,7 +154,7 @@ TEST_F(HostWindowTest, TheLastFourPlansAreOfferedNewestFirstAtTheNextStart) {
     // The menu's own way: the open dialog.
     host_->OnDialog = [&](QDialog& dialog) {
       auto& files = dynamic_cast<QFileDialog&>(dialog);
-      EXPECT_EQ(files.nameFilters().front(), "Microsoft Project XML (*.xml)");
+      EXPECT_EQ(files.nameFilters().front(), "Microsoft Project (*.mpp *.mpx *.xml)");
       files.selectFile(plan("A"));
       dialog.accept();
     };
@@ -130,6 +173,78 @@ TEST_F(HostWindowTest, TheLastFourPlansAreOfferedNewestFirstAtTheNextStart) {
   host.RecentActions()[1]->trigger();
   EXPECT_EQ(host.windowTitle(), "E.xml – Quorvan");
   EXPECT_EQ(host.RecentActions()[0]->text(), "&1 " + plan("E"));
+}
+
+// Microsoft Project's own files open as its XML does: dropped on the window or from the menu,
+// and kept among the recent plans.
+TEST_F(HostWindowTest, MppAndMpxPlansOpenAndAreKeptAmongTheRecentPlans) {
+  const std::filesystem::path data = testsupport::FixturesDir() / "mpp";
+  std::filesystem::copy_file(data / "task-text-project2003-mpp9.mpp", dir_ / "Texte.mpp");
+  std::filesystem::copy_file(data / "resource-misc-project98.mpx", dir_ / "Personal.mpx");
+  const QString strMpp = QString::fromStdString((dir_ / "Texte.mpp").string());
+  gui::HostWindow& host = StartHost();
+  QMimeData mime;
+  mime.setUrls({QUrl::fromLocalFile(strMpp)});
+  QDragEnterEvent enter(QPoint(20, 20), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+  QApplication::sendEvent(&host, &enter);
+  EXPECT_TRUE(enter.isAccepted());
+  QDropEvent drop(QPointF(20, 20), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+  QApplication::sendEvent(&host, &drop);
+  EXPECT_TRUE(boxes_.empty());
+  EXPECT_EQ(host.windowTitle(), "Texte.mpp – Quorvan");
+  const QTableView& tasks = host.TaskSheet();
+  EXPECT_EQ(tasks.model()->rowCount(), 30);
+  EXPECT_EQ(Cell(tasks, 0, 1), "Text1");
+  EXPECT_EQ(Captions(tasks).at(6), "Text1");
+  EXPECT_EQ(Cell(tasks, 0, 6), "1");
+
+  ASSERT_TRUE(host.OpenPlan(QString::fromStdString((dir_ / "Personal.mpx").string())));
+  EXPECT_EQ(host.windowTitle(), "Personal.mpx – Quorvan");
+  EXPECT_EQ(host.RecentActions()[0]->text(),
+            "&1 " + QString::fromStdString((dir_ / "Personal.mpx").string()));
+  EXPECT_EQ(host.RecentActions()[1]->text(), "&2 " + strMpp);
+}
+
+// The example plan alone in a folder, and a plan whose inserted project inserts one that is
+// missing: said in the status bar as soon as the plan is open, the notices in its tooltip and
+// on the task row through which each is inserted.
+TEST_F(HostWindowTest, MissingInsertedProjectsAreNamedWhenThePlanOpens) {
+  std::filesystem::copy_file(ExamplePlan(), dir_ / "Markteinfuehrung.xml");
+  gui::HostWindow& host = StartHost();
+  ASSERT_TRUE(host.OpenPlan(QString::fromStdString((dir_ / "Markteinfuehrung.xml").string())));
+  const QString strSchulung =
+      "Hinweis: Das eingefügte Projekt „Schulung.mpp“ (Vorgang 32 „Vertriebsschulung“) wurde "
+      "nicht gefunden; seine Ressourcen fehlen im Diagramm.";
+  EXPECT_EQ(host.StatusText(), strSchulung);
+  EXPECT_EQ(host.StatusToolTip(), strSchulung);
+  EXPECT_THAT(MarkedRows(host.TaskSheet()), ElementsAre(std::pair{32, strSchulung}));
+
+  testsupport::PlanXml().Task("M").InsertedProject("Tief", "C:\\Tief.mpp").Write(dir_, "Mitte.xml");
+  testsupport::PlanXml()
+      .Task("A")
+      .InsertedProject("Mitte", "Mitte.xml")
+      .InsertedProject("Fehlt", "Fehlt.xml")
+      .Write(dir_);
+  ASSERT_TRUE(host.OpenPlan(QString::fromStdString((dir_ / "Plan.xml").string())));
+  const QString strTief =
+      "Hinweis: Das eingefügte Projekt „Tief.mpp“ (Vorgang 2 „Tief“ in „Mitte.xml“) wurde nicht "
+      "gefunden; seine Ressourcen fehlen im Diagramm.";
+  const QString strFehlt =
+      "Hinweis: Das eingefügte Projekt „Fehlt.xml“ (Vorgang 3 „Fehlt“) wurde nicht gefunden; "
+      "seine Ressourcen fehlen im Diagramm.";
+  EXPECT_EQ(host.StatusText(),
+            "Hinweis: 2 eingefügte Projekte konnten nicht gelesen werden; ihre Ressourcen fehlen "
+            "im Diagramm.");
+  EXPECT_EQ(host.StatusToolTip(), strTief + "\n" + strFehlt);
+  EXPECT_THAT(MarkedRows(host.TaskSheet()),
+              ElementsAre(std::pair{2, strTief}, std::pair{3, strFehlt}));
+
+  // Beside its inserted project the plan is whole: nothing is said or marked.
+  ASSERT_TRUE(host.OpenPlan(QString::fromStdString(ExamplePlan().string())));
+  EXPECT_EQ(host.StatusText(), "");
+  EXPECT_EQ(host.StatusToolTip(), "");
+  EXPECT_TRUE(MarkedRows(host.TaskSheet()).empty());
+  EXPECT_TRUE(boxes_.empty());
 }
 
 }  // namespace

@@ -1,22 +1,28 @@
 // Pictures of the desktop application as a user sees it, taken from a real X server's screen
 // (run under xvfb-run): the host window with the example plan, the open Extras menu, the
 // seven steps of the wizard, a message box, the colour dialog, the information dialog and the
-// wizard during a run. Each goes to OUTDIR/NAME.png. Exit status 0 when every picture was
-// taken.
+// wizard during a run, the first plan copied alone into a folder (its inserted projects
+// missing: the status bar and the marked task row with its tooltip, host-missing-inserted),
+// and, when a second plan is given (a .mpp), the host window with it (host-mpp). Each goes to
+// OUTDIR/NAME.png. Exit status 0 when every picture was taken.
 //
-//     xvfb-run -a -s "-screen 0 1280x900x24" gui_screenshots PLAN.xml OUTDIR
+//     xvfb-run -a -s "-screen 0 1280x900x24" gui_screenshots PLAN.xml OUTDIR [PLAN.mpp]
 
 #include <QAbstractButton>
 #include <QApplication>
 #include <QColorDialog>
 #include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPixmap>
 #include <QScreen>
+#include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <QToolTip>
 #include <QTranslator>
 #include <cstdio>
 #include <cstdlib>
@@ -54,8 +60,8 @@ void Click(gui::FormView& view, const forms::Control& ctl) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (argc != 3) {
-    std::fprintf(stderr, "Aufruf: gui_screenshots PLAN.xml AUSGABEORDNER\n");
+  if (argc != 3 && argc != 4) {
+    std::fprintf(stderr, "Aufruf: gui_screenshots PLAN.xml AUSGABEORDNER [PLAN.mpp]\n");
     return 2;
   }
   QTemporaryDir settings;
@@ -125,12 +131,40 @@ int main(int argc, char** argv) {
   if (entry == nullptr) return 1;
   entry->trigger();
   Shot("host-after-run");
+  std::set<std::string> wanted = {"host-window",  "extras-menu",  "wizard-step1",  "wizard-step2",
+                                  "wizard-step3", "wizard-step4", "wizard-step5",  "wizard-step6",
+                                  "wizard-step7", "message-box",  "color-dialog",  "info-dialog",
+                                  "wizard-run",   "wizard-done",  "host-after-run"};
+  // The plan without the inserted projects beside it.
+  QTemporaryDir alone;
+  const QString strAlone = alone.filePath(QFileInfo(QString::fromLocal8Bit(argv[1])).fileName());
+  if (!QFile::copy(QString::fromLocal8Bit(argv[1]), strAlone) || !host.OpenPlan(strAlone)) {
+    return 1;
+  }
+  host.Sheets().setCurrentIndex(0);
+  QTableView& tasks = host.TaskSheet();
+  for (int intRow = 0; intRow < tasks.model()->rowCount(); ++intRow) {
+    const QModelIndex name = tasks.model()->index(intRow, 1);
+    const QString strTip = name.data(Qt::ToolTipRole).toString();
+    if (strTip.isEmpty()) continue;
+    tasks.scrollTo(name, QAbstractItemView::PositionAtCenter);
+    tasks.selectRow(intRow);
+    QCoreApplication::processEvents();
+    const QRect cell = tasks.visualRect(name);
+    QToolTip::showText(tasks.viewport()->mapToGlobal(cell.center()), strTip, tasks.viewport());
+    Shot("host-missing-inserted");
+    QToolTip::hideText();
+    break;
+  }
+  wanted.insert("host-missing-inserted");
+  if (argc == 4) {
+    if (!host.OpenPlan(QString::fromLocal8Bit(argv[3]))) return 1;
+    host.Sheets().setCurrentIndex(0);  // its tasks, not the chart of the run before
+    Shot("host-mpp");
+    wanted.insert("host-mpp");
+  }
   host.close();
 
-  const std::set<std::string> wanted = {
-      "host-window",  "extras-menu",  "wizard-step1", "wizard-step2", "wizard-step3",
-      "wizard-step4", "wizard-step5", "wizard-step6", "wizard-step7", "message-box",
-      "color-dialog", "info-dialog",  "wizard-run",   "wizard-done",  "host-after-run"};
   int intMissing = 0;
   for (const std::string& name : wanted) {
     if (!taken.contains(name)) {

@@ -1,16 +1,22 @@
 #pragma once
-// What the parts of the plan reader share.
+// What the parts of the MSPDI reader share.
 
 #include <cstddef>
 #include <string>
 #include <string_view>
 
-#include "platform/msproject/Reader.h"
+namespace pugi {
+class xml_node;
+}
 
 namespace msproject {
 
-// A problem found while reading one file, with its place in the file when known.
-struct Reader::Failure {
+class PlanBuilder;
+
+namespace mspdi {
+
+// A problem found in the plan, with its place in the text when known.
+struct Failure {
   std::string strWhat;
   std::ptrdiff_t offset = -1;
 };
@@ -23,4 +29,8 @@ inline std::string_view TrimBlanks(std::string_view text) {
   return text;
 }
 
+// Hands the plan below its root element to the builder; throws Failure.
+void BuildPlan(pugi::xml_node root, PlanBuilder& builder);
+
+}  // namespace mspdi
 }  // namespace msproject
