@@ -97,7 +97,7 @@ TEST_F(InsertedProjects, EveryOneThatCouldNotBeReadIsRecordedInPlanOrder) {
   EXPECT_EQ(unread[2].reason, Reason::Faulty);
   EXPECT_EQ(std::filesystem::path(unread[2].strPath), dir_ / "Kaputt.xml");
   EXPECT_EQ(unread[2].strProblem,
-            "Zeile 2: Die Datei ist kein gültiges XML: das End-Tag passt nicht zum Start-Tag.");
+            "Zeile 2: Die Datei endet vorzeitig; sie ist unvollständig (abgeschnitten).");
   EXPECT_EQ(unread[3].reason, Reason::NotReadable);
   EXPECT_EQ(unread[3].strProblem, "Das ist keine Datei.");
   EXPECT_EQ(unread[4].reason, Reason::NotAPlan);

@@ -95,8 +95,8 @@ TEST(UnreadSubprojectNoticesTest, EachMissingInsertedProjectIsNamedWithItsTaskAn
           "Hinweis: Das eingefügte Projekt „Notiz.xml“ (Vorgang 3 „Notiz“) ist kein Projektplan; "
           "seine Ressourcen fehlen im Diagramm.",
           "Hinweis: Das eingefügte Projekt „Kaputt.xml“ (Vorgang 4 „Kaputt“) konnte nicht gelesen "
-          "werden (Zeile 2: Die Datei ist kein gültiges XML: das End-Tag passt nicht zum "
-          "Start-Tag.); seine Ressourcen fehlen im Diagramm."}));
+          "werden (Zeile 2: Die Datei endet vorzeitig; sie ist unvollständig (abgeschnitten).); "
+          "seine Ressourcen fehlen im Diagramm."}));
   // Read in full: nothing to say.
   objHost.FileOpen(dir / "Mitte.xml");
   ASSERT_EQ(UnreadSubprojectNotices(objHost.ActiveProject()).size(), 1u);

@@ -2,6 +2,7 @@
 
 #include <dirent.h>
 #include <fcntl.h>
+#include <signal.h>
 #include <sys/file.h>
 #include <sys/stat.h>
 #include <sys/syscall.h>
@@ -94,6 +95,25 @@ bool Lock(int fd, bool blnWait) {
   return true;
 }
 
+// Holds back SIGINT and SIGTERM while a folder is made and not yet registered, or unregistered
+// and not yet removed: a handler that ends the process in between would leave it behind.
+class SignalsHeld {
+ public:
+  SignalsHeld() {
+    sigset_t held;
+    sigemptyset(&held);
+    sigaddset(&held, SIGINT);
+    sigaddset(&held, SIGTERM);
+    ::pthread_sigmask(SIG_BLOCK, &held, &previous_);
+  }
+  ~SignalsHeld() { ::pthread_sigmask(SIG_SETMASK, &previous_, nullptr); }
+  SignalsHeld(const SignalsHeld&) = delete;
+  SignalsHeld& operator=(const SignalsHeld&) = delete;
+
+ private:
+  sigset_t previous_{};
+};
+
 }  // namespace
 
 WorkFolder::WorkFolder(const fs::path& folder) {
@@ -104,6 +124,7 @@ WorkFolder::WorkFolder(const fs::path& folder) {
   std::error_code ec;
   const fs::path absolute = fs::absolute(folder, ec);
   for (int attempt = 0; attempt < kAttempts; ++attempt) {
+    const SignalsHeld held;
     std::string strPath = ((ec ? folder : absolute) / (std::string(kPrefix) + "XXXXXX")).string();
     if (::mkdtemp(strPath.data()) == nullptr) {
       throw Error("Im Ordner „" + folder.string() +
@@ -133,6 +154,7 @@ WorkFolder::WorkFolder(const fs::path& folder) {
 }
 
 WorkFolder::~WorkFolder() {
+  const SignalsHeld held;
   Unregister(slot_);
   std::error_code ignored;
   fs::remove_all(path_, ignored);
