@@ -18,6 +18,8 @@
 #include "cli/Signals.h"
 #include "cli/WizardRun.h"
 #include "export/PlanCoverage.h"
+#include "platform/catalog/Catalog.h"
+#include "platform/catalog/Format.h"
 #include "platform/msproject/Application.h"
 
 namespace cli {
@@ -34,9 +36,10 @@ int Register(const CommandLine& options, std::ostream& out, std::ostream& err) {
     err << strFailure << '\n';
     return kExitFailure;
   }
-  out << "Das Add-In „" << addin::kProgId << "“ wurde "
-      << (options.blnRegister ? "für Microsoft Project registriert."
-                              : "aus der Registrierung entfernt.")
+  out << catalog::Format(options.blnRegister
+                             ? _("Das Add-In „{}“ wurde für Microsoft Project registriert.")
+                             : _("Das Add-In „{}“ wurde aus der Registrierung entfernt."),
+                         addin::kProgId)
       << '\n';
   return 0;
 }
@@ -86,7 +89,8 @@ int RunPlan(const CommandLine& options, std::ostream& out, std::ostream& err) {
 int CheckOutput(std::ostream& out, std::ostream& err, int intExitCode) {
   out.flush();
   if (out.good()) return intExitCode;
-  err << "Die Ausgabe konnte nicht vollständig geschrieben werden (ist der Datenträger voll?).\n";
+  err << _(
+      "Die Ausgabe konnte nicht vollständig geschrieben werden (ist der Datenträger voll?).\n");
   return std::max(intExitCode, kExitFailure);
 }
 
@@ -109,7 +113,7 @@ int Run(int argc, const char* const* argv, std::ostream& out, std::ostream& err)
     }
     return RunPlan(options, out, err);
   } catch (const std::exception& error) {
-    err << "Unerwarteter Fehler: " << error.what() << '\n';
+    err << _("Unerwarteter Fehler: ") << error.what() << '\n';
     return kExitFailure;
   }
 }

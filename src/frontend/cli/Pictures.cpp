@@ -10,6 +10,7 @@
 #include "cli/PicturePainter.h"
 #include "cli/WizardRun.h"
 #include "export/RunChart.h"
+#include "platform/catalog/Catalog.h"
 #include "platform/excel/Application.h"
 #include "platform/excel/Workbook.h"
 #include "platform/excel/save/WorkFolder.h"
@@ -23,7 +24,6 @@ namespace {
 
 constexpr int kExitStopped = 1;
 
-
 }  // namespace
 
 std::vector<std::pair<std::string, std::string>> PictureOptions::Named() const {
@@ -35,23 +35,23 @@ std::vector<std::pair<std::string, std::string>> PictureOptions::Named() const {
 }
 
 void DeclarePictureOptions(CLI::App& app, PictureOptions& options) {
-  app.add_option("--pdf", options.strPdf, "Druckt das Diagramm zusätzlich als PDF-Datei")
+  app.add_option("--pdf", options.strPdf, _("Druckt das Diagramm zusätzlich als PDF-Datei"))
       ->type_name("PATH");
-  app.add_option("--svg", options.strSvg, "Zeichnet das Diagramm zusätzlich als SVG-Bild")
+  app.add_option("--svg", options.strSvg, _("Zeichnet das Diagramm zusätzlich als SVG-Bild"))
       ->type_name("PATH");
-  app.add_option("--png", options.strPng, "Zeichnet das Diagramm zusätzlich als PNG-Bild")
+  app.add_option("--png", options.strPng, _("Zeichnet das Diagramm zusätzlich als PNG-Bild"))
       ->type_name("PATH");
   app.add_option_function<std::int32_t>(
          "--dpi",
          [&options](std::int32_t lngDpi) {
            if (lngDpi < 10 || lngDpi > 2400) {
              throw CLI::ValidationError(
-                 "--dpi: Die Auflösung muss zwischen 10 und 2400 dpi "
-                 "liegen.");
+                 _("--dpi: Die Auflösung muss zwischen 10 und 2400 dpi "
+                   "liegen."));
            }
            options.lngDpi = lngDpi;
          },
-         "Auflösung des PNG-Bildes in dpi (Standard 150)")
+         _("Auflösung des PNG-Bildes in dpi (Standard 150)"))
       ->type_name("N");
 }
 
@@ -67,7 +67,7 @@ int RunWizardWithPictures(msproject::Application& objApplication, const CommandL
     try {
       folder.emplace(temporary);
     } catch (const vb::Error&) {
-      err << "Im temporären Ordner kann kein Ordner für die Arbeitsmappe angelegt werden.\n";
+      err << _("Im temporären Ordner kann kein Ordner für die Arbeitsmappe angelegt werden.\n");
       return kExitStopped;
     }
     run.wizard.strOutput = (folder->Path() / fs::path(options.strPlan).stem()).string() + ".xlsx";
@@ -85,7 +85,8 @@ int RunWizardWithPictures(msproject::Application& objApplication, const CommandL
 
   excel::Workbook* book = result.objWorkbook;
   if (book == nullptr) {
-    err << "Das Diagramm wurde nicht gespeichert; PDF und Bilder können nicht erstellt werden.\n";
+    err << _(
+        "Das Diagramm wurde nicht gespeichert; PDF und Bilder können nicht erstellt werden.\n");
     return kExitStopped;
   }
   try {

@@ -4,6 +4,7 @@
 
 #include <ostream>
 
+#include "platform/catalog/Catalog.h"
 #include "platform/forms/Constants.h"
 #include "platform/forms/Control.h"
 
@@ -59,7 +60,7 @@ int TerminalFrontEnd::Answer(const std::string& strPrompt, int intButtons) {
   err_ << PlainText(strPrompt);
   const int intKind = intButtons & 7;
   if (intKind == forms::vbYesNo || intKind == forms::vbYesNoCancel) {
-    err_ << (blnYes_ ? "→ Ja" : "→ Nein (mit --yes: Ja)") << '\n';
+    err_ << (blnYes_ ? _("→ Ja") : _("→ Nein (mit --yes: Ja)")) << '\n';
     err_.flush();
     if (blnYes_) return forms::vbYes;
     return intKind == forms::vbYesNo ? forms::vbNo : forms::vbCancel;

@@ -14,6 +14,7 @@
 #include "cli/TerminalFrontEnd.h"
 #include "cli/WizardOptions.h"
 #include "export/RunChart.h"
+#include "platform/catalog/Catalog.h"
 #include "platform/forms/Constants.h"
 #include "platform/forms/FrontEnd.h"
 #include "platform/msproject/Application.h"
@@ -27,7 +28,7 @@ namespace {
 
 constexpr int kExitStopped = 1;
 // The title of the wizard's boxes.
-constexpr const char* kWizardTitle = "Quorvan Assistent";
+constexpr const char* kWizardTitle = N_("Quorvan Assistent");
 
 // The run as the terminal shows it: the progress line (when asked), the model printed instead
 // of the export (--dump-model), the workbook kept for the pictures.
@@ -64,7 +65,7 @@ class TerminalRun : public ProgressSink {
 bool Passes(chart::OptionsProblem problem) {
   if (problem == chart::OptionsProblem::None) return true;
   forms::MsgBox(chart::ProblemMessage(problem), forms::vbOKOnly + forms::vbExclamation,
-                kWizardTitle);
+                _(kWizardTitle));
   return false;
 }
 
@@ -86,7 +87,7 @@ int RunWizard(msproject::Application& objApplication, const CommandLine& options
   // "Als Standard festlegen" is reached past the checks of the first and the fourth step.
   if (options.wizard.blnSaveDefaults && Passes(chart::CheckChartPath(chart)) &&
       Passes(chart::CheckLayoutNumbers(chart))) {
-    SaveDefaults(chart, kWizardTitle);
+    SaveDefaults(chart, _(kWizardTitle));
     // The message box says that not everything was saved; the registry file may say why.
     if (terminal.ProblemReported()) {
       const std::string strWhy = registry::DescribeWriteRefusal(registry::RegistryFilePath());

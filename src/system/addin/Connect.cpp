@@ -6,6 +6,7 @@
 #include "addin/AddInErr.h"
 #include "addin/GetSetting.h"
 #include "addin/Nothing.h"
+#include "platform/catalog/Catalog.h"
 #include "platform/msproject/Application.h"
 #include "platform/office/Constants.h"
 #include "platform/vb/OnError.h"
@@ -16,7 +17,7 @@ namespace {
 
 constexpr const char* kMenuName = "Tools";
 constexpr const char* kToolbarName = "Quorvan";
-constexpr const char* kCaption = "&Quorvan Assistent";
+constexpr const char* kCaption = N_("&Quorvan Assistent");
 constexpr const char* kMenuTag = "QuorvanWizard";
 constexpr const char* kToolbarTag = "QuorvanWizardToolbar";
 constexpr int kFaceId = 1084;
@@ -58,7 +59,7 @@ void Connect::OnConnection(msproject::Application& Application, office::ext_Conn
     if (ConnectMode == office::ext_cm_External) {
       Show();
     } else {
-      objMenuButton = AddMenuButton(kMenuName, kCaption, kMenuTag, AddInInst);
+      objMenuButton = AddMenuButton(kMenuName, _(kCaption), kMenuTag, AddInInst);
       menuButtonEvents_.reset();
       if (objMenuButton) {
         menuButtonEvents_ = objMenuButton->ConnectClick(
@@ -67,7 +68,7 @@ void Connect::OnConnection(msproject::Application& Application, office::ext_Conn
             });
       }
       const std::string strToolbarName = addin::Obj(GetToolbar(kToolbarName, true)).Name();
-      objToolbarButton = AddToolbarButton(strToolbarName, kToolbarTag, kCaption,
+      objToolbarButton = AddToolbarButton(strToolbarName, kToolbarTag, _(kCaption),
                                           office::msoButtonIconAndCaption, false);
       toolbarButtonEvents_.reset();
       if (objToolbarButton) {

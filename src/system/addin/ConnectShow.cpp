@@ -7,6 +7,7 @@
 #include "addin/basProjectTools.h"
 #include "chart/GetFieldId.h"
 #include "chart/clsQuorvan.h"
+#include "platform/catalog/Catalog.h"
 #include "platform/forms/Constants.h"
 #include "platform/forms/FrontEnd.h"
 #include "platform/msproject/Application.h"
@@ -19,7 +20,7 @@ namespace {
 
 // Asks whether to go on despite the problem; true only for Yes.
 bool GoOnDespite(const char* strProblem) {
-  const std::string strPrompt = std::string(strProblem) + "\r\n" + "Trotzdem fortfahren?";
+  const std::string strPrompt = std::string(_(strProblem)) + "\r\n" + _("Trotzdem fortfahren?");
   return forms::MsgBox(strPrompt, forms::vbYesNo + forms::vbQuestion, addin::kAppTitle) ==
          forms::vbYes;
 }
@@ -55,7 +56,8 @@ void Connect::Show() {
   const auto host =
       vb::TryRead([&]() -> msproject::Application* { return &addin::Obj(AppInstance); });
   if (!host) {
-    forms::MsgBox(addin::kMsgNoProject, forms::vbExclamation + forms::vbOKOnly, addin::kAppTitle);
+    forms::MsgBox(_(addin::kMsgNoProject), forms::vbExclamation + forms::vbOKOnly,
+                  addin::kAppTitle);
     return;
   }
   msproject::Application& objApplication = **host;
@@ -71,9 +73,10 @@ void Connect::Show() {
     LoadSettings(options);
     frm->ShowOptions(options);
   });
-  steps([&] { addin::Obj(frm).cboArrowSize.AddItem("klein"); });
-  steps([&] { addin::Obj(frm).cboArrowSize.AddItem("mittel"); });
-  steps([&] { addin::Obj(frm).cboArrowSize.AddItem("groß"); });
+  for (const chart::ArrowSize size :
+       {chart::ArrowSize::Small, chart::ArrowSize::Medium, chart::ArrowSize::Large}) {
+    steps([&] { addin::Obj(frm).cboArrowSize.AddItem(chart::ArrowSizeText(size)); });
+  }
   for (const std::string& strField : FieldNames()) {
     steps([&] { addin::Obj(frm).cboFieldResponsible.AddItem(strField); });
     steps([&] { addin::Obj(frm).cboFieldParticipiant.AddItem(strField); });

@@ -1,6 +1,7 @@
 #include "chart/ChartOptions.h"
 
 #include "chart/LayoutNumbers.h"
+#include "platform/catalog/Catalog.h"
 #include "platform/vb/Conversion.h"
 
 namespace chart {
@@ -10,7 +11,9 @@ namespace {
 constexpr double kDefaultColumnWidth = 4;
 constexpr double kDefaultRowHeight = 36;
 
-constexpr std::array<std::string_view, 3> kArrowSizeWords{"klein", "mittel", "groß"};
+// The words stored in the settings, German in every language; the wizard shows their
+// translations.
+constexpr std::array<const char*, 3> kArrowSizeWords{N_("klein"), N_("mittel"), N_("groß")};
 
 }  // namespace
 
@@ -25,16 +28,27 @@ std::optional<ArrowSize> ArrowSizeNamed(std::string_view strWord) {
   return std::nullopt;
 }
 
-std::string_view TaskColumnText(TaskColumn column) {
+const char* ArrowSizeText(ArrowSize size) {
+  return _(kArrowSizeWords[static_cast<std::size_t>(size)]);
+}
+
+std::optional<ArrowSize> ArrowSizeShown(std::string_view strText) {
+  for (std::size_t i = 0; i < kArrowSizeWords.size(); ++i) {
+    if (_(kArrowSizeWords[i]) == strText) return static_cast<ArrowSize>(i);
+  }
+  return ArrowSizeNamed(strText);
+}
+
+const char* TaskColumnText(TaskColumn column) {
   switch (column) {
     case TaskColumn::Start:
-      return "Anfang";
+      return N_("Anfang");
     case TaskColumn::Finish:
-      return "Ende";
+      return N_("Ende");
     case TaskColumn::Duration:
       break;
   }
-  return "Dauer";
+  return N_("Dauer");
 }
 
 double ColumnWidth(const ChartOptions& options) {
@@ -70,13 +84,13 @@ OptionsProblem CheckLayoutNumbers(const ChartOptions& options) {
 const char* ProblemMessage(OptionsProblem problem) {
   switch (problem) {
     case OptionsProblem::ChartPath:
-      return "Legen Sie den Speicherort des Diagramms fest.";
+      return _("Legen Sie den Speicherort des Diagramms fest.");
     case OptionsProblem::ArrowWeight:
-      return "Bitte nur Linienstärken zwischen 0,25 und 6 eingeben.    ";
+      return _("Bitte nur Linienstärken zwischen 0,25 und 6 eingeben.    ");
     case OptionsProblem::ColumnWidth:
-      return "Bitte nur Spaltenbreiten zwischen 4 und 20 eingeben.    ";
+      return _("Bitte nur Spaltenbreiten zwischen 4 und 20 eingeben.    ");
     case OptionsProblem::RowHeight:
-      return "Bitte nur Zeilenhöhen zwischen 18 und 90 eingeben.    ";
+      return _("Bitte nur Zeilenhöhen zwischen 18 und 90 eingeben.    ");
     case OptionsProblem::None:
       break;
   }

@@ -16,20 +16,26 @@
 
 namespace chart {
 
-// The size of the arrowheads. The words are what the wizard lists and what is stored.
+// The size of the arrowheads. The words are what is stored, German in every language; the
+// wizard lists their translations.
 enum class ArrowSize { Small, Medium, Large };
 
 // "klein", "mittel", "groß".
 std::string_view ArrowSizeWord(ArrowSize size);
-// The size a word names, compared exactly; nothing for any other text.
+// The size a stored word names, compared exactly; nothing for any other text.
 std::optional<ArrowSize> ArrowSizeNamed(std::string_view strWord);
+// The word in the process's language ("small" in English), as the wizard lists it.
+const char* ArrowSizeText(ArrowSize size);
+// The size a listed word names: the word in the process's language or the stored one.
+std::optional<ArrowSize> ArrowSizeShown(std::string_view strText);
 
 // The task columns of the plan's own fields that the user may leave out, and the words that
 // name them (in the chart's heading, the model and the wizard).
 enum class TaskColumn { Start, Finish, Duration };
 
-// "Anfang", "Ende", "Dauer".
-std::string_view TaskColumnText(TaskColumn column);
+// "Anfang", "Ende", "Dauer": the German name (the model's field name); the heading shows
+// _(TaskColumnText(column)).
+const char* TaskColumnText(TaskColumn column);
 
 // The state of a check box, as stored: a greyed box counts as not ticked.
 enum class Switch : std::int32_t { Off = 0, On = 1, Greyed = 2 };

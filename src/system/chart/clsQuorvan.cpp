@@ -1,6 +1,7 @@
 #include "chart/clsQuorvan.h"
 
 #include "chart/GetFieldId.h"
+#include "platform/catalog/Catalog.h"
 
 namespace {
 
@@ -16,7 +17,7 @@ clsQuorvan::clsQuorvan(msproject::Project& objProjectToRead) : objProject(objPro
 void clsQuorvan::TakeOptions(const chart::ChartOptions& options) {
   lngFirstRow = 1;
   lngFirstColumn = 1;
-  strTitle = "Kommunikationsdiagramm";
+  strTitle = _("Kommunikationsdiagramm");
   lngMaxResourcesCount = options.lngMaxResources;
   lngMaxTasksCount = options.lngMaxTasks;
   dblXOffsetCorrect = -6;

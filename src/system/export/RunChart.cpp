@@ -4,6 +4,7 @@
 #include "export/ChartExport.h"
 #include "export/ChartShapeCount.h"
 #include "export/PlanCoverage.h"
+#include "platform/catalog/Catalog.h"
 #include "platform/excel/Application.h"
 #include "platform/vb/OnError.h"
 
@@ -11,7 +12,7 @@ RunResult RunChart(msproject::Project& objProject, const chart::ChartOptions& op
                    ProgressSink& sink) {
   RunResult result;
   result.strChartPath = options.strChartPath;
-  vb::TrySkip([&] { sink.Progress(2, kRunFirstStep); });
+  vb::TrySkip([&] { sink.Progress(2, _(kRunFirstStep)); });
 
   clsQuorvan objQuorvan(objProject);
   objQuorvan.TakeOptions(options);
@@ -44,8 +45,8 @@ RunResult RunChart(msproject::Project& objProject, const chart::ChartOptions& op
   }
   vb::TrySkip([&] {
     sink.Progress(100, objQuorvan.blnFastExit
-                           ? "Ausgabe wurde abgebrochen."
-                           : "Kommunikationsdiagramm wurde erfolgreich erstellt.");
+                           ? _("Ausgabe wurde abgebrochen.")
+                           : _("Kommunikationsdiagramm wurde erfolgreich erstellt."));
   });
   vb::TrySkip([&] { sink.RunEnded(result); });
   return result;

@@ -11,6 +11,7 @@
 
 #include "chart/ChartOptions.h"
 #include "export/ProgressSink.h"
+#include "platform/catalog/Catalog.h"
 
 class clsQuorvan;
 namespace msproject {
@@ -47,7 +48,8 @@ struct RunResult {
 // (CheckChartPath, CheckLayoutNumbers). A failure of a step that escapes it ends the run there
 // and is thrown to the caller.
 // The first step of every run.
-inline constexpr const char* kRunFirstStep = "Daten werden für Ausgabe gesammelt...";
+// (translate it with _() where it is shown).
+inline constexpr const char* kRunFirstStep = N_("Daten werden für Ausgabe gesammelt...");
 
 RunResult RunChart(msproject::Project& objProject, const chart::ChartOptions& options,
                    ProgressSink& sink);

@@ -2,6 +2,8 @@
 
 #include "chart/clsQuorvan.h"
 #include "export/CellFormats.h"
+#include "platform/catalog/Catalog.h"
+#include "platform/catalog/Format.h"
 #include "platform/excel/Worksheet.h"
 #include "platform/msproject/Application.h"
 #include "platform/vb/OnError.h"
@@ -36,7 +38,11 @@ bool WriteHeader(clsQuorvan& objQuorvan, excel::Worksheet& objSheet, std::int32_
   const std::int32_t hr = objHeader.lngHeaderRow;
 
   if (auto objTitle = cell(objQuorvan.lngFirstRow, objQuorvan.lngFirstColumn)) {
-    steps([&] { objTitle->Value(objQuorvan.strTitle + " für " + objQuorvan.objProject.Name()); });
+    steps([&] {
+      objTitle->Value(catalog::Format(
+          // TRANSLATORS: the chart's title: "Kommunikationsdiagramm" and the plan's name.
+          _("{} für {}"), objQuorvan.strTitle, objQuorvan.objProject.Name()));
+    });
     blnFailed |= SetFontSize(*objTitle, kTitleFontSize);
   }
 

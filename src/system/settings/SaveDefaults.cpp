@@ -2,6 +2,8 @@
 
 #include <string>
 
+#include "platform/catalog/Catalog.h"
+#include "platform/catalog/Format.h"
 #include "platform/forms/Constants.h"
 #include "platform/forms/FrontEnd.h"
 #include "platform/registry/HiveFile.h"
@@ -14,13 +16,16 @@ using namespace settings;
 
 namespace {
 
-constexpr const char* kSavedMessage = "Die aktuellen Diagrammeinstellungen wurden gespeichert.    ";
+constexpr const char* kSavedMessage =
+    N_("Die aktuellen Diagrammeinstellungen wurden gespeichert.    ");
 constexpr const char* kNotSavedMessage =
-    "Die aktuellen Diagrammeinstellungen konnten nicht vollständig gespeichert werden.    ";
+    N_("Die aktuellen Diagrammeinstellungen konnten nicht vollständig gespeichert werden.    ");
 // A damaged registry file is replaced by the save; the user learns where the old one is kept.
 std::string DamagedFileKept(const std::string& strBackup) {
-  return "Die bisherige Registrierungsdatei war beschädigt und wurde ersetzt; sie ist als „" +
-         strBackup + "“ aufbewahrt.";
+  return catalog::Format(
+      _("Die bisherige Registrierungsdatei war beschädigt und wurde ersetzt; sie ist als „{}“ "
+        "aufbewahrt."),
+      strBackup);
 }
 
 // Writes values one by one; a value that cannot be written is
@@ -94,13 +99,13 @@ bool SaveDefaults(const chart::ChartOptions& options, const std::string& strTitl
   // Tell the user only what is true: a save that failed is not reported as done.
   vb::TrySkip([&] {
     if (blnAllWritten) {
-      forms::MsgBox(kSavedMessage, forms::vbOKOnly + forms::vbInformation, strTitle);
+      forms::MsgBox(_(kSavedMessage), forms::vbOKOnly + forms::vbInformation, strTitle);
       if (!batch.KeptBackup().empty()) {
         forms::MsgBox(DamagedFileKept(batch.KeptBackup().string()),
                       forms::vbOKOnly + forms::vbInformation, strTitle);
       }
     } else {
-      forms::MsgBox(kNotSavedMessage, forms::vbOKOnly + forms::vbExclamation, strTitle);
+      forms::MsgBox(_(kNotSavedMessage), forms::vbOKOnly + forms::vbExclamation, strTitle);
     }
   });
   return blnAllWritten;

@@ -59,7 +59,7 @@ chart::ChartOptions frmQuorvan::Options() const {
   options.strColumnWidth = txtColumnWidth.Text();
   options.strRowHeight = txtRowHeight.Text();
   options.strArrowWeight = txtArrowThickness.Text();
-  options.arrowSize = chart::ArrowSizeNamed(cboArrowSize.Text()).value_or(chart::ArrowSize::Medium);
+  options.arrowSize = chart::ArrowSizeShown(cboArrowSize.Text()).value_or(chart::ArrowSize::Medium);
   for (const auto& [color, lblSwatch] : Swatches())
     options.Color(color) = (this->*lblSwatch).BackColor();
   options.shadowArrows = StateOf(chkShadowArrows);
@@ -93,7 +93,7 @@ void frmQuorvan::ShowOptions(const chart::ChartOptions& options) {
   Put(chkDuration, options.duration);
 
   Put(txtArrowThickness, options.strArrowWeight);
-  Put(cboArrowSize, std::string(chart::ArrowSizeWord(options.arrowSize)));
+  Put(cboArrowSize, chart::ArrowSizeText(options.arrowSize));
 
   Put(chkGroupTasks, options.groupTasks);
   Put(chkFreezePanes, options.freezePanes);

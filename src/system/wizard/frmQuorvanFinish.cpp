@@ -120,8 +120,8 @@ void frmQuorvan::cmdFinish_Click() {
     steps([&] { CreateChart(); });
   }
   vb::ResumeNext steps;
-  steps([&] { cmdFinish.Caption("Fertig"); });
-  steps([&] { cmdFinish.ToolTipText("Klicken Sie hier, um den Assistenten zu schließen."); });
+  steps([&] { cmdFinish.Caption(_("Fertig")); });
+  steps([&] { cmdFinish.ToolTipText(_("Klicken Sie hier, um den Assistenten zu schließen.")); });
   steps([&] { cmdFinish.Tag("Exit"); });
 }
 
@@ -155,7 +155,7 @@ void frmQuorvan::CreateChart() {
     objProject = &ActiveProject();
   } catch (const vb::Error&) {
     // No plan to read: the run ends at its first step, which the wizard still shows.
-    progress.Progress(2, kRunFirstStep);
+    progress.Progress(2, _(kRunFirstStep));
     throw;
   }
   RunChart(*objProject, Options(), progress);
