@@ -47,7 +47,9 @@ std::string LocaleFolder() {
 }  // namespace
 
 const char* Text(const char* msgid) noexcept {
-  return gLanguage == Language::German ? msgid : dgettext(kDomain, msgid);
+  // gettext answers "" with the catalog's header.
+  if (gLanguage == Language::German || *msgid == '\0') return msgid;
+  return dgettext(kDomain, msgid);
 }
 
 const char* Plural(const char* singular, const char* plural, unsigned long n) noexcept {

@@ -17,6 +17,7 @@ namespace {
 
 constexpr const char* kMenuName = "Tools";
 constexpr const char* kToolbarName = "Quorvan";
+// Kept in German in the command bars; the desktop translates it where it shows it.
 constexpr const char* kCaption = N_("&Quorvan Assistent");
 constexpr const char* kMenuTag = "QuorvanWizard";
 constexpr const char* kToolbarTag = "QuorvanWizardToolbar";
@@ -59,7 +60,7 @@ void Connect::OnConnection(msproject::Application& Application, office::ext_Conn
     if (ConnectMode == office::ext_cm_External) {
       Show();
     } else {
-      objMenuButton = AddMenuButton(kMenuName, _(kCaption), kMenuTag, AddInInst);
+      objMenuButton = AddMenuButton(kMenuName, kCaption, kMenuTag, AddInInst);
       menuButtonEvents_.reset();
       if (objMenuButton) {
         menuButtonEvents_ = objMenuButton->ConnectClick(
@@ -68,7 +69,7 @@ void Connect::OnConnection(msproject::Application& Application, office::ext_Conn
             });
       }
       const std::string strToolbarName = addin::Obj(GetToolbar(kToolbarName, true)).Name();
-      objToolbarButton = AddToolbarButton(strToolbarName, kToolbarTag, _(kCaption),
+      objToolbarButton = AddToolbarButton(strToolbarName, kToolbarTag, kCaption,
                                           office::msoButtonIconAndCaption, false);
       toolbarButtonEvents_.reset();
       if (objToolbarButton) {

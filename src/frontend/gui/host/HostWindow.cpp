@@ -31,6 +31,8 @@
 #include "gui/host/PlanSheets.h"
 #include "gui/host/RecentFiles.h"
 #include "gui/preview/ChartPreview.h"
+#include "platform/catalog/Catalog.h"
+#include "platform/catalog/Format.h"
 #include "platform/excel/Application.h"
 #include "platform/forms/Constants.h"
 #include "platform/forms/FrontEnd.h"
@@ -145,9 +147,10 @@ void HostWindow::Start() {
 }
 
 void HostWindow::BuildMenus() {
-  fileMenu_ = menuBar()->addMenu(QStringLiteral("&Datei"));
+  fileMenu_ = menuBar()->addMenu(QString::fromUtf8(_("&Datei")));
   fileMenu_->setObjectName(QStringLiteral("menuDatei"));
-  openAction_ = fileMenu_->addAction(QStringLiteral("Ö&ffnen…"), this, &HostWindow::ShowOpenDialog);
+  openAction_ =
+      fileMenu_->addAction(QString::fromUtf8(_("Ö&ffnen…")), this, &HostWindow::ShowOpenDialog);
   openAction_->setShortcut(QKeySequence::Open);
   recentSeparator_ = fileMenu_->addSeparator();
   for (std::size_t i = 0; i < recentActions_.size(); ++i) {
@@ -157,31 +160,33 @@ void HostWindow::BuildMenus() {
     recentActions_[i] = action;
   }
   fileMenu_->addSeparator();
-  lastChartAction_ = fileMenu_->addAction(QStringLiteral("&Zuletzt erstelltes Diagramm öffnen"));
+  lastChartAction_ =
+      fileMenu_->addAction(QString::fromUtf8(_("&Zuletzt erstelltes Diagramm öffnen")));
   lastChartAction_->setEnabled(false);
   connect(lastChartAction_, &QAction::triggered, this, [this] {
     QDesktopServices::openUrl(QUrl::fromLocalFile(QString::fromStdString(strLastChart_)));
   });
-  saveChartAction_ = fileMenu_->addAction(QStringLiteral("Diagramm &speichern unter…"), this,
+  saveChartAction_ = fileMenu_->addAction(QString::fromUtf8(_("Diagramm &speichern unter…")), this,
                                           &HostWindow::ShowSaveChartDialog);
   saveChartAction_->setEnabled(false);
-  openAfterRunAction_ = fileMenu_->addAction(QStringLiteral("Diagramm nach dem &Erstellen öffnen"));
+  openAfterRunAction_ =
+      fileMenu_->addAction(QString::fromUtf8(_("Diagramm nach dem &Erstellen öffnen")));
   openAfterRunAction_->setCheckable(true);
   connect(openAfterRunAction_, &QAction::toggled, this, &HostWindow::SetOpenAfterRun);
   fileMenu_->addSeparator();
-  exitAction_ = fileMenu_->addAction(QStringLiteral("&Beenden"), this, &QWidget::close);
+  exitAction_ = fileMenu_->addAction(QString::fromUtf8(_("&Beenden")), this, &QWidget::close);
   exitAction_->setShortcut(QKeySequence::Quit);
 
-  QMenu* viewMenu = menuBar()->addMenu(QStringLiteral("&Ansicht"));
+  QMenu* viewMenu = menuBar()->addMenu(QString::fromUtf8(_("&Ansicht")));
   viewMenu->setObjectName(QStringLiteral("menuAnsicht"));
-  viewMenu->addAction(QStringLiteral("Diagramm ver&größern"), QKeySequence::ZoomIn, this,
+  viewMenu->addAction(QString::fromUtf8(_("Diagramm ver&größern")), QKeySequence::ZoomIn, this,
                       [this] { preview_->ZoomIn(); });
-  viewMenu->addAction(QStringLiteral("Diagramm ver&kleinern"), QKeySequence::ZoomOut, this,
+  viewMenu->addAction(QString::fromUtf8(_("Diagramm ver&kleinern")), QKeySequence::ZoomOut, this,
                       [this] { preview_->ZoomOut(); });
-  viewMenu->addAction(QStringLiteral("Diagramm an &Fenster anpassen"), this,
+  viewMenu->addAction(QString::fromUtf8(_("Diagramm an &Fenster anpassen")), this,
                       [this] { preview_->FitToWindow(); });
 
-  extrasMenu_ = menuBar()->addMenu(QStringLiteral("E&xtras"));
+  extrasMenu_ = menuBar()->addMenu(QString::fromUtf8(_("E&xtras")));
   extrasMenu_->setObjectName(QStringLiteral("menuExtras"));
   UpdateRecentActions();
 }
@@ -220,8 +225,8 @@ void HostWindow::BuildSheets() {
   resourceModel_ = new ResourceSheetModel(this);
   taskSheet_ = makeSheet(taskModel_, QStringLiteral("taskSheet"));
   resourceSheet_ = makeSheet(resourceModel_, QStringLiteral("resourceSheet"));
-  sheets_->addTab(taskSheet_, QStringLiteral("&Vorgänge"));
-  sheets_->addTab(resourceSheet_, QStringLiteral("&Ressourcen"));
+  sheets_->addTab(taskSheet_, QString::fromUtf8(_("&Vorgänge")));
+  sheets_->addTab(resourceSheet_, QString::fromUtf8(_("&Ressourcen")));
   preview_ = new ChartPreview(sheets_);
   preview_->setObjectName(QStringLiteral("chartPreview"));
   setCentralWidget(sheets_);
@@ -242,12 +247,12 @@ bool HostWindow::OpenPlan(const QString& strPath) {
 }
 
 void HostWindow::ShowOpenDialog() {
-  QFileDialog dialog(this, QStringLiteral("Öffnen"));
+  QFileDialog dialog(this, QString::fromUtf8(_("Öffnen")));
   dialog.setOption(QFileDialog::DontUseNativeDialog);
   dialog.setAcceptMode(QFileDialog::AcceptOpen);
   dialog.setFileMode(QFileDialog::ExistingFile);
-  dialog.setNameFilters({QStringLiteral("Microsoft Project (*.mpp *.mpx *.xml)"),
-                         QStringLiteral("Alle Dateien (*)")});
+  dialog.setNameFilters({QString::fromUtf8(_("Microsoft Project (*.mpp *.mpx *.xml)")),
+                         QString::fromUtf8(_("Alle Dateien (*)"))});
   if (shownProject_ != nullptr) {
     dialog.setDirectory(QString::fromStdString(shownProject_->Path()));
   } else if (const auto colRecent = RecentFiles(); !colRecent.empty()) {
@@ -353,9 +358,9 @@ void HostWindow::ShowUnreadSubprojects() {
   if (colNotices.size() == 1) {
     strPlanNotice_ = colNotices.front();
   } else if (colNotices.size() > 1) {
-    strPlanNotice_ = "Hinweis: " + std::to_string(colNotices.size()) +
-                     " eingefügte Projekte konnten nicht gelesen werden; ihre Ressourcen fehlen "
-                     "im Diagramm.";
+    strPlanNotice_ = catalog::Format(_("Hinweis: {} eingefügte Projekte konnten nicht gelesen "
+                                       "werden; ihre Ressourcen fehlen im Diagramm."),
+                                     colNotices.size());
   } else {
     strPlanNotice_.clear();
   }
@@ -377,7 +382,8 @@ void HostWindow::ChartExported(const RunResult& result, const std::string& strCo
   if (excel::Workbook* objWorkbook = result.objWorkbook; objWorkbook != nullptr && blnWritten) {
     strWritten = objWorkbook->FullName();
     if (preview_->ShowWorkbook(*objWorkbook).empty()) {
-      if (sheets_->indexOf(preview_) < 0) sheets_->addTab(preview_, QStringLiteral("&Diagramm"));
+      if (sheets_->indexOf(preview_) < 0)
+        sheets_->addTab(preview_, QString::fromUtf8(_("&Diagramm")));
       sheets_->setCurrentWidget(preview_);
       saveChartAction_->setEnabled(true);
     }
@@ -393,7 +399,7 @@ void HostWindow::ChartExported(const RunResult& result, const std::string& strCo
   if (!blnWritten) return;
   strLastChart_ = AbsolutePath(strWritten).toStdString();
   lastChartAction_->setEnabled(true);
-  strChartMessage_ = "Kommunikationsdiagramm gespeichert: " + strLastChart_;
+  strChartMessage_ = catalog::Format(_("Kommunikationsdiagramm gespeichert: {}"), strLastChart_);
   // A plan past the chart's limits, a text cut to what a cell holds, inserted projects
   // missing from the chart: the user learns it here.
   std::string strNotices = strCoverage;
@@ -404,12 +410,12 @@ void HostWindow::ChartExported(const RunResult& result, const std::string& strCo
 
 void HostWindow::ShowSaveChartDialog() {
   if (!preview_->HasChart()) return;
-  QFileDialog dialog(this, QStringLiteral("Diagramm speichern unter"));
+  QFileDialog dialog(this, QString::fromUtf8(_("Diagramm speichern unter")));
   dialog.setOption(QFileDialog::DontUseNativeDialog);
   dialog.setAcceptMode(QFileDialog::AcceptSave);
-  const QStringList filters = {QStringLiteral("PDF-Dokument (*.pdf)"),
-                               QStringLiteral("SVG-Grafik (*.svg)"),
-                               QStringLiteral("PNG-Bild (*.png)")};
+  const QStringList filters = {QString::fromUtf8(_("PDF-Dokument (*.pdf)")),
+                               QString::fromUtf8(_("SVG-Grafik (*.svg)")),
+                               QString::fromUtf8(_("PNG-Bild (*.png)"))};
   dialog.setNameFilters(filters);
   dialog.setDefaultSuffix(QStringLiteral("pdf"));
   const QFileInfo chart(QString::fromStdString(strLastChart_));
@@ -433,7 +439,7 @@ void HostWindow::ShowSaveChartDialog() {
   } else if (strSuffix == QStringLiteral("pdf")) {
     strFailure = preview_->SaveAsPdf(strTarget);
   } else {
-    strFailure = "Das Diagramm wird als PDF (.pdf), SVG (.svg) oder PNG (.png) gespeichert.";
+    strFailure = _("Das Diagramm wird als PDF (.pdf), SVG (.svg) oder PNG (.png) gespeichert.");
   }
   if (!strFailure.empty()) {
     forms::MsgBox(strFailure, forms::vbExclamation + forms::vbOKOnly, kAppTitle.toStdString());
