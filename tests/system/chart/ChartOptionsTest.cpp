@@ -68,9 +68,9 @@ TEST(ChartOptionsTest, ArrowSizesAndFixedColumnsAreIdsWithTheirWords) {
   EXPECT_EQ(chart::ArrowSizeWord(chart::ArrowSize::Large), "groß");
   EXPECT_FALSE(chart::ArrowSizeNamed("Groß").has_value());  // compared exactly
   EXPECT_FALSE(chart::ArrowSizeNamed("").has_value());
-  EXPECT_EQ(chart::TaskColumnText(chart::TaskColumn::Start), "Anfang");
-  EXPECT_EQ(chart::TaskColumnText(chart::TaskColumn::Finish), "Ende");
-  EXPECT_EQ(chart::TaskColumnText(chart::TaskColumn::Duration), "Dauer");
+  EXPECT_STREQ(chart::TaskColumnText(chart::TaskColumn::Start), "Anfang");
+  EXPECT_STREQ(chart::TaskColumnText(chart::TaskColumn::Finish), "Ende");
+  EXPECT_STREQ(chart::TaskColumnText(chart::TaskColumn::Duration), "Dauer");
 }
 
 }  // namespace

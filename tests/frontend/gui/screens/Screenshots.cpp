@@ -5,8 +5,8 @@
 // missing: the status bar and the marked task row with its tooltip, host-missing-inserted),
 // and, when a second plan is given (a .mpp), the host window with it (host-mpp). Each goes to
 // OUTDIR/NAME.png. Run in English (LANGUAGE=en) the pictures are OUTDIR/en-NAME.png, and with
-// QUORVAN_CLI naming the command line's program one more shows it in a terminal window: its
-// help and the run of the first plan (en-command-line). Exit status 0 when every picture was
+// QUORVAN_CLI naming the command line's program one more shows it in a terminal window: the
+// run of the first plan and its help (en-command-line). Exit status 0 when every picture was
 // taken.
 //
 //     xvfb-run -a -s "-screen 0 1280x900x24" gui_screenshots PLAN.xml OUTDIR [PLAN.mpp]
@@ -180,13 +180,13 @@ int main(int argc, char** argv) {
   }
   host.close();
 
-  // The command line in a terminal: what `quorvan --help` and a run of the plan print.
+  // The command line in a terminal: what a run of the plan and `quorvan --help` print.
   if (const char* strCli = std::getenv("QUORVAN_CLI"); strCli != nullptr && *strCli != '\0') {
     QString text;
     const QString strChart = settings.path() + "/Markteinfuehrung.xlsx";
     for (const QStringList& arguments :
-         {QStringList{QStringLiteral("--help")},
-          QStringList{QString::fromLocal8Bit(argv[1]), QStringLiteral("-o"), strChart}}) {
+         {QStringList{QString::fromLocal8Bit(argv[1]), QStringLiteral("-o"), strChart},
+          QStringList{QStringLiteral("--help")}}) {
       QProcess run;
       run.setProcessChannelMode(QProcess::MergedChannels);
       run.start(QString::fromLocal8Bit(strCli), arguments);
