@@ -137,13 +137,13 @@ void ChartExport::Run() {
 }
 
 bool ChartExport::ShapesWithinBound() {
-  const std::uint64_t lngShapes = ChartShapeCount(objQuorvan_);
-  if (lngShapes <= kMaxChartShapes) return true;
+  lngShapes_ = ChartShapeCount(objQuorvan_);
+  if (lngShapes_ <= kMaxChartShapes) return true;
   Message(
       fmt::format("Das Diagramm hätte {} Formen (Symbole, Linien und Pfeile);\r\n"
                   "Quorvan zeichnet höchstens {}. Nennen die Rollenfelder\r\n"
                   "eine Ressource mehrfach, genügt sie dort einmal.",
-                  GermanNumber(lngShapes), GermanNumber(kMaxChartShapes)));
+                  GermanNumber(lngShapes_), GermanNumber(kMaxChartShapes)));
   BreakOff();
   return false;
 }
