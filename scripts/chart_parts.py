@@ -1,6 +1,7 @@
 #!/usr/bin/python3
-"""Writes the charts of the example plan and of every test plan with a given quorvan, and keeps
-the parts that make a chart, so that two builds can be compared byte for byte.
+"""Writes the charts of the example plan and of every test plan (MS Project's XML, .mpp and
+.mpx) with a given quorvan, and keeps the parts that make a chart, so that two builds can be
+compared byte for byte.
 
     scripts/chart_parts.py QUORVAN OUT      runs QUORVAN, keeps the parts in the folder OUT
     diff -r OUT_BEFORE OUT_AFTER            no output: the charts are the same
@@ -23,8 +24,10 @@ import zipfile
 import xlrd.compdoc
 
 ROOT = pathlib.Path(__file__).resolve().parent.parent
+DATA = ROOT / "tests" / "data"
 PLANS = [ROOT / "examples" / "Markteinfuehrung.xml"] + sorted(
-    (ROOT / "tests" / "data" / "mspdi").glob("*.xml"))
+    plan for folder in ("mspdi", "mpp", "gui") for plan in (DATA / folder).iterdir()
+    if plan.suffix in (".xml", ".mpp", ".mpx"))
 # The example plans once more with other options: every control of the wizard away from its
 # default, given on the command line and, for the second set, stored as the defaults first.
 EXAMPLES = [ROOT / "examples" / "Markteinfuehrung.xml", ROOT / "examples" / "Schulung.xml"]
@@ -90,7 +93,8 @@ def main():
     try:
         for plan in PLANS:
             shutil.copy(plan, work / plan.name)
-            stem = plan.stem
+            # A plan of MS Project's XML keeps its stem; the others carry their format.
+            stem = plan.stem if plan.suffix == ".xml" else plan.stem + "-" + plan.suffix[1:]
             for extension, keep in ((".xlsx", keep_xlsx), (".xls", keep_xls)):
                 chart = work / (stem + extension)
                 kept = out / (stem + extension)

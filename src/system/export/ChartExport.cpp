@@ -141,12 +141,12 @@ void ChartExport::Run() {
 }
 
 bool ChartExport::ShapesWithinBound() {
-  const std::uint64_t lngShapes = ChartShapeCount(objQuorvan_);
-  if (lngShapes <= kMaxChartShapes) return true;
+  lngShapes_ = ChartShapeCount(objQuorvan_);
+  if (lngShapes_ <= kMaxChartShapes) return true;
   Message(catalog::Format(_("Das Diagramm hätte {} Formen (Symbole, Linien und Pfeile);\r\n"
                             "Quorvan zeichnet höchstens {}. Nennen die Rollenfelder\r\n"
                             "eine Ressource mehrfach, genügt sie dort einmal."),
-                          NumberText(lngShapes), NumberText(kMaxChartShapes)));
+                          NumberText(lngShapes_), NumberText(kMaxChartShapes)));
   BreakOff();
   return false;
 }

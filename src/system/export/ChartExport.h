@@ -37,6 +37,8 @@ class ChartExport {
   const std::vector<std::string>& Messages() const { return colMessages_; }
   // The workbook left open in the given engine, once saved; nullptr otherwise.
   excel::Workbook* KeptWorkbook() const { return objKept_; }
+  // The symbols, lines and arrows the chart needs, counted once at the start of Run.
+  std::uint64_t Shapes() const { return lngShapes_; }
 
  private:
   void Progress(double dblPercent, const std::string& strText);
@@ -66,4 +68,5 @@ class ChartExport {
   excel::Workbook* objWorkbook_ = nullptr;
   excel::Worksheet* objSheet_ = nullptr;
   std::int32_t lngMaxOutlineLevel_ = 0;
+  std::uint64_t lngShapes_ = 0;
 };

@@ -2,7 +2,6 @@
 
 #include "chart/clsQuorvan.h"
 #include "export/ChartExport.h"
-#include "export/ChartShapeCount.h"
 #include "export/PlanCoverage.h"
 #include "platform/catalog/Catalog.h"
 #include "platform/excel/Application.h"
@@ -31,10 +30,10 @@ RunResult RunChart(msproject::Project& objProject, const chart::ChartOptions& op
   if (!sink.ModelReady(objQuorvan)) {
     result.blnModelTaken = true;
   } else {
-    result.lngShapes = ChartShapeCount(objQuorvan);
     if (sink.KeepWorkbook()) result.objEngine = std::make_shared<excel::Application>();
     ChartExport objExport(objQuorvan, options.strChartPath, sink, result.objEngine.get());
     objExport.Run();
+    result.lngShapes = objExport.Shapes();
     result.blnWritten = !objQuorvan.blnFastExit;
     result.colMessages = objExport.Messages();
     result.objWorkbook = objExport.KeptWorkbook();
