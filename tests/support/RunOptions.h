@@ -85,7 +85,7 @@ inline void SetRunLook(clsQuorvan& q) {
 // The whole of it, reading the plan of the active project in between.
 inline void SetRunOptions(clsQuorvan& q) {
   SetRunFields(q);
-  q.GetChartData(0, 0);
+  q.GetChartData();
   SetRunLook(q);
 }
 

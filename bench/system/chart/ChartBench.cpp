@@ -70,7 +70,7 @@ void ReadPlanAndBuildModel(benchmark::State& state) {
     objApplication.FileOpen(path);
     clsQuorvan objQuorvan(objApplication.ActiveProject());
     SetDefaultOptions(objQuorvan);
-    objQuorvan.GetChartData(0, 0);
+    objQuorvan.GetChartData();
     benchmark::DoNotOptimize(objQuorvan.objTasks.colTasks.data());
     lngRows = objQuorvan.objTasks.colTasks.size();
     lngResources = objQuorvan.objResources.lngResourcesCount;
@@ -100,7 +100,7 @@ void BuildModelOnly(benchmark::State& state) {
   for (auto _ : state) {
     clsQuorvan objQuorvan(objApplication.ActiveProject());
     SetDefaultOptions(objQuorvan);
-    objQuorvan.GetChartData(0, 0);
+    objQuorvan.GetChartData();
     benchmark::DoNotOptimize(objQuorvan.objTasks.colTasks.data());
   }
   state.counters["peak_MB"] = PeakMegabytes();

@@ -34,8 +34,8 @@ struct FieldColumn {
 
 }  // namespace
 
-void clsQuorvan::GetChartData(std::int32_t lngRowOffset, std::int32_t lngColumnOffset) {
-  AddTaskFields(lngRowOffset, lngColumnOffset);
+void clsQuorvan::GetChartData() {
+  AddTaskFields();
 
   std::int32_t lngCount = 0;
   AddProjectResources(objProject, objResources, lngCount);
@@ -46,10 +46,8 @@ void clsQuorvan::GetChartData(std::int32_t lngRowOffset, std::int32_t lngColumnO
   AddTaskRows();
 }
 
-void clsQuorvan::AddTaskFields(std::int32_t lngRowOffset, std::int32_t lngColumnOffset) {
-  clsFields objFields;
-  objFields.dblOffsetX = 0;
-  objFields.lngOffsetColumns = lngColumnOffset;
+void clsQuorvan::AddTaskFields() {
+  clsFields objFields;  // its offsets stay 0: the chart starts in the first column
 
   std::vector<FieldColumn> colColumns;
   colColumns.push_back({"PSP-Code", "text", _("PSP-Code"), msproject::pjTaskWBS, 12});
@@ -100,8 +98,8 @@ void clsQuorvan::AddTaskFields(std::int32_t lngRowOffset, std::int32_t lngColumn
   objHeader.lngHeaderColor = RGB(200, 200, 200);
   objHeader.dblHeaderTopY = kHeaderTopY;
   objHeader.dblHeaderRowHeight = kHeaderRowHeight;
-  objHeader.lngHeaderRow = lngRowOffset + kHeaderRowsAboveChart;
-  objHeader.lngHeaderColumn = lngColumnOffset + 1;
+  objHeader.lngHeaderRow = kHeaderRowsAboveChart;
+  objHeader.lngHeaderColumn = 1;
   objHeader.lngColumns = lngLastColumn;
   objTasks.objHeaderTasks = std::move(objHeader);
 

@@ -79,9 +79,9 @@ class clsQuorvan {
   std::string strFieldDuration;
 
   // Reads objProject into objTasks and objResources and computes every worksheet row and
-  // column and every position in points. lngRowOffset and lngColumnOffset shift the chart
-  // down and to the right; the run passes 0 and 0.
-  void GetChartData(std::int32_t lngRowOffset, std::int32_t lngColumnOffset);
+  // column and every position in points. The chart starts in the sheet's first column, below
+  // the title rows.
+  void GetChartData();
 
   // The options that GetChartData reads: the limits, the column width and row height, the
   // role fields and the task columns (an optional column left out has the field −1).
@@ -109,7 +109,7 @@ class clsQuorvan {
   // Walks the resources of one project into the groups until the limit is reached.
   void AddProjectResources(const msproject::Project& objSource, clsResources& objResourceList,
                            std::int32_t& lngCount) const;
-  void AddTaskFields(std::int32_t lngRowOffset, std::int32_t lngColumnOffset);
+  void AddTaskFields();
   void PlaceResources();
   void AddTaskRows();
 };

@@ -15,7 +15,7 @@ RunResult RunChart(msproject::Project& objProject, const chart::ChartOptions& op
 
   clsQuorvan objQuorvan(objProject);
   objQuorvan.TakeOptions(options);
-  objQuorvan.GetChartData(0, 0);
+  objQuorvan.GetChartData();
   objQuorvan.TakeColors(options);
 
   const PlanCoverage coverage = CoverageOf(objQuorvan);

@@ -33,11 +33,11 @@ TEST(BuilderTest, EachRunStartsFromAnEmptyModel) {
   OpenPlan plan(PlanXml().Task("Planen").Task("Bauen").Resource("Anna", "Technik"));
   {
     clsQuorvan objFirst(plan.Project());
-    objFirst.GetChartData(0, 0);
+    objFirst.GetChartData();
     ASSERT_EQ(objFirst.objTasks.colTasks.size(), 2u);
   }
   clsQuorvan objSecond(plan.Project());
-  objSecond.GetChartData(0, 0);
+  objSecond.GetChartData();
   EXPECT_EQ(objSecond.objTasks.colTasks.size(), 2u);
   EXPECT_EQ(objSecond.objResources.colResourceGroups.size(), 1u);
   EXPECT_EQ(objSecond.objResources.lngResourcesCount, 1);

@@ -28,7 +28,7 @@ Layout LayoutOf(const clsQuorvan& objQuorvan) {
 Layout Read(OpenPlan& plan) {
   clsQuorvan objQuorvan(plan.Project());
   SetRolesOnly(objQuorvan);
-  objQuorvan.GetChartData(0, 0);
+  objQuorvan.GetChartData();
   return LayoutOf(objQuorvan);
 }
 
@@ -42,7 +42,7 @@ TEST(ResourceGroupsTest, GroupsComeInTheOrderOfTheirFirstResource) {
                     .Resource("Dirk", "Einkauf"));
   clsQuorvan objQuorvan(plan.Project());
   SetRolesOnly(objQuorvan);
-  objQuorvan.GetChartData(0, 0);
+  objQuorvan.GetChartData();
   EXPECT_EQ(LayoutOf(objQuorvan),
             (Layout{{"Vertrieb", {"Anna", "Carla"}}, {"Technik", {"Ben"}}, {"Einkauf", {"Dirk"}}}));
   EXPECT_EQ(objQuorvan.objResources.lngResourcesCount, 4);  // the blank row is not counted
@@ -58,7 +58,7 @@ TEST(ResourceGroupsTest, ANameMetTwiceInOneGroupGivesOneColumn) {
                     .Resource("Ben", "Technik"));
   clsQuorvan objQuorvan(plan.Project());
   SetRolesOnly(objQuorvan);
-  objQuorvan.GetChartData(0, 0);
+  objQuorvan.GetChartData();
   EXPECT_EQ(LayoutOf(objQuorvan),
             (Layout{{"Technik", {"Anna", "anna", "Ben"}}, {"Vertrieb", {"Anna"}}}));
   EXPECT_EQ(objQuorvan.objResources.lngResourcesCount, 4);
@@ -101,7 +101,7 @@ TEST(ResourceGroupsTest, AProjectWithoutResourcesStillHasItsTaskRows) {
   OpenPlan plan(PlanXml().Task("Planen").Task("Bauen").BlankResource());
   clsQuorvan objQuorvan(plan.Project());
   SetRolesOnly(objQuorvan);
-  objQuorvan.GetChartData(0, 0);
+  objQuorvan.GetChartData();
   EXPECT_TRUE(objQuorvan.objResources.colResourceGroups.empty());
   EXPECT_EQ(objQuorvan.objResources.lngResourcesCount, 0);
   EXPECT_EQ(objQuorvan.objTasks.colTasks.size(), 2u);
@@ -127,7 +127,7 @@ TEST(ResourceGroupsTest, InsertedProjectsFollowTheMainProjectDepthFirst) {
 
   clsQuorvan objQuorvan(plan.Project());
   SetRolesOnly(objQuorvan);
-  objQuorvan.GetChartData(0, 0);
+  objQuorvan.GetChartData();
   // Main plan: Anna, Bea; then Teil A: Fritz (Anna falls under the duplicate rule); then
   // Innen inside Teil A: Ines; then Teil B: Gerd.
   EXPECT_EQ(LayoutOf(objQuorvan), (Layout{{"Technik", {"Anna", "Ines"}},
@@ -153,7 +153,7 @@ TEST(ResourceGroupsTest, NoGroupIsWrittenBackInInsertedProjectsToo) {
                 {{"Teil.xml", PlanXml().Task("Teil").Resource("Paul", " ")}});
   clsQuorvan objQuorvan(plan.Project());
   SetRolesOnly(objQuorvan);
-  objQuorvan.GetChartData(0, 0);
+  objQuorvan.GetChartData();
   ASSERT_EQ(objQuorvan.objResources.colResourceGroups.size(), 1u);
   EXPECT_EQ(objQuorvan.objResources.colResourceGroups[0].strName, "(keine)");
   EXPECT_EQ(objQuorvan.objResources.colResourceGroups[0].colResources[0].objResource->Group(),
@@ -178,7 +178,7 @@ TEST(ResourceLimitTest, The201stDistinctResourceIsNotTaken) {
   clsQuorvan objQuorvan(plan.Project());
   SetRolesOnly(objQuorvan);
   objQuorvan.lngMaxResourcesCount = 200;
-  objQuorvan.GetChartData(0, 0);
+  objQuorvan.GetChartData();
   EXPECT_EQ(objQuorvan.objResources.lngResourcesCount, 200);
   std::size_t lngColumns = 0;
   for (const auto& group : objQuorvan.objResources.colResourceGroups) {
@@ -201,7 +201,7 @@ TEST(ResourceLimitTest, TheLimitCountsInsertedProjectsAndStopsEachWalk) {
   clsQuorvan objQuorvan(plan.Project());
   SetRolesOnly(objQuorvan);
   objQuorvan.lngMaxResourcesCount = 3;
-  objQuorvan.GetChartData(0, 0);
+  objQuorvan.GetChartData();
   EXPECT_EQ(objQuorvan.objResources.lngResourcesCount, 3);
   std::vector<std::string> colNames;
   for (const auto& [strGroup, colGroupNames] : LayoutOf(objQuorvan)) {
@@ -214,7 +214,7 @@ TEST(ResourceGroupsFixtureTest, ResourcesOfAPlanSavedByProject) {
   OpenPlan plan(std::string("mspdiresource.xml"));
   clsQuorvan objQuorvan(plan.Project());
   SetRolesOnly(objQuorvan);
-  objQuorvan.GetChartData(0, 0);
+  objQuorvan.GetChartData();
   EXPECT_EQ(LayoutOf(objQuorvan), (Layout{{"Steelray", {"Wade Golden", "Brian Leach"}},
                                           {"Tapsterrock", {"Jon Iles"}},
                                           {"Mat", {"Concrete"}}}));
@@ -224,7 +224,7 @@ TEST(ResourceGroupsFixtureTest, ResourcesWithoutGroupInAPlanSavedByProject) {
   OpenPlan plan(std::string("resource-misc-project2019-mspdi.xml"));
   clsQuorvan objQuorvan(plan.Project());
   SetRolesOnly(objQuorvan);
-  objQuorvan.GetChartData(0, 0);
+  objQuorvan.GetChartData();
   EXPECT_EQ(LayoutOf(objQuorvan),
             (Layout{{"Group1", {"Resource 1"}},
                     {"Group2", {"Resource 2"}},

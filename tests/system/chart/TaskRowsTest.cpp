@@ -19,7 +19,7 @@ TEST(TaskRowsTest, RoleListsAreSplitFromTheirFields) {
           .Task("Bauen", 2, {{kText21, "Ben"}}));
   clsQuorvan objQuorvan(plan.Project());
   SetRolesOnly(objQuorvan);
-  objQuorvan.GetChartData(0, 0);
+  objQuorvan.GetChartData();
 
   const auto& rows = objQuorvan.objTasks.colTasks;
   ASSERT_EQ(rows.size(), 2u);
@@ -44,7 +44,7 @@ TEST(TaskRowsTest, ARoleFieldThatCannotBeReadLeavesItsListEmpty) {
   SetRolesOnly(objQuorvan);
   objQuorvan.lngFieldParticipiant = -1;
   objQuorvan.lngFieldInformed = 0;
-  objQuorvan.GetChartData(0, 0);
+  objQuorvan.GetChartData();
   const auto& row = objQuorvan.objTasks.colTasks.at(0);
   EXPECT_EQ(row.colResponsibles, (Names{"Anna"}));
   EXPECT_TRUE(row.colParticipiants.empty());
@@ -58,7 +58,7 @@ TEST(TaskRowsTest, BlankRowsKeepTheirPlaceWithoutATask) {
                     .Task("Bauen", 3, {{kText21, "Ben"}}));
   clsQuorvan objQuorvan(plan.Project());
   SetRolesOnly(objQuorvan);
-  objQuorvan.GetChartData(0, 0);
+  objQuorvan.GetChartData();
 
   const auto& rows = objQuorvan.objTasks.colTasks;
   ASSERT_EQ(rows.size(), 3u);
@@ -89,7 +89,7 @@ TEST(TaskLimitTest, The20001stTaskIsNotTaken) {
   clsQuorvan objQuorvan(plan.Project());
   SetRolesOnly(objQuorvan);
   objQuorvan.lngMaxTasksCount = 20000;
-  objQuorvan.GetChartData(0, 0);
+  objQuorvan.GetChartData();
 
   const auto& rows = objQuorvan.objTasks.colTasks;
   ASSERT_EQ(rows.size(), 20000u);
@@ -102,7 +102,7 @@ TEST(TaskRowsFixtureTest, BlankRowsAndOutlineLevelsOfAPlanSavedByProject) {
   OpenPlan plan(std::string("mspdinulltasks.xml"));
   clsQuorvan objQuorvan(plan.Project());
   SetRolesOnly(objQuorvan);
-  objQuorvan.GetChartData(0, 0);
+  objQuorvan.GetChartData();
 
   // Task 1, blank, Task 2, Task 3, blank, Task 4, blank, Task 5; the project summary task is
   // not a row.
@@ -123,7 +123,7 @@ TEST(TaskRowsFixtureTest, RoleFieldsOfAPlanSavedByProject) {
   OpenPlan plan(std::string("task-text-project2019-mspdi.xml"));
   clsQuorvan objQuorvan(plan.Project());
   SetRolesOnly(objQuorvan);
-  objQuorvan.GetChartData(0, 0);
+  objQuorvan.GetChartData();
 
   // Task n holds the value "n" in Text n only.
   const auto& rows = objQuorvan.objTasks.colTasks;

@@ -307,7 +307,7 @@ Expected ExportPlan(int intPlan, const GeneratedPlan& objGenerated,
   testsupport::SetRunFields(q);
   q.dblColumnWidthResources = objGenerated.dblColumnWidth;
   q.dblRowHeightTasks = objGenerated.dblRowHeight;
-  q.GetChartData(0, 0);
+  q.GetChartData();
   testsupport::SetRunLook(q);
   run.Wizard().txtChartPath.Text(workbook.string());
   ChartExport(q, workbook.string(), run).Run();

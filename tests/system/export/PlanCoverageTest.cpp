@@ -23,7 +23,7 @@ class PlanCoverageTest : public ::testing::Test {
     testsupport::SetRunFields(objQuorvan);
     objQuorvan.lngMaxTasksCount = lngMaxTasks;
     objQuorvan.lngMaxResourcesCount = lngMaxResources;
-    objQuorvan.GetChartData(0, 0);
+    objQuorvan.GetChartData();
     return CoverageOf(objQuorvan);
   }
 
