@@ -1,9 +1,11 @@
 #pragma once
-// How the host learns what a run of the wizard did: the add-ins get it as the observer of their
-// wizards' runs (AddInHost), and after each run it reports the result. It asks the run to keep
-// the saved workbook open, for the preview.
+// How the host learns what a run of the wizard does: the add-ins get it as the observer of their
+// wizards' runs (AddInHost); it passes on each step of a run, for the status bar, and after each
+// run the result. It asks the run to keep the saved workbook open, for the preview.
 
 #include <functional>
+#include <string>
+#include <utility>
 
 #include "export/RunChart.h"
 
@@ -11,13 +13,15 @@ namespace gui {
 
 class ChartRunWatch : public ProgressSink {
  public:
+  using StepHandler = std::function<void(const std::string& strText)>;
   using RunHandler = std::function<void(const RunResult& result)>;
 
-  explicit ChartRunWatch(RunHandler onRun) : onRun_(std::move(onRun)) {}
+  ChartRunWatch(StepHandler onStep, RunHandler onRun)
+      : onStep_(std::move(onStep)), onRun_(std::move(onRun)) {}
 
   void Progress(double dblPercent, const std::string& strText) override {
     (void)dblPercent;
-    (void)strText;
+    if (onStep_) onStep_(strText);
   }
   void RunEnded(const RunResult& result) override {
     if (onRun_) onRun_(result);
@@ -25,6 +29,7 @@ class ChartRunWatch : public ProgressSink {
   bool KeepWorkbook() const override { return true; }
 
  private:
+  StepHandler onStep_;
   RunHandler onRun_;
 };
 

@@ -126,13 +126,19 @@ void HostWindow::Start() {
   statusText_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
   statusBar()->addWidget(statusText_, 1);
 
-  runWatch_ = std::make_unique<ChartRunWatch>([this](const RunResult& result) {
-    std::string strNotices;
-    for (const std::string& strNotice : result.colNotices) {
-      strNotices += (strNotices.empty() ? "" : " ") + strNotice;
-    }
-    ChartExported(result, strNotices);
-  });
+  runWatch_ = std::make_unique<ChartRunWatch>(
+      [this](const std::string& strStep) {
+        strRunStep_ = strStep;
+        UpdateStatus();
+      },
+      [this](const RunResult& result) {
+        strRunStep_.clear();
+        std::string strNotices;
+        for (const std::string& strNotice : result.colNotices) {
+          strNotices += (strNotices.empty() ? "" : " ") + strNotice;
+        }
+        ChartExported(result, strNotices);
+      });
   application_->Observe([this] { ApplicationChanged(); });
   bars_ = std::make_unique<CommandBarView>(*this, *extrasMenu_, application_->CommandBars(),
                                            [this](int intId) { return HostCommand(intId); });
@@ -345,7 +351,9 @@ void HostWindow::UpdateRecentActions() {
 
 void HostWindow::UpdateStatus() {
   const std::string& strHost = application_->StatusBar();
-  const std::string& strOwn = strChartMessage_.empty() ? strPlanNotice_ : strChartMessage_;
+  const std::string& strOwn = !strRunStep_.empty()        ? strRunStep_
+                              : !strChartMessage_.empty() ? strChartMessage_
+                                                          : strPlanNotice_;
   statusText_->setText(QString::fromStdString(strHost.empty() ? strOwn : strHost));
 }
 
@@ -396,7 +404,10 @@ void HostWindow::ChartExported(const RunResult& result, const std::string& strCo
     while (excel::Workbook* objWorkbook = colWorkbooks.Last()) objWorkbook->Close();
     if (!result.objEngine->HasQuit()) result.objEngine->Quit();
   }
-  if (!blnWritten) return;
+  if (!blnWritten) {
+    UpdateStatus();  // the last step of a run broken off goes
+    return;
+  }
   strLastChart_ = AbsolutePath(strWritten).toStdString();
   lastChartAction_->setEnabled(true);
   strChartMessage_ = catalog::Format(_("Kommunikationsdiagramm gespeichert: {}"), strLastChart_);

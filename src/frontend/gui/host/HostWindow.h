@@ -149,6 +149,7 @@ class HostWindow : public QMainWindow {
 
   const msproject::Project* shownProject_ = nullptr;
   std::string strLastChart_;
+  std::string strRunStep_;       // the step of the run under way
   std::string strChartMessage_;  // after a run of the plan shown
   std::string strPlanNotice_;    // its inserted projects that could not be read
 };

@@ -1,6 +1,6 @@
-// A run of the wizard started from the host window: the host held while the wizard is open,
-// the chart named in the status bar and offered in "Datei", and with "Diagramm nach dem
-// Erstellen öffnen" the chart handed to the desktop at once.
+// A run of the wizard started from the host window: the host held while the wizard is open, each
+// step of the run in the status bar, then the chart named there and offered in "Datei", and with
+// "Diagramm nach dem Erstellen öffnen" the chart handed to the desktop at once.
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -12,10 +12,13 @@
 #include <QTableView>
 #include <QToolBar>
 #include <filesystem>
+#include <string>
+#include <vector>
 
 #include "frontend/gui/HostTesting.h"
 #include "gui/forms/FormView.h"
 #include "gui/preview/ChartPreview.h"
+#include "platform/forms/FrontEnd.h"
 #include "platform/msproject/Application.h"
 #include "platform/msproject/CompoundFileCopy.h"
 #include "support/PlanXml.h"
@@ -58,7 +61,16 @@ class ChartRunTest : public HostTest {
       shell_.OnDialog = nullptr;
       EXPECT_EQ(frm.txtChartPath.Text(), chart.string());
       EXPECT_EQ(frm.lblColorArrows.BackColor(), 0x563412);
+      // The status bar as the run repaints: each step of the run.
+      colSteps_.clear();
+      forms::DoEventsHandler previous = forms::SetDoEventsHandler(nullptr);
+      forms::SetDoEventsHandler([&] {
+        const std::string strShown = host_->StatusText().toStdString();
+        if (colSteps_.empty() || colSteps_.back() != strShown) colSteps_.push_back(strShown);
+        if (previous) previous();
+      });
       frm.cmdFinish.Click();
+      forms::SetDoEventsHandler(previous);
       frm.cmdFinish.Click();
     };
     action.trigger();
@@ -66,6 +78,8 @@ class ChartRunTest : public HostTest {
     ProcessEvents();
     return intShown;
   }
+
+  std::vector<std::string> colSteps_;  // the status bar's texts during the last run
 
   std::filesystem::path OpenExample() {
     StartHost();
@@ -80,6 +94,11 @@ TEST_F(ChartRunTest, TheStatusBarNamesTheChartAndDateiOpensIt) {
 
   ASSERT_EQ(RunWizard(*host_->CommandBarAction("QuorvanWizard"), chart), 1);
   ASSERT_TRUE(std::filesystem::exists(chart));
+  EXPECT_THAT(colSteps_,
+              testing::IsSupersetOf({"Speicherort des Diagramms festlegen...",
+                                     "Header wird angelegt...", "Vorgang 1 von 41 wird angelegt...",
+                                     "Kommunikationsnetz wird berechnet...",
+                                     "Diagramm wird gespeichert..."}));
   EXPECT_TRUE(host_->menuBar()->isEnabled());
   EXPECT_TRUE(host_->Application().Interactive());
   EXPECT_EQ(host_->StatusText().toStdString(),
