@@ -34,6 +34,19 @@ class ChartRunTest : public HostTest {
  protected:
   // Runs the wizard from the action: the path chosen in the save dialog, the arrows' colour in
   // the colour dialog, Finish, then "Fertig". Returns how often the wizard was shown.
+  // Opens the wizard from the menu and finishes it at once, the chart written to chart.
+  void FinishWizardInto(const std::filesystem::path& chart) {
+    frontEnd_.OnFormShown = [&](gui::FormView& view) {
+      auto& frm = dynamic_cast<frmQuorvan&>(view.Form());
+      frm.txtChartPath.Text(chart.string());
+      frm.cmdFinish.Click();
+      frm.cmdFinish.Click();
+    };
+    host_->CommandBarAction("QuorvanWizard")->trigger();
+    frontEnd_.OnFormShown = nullptr;
+    ProcessEvents();
+  }
+
   int RunWizard(QAction& action, const std::filesystem::path& chart) {
     int intShown = 0;
     frontEnd_.OnFormShown = [&](gui::FormView& view) {
@@ -127,15 +140,7 @@ TEST_F(ChartRunTest, APlanPastTheChartsLimitsIsNamedInTheStatusBar) {
   StartHost();
   ASSERT_TRUE(host_->OpenPlan(QString::fromStdString(objPlan.Write(dir_).string())));
   const std::filesystem::path chart = dir_ / "Diagramm.xlsx";
-  frontEnd_.OnFormShown = [&](gui::FormView& view) {
-    auto& frm = dynamic_cast<frmQuorvan&>(view.Form());
-    frm.txtChartPath.Text(chart.string());
-    frm.cmdFinish.Click();
-    frm.cmdFinish.Click();
-  };
-  host_->CommandBarAction("QuorvanWizard")->trigger();
-  frontEnd_.OnFormShown = nullptr;
-  ProcessEvents();
+  FinishWizardInto(chart);
   ASSERT_TRUE(std::filesystem::exists(chart));
   EXPECT_EQ(host_->StatusText().toStdString(),
             "Kommunikationsdiagramm gespeichert: " + chart.string() +
@@ -169,15 +174,7 @@ TEST_F(ChartRunTest, AChartWithoutAnInsertedProjectSaysSoInTheStatusBar) {
   StartHost();
   ASSERT_TRUE(host_->OpenPlan(QString::fromStdString((dir_ / "Markteinfuehrung.xml").string())));
   const std::filesystem::path chart = dir_ / "Diagramm.xlsx";
-  frontEnd_.OnFormShown = [&](gui::FormView& view) {
-    auto& frm = dynamic_cast<frmQuorvan&>(view.Form());
-    frm.txtChartPath.Text(chart.string());
-    frm.cmdFinish.Click();
-    frm.cmdFinish.Click();
-  };
-  host_->CommandBarAction("QuorvanWizard")->trigger();
-  frontEnd_.OnFormShown = nullptr;
-  ProcessEvents();
+  FinishWizardInto(chart);
   ASSERT_TRUE(std::filesystem::exists(chart));
   const std::string strNotice =
       "Hinweis: Das eingefügte Projekt „Schulung.mpp“ (Vorgang 32 „Vertriebsschulung“) wurde "
@@ -196,15 +193,7 @@ TEST_F(ChartRunTest, AMppPlanGivesItsChart) {
   StartHost();
   ASSERT_TRUE(host_->OpenPlan(QString::fromStdString((dir_ / "Plan.mpp").string())));
   const std::filesystem::path chart = dir_ / "Plan.xlsx";
-  frontEnd_.OnFormShown = [&](gui::FormView& view) {
-    auto& frm = dynamic_cast<frmQuorvan&>(view.Form());
-    frm.txtChartPath.Text(chart.string());
-    frm.cmdFinish.Click();
-    frm.cmdFinish.Click();
-  };
-  host_->CommandBarAction("QuorvanWizard")->trigger();
-  frontEnd_.OnFormShown = nullptr;
-  ProcessEvents();
+  FinishWizardInto(chart);
   EXPECT_TRUE(boxes_.empty()) << boxes_.front().strText.toStdString();
   ASSERT_TRUE(std::filesystem::exists(chart));
   EXPECT_EQ(host_->StatusText().toStdString(),
