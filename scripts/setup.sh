@@ -21,7 +21,7 @@ case "${1:-}" in
 esac
 
 packages=(
-  build-essential cmake ninja-build pkg-config clang-format mold
+  build-essential cmake ninja-build pkg-config clang-format gettext mold
   libpugixml-dev libzip-dev zlib1g-dev libgsf-1-dev libfmt-dev libcli11-dev
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   libxlsxwriter-dev nlohmann-json3-dev

@@ -1,5 +1,7 @@
 #include "Arguments.h"
 
+#include "platform/catalog/Catalog.h"
+#include "platform/catalog/Format.h"
 #include "version/Version.h"
 
 GuiArguments ParseArguments(int argc, char** argv) {
@@ -14,9 +16,9 @@ GuiArguments ParseArguments(int argc, char** argv) {
       args.blnDiagnoseStart = true;
     } else if (strArg.starts_with("-") && strArg != "-") {
       // Qt's own options (-platform, -style …) are taken by QApplication before this runs.
-      args.strError = "Unbekannte Option: " + strArg;
+      args.strError = catalog::Format(_("Unbekannte Option: {}"), strArg);
     } else if (args.strPlan) {
-      args.strError = "Nur ein Projektplan kann geöffnet werden: " + strArg;
+      args.strError = catalog::Format(_("Nur ein Projektplan kann geöffnet werden: {}"), strArg);
     } else {
       args.strPlan = strArg;
     }
@@ -25,18 +27,19 @@ GuiArguments ParseArguments(int argc, char** argv) {
 }
 
 std::string HelpText() {
-  return "Aufruf: quorvan-gui [PLAN]\n"
-         "\n"
-         "Öffnet das Fenster des Projektplans mit dem Quorvan-Assistenten, der aus dem Plan\n"
-         "ein Kommunikationsdiagramm erstellt (Menü „Extras“ → „Quorvan Assistent“).\n"
-         "\n"
-         "Argumente:\n"
-         "  PLAN              ein Projektplan von Microsoft Project (.mpp, .mpx oder XML)\n"
-         "\n"
-         "Optionen:\n"
-         "  -h, --help        zeigt diese Hilfe\n"
-         "  --version         zeigt die Version\n"
-         "  --diagnose-start  misst den Start des Fensters und des Assistenten (für Messungen)\n";
+  return _(
+      "Aufruf: quorvan-gui [PLAN]\n"
+      "\n"
+      "Öffnet das Fenster des Projektplans mit dem Quorvan-Assistenten, der aus dem Plan\n"
+      "ein Kommunikationsdiagramm erstellt (Menü „Extras“ → „Quorvan Assistent“).\n"
+      "\n"
+      "Argumente:\n"
+      "  PLAN              ein Projektplan von Microsoft Project (.mpp, .mpx oder XML)\n"
+      "\n"
+      "Optionen:\n"
+      "  -h, --help        zeigt diese Hilfe\n"
+      "  --version         zeigt die Version\n"
+      "  --diagnose-start  misst den Start des Fensters und des Assistenten (für Messungen)\n");
 }
 
 std::string VersionText() {

@@ -13,8 +13,10 @@
 #include "gui/host/HostWindow.h"
 #include "gui/shell/GermanQt.h"
 #include "gui/shell/QtShellBackend.h"
+#include "platform/catalog/Catalog.h"
 
 int main(int argc, char** argv) {
+  catalog::Start();
   // Help and version need no display.
   if (const GuiArguments early = ParseArguments(argc, argv); early.blnHelp || early.blnVersion) {
     std::cout << (early.blnHelp ? HelpText() : VersionText());
@@ -22,18 +24,25 @@ int main(int argc, char** argv) {
   }
   // QApplication takes its own options (-platform …) out of argv.
   QApplication app(argc, argv);
+  // QApplication set the locale from the environment again; the catalog keeps its language.
+  catalog::Use(catalog::Current());
   const GuiArguments args = ParseArguments(argc, argv);
   if (!args.strError.empty()) {
-    std::cerr << args.strError << "\nMehr dazu: quorvan-gui --help\n";
+    std::cerr << args.strError << _("\nMehr dazu: quorvan-gui --help\n");
     return 2;
   }
 
   QApplication::setApplicationName(QStringLiteral("Quorvan"));
   QApplication::setOrganizationName(QStringLiteral("Tevrana"));
   QApplication::setDesktopFileName(QStringLiteral("quorvan"));
-  QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+  // Qt's own dialogs and buttons speak the catalog's language: English is Qt's own.
   QTranslator qtGerman;
-  gui::InstallGermanQt(qtGerman);
+  if (catalog::Current() == catalog::Language::English) {
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+  } else {
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    gui::InstallGermanQt(qtGerman);
+  }
 
   gui::QtFrontEnd frontEnd;
   gui::QtShellBackend shell;

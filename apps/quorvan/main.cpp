@@ -4,6 +4,9 @@
 
 #include <iostream>
 
+#include "platform/catalog/Catalog.h"
+
 int main(int argc, char** argv) {
+  catalog::Start();
   return cli::Main(argc, argv, std::cout, std::cerr);
 }

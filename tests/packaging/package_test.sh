@@ -33,7 +33,7 @@ dpkg -x "$deb" "$root"
 for f in usr/bin/quorvan usr/bin/quorvan-gui usr/share/applications/quorvan.desktop \
          usr/share/icons/hicolor/scalable/apps/quorvan.svg usr/share/man/man1/quorvan.1.gz \
          usr/share/man/man1/quorvan-gui.1.gz usr/share/doc/quorvan/copyright \
-         usr/share/doc/quorvan/changelog.gz; do
+         usr/share/doc/quorvan/changelog.gz usr/share/locale/en/LC_MESSAGES/quorvan.mo; do
   [ -f "$root/$f" ] || fail "das Paket enthält $f nicht"
 done
 # The programs are the release build's, not a sanitized one.
@@ -56,6 +56,9 @@ run() {
     fail "quorvan $* scheiterte: $(cat "$work/stderr")"
 }
 run Markteinfuehrung.xml
+# The installed program finds the installed English catalog, beside it.
+english=$(LC_ALL=C LANGUAGE=en "$root/usr/bin/quorvan" --help)
+grep -q "Shows this help" <<<"$english" || fail "quorvan --help ist mit LANGUAGE=en nicht englisch"
 # The system's Python, which has the readers of scripts/setup.sh.
 /usr/bin/python3 - "$work/Markteinfuehrung.xml" "$work/Markteinfuehrung.xls" <<'PY' ||
 import sys, xlrd

@@ -72,7 +72,7 @@ inline void SetRunLook(clsQuorvan& q) {
   q.blnShadowStatus = false;
   q.blnShadowSymbols = false;
   q.dblArrowThickness = 2.5;
-  q.strArrowSize = "mittel";
+  q.arrowSize = chart::ArrowSize::Medium;
   q.objTasks.lngSummaryTaskColor = kSummaryColor;
   q.objTasks.lngMilestoneColor = kMilestoneColor;
   q.objTasks.lngTaskColor = kTaskColor;
@@ -85,7 +85,7 @@ inline void SetRunLook(clsQuorvan& q) {
 // The whole of it, reading the plan of the active project in between.
 inline void SetRunOptions(clsQuorvan& q) {
   SetRunFields(q);
-  q.GetChartData(0, 0);
+  q.GetChartData();
   SetRunLook(q);
 }
 

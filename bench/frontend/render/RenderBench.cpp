@@ -22,7 +22,8 @@
 
 #include "ExportPlan.h"
 #include "chart/clsQuorvan.h"
-#include "export/basExcelServer.h"
+#include "export/ChartExport.h"
+#include "export/RunChart.h"
 #include "platform/excel/Application.h"
 #include "platform/excel/Workbook.h"
 #include "platform/msproject/Application.h"
@@ -30,7 +31,6 @@
 #include "render/QtPagePainter.h"
 #include "support/RunOptions.h"
 #include "support/SelfRun.h"
-#include "wizard/Globals.h"
 #include "wizard/frmQuorvan.h"
 
 namespace {
@@ -60,25 +60,31 @@ void ResetPeak() {
   std::ofstream("/proc/self/clear_refs") << "5";
 }
 
+// The run's progress in a wizard, as a run from the wizard shows it.
+struct WizardSink : ProgressSink {
+  explicit WizardSink(frmQuorvan& frmShown) : frm(frmShown) {}
+  void Progress(double dblPercent, const std::string& strText) override {
+    frm.ShowProgress(dblPercent, strText);
+  }
+  frmQuorvan& frm;
+};
+
 int Child(const fs::path& plan, const std::string& strFormat, int intRepeats) {
   render::OffscreenGui gui;
   render::QtPagePainter painter;
   excel::Application objExcel;
-  RegisterRunningExcel(objExcel);
   msproject::Application objHost;
   objHost.FileOpen(plan);
-  gobjApplication = &objHost;
   frmQuorvan frm;
-  gfrmWizard = &frm;
   const fs::path dir = plan.parent_path();
-  frm.txtChartPath.Text((dir / (plan.stem().string() + ".xlsx")).string());
   {
-    clsQuorvan objQuorvan;
+    clsQuorvan objQuorvan(objHost.ActiveProject());
     testsupport::SetRunOptions(objQuorvan);
-    objQuorvan.ExportCommunigram(true);
+    WizardSink sink(frm);
+    ChartExport(objQuorvan, (dir / (plan.stem().string() + ".xlsx")).string(), sink, &objExcel)
+        .Run();
     if (objQuorvan.blnFastExit) return 1;
   }
-  RevokeRunningExcel(objExcel);
   excel::Workbook& book = *objExcel.Workbooks().Last();
   const fs::path out = dir / (plan.stem().string() + "." + strFormat);
 
@@ -98,8 +104,6 @@ int Child(const fs::path& plan, const std::string& strFormat, int intRepeats) {
   }
   std::printf("%.3f %.3f %.1f %.1f\n", dblBest, dblBestCpu, PeakMegabytes(),
               static_cast<double>(fs::file_size(out)) / 1048576.0);
-  gfrmWizard = nullptr;
-  gobjApplication = nullptr;
   return 0;
 }
 

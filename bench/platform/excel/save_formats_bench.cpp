@@ -22,14 +22,14 @@
 
 #include "ExportPlan.h"
 #include "chart/clsQuorvan.h"
-#include "export/basExcelServer.h"
+#include "export/ChartExport.h"
+#include "export/RunChart.h"
 #include "platform/excel/Application.h"
 #include "platform/excel/Workbook.h"
 #include "platform/excel/Workbooks.h"
 #include "platform/excel/Worksheet.h"
 #include "platform/msproject/Application.h"
 #include "support/RunOptions.h"
-#include "wizard/Globals.h"
 #include "wizard/frmQuorvan.h"
 
 namespace {
@@ -37,6 +37,15 @@ namespace {
 namespace fs = std::filesystem;
 
 // A value of /proc/self/status in megabytes ("VmRSS", "VmHWM").
+// The run's progress in a wizard, as a run from the wizard shows it.
+struct WizardSink : ProgressSink {
+  explicit WizardSink(frmQuorvan& frmShown) : frm(frmShown) {}
+  void Progress(double dblPercent, const std::string& strText) override {
+    frm.ShowProgress(dblPercent, strText);
+  }
+  frmQuorvan& frm;
+};
+
 double StatusMegabytes(const std::string& key) {
   std::ifstream status("/proc/self/status");
   std::string line;
@@ -110,25 +119,19 @@ int main(int argc, char** argv) {
 
   msproject::Application host;
   host.FileOpen(plan);
-  gobjApplication = &host;
   frmQuorvan frm;
-  gfrmWizard = &frm;
-  frm.txtChartPath.Text((dir / "export.xlsx").string());
   excel::Application engine;
-  RegisterRunningExcel(engine);
   {
-    clsQuorvan builder;
+    clsQuorvan builder(host.ActiveProject());
     testsupport::SetRunOptions(builder);
     builder.blnShadowArrow = builder.blnShadowStatus = builder.blnShadowSymbols = true;
-    builder.ExportCommunigram(true);
+    WizardSink sink(frm);
+    ChartExport(builder, (dir / "export.xlsx").string(), sink, &engine).Run();
     if (builder.blnFastExit) {
       std::fprintf(stderr, "Die Ausgabe wurde abgebrochen.\n");
       return 1;
     }
   }
-  RevokeRunningExcel(engine);
-  gfrmWizard = nullptr;
-  gobjApplication = nullptr;
   excel::Workbook& book = engine.Workbooks().Item(1);
   std::printf("%d tasks, %d resources: %d shapes, open workbook %.0f MB\n", tasks, resources,
               book.Worksheets(1).ShapeList().Count(), StatusMegabytes("VmRSS"));

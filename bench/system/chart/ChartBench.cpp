@@ -10,7 +10,6 @@
 #include "PlanGenerator.h"
 #include "chart/clsQuorvan.h"
 #include "platform/msproject/Application.h"
-#include "wizard/Globals.h"
 
 namespace {
 
@@ -69,15 +68,13 @@ void ReadPlanAndBuildModel(benchmark::State& state) {
   for (auto _ : state) {
     msproject::Application objApplication;
     objApplication.FileOpen(path);
-    gobjApplication = &objApplication;
-    clsQuorvan objQuorvan;
+    clsQuorvan objQuorvan(objApplication.ActiveProject());
     SetDefaultOptions(objQuorvan);
-    objQuorvan.GetChartData(0, 0);
+    objQuorvan.GetChartData();
     benchmark::DoNotOptimize(objQuorvan.objTasks.colTasks.data());
     lngRows = objQuorvan.objTasks.colTasks.size();
     lngResources = objQuorvan.objResources.lngResourcesCount;
     lngGroups = objQuorvan.objResources.colResourceGroups.size();
-    gobjApplication = nullptr;
   }
   // What was built, so that a plan the reader misunderstood shows here.
   state.counters["rows"] = static_cast<double>(lngRows);
@@ -100,14 +97,12 @@ void ReadPlanOnly(benchmark::State& state) {
 void BuildModelOnly(benchmark::State& state) {
   msproject::Application objApplication;
   objApplication.FileOpen(Plan().Path());
-  gobjApplication = &objApplication;
   for (auto _ : state) {
-    clsQuorvan objQuorvan;
+    clsQuorvan objQuorvan(objApplication.ActiveProject());
     SetDefaultOptions(objQuorvan);
-    objQuorvan.GetChartData(0, 0);
+    objQuorvan.GetChartData();
     benchmark::DoNotOptimize(objQuorvan.objTasks.colTasks.data());
   }
-  gobjApplication = nullptr;
   state.counters["peak_MB"] = PeakMegabytes();
 }
 

@@ -20,11 +20,12 @@
 
 #include "ExportPlan.h"
 #include "chart/clsQuorvan.h"
+#include "export/ChartExport.h"
 #include "export/ChartShapeCount.h"
+#include "export/RunChart.h"
 #include "platform/msproject/Application.h"
 #include "support/RunOptions.h"
 #include "support/SelfRun.h"
-#include "wizard/Globals.h"
 #include "wizard/frmQuorvan.h"
 
 namespace {
@@ -39,25 +40,31 @@ void SetRunOptions(clsQuorvan& q) {
   q.blnShadowSymbols = true;
 }
 
+// The run's progress in a wizard, as a run from the wizard shows it.
+struct WizardSink : ProgressSink {
+  explicit WizardSink(frmQuorvan& frmShown) : frm(frmShown) {}
+  void Progress(double dblPercent, const std::string& strText) override {
+    frm.ShowProgress(dblPercent, strText);
+  }
+  frmQuorvan& frm;
+};
+
 // One chain; returns its seconds, or a negative number when the export was broken off.
 double RunChain(const fs::path& plan, const fs::path& out, std::uint64_t& lngShapes) {
   const auto start = std::chrono::steady_clock::now();
   msproject::Application objHost;
   objHost.FileOpen(plan);
-  gobjApplication = &objHost;
   frmQuorvan frm;
-  gfrmWizard = &frm;
   frm.txtChartPath.Text(out.string());
   bool blnBrokenOff = false;
   {
-    clsQuorvan objQuorvan;
+    clsQuorvan objQuorvan(objHost.ActiveProject());
     SetRunOptions(objQuorvan);
     lngShapes = ChartShapeCount(objQuorvan);
-    objQuorvan.ExportCommunigram(true);
+    WizardSink sink(frm);
+    ChartExport(objQuorvan, out.string(), sink).Run();
     blnBrokenOff = objQuorvan.blnFastExit;
   }
-  gfrmWizard = nullptr;
-  gobjApplication = nullptr;
   const double dblSeconds =
       std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
   return blnBrokenOff ? -1 : dblSeconds;

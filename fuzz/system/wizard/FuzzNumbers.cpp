@@ -12,9 +12,9 @@
 #include <string>
 #include <string_view>
 
+#include "chart/LayoutNumbers.h"
 #include "platform/vb/Conversion.h"
 #include "platform/vb/Error.h"
-#include "wizard/LayoutNumbers.h"
 
 namespace {
 
@@ -84,11 +84,11 @@ void CheckText(const std::string& strText) {
     }
   }
 
-  Check(wizard::ReadLineWeight(strText).has_value() == blnNumeric);
-  const double dblWhole = wizard::ReadWholeNumber(strText);
+  Check(chart::ReadLineWeight(strText).has_value() == blnNumeric);
+  const double dblWhole = chart::ReadWholeNumber(strText);
   Check(!std::isnan(dblWhole));
   if (std::isfinite(dblVal) && std::fabs(dblVal) < 1e12) {
-    const double dblSnapped = wizard::SnapRowHeight(dblVal);
+    const double dblSnapped = chart::SnapRowHeight(dblVal);
     Check(std::fabs(dblVal - dblSnapped - 0.375) <= 0.375 + 1e-9 * std::fabs(dblVal));
     Check(std::fmod(dblSnapped, 0.75) == 0);
   }

@@ -9,6 +9,8 @@
 
 #include "cli/OutputNames.h"
 #include "dialogs/basDialogXLFile.h"
+#include "platform/catalog/Catalog.h"
+#include "platform/catalog/Format.h"
 #include "version/Version.h"
 
 namespace cli {
@@ -20,19 +22,19 @@ constexpr int kExitCommandLine = 2;
 // The options of the command line, one line each.
 void DeclareOptions(CLI::App& app, CommandLine& options) {
   app.add_option("PLAN", options.colPlans,
-                 "Projektplan von Microsoft Project (.mpp, .mpx oder XML); mehrere Pläne "
-                 "werden nebeneinander bearbeitet, je ein Diagramm")
+                 _("Projektplan von Microsoft Project (.mpp, .mpx oder XML); mehrere Pläne "
+                   "werden nebeneinander bearbeitet, je ein Diagramm"))
       ->type_name("");
   app.add_flag("--dump-model", options.blnDumpModel,
-               "Gibt das Diagrammmodell als JSON aus, ohne eine Arbeitsmappe zu schreiben");
+               _("Gibt das Diagrammmodell als JSON aus, ohne eine Arbeitsmappe zu schreiben"));
   app.add_flag("--dump-plan", options.blnDumpPlan,
-               "Gibt als JSON aus, was aus dem Plan gelesen wurde, ohne Diagramm")
+               _("Gibt als JSON aus, was aus dem Plan gelesen wurde, ohne Diagramm"))
       ->excludes("--dump-model");
   auto* optRegister =
       app.add_flag("--register", options.blnRegister,
-                   "Trägt das Add-In für Microsoft Project in die Registrierung ein");
+                   _("Trägt das Add-In für Microsoft Project in die Registrierung ein"));
   auto* optUnregister = app.add_flag("--unregister", options.blnUnregister,
-                                     "Entfernt das Add-In aus der Registrierung");
+                                     _("Entfernt das Add-In aus der Registrierung"));
   optRegister->excludes(optUnregister);
   DeclareWizardOptions(app, options.wizard);
   DeclarePictureOptions(app, options.pictures);
@@ -52,24 +54,25 @@ class GermanFormatter : public CLI::Formatter {
 
 void SpeakGerman(CLI::App& app) {
   auto formatter = std::make_shared<GermanFormatter>();
-  formatter->label("Usage", "Aufruf");
-  formatter->label("OPTIONS", "OPTIONEN");
-  formatter->label("Positionals", "Argumente");
-  formatter->label("REQUIRED", "(erforderlich)");
+  formatter->label("Usage", _("Aufruf"));
+  formatter->label("OPTIONS", _("OPTIONEN"));
+  formatter->label("Positionals", _("Argumente"));
+  formatter->label("REQUIRED", _("(erforderlich)"));
   formatter->label("TEXT", "TEXT");
-  formatter->label("Needs", "Braucht");
-  formatter->label("Excludes", "Schließt aus");
+  formatter->label("Needs", _("Braucht"));
+  formatter->label("Excludes", _("Schließt aus"));
   formatter->column_width(26);
   app.formatter(formatter);
-  app.option_defaults()->group("Optionen");
-  app.set_help_flag("-h,--help", "Zeigt diese Hilfe");
-  app.set_version_flag("--version", "Quorvan " QUORVAN_VERSION_TEXT, "Zeigt die Version");
+  app.option_defaults()->group(_("Optionen"));
+  app.set_help_flag("-h,--help", _("Zeigt diese Hilfe"));
+  app.set_version_flag("--version", "Quorvan " QUORVAN_VERSION_TEXT, _("Zeigt die Version"));
 }
 
 std::string Usage() {
-  return "Aufruf: quorvan PLAN [PLAN …] [-o DIAGRAMM.xls|ORDNER/] [--pdf DIAGRAMM.pdf] "
-         "[Optionen]\n"
-         "Mehr dazu: quorvan --help\n";
+  return _(
+      "Aufruf: quorvan PLAN [PLAN …] [-o DIAGRAMM.xls|ORDNER/] [--pdf DIAGRAMM.pdf] "
+      "[Optionen]\n"
+      "Mehr dazu: quorvan --help\n");
 }
 
 bool NamesFolder(const std::string& strPath) {
@@ -94,15 +97,15 @@ bool OnlyExtension(const std::string& strPath) {
 std::string CheckFileName(const std::string& strOption, const std::string& strPath,
                           const std::string& strExtension) {
   if (NamesFolder(strPath)) {
-    return fmt::format("{}: „{}“ ist ein Ordner; es fehlt der Dateiname (zum Beispiel „{}“).",
-                       strOption, strPath,
-                       (std::filesystem::path(strPath) / ("Diagramm" + strExtension)).string());
+    return catalog::Format(
+        _("{}: „{}“ ist ein Ordner; es fehlt der Dateiname (zum Beispiel „{}“)."), strOption,
+        strPath, (std::filesystem::path(strPath) / (_("Diagramm") + strExtension)).string());
   }
   if (OnlyExtension(strPath)) {
-    return fmt::format(
-        "{}: „{}“ ist nur eine Endung; es fehlt der Dateiname (zum Beispiel „{}“).", strOption,
+    return catalog::Format(
+        _("{}: „{}“ ist nur eine Endung; es fehlt der Dateiname (zum Beispiel „{}“)."), strOption,
         strPath,
-        (std::filesystem::path(strPath).parent_path() / ("Diagramm" + strExtension)).string());
+        (std::filesystem::path(strPath).parent_path() / (_("Diagramm") + strExtension)).string());
   }
   return "";
 }
@@ -111,23 +114,25 @@ std::string CheckFileName(const std::string& strOption, const std::string& strPa
 // the engine can write the charts asked for.
 std::string CheckArguments(CommandLine& options) {
   if (options.blnRegister || options.blnUnregister) return "";
-  if (options.colPlans.empty()) return "Es fehlt die Angabe PLAN.";
+  if (options.colPlans.empty()) return _("Es fehlt die Angabe PLAN.");
   if ((options.blnDumpModel || options.blnDumpPlan) && options.pictures.Any()) {
-    return fmt::format("Mit {} wird kein Diagramm geschrieben, also auch kein PDF und kein Bild.",
-                       options.blnDumpPlan ? "--dump-plan" : "--dump-model");
+    return catalog::Format(
+        _("Mit {} wird kein Diagramm geschrieben, also auch kein PDF und kein Bild."),
+        options.blnDumpPlan ? "--dump-plan" : "--dump-model");
   }
   if (options.blnDumpPlan && (options.wizard.strOutput || options.wizard.blnSaveDefaults)) {
-    return "Mit --dump-plan wird kein Diagramm geschrieben; -o und --save-defaults gelten "
-           "nicht.";
+    return _(
+        "Mit --dump-plan wird kein Diagramm geschrieben; -o und --save-defaults gelten "
+        "nicht.");
   }
   const bool blnWritesChart = !options.blnDumpModel && !options.blnDumpPlan;
   if (options.colPlans.size() > 1) {
     if (options.blnDumpModel || options.blnDumpPlan || options.wizard.blnSaveDefaults) {
-      return "--dump-model, --dump-plan und --save-defaults gelten nur für einen Plan.";
+      return _("--dump-model, --dump-plan und --save-defaults gelten nur für einen Plan.");
     }
-    if (options.pictures.Any()) return "--pdf, --svg und --png gelten nur für einen Plan.";
+    if (options.pictures.Any()) return _("--pdf, --svg und --png gelten nur für einen Plan.");
     if (options.wizard.strOutput && !NamesFolder(*options.wizard.strOutput)) {
-      return "Für mehrere Pläne nennt -o einen Ordner (mit „/“ am Ende), nicht eine Datei.";
+      return _("Für mehrere Pläne nennt -o einen Ordner (mit „/“ am Ende), nicht eine Datei.");
     }
   }
   for (const auto& [strOption, strPath] : options.pictures.Named()) {
@@ -158,8 +163,9 @@ std::string CheckArguments(CommandLine& options) {
   for (const std::string& strPlan : options.colPlans) {
     const std::string strChart = ChartPathFor(options, strPlan);
     if (!WritableChart(strChart)) {
-      return "Die Arbeitsmappe „" + strChart +
-             "“ kann nicht geschrieben werden: Diagramme werden als .xlsx oder .xls gespeichert.";
+      return catalog::Format(_("Die Arbeitsmappe „{}“ kann nicht geschrieben werden: Diagramme "
+                               "werden als .xlsx oder .xls gespeichert."),
+                             strChart);
     }
   }
   if (options.colPlans.size() == 1)
@@ -171,33 +177,34 @@ std::string CheckArguments(CommandLine& options) {
 std::string GermanMessage(const CLI::App& app, const CLI::ParseError& error) {
   if (dynamic_cast<const CLI::ExtrasError*>(&error) != nullptr) {
     const auto colExtras = app.remaining();
-    if (colExtras.size() == 1) return fmt::format("Unbekanntes Argument: {}", colExtras.front());
-    return fmt::format("Unbekannte Argumente: {}", fmt::join(colExtras, " "));
+    if (colExtras.size() == 1)
+      return catalog::Format(_("Unbekanntes Argument: {}"), colExtras.front());
+    return catalog::Format(_("Unbekannte Argumente: {}"), fmt::join(colExtras, " "));
   }
   if (dynamic_cast<const CLI::RequiredError*>(&error) != nullptr) {
     for (const CLI::Option* option : app.get_options()) {
       if (option->get_required() && option->count() == 0) {
         if (option->get_positional()) {
-          return fmt::format("Es fehlt die Angabe {}.", option->get_name());
+          return catalog::Format(_("Es fehlt die Angabe {}."), option->get_name());
         }
-        return fmt::format("Es fehlt die Option {}.", option->get_name());
+        return catalog::Format(_("Es fehlt die Option {}."), option->get_name());
       }
     }
-    return "Es fehlt eine erforderliche Angabe.";
+    return _("Es fehlt eine erforderliche Angabe.");
   }
   // The validators of this command line explain in German themselves ("--color-arrows: …").
   if (dynamic_cast<const CLI::ValidationError*>(&error) != nullptr) return error.what();
   if (dynamic_cast<const CLI::ExcludesError*>(&error) != nullptr) {
     std::string strText = error.what();  // "--start excludes --no-start"
     const std::size_t pos = strText.find(" excludes ");
-    if (pos != std::string::npos) strText.replace(pos, 10, " und ");
-    return "Diese Optionen schließen einander aus: " + strText;
+    if (pos != std::string::npos) strText.replace(pos, 10, _(" und "));
+    return catalog::Format(_("Diese Optionen schließen einander aus: {}"), strText);
   }
   if (dynamic_cast<const CLI::ArgumentMismatch*>(&error) != nullptr ||
       dynamic_cast<const CLI::ConversionError*>(&error) != nullptr) {
-    return "Eine Option hat einen ungültigen oder überzähligen Wert.";
+    return _("Eine Option hat einen ungültigen oder überzähligen Wert.");
   }
-  return "Die Befehlszeile ist fehlerhaft.";
+  return _("Die Befehlszeile ist fehlerhaft.");
 }
 
 }  // namespace
@@ -214,7 +221,7 @@ std::string ChartPathFor(const CommandLine& options, const std::string& strPlan)
 ParsedCommandLine ParseCommandLine(int argc, const char* const* argv) {
   ParsedCommandLine parsed;
   CommandLine options;
-  CLI::App app("Quorvan macht aus einem Projektplan ein Kommunikationsdiagramm.", "quorvan");
+  CLI::App app(_("Quorvan macht aus einem Projektplan ein Kommunikationsdiagramm."), "quorvan");
   SpeakGerman(app);
   DeclareOptions(app, options);
 

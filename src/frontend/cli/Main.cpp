@@ -18,8 +18,9 @@
 #include "cli/Signals.h"
 #include "cli/WizardRun.h"
 #include "export/PlanCoverage.h"
+#include "platform/catalog/Catalog.h"
+#include "platform/catalog/Format.h"
 #include "platform/msproject/Application.h"
-#include "wizard/Globals.h"
 
 namespace cli {
 
@@ -28,15 +29,6 @@ namespace {
 constexpr int kExitFailure = 1;
 constexpr int kExitBadInput = 2;
 
-// Makes the host the launch's global host for as long as a command runs.
-class HostForRun {
- public:
-  explicit HostForRun(msproject::Application& objApplication) { gobjApplication = &objApplication; }
-  ~HostForRun() { gobjApplication = nullptr; }
-  HostForRun(const HostForRun&) = delete;
-  HostForRun& operator=(const HostForRun&) = delete;
-};
-
 int Register(const CommandLine& options, std::ostream& out, std::ostream& err) {
   const std::string strFailure =
       options.blnRegister ? addin::RegisterAddIn() : addin::UnregisterAddIn();
@@ -44,9 +36,10 @@ int Register(const CommandLine& options, std::ostream& out, std::ostream& err) {
     err << strFailure << '\n';
     return kExitFailure;
   }
-  out << "Das Add-In „" << addin::kProgId << "“ wurde "
-      << (options.blnRegister ? "für Microsoft Project registriert."
-                              : "aus der Registrierung entfernt.")
+  out << catalog::Format(options.blnRegister
+                             ? _("Das Add-In „{}“ wurde für Microsoft Project registriert.")
+                             : _("Das Add-In „{}“ wurde aus der Registrierung entfernt."),
+                         addin::kProgId)
       << '\n';
   return 0;
 }
@@ -76,10 +69,10 @@ int RunPlan(const CommandLine& options, std::ostream& out, std::ostream& err) {
     err << strRefused << '\n';
     return kExitBadInput;
   }
-  HostForRun host(objApplication);
-  const int intExitCode = options.pictures.Any()
-                              ? RunWizardWithPictures(options, out, err, ErrIsTerminal(err))
-                              : RunWizard(options, out, err, ErrIsTerminal(err));
+  const int intExitCode =
+      options.pictures.Any()
+          ? RunWizardWithPictures(objApplication, options, out, err, ErrIsTerminal(err))
+          : RunWizard(objApplication, options, out, err, ErrIsTerminal(err));
   out.flush();
   // Inserted projects that are missing from the chart: said after the run, as the chart's
   // limits are.
@@ -96,7 +89,8 @@ int RunPlan(const CommandLine& options, std::ostream& out, std::ostream& err) {
 int CheckOutput(std::ostream& out, std::ostream& err, int intExitCode) {
   out.flush();
   if (out.good()) return intExitCode;
-  err << "Die Ausgabe konnte nicht vollständig geschrieben werden (ist der Datenträger voll?).\n";
+  err << _(
+      "Die Ausgabe konnte nicht vollständig geschrieben werden (ist der Datenträger voll?).\n");
   return std::max(intExitCode, kExitFailure);
 }
 
@@ -119,7 +113,7 @@ int Run(int argc, const char* const* argv, std::ostream& out, std::ostream& err)
     }
     return RunPlan(options, out, err);
   } catch (const std::exception& error) {
-    err << "Unerwarteter Fehler: " << error.what() << '\n';
+    err << _("Unerwarteter Fehler: ") << error.what() << '\n';
     return kExitFailure;
   }
 }

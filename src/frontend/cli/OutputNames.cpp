@@ -11,6 +11,8 @@
 #include <vector>
 
 #include "cli/CommandLine.h"
+#include "platform/catalog/Catalog.h"
+#include "platform/catalog/Format.h"
 
 namespace cli {
 
@@ -52,15 +54,15 @@ struct Output {
 std::string CheckPictureExtension(const Output& output) {
   const std::string strExtension = "." + output.strOption.substr(2);
   if (output.strPath.empty()) {
-    return fmt::format("{}: Es fehlt der Dateiname (zum Beispiel „Diagramm{}“).", output.strOption,
-                       strExtension);
+    return catalog::Format(_("{}: Es fehlt der Dateiname (zum Beispiel „Diagramm{}“)."),
+                           output.strOption, strExtension);
   }
   if (Lower(fs::path(output.strPath).extension().string()) == strExtension) return "";
   std::string strFormat = output.strOption.substr(2);
   for (char& c : strFormat) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
   const fs::path path(output.strPath);
-  return fmt::format(
-      "{}: „{}“ endet nicht auf „{}“; {} schreibt eine {}-Datei (zum Beispiel „{}“).",
+  return catalog::Format(
+      _("{}: „{}“ endet nicht auf „{}“; {} schreibt eine {}-Datei (zum Beispiel „{}“)."),
       output.strOption, output.strPath, strExtension, output.strOption, strFormat,
       (path.parent_path() / (path.stem().string() + strExtension)).string());
 }
@@ -79,9 +81,9 @@ std::string CheckSingleRun(const CommandLine& options) {
   for (std::size_t i = 0; i < colOutputs.size(); ++i) {
     for (std::size_t j = 0; j < i; ++j) {
       if (!colFiles[i].SameFileAs(colFiles[j])) continue;
-      return fmt::format(
-          "{} „{}“ und {} „{}“ nennen dieselbe Datei; jede Ausgabe braucht einen eigenen "
-          "Namen.",
+      return catalog::Format(
+          _("{} „{}“ und {} „{}“ nennen dieselbe Datei; jede Ausgabe braucht einen eigenen "
+            "Namen."),
           colOutputs[j].strOption, colOutputs[j].strPath, colOutputs[i].strOption,
           colOutputs[i].strPath);
     }
@@ -102,17 +104,17 @@ std::string CheckBatch(const CommandLine& options) {
   for (std::size_t i = 0; i < colCharts.size(); ++i) {
     for (std::size_t j = 0; j < i; ++j) {
       if (!colChartFiles[i].SameFileAs(colChartFiles[j])) continue;
-      return fmt::format(
-          "Die Pläne „{}“ und „{}“ ergäben dasselbe Diagramm „{}“; eines ginge verloren. Es "
-          "wurde nichts geschrieben. Bitte jeden Plan nur einmal nennen und Pläne gleichen "
-          "Namens in getrennten Aufrufen oder Ordnern bearbeiten.",
+      return catalog::Format(
+          _("Die Pläne „{}“ und „{}“ ergäben dasselbe Diagramm „{}“; eines ginge verloren. Es "
+            "wurde nichts geschrieben. Bitte jeden Plan nur einmal nennen und Pläne gleichen "
+            "Namens in getrennten Aufrufen oder Ordnern bearbeiten."),
           options.colPlans[j], options.colPlans[i], colCharts[i]);
     }
     for (std::size_t k = 0; k < colPlans.size(); ++k) {
       if (!colChartFiles[i].SameFileAs(colPlans[k])) continue;
-      return fmt::format(
-          "Das Diagramm „{}“ des Plans „{}“ würde den Projektplan „{}“ überschreiben. Es wurde "
-          "nichts geschrieben.",
+      return catalog::Format(
+          _("Das Diagramm „{}“ des Plans „{}“ würde den Projektplan „{}“ überschreiben. Es wurde "
+            "nichts geschrieben."),
           colCharts[i], options.colPlans[i], options.colPlans[k]);
     }
   }

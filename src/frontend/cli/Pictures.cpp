@@ -9,7 +9,8 @@
 #include "cli/CommandLine.h"
 #include "cli/PicturePainter.h"
 #include "cli/WizardRun.h"
-#include "export/basExcelServer.h"
+#include "export/RunChart.h"
+#include "platform/catalog/Catalog.h"
 #include "platform/excel/Application.h"
 #include "platform/excel/Workbook.h"
 #include "platform/excel/save/WorkFolder.h"
@@ -23,22 +24,6 @@ namespace {
 
 constexpr int kExitStopped = 1;
 
-// The engine of the run, announced as the running one while the wizard runs.
-class AnnouncedEngine {
- public:
-  AnnouncedEngine() { RegisterRunningExcel(app_); }
-  ~AnnouncedEngine() {
-    RevokeRunningExcel(app_);
-    if (!app_.HasQuit()) app_.Quit();
-  }
-  AnnouncedEngine(const AnnouncedEngine&) = delete;
-  AnnouncedEngine& operator=(const AnnouncedEngine&) = delete;
-  excel::Application& App() { return app_; }
-
- private:
-  excel::Application app_;
-};
-
 }  // namespace
 
 std::vector<std::pair<std::string, std::string>> PictureOptions::Named() const {
@@ -50,28 +35,28 @@ std::vector<std::pair<std::string, std::string>> PictureOptions::Named() const {
 }
 
 void DeclarePictureOptions(CLI::App& app, PictureOptions& options) {
-  app.add_option("--pdf", options.strPdf, "Druckt das Diagramm zusätzlich als PDF-Datei")
+  app.add_option("--pdf", options.strPdf, _("Druckt das Diagramm zusätzlich als PDF-Datei"))
       ->type_name("PATH");
-  app.add_option("--svg", options.strSvg, "Zeichnet das Diagramm zusätzlich als SVG-Bild")
+  app.add_option("--svg", options.strSvg, _("Zeichnet das Diagramm zusätzlich als SVG-Bild"))
       ->type_name("PATH");
-  app.add_option("--png", options.strPng, "Zeichnet das Diagramm zusätzlich als PNG-Bild")
+  app.add_option("--png", options.strPng, _("Zeichnet das Diagramm zusätzlich als PNG-Bild"))
       ->type_name("PATH");
   app.add_option_function<std::int32_t>(
          "--dpi",
          [&options](std::int32_t lngDpi) {
            if (lngDpi < 10 || lngDpi > 2400) {
              throw CLI::ValidationError(
-                 "--dpi: Die Auflösung muss zwischen 10 und 2400 dpi "
-                 "liegen.");
+                 _("--dpi: Die Auflösung muss zwischen 10 und 2400 dpi "
+                   "liegen."));
            }
            options.lngDpi = lngDpi;
          },
-         "Auflösung des PNG-Bildes in dpi (Standard 150)")
+         _("Auflösung des PNG-Bildes in dpi (Standard 150)"))
       ->type_name("N");
 }
 
-int RunWizardWithPictures(const CommandLine& options, std::ostream& out, std::ostream& err,
-                          bool blnTerminal) {
+int RunWizardWithPictures(msproject::Application& objApplication, const CommandLine& options,
+                          std::ostream& out, std::ostream& err, bool blnTerminal) {
   CommandLine run = options;
   // Without -o the workbook goes into a folder of the run's own in the temporary folder; the
   // folders that runs killed outright left there are removed first.
@@ -82,22 +67,26 @@ int RunWizardWithPictures(const CommandLine& options, std::ostream& out, std::os
     try {
       folder.emplace(temporary);
     } catch (const vb::Error&) {
-      err << "Im temporären Ordner kann kein Ordner für die Arbeitsmappe angelegt werden.\n";
+      err << _("Im temporären Ordner kann kein Ordner für die Arbeitsmappe angelegt werden.\n");
       return kExitStopped;
     }
     run.wizard.strOutput = (folder->Path() / fs::path(options.strPlan).stem()).string() + ".xlsx";
   }
-  AnnouncedEngine engine;
-  const int intExitCode = RunWizard(run, out, err, blnTerminal);
+  RunResult result;
+  // The engine the run kept its workbook in is ended however the pictures go.
+  struct EndEngine {
+    RunResult& result;
+    ~EndEngine() {
+      if (result.objEngine && !result.objEngine->HasQuit()) result.objEngine->Quit();
+    }
+  } end{result};
+  const int intExitCode = RunWizard(objApplication, run, out, err, blnTerminal, &result);
   if (intExitCode != 0) return intExitCode;
 
-  excel::Workbook* book = nullptr;
-  const std::string strChart = fs::absolute(*run.wizard.strOutput).lexically_normal().string();
-  for (excel::Workbook& candidate : engine.App().Workbooks()) {
-    if (!candidate.IsHeldByOtherProgram() && candidate.FullName() == strChart) book = &candidate;
-  }
+  excel::Workbook* book = result.objWorkbook;
   if (book == nullptr) {
-    err << "Das Diagramm wurde nicht gespeichert; PDF und Bilder können nicht erstellt werden.\n";
+    err << _(
+        "Das Diagramm wurde nicht gespeichert; PDF und Bilder können nicht erstellt werden.\n");
     return kExitStopped;
   }
   try {

@@ -3,12 +3,10 @@
 // as SVG and PNG. The command line builds the chart once, as for the workbook, and writes it in
 // every form asked for from the workbook that the export built.
 //
-// How the workbook is had: the run announces an engine of its own as the running one
-// (RegisterRunningExcel), so that the export, instead of closing its workbook and quitting,
-// leaves the saved workbook open there, as it leaves it open in the user's Excel on Windows.
-// The system's code runs unchanged; afterwards the command line prints the workbook and ends the
-// engine. Without -o the workbook is saved into a work folder (WorkFolder.h) in the temporary
-// folder that goes with the run.
+// How the workbook is had: the run keeps its saved workbook open in an engine of the run's
+// result, instead of closing it and quitting; the command line prints the workbook from there
+// and ends the engine. Without -o the workbook is saved into a temporary folder that goes with
+// the run (a work folder, WorkFolder.h).
 
 #include <cstdint>
 #include <iosfwd>
@@ -19,6 +17,10 @@
 
 namespace CLI {
 class App;
+}
+
+namespace msproject {
+class Application;
 }
 
 namespace cli {
@@ -41,7 +43,7 @@ void DeclarePictureOptions(CLI::App& app, PictureOptions& options);
 
 // Runs the wizard (see WizardRun.h) and writes the pictures asked for. Exit status as RunWizard;
 // 1 as well when a picture cannot be written (the engine's reason goes to err).
-int RunWizardWithPictures(const CommandLine& options, std::ostream& out, std::ostream& err,
-                          bool blnTerminal);
+int RunWizardWithPictures(msproject::Application& objApplication, const CommandLine& options,
+                          std::ostream& out, std::ostream& err, bool blnTerminal);
 
 }  // namespace cli

@@ -15,6 +15,7 @@
 
 #include "cli/CommandLine.h"
 #include "cli/Signals.h"
+#include "platform/catalog/Catalog.h"
 
 namespace cli {
 
@@ -51,7 +52,7 @@ Child Start(const CommandLine& options, std::size_t index, const PlanRun& run) {
     try {
       intStatus = run(one, err);
     } catch (const std::exception& error) {
-      err << "Unerwarteter Fehler: " << error.what() << '\n';
+      err << _("Unerwarteter Fehler: ") << error.what() << '\n';
     }
     const std::string strErr = err.str();
     for (std::size_t done = 0; done < strErr.size();) {
@@ -104,7 +105,7 @@ void Report(const CommandLine& options, const Child& child, int intStatus, std::
   if (intStatus == 0) {
     err << strHead << " → " << ChartPathFor(options, strPlan) << '\n';
   } else {
-    err << strHead << ": kein Diagramm erstellt\n";
+    err << strHead << _(": kein Diagramm erstellt\n");
   }
   std::istringstream lines(child.strErr);
   for (std::string strLine; std::getline(lines, strLine);) {

@@ -7,6 +7,8 @@
 #include <set>
 #include <utility>
 
+#include "platform/catalog/Catalog.h"
+#include "platform/catalog/Format.h"
 #include "platform/msproject/Project.h"
 
 namespace cli {
@@ -55,9 +57,10 @@ std::string OutputOverwritingPlan(const msproject::Project& objPlan,
     if (!id) continue;
     for (const PlanFile& file : colFiles) {
       if (file.id != *id) continue;
-      return fmt::format(
-          "Die Ausgabe „{}“ würde {} „{}“ überschreiben. Bitte einen anderen Namen wählen.",
-          strOutput, file.blnInserted ? "das eingefügte Projekt" : "den Projektplan", file.strName);
+      return catalog::Format(
+          _("Die Ausgabe „{}“ würde {} „{}“ überschreiben. Bitte einen anderen Namen wählen."),
+          strOutput, file.blnInserted ? _("das eingefügte Projekt") : _("den Projektplan"),
+          file.strName);
     }
   }
   return "";

@@ -4,9 +4,9 @@
 
 #include <ostream>
 
+#include "platform/catalog/Catalog.h"
 #include "platform/forms/Constants.h"
 #include "platform/forms/Control.h"
-#include "wizard/frmQuorvan.h"
 
 namespace cli {
 
@@ -60,7 +60,7 @@ int TerminalFrontEnd::Answer(const std::string& strPrompt, int intButtons) {
   err_ << PlainText(strPrompt);
   const int intKind = intButtons & 7;
   if (intKind == forms::vbYesNo || intKind == forms::vbYesNoCancel) {
-    err_ << (blnYes_ ? "→ Ja" : "→ Nein (mit --yes: Ja)") << '\n';
+    err_ << (blnYes_ ? _("→ Ja") : _("→ Nein (mit --yes: Ja)")) << '\n';
     err_.flush();
     if (blnYes_) return forms::vbYes;
     return intKind == forms::vbYesNo ? forms::vbNo : forms::vbCancel;
@@ -84,21 +84,6 @@ void TerminalFrontEnd::EndProgressLine() {
   err_ << '\n';
   err_.flush();
   blnProgressLineOpen_ = false;
-}
-
-TerminalFrontEnd::ProgressView::ProgressView(TerminalFrontEnd& frontEnd, frmQuorvan& frm)
-    : frontEnd_(frontEnd), frm_(frm) {
-  // Each step sets the bar, then the label: the label's new text completes the step.
-  frm_.Observe([this](forms::Control* ctl, forms::Property property) {
-    if (ctl == &frm_.lblProgress && property == forms::Property::Caption) {
-      frontEnd_.ShowProgress(frm_.barProgress.Value(), frm_.lblProgress.Caption());
-    }
-  });
-}
-
-TerminalFrontEnd::ProgressView::~ProgressView() {
-  frm_.Observe({});
-  frontEnd_.EndProgressLine();
 }
 
 }  // namespace cli

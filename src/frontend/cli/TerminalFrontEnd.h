@@ -1,15 +1,13 @@
 #pragma once
 // The terminal as the front end of one run: every message box is printed to stderr (a question
 // is answered Yes only when the command line says so, No otherwise), a modal form is handed to
-// the run's driver, and the wizard's progress is shown as percentage and text — redrawn in
-// place on a terminal, one line per step otherwise.
+// the given handler, and the run's progress is shown as percentage and text — redrawn in place
+// on a terminal, one line per step otherwise.
 
 #include <iosfwd>
 #include <string>
 
 #include "platform/forms/FrontEnd.h"
-
-class frmQuorvan;
 
 namespace cli {
 
@@ -22,19 +20,6 @@ class TerminalFrontEnd {
   TerminalFrontEnd(const TerminalFrontEnd&) = delete;
   TerminalFrontEnd& operator=(const TerminalFrontEnd&) = delete;
 
-  // Shows the wizard's progress (its bar and label) while the object lives; stops when it goes.
-  class ProgressView {
-   public:
-    ProgressView(TerminalFrontEnd& frontEnd, frmQuorvan& frm);
-    ~ProgressView();
-    ProgressView(const ProgressView&) = delete;
-    ProgressView& operator=(const ProgressView&) = delete;
-
-   private:
-    TerminalFrontEnd& frontEnd_;
-    frmQuorvan& frm_;
-  };
-
   // True once a box has reported a problem (exclamation or critical icon).
   bool ProblemReported() const { return blnProblem_; }
 
@@ -44,11 +29,13 @@ class TerminalFrontEnd {
   // One progress step: "  5 % Text".
   static std::string ProgressLine(double dblPercent, const std::string& strText);
 
- private:
-  int Answer(const std::string& strPrompt, int intButtons);
+  // One step of a run's progress: redrawn in place on a terminal, a line of its own otherwise.
   void ShowProgress(double dblPercent, const std::string& strText);
   // Ends a progress line that is being redrawn, so that other output starts on a line of its own.
   void EndProgressLine();
+
+ private:
+  int Answer(const std::string& strPrompt, int intButtons);
 
   std::ostream& err_;
   bool blnYes_;

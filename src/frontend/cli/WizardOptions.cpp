@@ -7,9 +7,10 @@
 #include <cctype>
 #include <vector>
 
+#include "chart/GetFieldId.h"
+#include "platform/catalog/Catalog.h"
+#include "platform/catalog/Format.h"
 #include "platform/vb/OnError.h"
-#include "settings/GetFieldId.h"
-#include "wizard/frmQuorvan.h"
 
 namespace cli {
 
@@ -18,21 +19,21 @@ namespace {
 struct ColorOption {
   const char* strName;
   const char* strHelp;
-  forms::Label frmQuorvan::*lblSwatch;
+  chart::ColorOf color;
 };
 
 constexpr std::array<ColorOption, kColorOptionCount> kColorOptions{{
-    {"--color-headers", "Farbe der Überschriften", &frmQuorvan::lblColorHeaderTasks},
-    {"--color-subprojects", "Farbe der Teilprojekte", &frmQuorvan::lblColorSubprojects},
-    {"--color-summaries", "Farbe der Sammelvorgänge", &frmQuorvan::lblColorSummaries},
-    {"--color-tasks", "Farbe der Vorgänge", &frmQuorvan::lblColorTasks},
-    {"--color-milestones", "Farbe der Meilensteine", &frmQuorvan::lblColorMilestones},
-    {"--color-arrows", "Farbe der Diagrammpfeile", &frmQuorvan::lblColorArrows},
-    {"--color-arrow-shadows", "Schattenfarbe der Pfeile", &frmQuorvan::lblColorShadowArrows},
-    {"--color-responsible", "Farbe des Symbols Verantwortlich", &frmQuorvan::lblColorResponsible},
-    {"--color-participant", "Farbe des Symbols Beteiligt", &frmQuorvan::lblColorParticipiant},
-    {"--color-informed", "Farbe des Symbols Wird informiert", &frmQuorvan::lblColorInformed},
-    {"--color-symbol-shadows", "Schattenfarbe der Symbole", &frmQuorvan::lblColorShadowSymbols},
+    {"--color-headers", N_("Farbe der Überschriften"), chart::ColorOf::Headers},
+    {"--color-subprojects", N_("Farbe der Teilprojekte"), chart::ColorOf::Subprojects},
+    {"--color-summaries", N_("Farbe der Sammelvorgänge"), chart::ColorOf::Summaries},
+    {"--color-tasks", N_("Farbe der Vorgänge"), chart::ColorOf::Tasks},
+    {"--color-milestones", N_("Farbe der Meilensteine"), chart::ColorOf::Milestones},
+    {"--color-arrows", N_("Farbe der Diagrammpfeile"), chart::ColorOf::Arrows},
+    {"--color-arrow-shadows", N_("Schattenfarbe der Pfeile"), chart::ColorOf::ArrowShadows},
+    {"--color-responsible", N_("Farbe des Symbols Verantwortlich"), chart::ColorOf::Responsible},
+    {"--color-participant", N_("Farbe des Symbols Beteiligt"), chart::ColorOf::Participant},
+    {"--color-informed", N_("Farbe des Symbols Wird informiert"), chart::ColorOf::Informed},
+    {"--color-symbol-shadows", N_("Schattenfarbe der Symbole"), chart::ColorOf::SymbolShadows},
 }};
 
 int HexDigit(char ch) {
@@ -42,8 +43,23 @@ int HexDigit(char ch) {
   return -1;
 }
 
-// The arrow heads that the wizard's list offers.
-const std::vector<std::string> kArrowSizes = {"klein", "mittel", "groß"};
+// The arrow heads that the wizard's list offers: the words of the process's language and the
+// stored German ones.
+std::vector<std::string> ArrowSizeWords() {
+  std::vector<std::string> colWords;
+  for (const chart::ArrowSize size :
+       {chart::ArrowSize::Small, chart::ArrowSize::Medium, chart::ArrowSize::Large}) {
+    colWords.emplace_back(chart::ArrowSizeText(size));
+  }
+  for (const chart::ArrowSize size :
+       {chart::ArrowSize::Small, chart::ArrowSize::Medium, chart::ArrowSize::Large}) {
+    const std::string strWord(chart::ArrowSizeWord(size));
+    if (std::find(colWords.begin(), colWords.end(), strWord) == colWords.end()) {
+      colWords.push_back(strWord);
+    }
+  }
+  return colWords;
+}
 
 std::string Lower(std::string strText) {
   for (char& c : strText) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
@@ -56,18 +72,21 @@ std::string Lower(std::string strText) {
 void RequireListed(const std::string& strOption, const std::string& strValue,
                    const std::vector<std::string>& colListed, const std::string& strValid) {
   if (std::find(colListed.begin(), colListed.end(), strValue) != colListed.end()) return;
-  std::string strMessage = fmt::format("„{}“ steht nicht in der Liste des Assistenten", strValue);
+  std::string strMessage =
+      catalog::Format(_("„{}“ steht nicht in der Liste des Assistenten"), strValue);
   const auto itOtherCase = std::find_if(colListed.begin(), colListed.end(),
                                         [&](const auto& s) { return Lower(s) == Lower(strValue); });
-  if (itOtherCase != colListed.end()) strMessage += fmt::format(" (gemeint: „{}“?)", *itOtherCase);
-  throw CLI::ValidationError(strOption, strMessage + ". Gültig sind " + strValid + ".");
+  if (itOtherCase != colListed.end())
+    strMessage += catalog::Format(_(" (gemeint: „{}“?)"), *itOtherCase);
+  throw CLI::ValidationError(strOption,
+                             strMessage + catalog::Format(_(". Gültig sind {}."), strValid));
 }
 
-constexpr const char* kValidFields = "Text1 … Text30 und Enterprise-Text1 … Enterprise-Text40";
+constexpr const char* kValidFields = N_("Text1 … Text30 und Enterprise-Text1 … Enterprise-Text40");
 
 void RequireField(const std::string& strOption, const std::string& strValue) {
   static const std::vector<std::string> colFields = FieldNames();
-  RequireListed(strOption, strValue, colFields, kValidFields);
+  RequireListed(strOption, strValue, colFields, _(kValidFields));
 }
 
 // A text option bound to an optional text.
@@ -112,20 +131,20 @@ void AddColumn(CLI::App& app, const std::string& strName, std::optional<std::str
                              field = strValue;
                              state = true;
                            },
-                           "Spalte " + strWhat + " aus dem Feld FIELD")
+                           catalog::Format(_("Spalte {} aus dem Feld FIELD"), strWhat))
                         ->type_name("FIELD");
   CLI::Option* off = app.add_flag_callback(
-      "--no-" + strName, [&state] { state = false; }, "Ohne Spalte " + strWhat);
+      "--no-" + strName, [&state] { state = false; },
+      catalog::Format(_("Ohne Spalte {}"), strWhat));
   on->excludes(off);
 }
 
-template <class Set>
-void Apply(const std::optional<std::string>& text, Set&& set) {
-  if (text) vb::TrySkip([&] { set(*text); });
+void Apply(const std::optional<std::string>& text, std::string& strOption) {
+  if (text) strOption = *text;
 }
 
-void ApplyState(const std::optional<bool>& state, forms::CheckBox& chk) {
-  if (state) vb::TrySkip([&] { chk.Value(*state ? forms::vbChecked : forms::vbUnchecked); });
+void ApplyState(const std::optional<bool>& state, chart::Switch& option) {
+  if (state) option = *state ? chart::Switch::On : chart::Switch::Off;
 }
 
 }  // namespace
@@ -146,40 +165,40 @@ std::optional<std::int32_t> ParseColor(const std::string& strColor) {
 
 void DeclareWizardOptions(CLI::App& app, WizardOptions& options) {
   AddText(app, "-o,--output", options.strOutput,
-          "Pfad der Arbeitsmappe (.xls oder .xlsx) oder ein Ordner (mit / am Ende); ohne -o "
-          "liegt das Diagramm als PLAN.xls neben dem Plan (nur mit --pdf, --svg oder --png: "
-          "keine Arbeitsmappe)",
+          _("Pfad der Arbeitsmappe (.xls oder .xlsx) oder ein Ordner (mit / am Ende); ohne -o "
+            "liegt das Diagramm als PLAN.xls neben dem Plan (nur mit --pdf, --svg oder --png: "
+            "keine Arbeitsmappe)"),
           "PATH");
-  AddField(app, "--responsible", options.strResponsible, "Feld mit den Verantwortlichen");
-  AddField(app, "--participant", options.strParticipant, "Feld mit den Beteiligten");
-  AddField(app, "--informed", options.strInformed, "Feld mit den zu Informierenden");
-  AddColumn(app, "targets", options.strTargets, options.blnTargets, "Ziele");
-  AddColumn(app, "status", options.strStatus, options.blnStatus, "Status");
-  AddColumn(app, "remarks", options.strRemarks, options.blnRemarks, "Bemerkungen");
-  AddSwitch(app, "start", options.blnStart, "Mit Spalte Anfang", "Ohne Spalte Anfang");
-  AddSwitch(app, "finish", options.blnFinish, "Mit Spalte Ende", "Ohne Spalte Ende");
-  AddSwitch(app, "duration", options.blnDuration, "Mit Spalte Dauer", "Ohne Spalte Dauer");
-  AddSwitch(app, "group-tasks", options.blnGroupTasks, "Tasks gruppieren",
-            "Tasks nicht gruppieren");
-  AddSwitch(app, "freeze-panes", options.blnFreezePanes, "Überschriften fixieren",
-            "Überschriften nicht fixieren");
+  AddField(app, "--responsible", options.strResponsible, _("Feld mit den Verantwortlichen"));
+  AddField(app, "--participant", options.strParticipant, _("Feld mit den Beteiligten"));
+  AddField(app, "--informed", options.strInformed, _("Feld mit den zu Informierenden"));
+  AddColumn(app, "targets", options.strTargets, options.blnTargets, _("Ziele"));
+  AddColumn(app, "status", options.strStatus, options.blnStatus, _("Status"));
+  AddColumn(app, "remarks", options.strRemarks, options.blnRemarks, _("Bemerkungen"));
+  AddSwitch(app, "start", options.blnStart, _("Mit Spalte Anfang"), _("Ohne Spalte Anfang"));
+  AddSwitch(app, "finish", options.blnFinish, _("Mit Spalte Ende"), _("Ohne Spalte Ende"));
+  AddSwitch(app, "duration", options.blnDuration, _("Mit Spalte Dauer"), _("Ohne Spalte Dauer"));
+  AddSwitch(app, "group-tasks", options.blnGroupTasks, _("Tasks gruppieren"),
+            _("Tasks nicht gruppieren"));
+  AddSwitch(app, "freeze-panes", options.blnFreezePanes, _("Überschriften fixieren"),
+            _("Überschriften nicht fixieren"));
   // The wizard reads the two sizes as Visual Basic's Val does (a point separates the decimals,
   // the number ends at anything else) and the line weight as a German number.
   AddText(app, "--column-width", options.strColumnWidth,
-          "Spaltenbreite für Ressourcen, 4 bis 20, mit Dezimalpunkt (12.5; nach einem Komma "
-          "wird nicht weitergelesen)",
+          _("Spaltenbreite für Ressourcen, 4 bis 20, mit Dezimalpunkt (12.5; nach einem Komma "
+            "wird nicht weitergelesen)"),
           "TEXT");
   AddText(app, "--row-height", options.strRowHeight,
-          "Zeilenhöhe für Tasks, 18 bis 90, mit Dezimalpunkt (40.5)", "TEXT");
+          _("Zeilenhöhe für Tasks, 18 bis 90, mit Dezimalpunkt (40.5)"), "TEXT");
   AddText(app, "--arrow-weight", options.strArrowWeight,
-          "Linienstärke in Punkten, 0,25 bis 6, mit Dezimalkomma (0,75)", "TEXT");
+          _("Linienstärke in Punkten, 0,25 bis 6, mit Dezimalkomma (0,75)"), "TEXT");
   app.add_option_function<std::string>(
          "--arrow-size",
          [&options](const std::string& strValue) {
-           RequireListed("--arrow-size", strValue, kArrowSizes, "klein, mittel und groß");
+           RequireListed("--arrow-size", strValue, ArrowSizeWords(), _("klein, mittel und groß"));
            options.strArrowSize = strValue;
          },
-         "Pfeilgröße: klein, mittel oder groß")
+         _("Pfeilgröße: klein, mittel oder groß"))
       ->type_name("TEXT");
   for (std::size_t i = 0; i < kColorOptions.size(); ++i) {
     const std::string strName = kColorOptions[i].strName;
@@ -190,50 +209,50 @@ void DeclareWizardOptions(CLI::App& app, WizardOptions& options) {
              color = ParseColor(strValue);
              if (!color) {
                throw CLI::ValidationError(
-                   strName, fmt::format("„{}“ ist keine Farbe der Form #RRGGBB.", strValue));
+                   strName, catalog::Format(_("„{}“ ist keine Farbe der Form #RRGGBB."), strValue));
              }
            },
-           kColorOptions[i].strHelp)
+           _(kColorOptions[i].strHelp))
         ->type_name("#RRGGBB");
   }
-  AddSwitch(app, "shadow-arrows", options.blnShadowArrows, "Pfeile mit Schatten",
-            "Pfeile ohne Schatten");
-  AddSwitch(app, "shadow-symbols", options.blnShadowSymbols, "Symbole mit Schatten",
-            "Symbole ohne Schatten");
-  app.footer(std::string("FIELD ist eines der benutzerdefinierten Textfelder ") + kValidFields +
-             ".");
+  AddSwitch(app, "shadow-arrows", options.blnShadowArrows, _("Pfeile mit Schatten"),
+            _("Pfeile ohne Schatten"));
+  AddSwitch(app, "shadow-symbols", options.blnShadowSymbols, _("Symbole mit Schatten"),
+            _("Symbole ohne Schatten"));
+  app.footer(catalog::Format(_("FIELD ist eines der benutzerdefinierten Textfelder {}."),
+                             _(kValidFields)));
   app.add_flag("--save-defaults", options.blnSaveDefaults,
-               "Speichert die Einstellungen als Standard (\"Als Standard festlegen\")");
-  app.add_flag("--yes", options.blnYes, "Beantwortet die Rückfragen beim Start mit Ja");
+               _("Speichert die Einstellungen als Standard (\"Als Standard festlegen\")"));
+  app.add_flag("--yes", options.blnYes, _("Beantwortet die Rückfragen beim Start mit Ja"));
 }
 
-void ApplyWizardOptions(const WizardOptions& options, frmQuorvan& frm) {
-  Apply(options.strOutput, [&](const std::string& s) { frm.txtChartPath.Text(s); });
-  Apply(options.strResponsible, [&](const std::string& s) { frm.cboFieldResponsible.Text(s); });
-  Apply(options.strParticipant, [&](const std::string& s) { frm.cboFieldParticipiant.Text(s); });
-  Apply(options.strInformed, [&](const std::string& s) { frm.cboFieldInformed.Text(s); });
-  ApplyState(options.blnTargets, frm.chkTargets);
-  Apply(options.strTargets, [&](const std::string& s) { frm.cboFieldTargets.Text(s); });
-  ApplyState(options.blnStatus, frm.chkStatus);
-  Apply(options.strStatus, [&](const std::string& s) { frm.cboFieldStatus.Text(s); });
-  ApplyState(options.blnRemarks, frm.chkDesc);
-  Apply(options.strRemarks, [&](const std::string& s) { frm.cboFieldDesc.Text(s); });
-  ApplyState(options.blnStart, frm.chkStart);
-  ApplyState(options.blnFinish, frm.chkFinish);
-  ApplyState(options.blnDuration, frm.chkDuration);
-  ApplyState(options.blnGroupTasks, frm.chkGroupTasks);
-  ApplyState(options.blnFreezePanes, frm.chkFreezePanes);
-  Apply(options.strColumnWidth, [&](const std::string& s) { frm.txtColumnWidth.Text(s); });
-  Apply(options.strRowHeight, [&](const std::string& s) { frm.txtRowHeight.Text(s); });
-  Apply(options.strArrowWeight, [&](const std::string& s) { frm.txtArrowThickness.Text(s); });
-  Apply(options.strArrowSize, [&](const std::string& s) { frm.cboArrowSize.Text(s); });
-  for (std::size_t i = 0; i < kColorOptions.size(); ++i) {
-    if (const auto& color = options.lngColors[i]) {
-      vb::TrySkip([&] { (frm.*kColorOptions[i].lblSwatch).BackColor(*color); });
-    }
+void ApplyWizardOptions(const WizardOptions& options, chart::ChartOptions& chart) {
+  Apply(options.strOutput, chart.strChartPath);
+  Apply(options.strResponsible, chart.strFieldResponsible);
+  Apply(options.strParticipant, chart.strFieldParticipant);
+  Apply(options.strInformed, chart.strFieldInformed);
+  ApplyState(options.blnTargets, chart.targets.use);
+  Apply(options.strTargets, chart.targets.strField);
+  ApplyState(options.blnStatus, chart.status.use);
+  Apply(options.strStatus, chart.status.strField);
+  ApplyState(options.blnRemarks, chart.remarks.use);
+  Apply(options.strRemarks, chart.remarks.strField);
+  ApplyState(options.blnStart, chart.start);
+  ApplyState(options.blnFinish, chart.finish);
+  ApplyState(options.blnDuration, chart.duration);
+  ApplyState(options.blnGroupTasks, chart.groupTasks);
+  ApplyState(options.blnFreezePanes, chart.freezePanes);
+  Apply(options.strColumnWidth, chart.strColumnWidth);
+  Apply(options.strRowHeight, chart.strRowHeight);
+  Apply(options.strArrowWeight, chart.strArrowWeight);
+  if (options.strArrowSize) {
+    chart.arrowSize = chart::ArrowSizeShown(*options.strArrowSize).value_or(chart.arrowSize);
   }
-  ApplyState(options.blnShadowArrows, frm.chkShadowArrows);
-  ApplyState(options.blnShadowSymbols, frm.chkShadowSymbols);
+  for (std::size_t i = 0; i < kColorOptions.size(); ++i) {
+    if (const auto& color = options.lngColors[i]) chart.Color(kColorOptions[i].color) = *color;
+  }
+  ApplyState(options.blnShadowArrows, chart.shadowArrows);
+  ApplyState(options.blnShadowSymbols, chart.shadowSymbols);
 }
 
 }  // namespace cli

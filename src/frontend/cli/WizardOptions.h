@@ -1,18 +1,18 @@
 #pragma once
-// The wizard's options on the command line: each names one control of the wizard, and is
-// applied to it as the user would type or tick it. An option not given leaves its control as
-// the stored defaults filled it.
+// The wizard's options on the command line: each names one control of the wizard and sets the
+// chart's option that the control shows, as the user would type or tick it. An option not given
+// leaves its option as the stored defaults filled it.
 
 #include <array>
 #include <cstdint>
 #include <optional>
 #include <string>
 
+#include "chart/ChartOptions.h"
+
 namespace CLI {
 class App;
 }
-
-class frmQuorvan;
 
 namespace cli {
 
@@ -62,8 +62,7 @@ std::optional<std::int32_t> ParseColor(const std::string& strColor);
 // #RRGGBB is refused with a German message; --x and --no-x exclude each other.
 void DeclareWizardOptions(CLI::App& app, WizardOptions& options);
 
-// Puts every option given into its control of the wizard; one that the control refuses is
-// skipped.
-void ApplyWizardOptions(const WizardOptions& options, frmQuorvan& frm);
+// Puts every option given into the chart's options.
+void ApplyWizardOptions(const WizardOptions& options, chart::ChartOptions& chart);
 
 }  // namespace cli

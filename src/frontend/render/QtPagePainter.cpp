@@ -15,6 +15,8 @@
 #include <string>
 #include <utility>
 
+#include "platform/catalog/Catalog.h"
+#include "platform/catalog/Format.h"
 #include "render/PagePaint.h"
 
 namespace render {
@@ -24,7 +26,7 @@ namespace {
 constexpr int kPdfResolution = 1200;
 
 std::string CannotWrite(const std::filesystem::path& file) {
-  return "Die Datei „" + file.string() + "“ kann nicht geschrieben werden.";
+  return catalog::Format(_("Die Datei „{}“ kann nicht geschrieben werden."), file.string());
 }
 
 // The file a painter writes into, through the system's own calls. Qt's writers, and QFile
@@ -86,8 +88,8 @@ class CheckedFile : public QIODevice {
   }
   void Failed(int intError) {
     if (!strFailure_.empty()) return;
-    strFailure_ = "Die Datei „" + path_.string() +
-                  "“ kann nicht geschrieben werden: " + std::strerror(intError);
+    strFailure_ = catalog::Format(_("Die Datei „{}“ kann nicht geschrieben werden: {}"),
+                                  path_.string(), std::strerror(intError));
   }
 
   std::filesystem::path path_;
@@ -122,7 +124,7 @@ QtPagePainter::~QtPagePainter() {
 
 std::string QtPagePainter::WritePdf(const std::vector<excel::PageDocument>& documents,
                                     const std::filesystem::path& file) {
-  if (documents.empty()) return "Es gibt keine Seite zu drucken.";
+  if (documents.empty()) return _("Es gibt keine Seite zu drucken.");
   CheckedFile output(file);
   if (!output.Open()) return output.Close();
   QPdfWriter writer(&output);
@@ -149,7 +151,7 @@ std::string QtPagePainter::WritePdf(const std::vector<excel::PageDocument>& docu
 
 std::string QtPagePainter::WriteSvg(const excel::PageDocument& document, std::size_t lngPage,
                                     const std::filesystem::path& file) {
-  if (!ValidPage(document, lngPage)) return "Die Seite gibt es nicht.";
+  if (!ValidPage(document, lngPage)) return _("Die Seite gibt es nicht.");
   CheckedFile output(file);
   if (!output.Open()) return output.Close();
   QSvgGenerator generator;
@@ -188,10 +190,10 @@ QImage PageImage(const excel::PageDocument& document, std::size_t lngPage, doubl
 std::string QtPagePainter::WritePng(const excel::PageDocument& document, std::size_t lngPage,
                                     std::int32_t lngDotsPerInch,
                                     const std::filesystem::path& file) {
-  if (!ValidPage(document, lngPage)) return "Die Seite gibt es nicht.";
+  if (!ValidPage(document, lngPage)) return _("Die Seite gibt es nicht.");
   const QImage image = PageImage(document, lngPage, lngDotsPerInch);
   if (image.isNull()) {
-    return "Das Bild ist bei " + std::to_string(lngDotsPerInch) + " dpi zu groß für den Speicher.";
+    return catalog::Format(_("Das Bild ist bei {} dpi zu groß für den Speicher."), lngDotsPerInch);
   }
   CheckedFile output(file);
   if (!output.Open()) return output.Close();

@@ -1,5 +1,7 @@
 #include "platform/excel/Workbook.h"
 
+#include "platform/catalog/Catalog.h"
+#include "platform/catalog/Format.h"
 #include "platform/excel/Application.h"
 #include "platform/excel/Error.h"
 #include "platform/excel/save/WorkbookFile.h"
@@ -30,21 +32,24 @@ Workbook::~Workbook() = default;
 
 std::string Workbook::FullName() const {
   application_->CheckUsable();
-  if (blnClosed_) throw Error("Die Arbeitsmappe „" + strName_ + "“ ist geschlossen.");
+  if (blnClosed_)
+    throw Error(catalog::Format(_("Die Arbeitsmappe „{}“ ist geschlossen."), strName_));
   return path_.empty() ? strName_ : path_.string();
 }
 
 std::string Workbook::Name() const {
   application_->CheckUsable();
-  if (blnClosed_) throw Error("Die Arbeitsmappe „" + strName_ + "“ ist geschlossen.");
+  if (blnClosed_)
+    throw Error(catalog::Format(_("Die Arbeitsmappe „{}“ ist geschlossen."), strName_));
   return path_.empty() ? strName_ : path_.filename().string();
 }
 
 std::int32_t Workbook::Colors(std::int32_t lngIndex) const {
   CheckUsable();
   if (lngIndex < 1 || lngIndex > 56) {
-    throw Error("Den Farbindex " + std::to_string(lngIndex) +
-                " gibt es nicht; die Palette hat die Einträge 1 bis 56.");
+    throw Error(
+        catalog::Format(_("Den Farbindex {} gibt es nicht; die Palette hat die Einträge 1 bis 56."),
+                        std::to_string(lngIndex)));
   }
   return palette_[lngIndex - 1];
 }
@@ -52,11 +57,12 @@ std::int32_t Workbook::Colors(std::int32_t lngIndex) const {
 void Workbook::Colors(std::int32_t lngIndex, std::int32_t lngColor) {
   CheckUsable();
   if (lngIndex < 1 || lngIndex > 56) {
-    throw Error("Den Farbindex " + std::to_string(lngIndex) +
-                " gibt es nicht; die Palette hat die Einträge 1 bis 56.");
+    throw Error(
+        catalog::Format(_("Den Farbindex {} gibt es nicht; die Palette hat die Einträge 1 bis 56."),
+                        std::to_string(lngIndex)));
   }
   if (lngColor < 0 || lngColor > 0xFFFFFF) {
-    throw Error("Die Farbe " + std::to_string(lngColor) + " ist kein RGB-Wert.");
+    throw Error(catalog::Format(_("Die Farbe {} ist kein RGB-Wert."), std::to_string(lngColor)));
   }
   palette_[lngIndex - 1] = lngColor;
 }
@@ -64,7 +70,8 @@ void Workbook::Colors(std::int32_t lngIndex, std::int32_t lngColor) {
 Worksheet& Workbook::Worksheets(std::int32_t lngIndex) {
   CheckUsable();
   if (lngIndex < 1 || lngIndex > static_cast<std::int32_t>(sheets_.size())) {
-    throw Error(9, "Das Tabellenblatt " + std::to_string(lngIndex) + " gibt es nicht.");
+    throw Error(
+        9, catalog::Format(_("Das Tabellenblatt {} gibt es nicht."), std::to_string(lngIndex)));
   }
   return *sheets_[lngIndex - 1];
 }
@@ -82,7 +89,7 @@ Worksheet& Workbook::ActiveSheet() {
 excel::Window& Workbook::Windows(std::int32_t lngIndex) {
   CheckUsable();
   if (lngIndex != 1) {
-    throw Error(9, "Das Fenster " + std::to_string(lngIndex) + " gibt es nicht.");
+    throw Error(9, catalog::Format(_("Das Fenster {} gibt es nicht."), std::to_string(lngIndex)));
   }
   return window_;
 }
@@ -92,10 +99,9 @@ void Workbook::SaveAs(const std::string& strPath) {
   fs::path target = fs::absolute(fs::path(strPath)).lexically_normal();
   for (Workbook& other : application_->Workbooks()) {
     if (&other != this && !other.IsHeldByOtherProgram() && other.FullName() == target.string()) {
-      throw Error(
-          "Die Arbeitsmappe kann nicht unter dem Namen einer anderen geöffneten Mappe "
-          "gespeichert werden: „" +
-          target.string() + "“.");
+      throw Error(catalog::Format(_("Die Arbeitsmappe kann nicht unter dem Namen einer anderen "
+                                    "geöffneten Mappe gespeichert werden: „{}“."),
+                                  target.string()));
     }
   }
   SaveWorkbookFile(*this, target);
@@ -116,9 +122,11 @@ void Workbook::Close() {
 
 void Workbook::CheckUsable() const {
   application_->CheckUsable();
-  if (blnClosed_) throw Error("Die Arbeitsmappe „" + strName_ + "“ ist geschlossen.");
+  if (blnClosed_)
+    throw Error(catalog::Format(_("Die Arbeitsmappe „{}“ ist geschlossen."), strName_));
   if (blnHeldOpen_) {
-    throw Error("Die Datei „" + path_.string() + "“ ist in einem anderen Programm geöffnet.");
+    throw Error(catalog::Format(_("Die Datei „{}“ ist in einem anderen Programm geöffnet."),
+                                path_.string()));
   }
 }
 

@@ -1,5 +1,6 @@
 #include "platform/msproject/Application.h"
 
+#include "platform/catalog/Catalog.h"
 #include "platform/msproject/Reader.h"
 #include "platform/office/CommandBars.h"
 
@@ -19,7 +20,7 @@ void Application::FileOpen(const std::filesystem::path& path) {
 }
 
 Project& Application::ActiveProject() const {
-  if (!activeProject_) throw Error(kErrNotAvailable, "Es ist kein Projekt geöffnet.");
+  if (!activeProject_) throw Error(kErrNotAvailable, _("Es ist kein Projekt geöffnet."));
   return *activeProject_;
 }
 

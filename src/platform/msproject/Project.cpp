@@ -2,6 +2,8 @@
 
 #include <fmt/format.h>
 
+#include "platform/catalog/Catalog.h"
+#include "platform/catalog/Format.h"
 #include "platform/msproject/Display.h"
 #include "platform/msproject/Fields.h"
 
@@ -25,7 +27,7 @@ std::string Task::GetField(std::int32_t fieldId) const {
       break;
   }
   if (!IsCustomTextField(fieldId) && !IsCustomDurationField(fieldId)) {
-    throw Error(kErrArgumentInvalid, fmt::format("Das Feld {} gibt es nicht.", fieldId));
+    throw Error(kErrArgumentInvalid, catalog::Format(_("Das Feld {} gibt es nicht."), fieldId));
   }
   for (const auto& [id, strValue] : extendedAttributes_) {
     if (id == fieldId) return strValue;
@@ -34,20 +36,20 @@ std::string Task::GetField(std::int32_t fieldId) const {
 }
 
 DateTime Task::Start() const {
-  if (!start_) throw Error(kErrNotAvailable, "Der Vorgang hat keinen Anfangstermin.");
+  if (!start_) throw Error(kErrNotAvailable, _("Der Vorgang hat keinen Anfangstermin."));
   return *start_;
 }
 
 DateTime Task::Finish() const {
-  if (!finish_) throw Error(kErrNotAvailable, "Der Vorgang hat keinen Endtermin.");
+  if (!finish_) throw Error(kErrNotAvailable, _("Der Vorgang hat keinen Endtermin."));
   return *finish_;
 }
 
 Project& Subproject::SourceProject() const {
   if (!source_) {
     throw Error(kErrNotAvailable,
-                fmt::format("Das eingefügte Projekt „{}“ konnte nicht geladen werden.",
-                            task_ ? task_->Subproject() : std::string()));
+                catalog::Format(_("Das eingefügte Projekt „{}“ konnte nicht geladen werden."),
+                                task_ ? task_->Subproject() : std::string()));
   }
   return *source_;
 }

@@ -8,6 +8,8 @@
 #include <optional>
 #include <system_error>
 
+#include "platform/catalog/Catalog.h"
+#include "platform/catalog/Format.h"
 #include "platform/msproject/PlanBuilder.h"
 #include "platform/msproject/PlanFormat.h"
 
@@ -36,32 +38,34 @@ std::string ReadBytes(const fs::path& path) {
   using Reason = UnreadSubproject::Reason;
   std::error_code ec;
   const fs::file_status status = fs::status(path, ec);
-  if (!fs::exists(status)) throw FileProblem{Reason::NotFound, "Die Datei wurde nicht gefunden."};
-  if (!fs::is_regular_file(status)) throw FileProblem{Reason::NotReadable, "Das ist keine Datei."};
+  if (!fs::exists(status))
+    throw FileProblem{Reason::NotFound, _("Die Datei wurde nicht gefunden.")};
+  if (!fs::is_regular_file(status))
+    throw FileProblem{Reason::NotReadable, _("Das ist keine Datei.")};
   std::ifstream stream(path, std::ios::binary | std::ios::ate);
-  if (!stream) throw FileProblem{Reason::NotReadable, "Die Datei lässt sich nicht öffnen."};
+  if (!stream) throw FileProblem{Reason::NotReadable, _("Die Datei lässt sich nicht öffnen.")};
   const std::streamoff size = stream.tellg();
-  if (size < 0) throw FileProblem{Reason::NotReadable, "Die Datei lässt sich nicht lesen."};
+  if (size < 0) throw FileProblem{Reason::NotReadable, _("Die Datei lässt sich nicht lesen.")};
   std::string bytes(static_cast<std::size_t>(size), '\0');
   stream.seekg(0);
   if (!stream.read(bytes.data(), size) || stream.gcount() != size) {
-    throw FileProblem{Reason::NotReadable, "Die Datei lässt sich nicht lesen."};
+    throw FileProblem{Reason::NotReadable, _("Die Datei lässt sich nicht lesen.")};
   }
   return bytes;
 }
 
 std::string CannotRead(const std::string& strName, std::string_view what) {
-  return fmt::format("Die Projektdatei „{}“ konnte nicht gelesen werden: {}", strName, what);
+  return catalog::Format(_("Die Projektdatei „{}“ konnte nicht gelesen werden: {}"), strName, what);
 }
 
 // What a format reported, with its place: "Zeile 12: …", or a refusal's own sentence.
 std::string Detail(const PlanReadFailure& failure) {
   if (failure.kind == PlanReadFailure::Kind::Refused) return failure.strWhat;
   if (failure.lngLine && failure.lngColumn) {
-    return fmt::format("Zeile {}, Spalte {}: {}", *failure.lngLine, *failure.lngColumn,
-                       failure.strWhat);
+    return catalog::Format(_("Zeile {}, Spalte {}: {}"), *failure.lngLine, *failure.lngColumn,
+                           failure.strWhat);
   }
-  if (failure.lngLine) return fmt::format("Zeile {}: {}", *failure.lngLine, failure.strWhat);
+  if (failure.lngLine) return catalog::Format(_("Zeile {}: {}"), *failure.lngLine, failure.strWhat);
   return failure.strWhat;
 }
 
@@ -195,7 +199,7 @@ void Session::ResolveSubprojects(Project& project, const fs::path& folder) {
       failed.emplace();
       failed->reason = Reason::NotFound;
       failed->strPath = candidates.empty() ? task.Subproject() : candidates.front().string();
-      failed->strProblem = "Die Datei wurde nicht gefunden.";
+      failed->strProblem = _("Die Datei wurde nicht gefunden.");
     }
     failed->strStoredPath = task.Subproject();
     failed->strProject = project.Name();

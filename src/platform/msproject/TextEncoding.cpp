@@ -10,11 +10,14 @@
 #include <cstring>
 #include <string_view>
 
+#include "platform/catalog/Catalog.h"
+#include "platform/catalog/Format.h"
+
 namespace msproject {
 
 namespace {
 
-constexpr const char* kReadable = "lesbar sind UTF-8, UTF-16, ISO-8859-1 und windows-1252";
+constexpr const char* kReadable = N_("lesbar sind UTF-8, UTF-16, ISO-8859-1 und windows-1252");
 // The XML declaration stands at the very beginning and is short.
 constexpr std::size_t kDeclarationLimit = 1024;
 
@@ -88,7 +91,8 @@ std::string Convert(const std::string& bytes, std::size_t lngSkip, const char* s
   Converter converter(strFrom);
   if (!converter.Open()) {
     throw TextEncodingError(
-        fmt::format("Die Zeichenkodierung „{}“ wird nicht unterstützt; {}.", strShown, kReadable),
+        catalog::Format(_("Die Zeichenkodierung „{}“ wird nicht unterstützt; {}."), strShown,
+                        _(kReadable)),
         std::nullopt);
   }
   std::string text(bytes.size() + bytes.size() / 4 + 16, '\0');
@@ -107,8 +111,9 @@ std::string Convert(const std::string& bytes, std::size_t lngSkip, const char* s
     }
     const auto lngLine = std::count(text.begin(), text.begin() + static_cast<long>(lngDone), '\n');
     throw TextEncodingError(
-        fmt::format("Die Datei enthält Bytes, die in der Zeichenkodierung „{}“ kein Zeichen sind.",
-                    strShown),
+        catalog::Format(
+            _("Die Datei enthält Bytes, die in der Zeichenkodierung „{}“ kein Zeichen sind."),
+            strShown),
         lngLine + 1);
   }
   text.resize(lngDone);
@@ -175,7 +180,7 @@ void CheckUtf8(std::string_view text) {
     ++lngColumn;
   }
   throw TextEncodingError(
-      "Die Datei enthält Bytes, die in der Zeichenkodierung „UTF-8“ kein Zeichen sind.", lngLine,
+      _("Die Datei enthält Bytes, die in der Zeichenkodierung „UTF-8“ kein Zeichen sind."), lngLine,
       lngColumn);
 }
 
@@ -205,9 +210,10 @@ std::string PlanTextAsUtf8(std::string bytes) {
                                                  ? std::optional<std::string>("")
                                                  : EightBitEncoding(strDeclared);
   if (!strFrom) {
-    throw TextEncodingError(fmt::format("Die Zeichenkodierung „{}“ wird nicht unterstützt; {}.",
-                                        strDeclared, kReadable),
-                            std::nullopt);
+    throw TextEncodingError(
+        catalog::Format(_("Die Zeichenkodierung „{}“ wird nicht unterstützt; {}."), strDeclared,
+                        _(kReadable)),
+        std::nullopt);
   }
   if (strFrom->empty()) {
     CheckUtf8(view);

@@ -1,5 +1,6 @@
 #include "platform/office/BuiltInBars.h"
 
+#include "platform/catalog/Catalog.h"
 #include "platform/office/CommandBars.h"
 
 namespace office {
@@ -12,33 +13,38 @@ struct BuiltInEntry {
   bool blnBeginGroup;
 };
 
-// The "Tools" menu ("Extras") as the German host shows it.
+// The "Tools" menu ("Extras") as the German host shows it. The captions are kept in German;
+// the desktop translates them where it shows them.
 constexpr BuiltInEntry kToolsMenu[] = {
-    {"&Rechtschreibung...", 2, false},
-    {"&AutoKorrektur-Optionen...", 793, false},
-    {"Projekte &vergleichen...", 5917, true},
-    {"Ar&beitsgruppe", 30254, false},
-    {"&Verknüpfungen zwischen Projekten...", 40036, true},
-    {"Arbeitszeit ä&ndern...", 40041, true},
-    {"&Ressourcen zuordnen...", 40146, false},
-    {"&Kapazitätsabgleich...", 40167, false},
-    {"&Überwachung", 30256, false},
-    {"&Makro", 30017, true},
-    {"&Organisieren...", kIdOrganizer, false},
-    {"&Anpassen", kIdCustomize, true},
-    {"&Optionen...", kIdOptions, false},
-    {"COM-Add-&Ins...", kIdComAddIns, false},
+    {N_("&Rechtschreibung..."), 2, false},
+    {N_("&AutoKorrektur-Optionen..."), 793, false},
+    {N_("Projekte &vergleichen..."), 5917, true},
+    {N_("Ar&beitsgruppe"), 30254, false},
+    {N_("&Verknüpfungen zwischen Projekten..."), 40036, true},
+    {N_("Arbeitszeit ä&ndern..."), 40041, true},
+    {N_("&Ressourcen zuordnen..."), 40146, false},
+    {N_("&Kapazitätsabgleich..."), 40167, false},
+    {N_("&Überwachung"), 30256, false},
+    {N_("&Makro"), 30017, true},
+    {N_("&Organisieren..."), kIdOrganizer, false},
+    {N_("&Anpassen"), kIdCustomize, true},
+    {N_("&Optionen..."), kIdOptions, false},
+    {N_("COM-Add-&Ins..."), kIdComAddIns, false},
 };
 
 constexpr BuiltInEntry kStandardToolbar[] = {
-    {"&Neu", 2520, false},    {"Ö&ffnen", 23, false},         {"&Speichern", 3, false},
-    {"&Drucken", 2521, true}, {"Seiten&ansicht", 109, false}, {"&Ausschneiden", 21, true},
-    {"&Kopieren", 19, false}, {"&Einfügen", 22, false},
+    {N_("&Neu"), 2520, false},          {N_("Ö&ffnen"), 23, false},
+    {N_("&Speichern"), 3, false},       {N_("&Drucken"), 2521, true},
+    {N_("Seiten&ansicht"), 109, false}, {N_("&Ausschneiden"), 21, true},
+    {N_("&Kopieren"), 19, false},       {N_("&Einfügen"), 22, false},
 };
 
 constexpr BuiltInEntry kFormattingToolbar[] = {
-    {"Tiefer st&ufen", 40270, false}, {"Höher s&tufen", 40271, false}, {"&Fett", 113, true},
-    {"&Kursiv", 114, false},          {"&Unterstrichen", 115, false},
+    {N_("Tiefer st&ufen"), 40270, false},
+    {N_("Höher s&tufen"), 40271, false},
+    {N_("&Fett"), 113, true},
+    {N_("&Kursiv"), 114, false},
+    {N_("&Unterstrichen"), 115, false},
 };
 
 template <std::size_t N>

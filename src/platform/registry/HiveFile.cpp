@@ -12,6 +12,8 @@
 #include <string>
 #include <system_error>
 
+#include "platform/catalog/Catalog.h"
+#include "platform/catalog/Format.h"
 #include "platform/registry/HiveCache.h"
 #include "platform/registry/RegFileFormat.h"
 #include "platform/registry/RegFileWriting.h"
@@ -259,23 +261,26 @@ std::int32_t UpdateHive(const fs::path& path, const HiveChange& change) {
 std::string DescribeWriteRefusal(const fs::path& path) {
   const std::optional<fs::path> file = FileWritten(path);
   if (!file) {
-    return "Die Registrierungsdatei „" + path.string() +
-           "“ ist eine Verknüpfung, die ins Leere führt; sie wird nicht ersetzt.";
+    return catalog::Format(_("Die Registrierungsdatei „{}“ ist eine Verknüpfung, die ins Leere "
+                             "führt; sie wird nicht ersetzt."),
+                           path.string());
   }
-  const std::string strFile =
-      "„" + file->string() + "“" +
-      (*file != path ? " (Ziel der Verknüpfung „" + path.string() + "“)" : std::string());
+  const std::string strFile = *file != path ? catalog::Format(_("„{}“ (Ziel der Verknüpfung „{}“)"),
+                                                              file->string(), path.string())
+                                            : catalog::Format(_("„{}“"), file->string());
   switch (Check(path, *file, HiveCache::Process().Get(path))) {
     case Refusal::kForeign:
-      return "Die Datei " + strFile +
-             " ist keine Registrierungsdatei; sie wird nicht überschrieben.";
+      return catalog::Format(
+          _("Die Datei {} ist keine Registrierungsdatei; sie wird nicht überschrieben."), strFile);
     case Refusal::kNotAFile:
-      return strFile + " ist keine Datei und kann nicht als Registrierungsdatei dienen.";
+      return catalog::Format(_("{} ist keine Datei und kann nicht als Registrierungsdatei dienen."),
+                             strFile);
     case Refusal::kUnreadable:
-      return "Die Registrierungsdatei " + strFile +
-             " kann nicht gelesen werden; sie wird nicht überschrieben.";
+      return catalog::Format(
+          _("Die Registrierungsdatei {} kann nicht gelesen werden; sie wird nicht überschrieben."),
+          strFile);
     case Refusal::kReadOnly:
-      return "Die Registrierungsdatei " + strFile + " ist schreibgeschützt.";
+      return catalog::Format(_("Die Registrierungsdatei {} ist schreibgeschützt."), strFile);
     case Refusal::kNone:
       break;
   }
@@ -283,7 +288,7 @@ std::string DescribeWriteRefusal(const fs::path& path) {
   std::error_code ec;
   if (fs::is_directory(folder, ec) &&
       ::faccessat(AT_FDCWD, folder.c_str(), W_OK | X_OK, AT_EACCESS) != 0) {
-    return "In den Ordner „" + folder.string() + "“ kann nicht geschrieben werden.";
+    return catalog::Format(_("In den Ordner „{}“ kann nicht geschrieben werden."), folder.string());
   }
   return {};
 }

@@ -1,17 +1,18 @@
 #include "addin/AddInErr.h"
 
 #include "addin/Connect.h"
+#include "platform/catalog/Catalog.h"
+#include "platform/catalog/Format.h"
 #include "platform/forms/Constants.h"
 #include "platform/forms/FrontEnd.h"
 
 namespace addin {
 
 std::string AddInErrText(std::int32_t lngNumber, const std::string& strDescription) {
-  const std::string vbCrLf = "\r\n";
-  return "Es ist folgender Fehler aufgetreten:      " + vbCrLf + vbCrLf +
-         "Fehlernummer: " + std::to_string(lngNumber) + vbCrLf +
-         "Fehlerbeschreibung: " + strDescription + vbCrLf + vbCrLf +
-         "Bitte übermitteln Sie diese Informationen an " + kSupportAddress + "      ";
+  return catalog::Format(
+      _("Es ist folgender Fehler aufgetreten:      \r\n\r\nFehlernummer: {}\r\n"
+        "Fehlerbeschreibung: {}\r\n\r\nBitte übermitteln Sie diese Informationen an {}      "),
+      lngNumber, strDescription, kSupportAddress);
 }
 
 }  // namespace addin

@@ -36,7 +36,10 @@ void WriteLoadBehavior(const std::string& strProgId, DWORD dwLoadBehavior) {
 
 }  // namespace
 
-AddInHost::AddInHost(msproject::Application& objApplication) : objApplication_(objApplication) {}
+AddInHost::AddInHost(msproject::Application& objApplication, ProgressSink* observer)
+    : objApplication_(objApplication) {
+  if (observer != nullptr) custom_.emplace_back(observer);
+}
 
 AddInHost::~AddInHost() {
   // The last connected goes first, as the host unloads them.

@@ -20,9 +20,17 @@ namespace addin {
 
 inline constexpr const char* kHostAddInsKey = "Software\\Microsoft\\Office\\MS Project\\Addins";
 
+}  // namespace addin
+
+class ProgressSink;
+
+namespace addin {
+
 class AddInHost {
  public:
-  explicit AddInHost(msproject::Application& objApplication);
+  // observer: whoever watches the runs of the add-ins' wizards (the desktop); handed to each
+  // add-in among the custom arguments of its connection. Not owned; nullptr: nobody.
+  explicit AddInHost(msproject::Application& objApplication, ProgressSink* observer = nullptr);
   // Disconnects every connected add-in as at host shutdown.
   ~AddInHost();
   AddInHost(const AddInHost&) = delete;

@@ -6,6 +6,7 @@
 #include "addin/AddInErr.h"
 #include "addin/GetSetting.h"
 #include "addin/Nothing.h"
+#include "platform/catalog/Catalog.h"
 #include "platform/msproject/Application.h"
 #include "platform/office/Constants.h"
 #include "platform/vb/OnError.h"
@@ -16,7 +17,8 @@ namespace {
 
 constexpr const char* kMenuName = "Tools";
 constexpr const char* kToolbarName = "Quorvan";
-constexpr const char* kCaption = "&Quorvan Assistent";
+// Kept in German in the command bars; the desktop translates it where it shows it.
+constexpr const char* kCaption = N_("&Quorvan Assistent");
 constexpr const char* kMenuTag = "QuorvanWizard";
 constexpr const char* kToolbarTag = "QuorvanWizardToolbar";
 constexpr int kFaceId = 1084;
@@ -48,7 +50,9 @@ std::string Connect::OnActionText() const {
 
 void Connect::OnConnection(msproject::Application& Application, office::ext_ConnectMode ConnectMode,
                            office::COMAddIn& AddInInst, std::vector<std::any>& custom) {
-  (void)custom;
+  for (const std::any& argument : custom) {
+    if (const auto* observer = std::any_cast<ProgressSink*>(&argument)) observer_ = *observer;
+  }
   vb::ResumeNext onError;
   onError([&] {
     AppInstance = &Application;

@@ -18,6 +18,16 @@ class Application;
 }
 
 class frmQuorvan;
+class ProgressSink;
+
+namespace addin {
+
+// The checks of the launch before the wizard opens: a project is open, it has resources and
+// tasks (each reported when not), and the user goes on despite resource names or WBS codes
+// that occur twice (asked). False when the launch ends there.
+bool CheckLaunch(msproject::Application& objApplication);
+
+}  // namespace addin
 
 class Connect : public office::IDTExtensibility2 {
  public:
@@ -68,6 +78,8 @@ class Connect : public office::IDTExtensibility2 {
   std::string OnActionText() const;
 
   std::string strProgId_;
+  // Whoever watches the wizard's runs: a ProgressSink* among the connection's custom arguments.
+  ProgressSink* observer_ = nullptr;
   // The event connections of the two buttons ("WithEvents").
   office::CommandBarButton::ClickSink menuButtonEvents_;
   office::CommandBarButton::ClickSink toolbarButtonEvents_;

@@ -5,12 +5,13 @@
 #include "addin/Connect.h"
 #include "addin/Nothing.h"
 #include "addin/basProjectTools.h"
+#include "chart/GetFieldId.h"
 #include "chart/clsQuorvan.h"
+#include "platform/catalog/Catalog.h"
 #include "platform/forms/Constants.h"
 #include "platform/forms/FrontEnd.h"
 #include "platform/msproject/Application.h"
 #include "platform/vb/OnError.h"
-#include "settings/GetFieldId.h"
 #include "settings/LoadSettings.h"
 #include "wizard/Globals.h"
 #include "wizard/frmQuorvan.h"
@@ -19,18 +20,34 @@ namespace {
 
 // Asks whether to go on despite the problem; true only for Yes.
 bool GoOnDespite(const char* strProblem) {
-  const std::string strPrompt = std::string(strProblem) + "\r\n" + "Trotzdem fortfahren?";
+  const std::string strPrompt = std::string(_(strProblem)) + "\r\n" + _("Trotzdem fortfahren?");
   return forms::MsgBox(strPrompt, forms::vbYesNo + forms::vbQuestion, addin::kAppTitle) ==
          forms::vbYes;
 }
 
 }  // namespace
 
+bool addin::CheckLaunch(msproject::Application& objApplication) {
+  if (!CheckProjectOpen(objApplication, true, addin::kAppTitle)) return false;
+  if (!CheckResourcesExist(objApplication, true, addin::kAppTitle)) return false;
+  if (!CheckTasksExist(objApplication, true, addin::kAppTitle)) return false;
+  if (HasDuplicateResourceNames(objApplication, false, addin::kAppTitle) &&
+      !GoOnDespite(addin::kMsgDuplicateResourceNames)) {
+    return false;
+  }
+  if (HasDuplicateWbsCodes(objApplication, false, addin::kAppTitle) &&
+      !GoOnDespite(addin::kMsgDuplicateWbsCodes)) {
+    return false;
+  }
+  return true;
+}
+
 void Connect::Show() {
   vb::ResumeNext steps;
   steps([&] {
     // The form hands its filled model to the export when Finish is pressed.
     if (!mfrmWizard) mfrmWizard = std::make_unique<frmQuorvan>();
+    mfrmWizard->ObserveRuns(observer_);
   });
   steps([&] { gobjApplication = AppInstance; });
   steps([&] { gfrmWizard = mfrmWizard.get(); });
@@ -39,31 +56,27 @@ void Connect::Show() {
   const auto host =
       vb::TryRead([&]() -> msproject::Application* { return &addin::Obj(AppInstance); });
   if (!host) {
-    forms::MsgBox(addin::kMsgNoProject, forms::vbExclamation + forms::vbOKOnly, addin::kAppTitle);
+    forms::MsgBox(_(addin::kMsgNoProject), forms::vbExclamation + forms::vbOKOnly,
+                  addin::kAppTitle);
     return;
   }
   msproject::Application& objApplication = **host;
-  if (!CheckProjectOpen(objApplication, true, addin::kAppTitle)) return;
-  if (!CheckResourcesExist(objApplication, true, addin::kAppTitle)) return;
-  if (!CheckTasksExist(objApplication, true, addin::kAppTitle)) return;
-  if (HasDuplicateResourceNames(objApplication, false, addin::kAppTitle) &&
-      !GoOnDespite(addin::kMsgDuplicateResourceNames)) {
-    return;
-  }
-  if (HasDuplicateWbsCodes(objApplication, false, addin::kAppTitle) &&
-      !GoOnDespite(addin::kMsgDuplicateWbsCodes)) {
-    return;
-  }
+  if (!addin::CheckLaunch(objApplication)) return;
 
   steps([&] { objApplication.Interactive(false); });
 
   // A wizard that was unloaded when it closed is loaded again as its controls are first used.
   steps([&] { addin::Obj(mfrmWizard.get()).Load(); });
-  steps([&] { LoadSettings(); });
   frmQuorvan* frm = mfrmWizard.get();
-  steps([&] { addin::Obj(frm).cboArrowSize.AddItem("klein"); });
-  steps([&] { addin::Obj(frm).cboArrowSize.AddItem("mittel"); });
-  steps([&] { addin::Obj(frm).cboArrowSize.AddItem("groß"); });
+  steps([&] {
+    chart::ChartOptions options = addin::Obj(frm).Options();
+    LoadSettings(options);
+    frm->ShowOptions(options);
+  });
+  for (const chart::ArrowSize size :
+       {chart::ArrowSize::Small, chart::ArrowSize::Medium, chart::ArrowSize::Large}) {
+    steps([&] { addin::Obj(frm).cboArrowSize.AddItem(chart::ArrowSizeText(size)); });
+  }
   for (const std::string& strField : FieldNames()) {
     steps([&] { addin::Obj(frm).cboFieldResponsible.AddItem(strField); });
     steps([&] { addin::Obj(frm).cboFieldParticipiant.AddItem(strField); });

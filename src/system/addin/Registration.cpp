@@ -3,6 +3,8 @@
 #include <cstdint>
 #include <string>
 
+#include "platform/catalog/Catalog.h"
+#include "platform/catalog/Format.h"
 #include "platform/registry/Registry.h"
 
 namespace addin {
@@ -12,7 +14,7 @@ namespace {
 using namespace registry;
 
 std::string Failure(const char* strWhat, LONG lngCode) {
-  return std::string(strWhat) + " (Fehler " + std::to_string(lngCode) + ").";
+  return catalog::Format(_("{} (Fehler {})."), _(strWhat), lngCode);
 }
 
 class Key {
@@ -46,7 +48,7 @@ std::string RegisterAddIn() {
     LONG lngCode = RegCreateKeyExA(HKEY_CURRENT_USER, kAddInKey, 0, nullptr,
                                    REG_OPTION_NON_VOLATILE, KEY_WRITE, nullptr, key.Out(), nullptr);
     if (lngCode != ERROR_SUCCESS) {
-      return Failure("Der Schlüssel des Add-Ins konnte nicht angelegt werden", lngCode);
+      return Failure(N_("Der Schlüssel des Add-Ins konnte nicht angelegt werden"), lngCode);
     }
     const DWORD dwLoadBehavior = kLoadBehavior;
     for (LONG lngStep :
@@ -55,7 +57,7 @@ std::string RegisterAddIn() {
           RegSetValueExA(key.Get(), "LoadBehavior", 0, REG_DWORD,
                          reinterpret_cast<const BYTE*>(&dwLoadBehavior), sizeof dwLoadBehavior)}) {
       if (lngStep != ERROR_SUCCESS) {
-        return Failure("Die Werte des Add-Ins konnten nicht geschrieben werden", lngStep);
+        return Failure(N_("Die Werte des Add-Ins konnten nicht geschrieben werden"), lngStep);
       }
     }
   }
@@ -64,17 +66,17 @@ std::string RegisterAddIn() {
                                  KEY_WRITE, nullptr, key.Out(), nullptr);
   if (lngCode == ERROR_SUCCESS) lngCode = SetText(key.Get(), nullptr, kComponentDescription);
   if (lngCode != ERROR_SUCCESS) {
-    return Failure("Die Beschreibung der Komponente konnte nicht geschrieben werden", lngCode);
+    return Failure(N_("Die Beschreibung der Komponente konnte nicht geschrieben werden"), lngCode);
   }
   return "";
 }
 
 std::string UnregisterAddIn() {
   if (const LONG lngCode = DeleteKey(kAddInKey); lngCode != ERROR_SUCCESS) {
-    return Failure("Der Schlüssel des Add-Ins konnte nicht entfernt werden", lngCode);
+    return Failure(N_("Der Schlüssel des Add-Ins konnte nicht entfernt werden"), lngCode);
   }
   if (const LONG lngCode = DeleteKey(kClassKey); lngCode != ERROR_SUCCESS) {
-    return Failure("Die Beschreibung der Komponente konnte nicht entfernt werden", lngCode);
+    return Failure(N_("Die Beschreibung der Komponente konnte nicht entfernt werden"), lngCode);
   }
   return "";
 }

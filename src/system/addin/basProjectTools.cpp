@@ -4,6 +4,7 @@
 #include <string>
 #include <unordered_map>
 
+#include "platform/catalog/Catalog.h"
 #include "platform/forms/Constants.h"
 #include "platform/forms/FrontEnd.h"
 #include "platform/msproject/Application.h"
@@ -12,7 +13,7 @@
 namespace {
 
 void Report(bool blnReport, const char* strMessage, const std::string& strTitle) {
-  if (blnReport) forms::MsgBox(strMessage, forms::vbExclamation + forms::vbOKOnly, strTitle);
+  if (blnReport) forms::MsgBox(_(strMessage), forms::vbExclamation + forms::vbOKOnly, strTitle);
 }
 
 // True when two items of the collection that are not blank rows share a key but not their

@@ -1,3 +1,4 @@
+#include "platform/catalog/Catalog.h"
 #pragma once
 // The checks of the active project before the wizard opens. Each takes the host, whether to
 // report a problem itself (a message box with the exclamation icon and the given title), and
@@ -35,12 +36,13 @@ bool HasDuplicateWbsCodes(msproject::Application& objApplication, bool blnReport
 
 namespace addin {
 
-inline constexpr const char* kMsgNoProject = "Es ist kein Projekt geöffnet!      ";
-inline constexpr const char* kMsgNoResources = "Das Projekt enthält keine Ressourcen.      ";
-inline constexpr const char* kMsgNoTasks = "Das Projekt enthält keine Vorgänge.      ";
+// The texts are translated where they are shown.
+inline constexpr const char* kMsgNoProject = N_("Es ist kein Projekt geöffnet!      ");
+inline constexpr const char* kMsgNoResources = N_("Das Projekt enthält keine Ressourcen.      ");
+inline constexpr const char* kMsgNoTasks = N_("Das Projekt enthält keine Vorgänge.      ");
 inline constexpr const char* kMsgDuplicateResourceNames =
-    "Das Projekt enthält doppelte Ressourcennamen.      ";
+    N_("Das Projekt enthält doppelte Ressourcennamen.      ");
 inline constexpr const char* kMsgDuplicateWbsCodes =
-    "Das Projekt enthält doppelte PSP-Codes.      ";
+    N_("Das Projekt enthält doppelte PSP-Codes.      ");
 
 }  // namespace addin

@@ -4,6 +4,7 @@
 #include <string_view>
 
 #include "chart/clsQuorvan.h"
+#include "platform/catalog/Catalog.h"
 #include "platform/msproject/Project.h"
 #include "platform/vb/OnError.h"
 
@@ -12,7 +13,7 @@ namespace {
 constexpr std::int32_t kHeaderTopY = 160;
 constexpr std::int32_t kHeaderRowHeight = 20;
 constexpr std::int32_t kHeaderRowsAboveChart = 6;
-constexpr const char* kNoGroup = "(keine)";
+constexpr const char* kNoGroup = N_("(keine)");
 
 constexpr std::int32_t RGB(std::int32_t lngRed, std::int32_t lngGreen, std::int32_t lngBlue) {
   return lngRed + 256 * lngGreen + 65536 * lngBlue;
@@ -33,8 +34,8 @@ struct FieldColumn {
 
 }  // namespace
 
-void clsQuorvan::GetChartData(std::int32_t lngRowOffset, std::int32_t lngColumnOffset) {
-  AddTaskFields(lngRowOffset, lngColumnOffset);
+void clsQuorvan::GetChartData() {
+  AddTaskFields();
 
   std::int32_t lngCount = 0;
   AddProjectResources(objProject, objResources, lngCount);
@@ -45,26 +46,28 @@ void clsQuorvan::GetChartData(std::int32_t lngRowOffset, std::int32_t lngColumnO
   AddTaskRows();
 }
 
-void clsQuorvan::AddTaskFields(std::int32_t lngRowOffset, std::int32_t lngColumnOffset) {
-  clsFields objFields;
-  objFields.dblOffsetX = 0;
-  objFields.lngOffsetColumns = lngColumnOffset;
+void clsQuorvan::AddTaskFields() {
+  clsFields objFields;  // its offsets stay 0: the chart starts in the first column
 
   std::vector<FieldColumn> colColumns;
-  colColumns.push_back({"PSP-Code", "text", "PSP-Code", msproject::pjTaskWBS, 12});
+  colColumns.push_back({"PSP-Code", "text", _("PSP-Code"), msproject::pjTaskWBS, 12});
   colColumns.push_back({"UniqueID", "text", "UniqueID", msproject::pjTaskUniqueID, 0});
   if (lngFieldTargets > 0) {
-    colColumns.push_back({strFieldTargets, "text", "Ziele", lngFieldTargets, 24});
+    colColumns.push_back({strFieldTargets, "text", _("Ziele"), lngFieldTargets, 24});
   }
-  colColumns.push_back({"Name", "text", "Aufgaben", msproject::pjTaskName, 24});
-  if (lngFieldStart > 0) colColumns.push_back({"Anfang", "date", "Anfang", lngFieldStart, 18});
-  if (lngFieldFinish > 0) colColumns.push_back({"Ende", "date", "Ende", lngFieldFinish, 18});
-  if (lngFieldDuration > 0) colColumns.push_back({"Dauer", "text", "Dauer", lngFieldDuration, 18});
+  colColumns.push_back({"Name", "text", _("Aufgaben"), msproject::pjTaskName, 24});
+  auto fixed = [&](chart::TaskColumn column, const char* strDataType, std::int32_t lngField) {
+    const char* strName = chart::TaskColumnText(column);
+    if (lngField > 0) colColumns.push_back({strName, strDataType, _(strName), lngField, 18});
+  };
+  fixed(chart::TaskColumn::Start, "date", lngFieldStart);
+  fixed(chart::TaskColumn::Finish, "date", lngFieldFinish);
+  fixed(chart::TaskColumn::Duration, "text", lngFieldDuration);
   if (lngFieldDesc > 0) {
-    colColumns.push_back({strFieldDesc, "text", "Bemerkungen", lngFieldDesc, 24});
+    colColumns.push_back({strFieldDesc, "text", _("Bemerkungen"), lngFieldDesc, 24});
   }
   if (lngFieldStatus > 0) {
-    colColumns.push_back({strFieldStatus, "status", "Status", lngFieldStatus, 12});
+    colColumns.push_back({strFieldStatus, "status", _("Status"), lngFieldStatus, 12});
   }
   colColumns.push_back({"", "text", "", 0, 0});  // the empty closing column
 
@@ -95,8 +98,8 @@ void clsQuorvan::AddTaskFields(std::int32_t lngRowOffset, std::int32_t lngColumn
   objHeader.lngHeaderColor = RGB(200, 200, 200);
   objHeader.dblHeaderTopY = kHeaderTopY;
   objHeader.dblHeaderRowHeight = kHeaderRowHeight;
-  objHeader.lngHeaderRow = lngRowOffset + kHeaderRowsAboveChart;
-  objHeader.lngHeaderColumn = lngColumnOffset + 1;
+  objHeader.lngHeaderRow = kHeaderRowsAboveChart;
+  objHeader.lngHeaderColumn = 1;
   objHeader.lngColumns = lngLastColumn;
   objTasks.objHeaderTasks = std::move(objHeader);
 
@@ -125,7 +128,7 @@ void clsQuorvan::AddProjectResources(const msproject::Project& objSource,
 
     auto strGroup = vb::TryRead([&] { return objResource->Group(); }).value_or("");
     if (IsBlank(strGroup)) {
-      vb::TrySkip([&] { objResource->Group(kNoGroup); });
+      vb::TrySkip([&] { objResource->Group(_(kNoGroup)); });
       strGroup = vb::TryRead([&] { return objResource->Group(); }).value_or(strGroup);
     }
     const auto strName = vb::TryRead([&] { return objResource->Name(); }).value_or("");

@@ -1,12 +1,14 @@
 #pragma once
-// The chart builder. One builder serves one run: the run creates it, sets its options,
-// lets GetChartData read the active project into the chart model, sets the colour and shadow
-// options and has the model exported. A builder is never reused.
+// The chart builder. One builder serves one run: the run creates it for the plan, sets its
+// options (TakeOptions), lets GetChartData read the project into the chart model, sets the
+// colour and shadow options (TakeColors) and has the model exported. A builder is never reused.
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
+#include "chart/ChartOptions.h"
 #include "chart/clsResources.h"
 #include "chart/clsTasks.h"
 
@@ -19,15 +21,14 @@ class Application;
 
 class clsQuorvan {
  public:
-  // Takes the host application's active project (through gobjApplication); throws when
-  // there is none.
-  clsQuorvan();
+  // Reads the given project, which must outlive the builder.
+  explicit clsQuorvan(msproject::Project& objProjectToRead);
   clsQuorvan(const clsQuorvan&) = delete;
   clsQuorvan& operator=(const clsQuorvan&) = delete;
 
   // Non-owning: the Excel instance that the export drives.
   excel::Application* objXlApp = nullptr;
-  // Non-owning: the active project at the time the builder was created.
+  // Non-owning: the project the builder reads.
   msproject::Project& objProject;
   clsTasks objTasks;
   clsResources objResources;
@@ -65,7 +66,8 @@ class clsQuorvan {
   std::int32_t lngFieldFinish = 0;
   std::int32_t lngFieldDuration = 0;
   std::string strTitle;
-  std::string strArrowSize;
+  // None: the engine's own arrowheads.
+  std::optional<chart::ArrowSize> arrowSize;
   std::string strFieldResponsible;
   std::string strFieldParticipiant;
   std::string strFieldInformed;
@@ -77,15 +79,16 @@ class clsQuorvan {
   std::string strFieldDuration;
 
   // Reads objProject into objTasks and objResources and computes every worksheet row and
-  // column and every position in points. lngRowOffset and lngColumnOffset shift the chart
-  // down and to the right; the run passes 0 and 0.
-  void GetChartData(std::int32_t lngRowOffset, std::int32_t lngColumnOffset);
+  // column and every position in points. The chart starts in the sheet's first column, below
+  // the title rows.
+  void GetChartData();
 
-  // Writes the chart model into a new workbook and saves it under the path in the wizard.
-  // With blnInWizard the progress shows in the wizard, otherwise in the host's status bar.
-  // Sets blnFastExit when the output is broken off. Defined with the export (src/system/export),
-  // which the caller links.
-  void ExportCommunigram(bool blnInWizard);
+  // The options that GetChartData reads: the limits, the column width and row height, the
+  // role fields and the task columns (an optional column left out has the field −1).
+  void TakeOptions(const chart::ChartOptions& options);
+  // The options that the export reads: the colours, shadows, arrows, frozen headings and
+  // grouping. After GetChartData, which starts the task model afresh.
+  void TakeColors(const chart::ChartOptions& options);
 
   // Adds the resources of every project inserted below objParent, depth first, each project's
   // own resources before those of the projects inserted into it. lngCount is the number of
@@ -106,7 +109,7 @@ class clsQuorvan {
   // Walks the resources of one project into the groups until the limit is reached.
   void AddProjectResources(const msproject::Project& objSource, clsResources& objResourceList,
                            std::int32_t& lngCount) const;
-  void AddTaskFields(std::int32_t lngRowOffset, std::int32_t lngColumnOffset);
+  void AddTaskFields();
   void PlaceResources();
   void AddTaskRows();
 };

@@ -3,6 +3,7 @@
 #include <cstddef>
 
 #include "dialogs/clsFileDlg.h"
+#include "platform/catalog/Catalog.h"
 
 namespace basDialogXLFile {
 
@@ -54,13 +55,14 @@ std::string ProposeChartFileName(const std::string& strProjectName) {
     const std::size_t dot = strProjectName.rfind('.');
     strStem = dot == std::string::npos ? strProjectName : strProjectName.substr(0, dot);
   }
-  if (strStem.empty()) strStem = "Kommunikationsdiagramm";
+  if (strStem.empty()) strStem = _("Kommunikationsdiagramm");
   return strStem + ".xls";
 }
 
 std::string GetChartFileName(const std::string& strProjectPath, const std::string& strProjectName) {
-  return GetXLFileName("Kommunikationsdiagramm speichern", "Save", strProjectPath,
-                       ProposeChartFileName(strProjectName), "xls", "Excel-Arbeitsmappe (*.xls)");
+  return GetXLFileName(_("Kommunikationsdiagramm speichern"), "Save", strProjectPath,
+                       ProposeChartFileName(strProjectName), "xls",
+                       _("Excel-Arbeitsmappe (*.xls)"));
 }
 
 }  // namespace basDialogXLFile

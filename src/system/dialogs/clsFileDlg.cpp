@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <system_error>
 
+#include "platform/catalog/Catalog.h"
 #include "platform/forms/Constants.h"
 #include "platform/forms/FrontEnd.h"
 #include "platform/shell/CommDlg.h"
@@ -125,7 +126,7 @@ std::string clsFileDlg::ShowFileDialog(Intention intention) {
   const std::uint32_t lngFlags = CheckFlags(intention);
   std::string strTitle = strTitle_;
   if (UpToFirstNul(strTitle).empty()) {
-    strTitle = (blnSave ? "Datei speichern unter"s : "Datei öffnen"s) + '\0';
+    strTitle = std::string(blnSave ? _("Datei speichern unter") : _("Datei öffnen")) + '\0';
   }
   // The proposed name and at least one NUL must fit the buffer.
   if (strDefaultFileName_.size() >= static_cast<std::size_t>(intBufferSize_)) {
@@ -182,7 +183,7 @@ std::string clsFileDlg::BuildFilter() const {
   std::string strFilter = strFilter_;
   while (!strFilter.empty() && strFilter.back() == '\0') strFilter.pop_back();
   if (!strFilter.empty()) strList = strFilter + '\0' + strList;
-  if (strList.empty()) strList = "Alle Dateien\0*.*"s;
+  if (strList.empty()) strList = _("Alle Dateien") + "\0*.*"s;
   return strList + "\0\0"s;
 }
 

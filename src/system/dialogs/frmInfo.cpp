@@ -1,6 +1,8 @@
 #include "dialogs/frmInfo.h"
 
 #include "dialogs/basMail.h"
+#include "platform/catalog/Catalog.h"
+#include "platform/catalog/Format.h"
 #include "version/Version.h"
 
 namespace {
@@ -31,7 +33,7 @@ frmInfo::frmInfo() : Form("frmInfo") {
 frmInfo::~frmInfo() = default;
 
 void frmInfo::InitializeComponent() {
-  Caption("Quorvan Info");
+  Caption(_("Quorvan Info"));
   Width(6090);
   Height(4830);
 
@@ -43,14 +45,14 @@ void frmInfo::InitializeComponent() {
 
   fraInfo.Caption("");
   Place(fraInfo, nullptr, 120, 1020, 5760, 2700);
-  lblInfo1.Caption("Quorvan (Version " QUORVAN_VERSION_TEXT ")");
+  lblInfo1.Caption(catalog::Format(_("Quorvan (Version {})"), QUORVAN_VERSION_TEXT));
   lblInfo1.FontBold(true);
   Place(lblInfo1, &fraInfo, 240, 240, 5280, 255);
-  lblInfo2.Caption("COM Addin zur Erstellung von Kommunikationsdiagrammen aus Projektplänen");
+  lblInfo2.Caption(_("COM Addin zur Erstellung von Kommunikationsdiagrammen aus Projektplänen"));
   Place(lblInfo2, &fraInfo, 240, 600, 5280, 435);
   lblInfo4.Caption("");
   Place(lblInfo4, &fraInfo, 240, 1140, 5280, 255);
-  lblInfo6.Caption("Eine Beschreibung dieses Addins finden Sie unter");
+  lblInfo6.Caption(_("Eine Beschreibung dieses Addins finden Sie unter"));
   Place(lblInfo6, &fraInfo, 240, 1500, 5280, 255);
   lblWeb.Caption(kProductAddress);
   lblWeb.ToolTipText(kProductAddress);
@@ -63,7 +65,7 @@ void frmInfo::InitializeComponent() {
   Place(imgLogo, &fraInfo, 4500, 1800, 960, 816);
 
   cmdOK.Caption("OK");
-  cmdOK.ToolTipText("Klicken Sie hier, um den Dialog zu verlassen.");
+  cmdOK.ToolTipText(_("Klicken Sie hier, um den Dialog zu verlassen."));
   cmdOK.Default(true);
   cmdOK.Cancel(true);
   Place(cmdOK, nullptr, 4545, 3900, 1335, 375);

@@ -12,22 +12,21 @@
 #include "export/ChartShapeCount.h"
 #include "export/CommunicationNetwork.h"
 #include "export/ExportNotices.h"
-#include "export/GermanNumber.h"
+#include "export/NumberText.h"
+#include "export/ProgressSink.h"
 #include "export/ResourceColumns.h"
 #include "export/SetupPage.h"
 #include "export/TaskGrouping.h"
 #include "export/TaskRows.h"
 #include "export/WriteHeader.h"
 #include "export/basExcelServer.h"
+#include "platform/catalog/Catalog.h"
+#include "platform/catalog/Format.h"
 #include "platform/excel/Application.h"
 #include "platform/excel/Error.h"
 #include "platform/excel/save/LockFiles.h"
 #include "platform/forms/FrontEnd.h"
-#include "platform/msproject/Application.h"
 #include "platform/vb/OnError.h"
-#include "wizard/Globals.h"
-#include "wizard/basProgress.h"
-#include "wizard/frmQuorvan.h"
 
 namespace {
 
@@ -35,13 +34,13 @@ namespace fs = std::filesystem;
 
 constexpr int kExclamation = 48;
 constexpr const char* kTitle = "Quorvan";
-constexpr const char* kNoExcel =
+constexpr const char* kNoExcel = N_(
     "Es konnte keine Verbindung zu Excel hergestellt      \r\nwerden. Excel ist vermutlich nicht "
-    "installiert.";
+    "installiert.");
 constexpr const char* kTargetOpen =
-    "Die Datei mit dem gewählten Dateinamen ist      \r\nmomentan in Excel geöffnet. Bitte "
-    "schließen       \r\nSie zuerst die Datei.";
-constexpr const char* kSettingUp = "Diagramm wird eingerichtet...";
+    N_("Die Datei mit dem gewählten Dateinamen ist      \r\nmomentan in Excel geöffnet. Bitte "
+       "schließen       \r\nSie zuerst die Datei.");
+constexpr const char* kSettingUp = N_("Diagramm wird eingerichtet...");
 
 // The palette entries that take the chart's colours.
 constexpr std::int32_t kPaletteMilestone = 40;
@@ -58,13 +57,6 @@ constexpr std::int32_t kPaletteSymbolShadow = 35;
 
 constexpr double kTitleRowsHeight = 22;
 
-std::string ChartPathOfWizard() {
-  if (gfrmWizard == nullptr) {
-    throw vb::Error(vb::kErrObjectRequired, "Objekt erforderlich: gfrmWizard");
-  }
-  return gfrmWizard->txtChartPath.Text();
-}
-
 // The path as the engine names a saved workbook: absolute, without "." and "..".
 std::string FullPathOf(const std::string& strPath) {
   std::error_code error;
@@ -77,14 +69,16 @@ std::string FullPathOf(const std::string& strPath) {
 // when as far as its lock file says, and the lock file, which a crashed program leaves behind.
 std::string HeldOpenMessage(const excel::LockFile& objLock) {
   std::string strWho;
-  if (!objLock.strUser.empty()) strWho += " von " + objLock.strUser;
-  if (!objLock.strHost.empty()) strWho += " auf " + objLock.strHost;
-  if (!objLock.strTime.empty()) strWho += " seit " + objLock.strTime;
-  return "Die Datei mit dem gewählten Dateinamen ist momentan in LibreOffice\r\ngeöffnet" +
-         (strWho.empty() ? std::string() : "," + strWho) +
-         ". Bitte schließen Sie zuerst die Datei.\r\n\r\nIst sie nirgends mehr geöffnet, "
-         "löschen Sie die übrig gebliebene\r\nSperrdatei „" +
-         objLock.path.string() + "“.";
+  if (!objLock.strUser.empty()) strWho += catalog::Format(_(" von {}"), objLock.strUser);
+  if (!objLock.strHost.empty()) strWho += catalog::Format(_(" auf {}"), objLock.strHost);
+  if (!objLock.strTime.empty()) strWho += catalog::Format(_(" seit {}"), objLock.strTime);
+  return catalog::Format(
+      // TRANSLATORS: the first {} is empty or "," and who holds the file open (" von USER",
+      // " auf COMPUTER", " seit TIME"), the second the lock file.
+      _("Die Datei mit dem gewählten Dateinamen ist momentan in LibreOffice\r\ngeöffnet{}. "
+        "Bitte schließen Sie zuerst die Datei.\r\n\r\nIst sie nirgends mehr geöffnet, löschen "
+        "Sie die übrig gebliebene\r\nSperrdatei „{}“."),
+      strWho.empty() ? std::string() : "," + strWho, objLock.path.string());
 }
 
 excel::Application& Engine(clsQuorvan& objQuorvan) {
@@ -97,34 +91,38 @@ excel::Application& Engine(clsQuorvan& objQuorvan) {
 }  // namespace
 
 void ChartExport::Progress(double dblPercent, const std::string& strText) {
-  ShowProgress(blnInWizard_, dblPercent, strText);
+  vb::TrySkip([&] { sink_.Progress(dblPercent, strText); });
   forms::DoEvents();
+}
+
+void ChartExport::Message(const std::string& strText) {
+  colMessages_.push_back(strText);
+  forms::MsgBox(strText, kExclamation, kTitle);
 }
 
 void ChartExport::Run() {
   objQuorvan_.blnFastExit = false;
-  Progress(10, "Speicherort des Diagramms festlegen...");
-  strChartPath_ = vb::TryRead(ChartPathOfWizard).value_or("");
+  Progress(10, _("Speicherort des Diagramms festlegen..."));
 
   // A chart past the bound is broken off before the engine is reached.
   const bool blnDrawable = ShapesWithinBound();
-  if (blnDrawable) Progress(15, "Verbindung mit Excel herstellen...");
+  if (blnDrawable) Progress(15, _("Verbindung mit Excel herstellen..."));
   if (blnDrawable && Connect() && !TargetIsOpen()) {
-    Progress(20, "Verbindung zu Excel hergestellt...");
+    Progress(20, _("Verbindung zu Excel hergestellt..."));
     vb::TrySkip([&] { Engine(objQuorvan_).Visible(false); });
     vb::TrySkip([&] { Engine(objQuorvan_).Cursor(excel::xlWait); });
     forms::DoEvents();
     CreateWorkbook();
-    Progress(25, "Header wird angelegt...");
+    Progress(25, _("Header wird angelegt..."));
     if (objSheet_ != nullptr) {
       WriteHeader(objQuorvan_, *objSheet_, objQuorvan_.objTasks.objHeaderTasks.lngHeaderColor);
     }
     vb::TrySkip([&] { Engine(objQuorvan_).Cursor(excel::xlWait); });
     WriteTaskRows();
-    Progress(80, "Kommunikationsnetz wird berechnet...");
+    Progress(80, _("Kommunikationsnetz wird berechnet..."));
     if (objSheet_ != nullptr) DrawCommunicationNetwork(objQuorvan_);
     FinishSheet();
-    Progress(90, "Diagramm wird gespeichert...");
+    Progress(90, _("Diagramm wird gespeichert..."));
     if (Save()) {
       HandOver();
     } else {
@@ -139,30 +137,29 @@ void ChartExport::Run() {
   objSheet_ = nullptr;
   objWorkbook_ = nullptr;
   objQuorvan_.objXlApp = nullptr;
-  vb::TrySkip([&] {
-    if (gobjApplication == nullptr) {
-      throw vb::Error(vb::kErrObjectRequired, "Objekt erforderlich: gobjApplication");
-    }
-    gobjApplication->StatusBar(false);
-  });
+  vb::TrySkip([&] { sink_.ExportEnded(); });
 }
 
 bool ChartExport::ShapesWithinBound() {
-  const std::uint64_t lngShapes = ChartShapeCount(objQuorvan_);
-  if (lngShapes <= kMaxChartShapes) return true;
-  forms::MsgBox(fmt::format("Das Diagramm hätte {} Formen (Symbole, Linien und Pfeile);\r\n"
+  lngShapes_ = ChartShapeCount(objQuorvan_);
+  if (lngShapes_ <= kMaxChartShapes) return true;
+  Message(catalog::Format(_("Das Diagramm hätte {} Formen (Symbole, Linien und Pfeile);\r\n"
                             "Quorvan zeichnet höchstens {}. Nennen die Rollenfelder\r\n"
-                            "eine Ressource mehrfach, genügt sie dort einmal.",
-                            GermanNumber(lngShapes), GermanNumber(kMaxChartShapes)),
-                kExclamation, kTitle);
+                            "eine Ressource mehrfach, genügt sie dort einmal."),
+                          NumberText(lngShapes_), NumberText(kMaxChartShapes)));
   BreakOff();
   return false;
 }
 
 bool ChartExport::Connect() {
-  objQuorvan_.objXlApp = GetExcelApplication(blnWasRunning_);
+  if (objEngine_ != nullptr) {
+    objQuorvan_.objXlApp = objEngine_;
+    blnWasRunning_ = true;
+  } else {
+    objQuorvan_.objXlApp = GetExcelApplication(blnWasRunning_);
+  }
   if (objQuorvan_.objXlApp != nullptr) return true;
-  forms::MsgBox(kNoExcel, kExclamation, kTitle);
+  Message(_(kNoExcel));
   BreakOff();
   return false;
 }
@@ -185,8 +182,7 @@ bool ChartExport::TargetIsOpen() {
   });
   if (!blnOpen) return false;
   // Excel's own lock keeps Excel's message.
-  forms::MsgBox(objLock && !objLock->blnOffice ? HeldOpenMessage(*objLock) : kTargetOpen,
-                kExclamation, kTitle);
+  Message(objLock && !objLock->blnOffice ? HeldOpenMessage(*objLock) : kTargetOpen);
   BreakOff();
   return true;
 }
@@ -230,33 +226,34 @@ void ChartExport::WriteTaskRows() {
   const std::int32_t R =
       std::min(objQuorvan_.objResources.lngResourcesCount, objQuorvan_.lngMaxResourcesCount);
   const ResourceColumns objColumns = IndexResourceColumns(objQuorvan_.objResources);
+  const char* strCreating = _("Vorgang {} von {} wird angelegt...");
   std::int32_t n = 1;
   for (const clsTask& objTask : colTasks) {
     if (n > objQuorvan_.lngMaxTasksCount) break;
     lngMaxOutlineLevel_ = std::max(lngMaxOutlineLevel_, objTask.lngOutlineLevel);
-    Progress(25 + 50.0 * n / N,
-             "Vorgang " + std::to_string(n) + " von " + std::to_string(N) + " wird angelegt...");
+    Progress(25 + 50.0 * n / N, catalog::Format(strCreating, n, N));
     if (objSheet_ != nullptr) WriteTaskRow(objQuorvan_, *objSheet_, objTask, R, objColumns);
     ++n;
   }
 }
 
 void ChartExport::FinishSheet() {
-  Progress(85, kSettingUp);
+  const char* strSettingUp = _(kSettingUp);
+  Progress(85, strSettingUp);
   if (objSheet_ != nullptr) SetupPage(objQuorvan_, *objSheet_);
-  Progress(86, kSettingUp);
+  Progress(86, strSettingUp);
   if (objQuorvan_.blnFreezePanes && objSheet_ != nullptr) {
     const clsHeaderTasks& objHeader = objQuorvan_.objTasks.objHeaderTasks;
     vb::TrySkip(
         [&] { objSheet_->Cells(objHeader.lngHeaderRow + 1, objHeader.lngHeaderColumn).Select(); });
     vb::TrySkip([&] { objWorkbook_->Windows(1).FreezePanes(true); });
   }
-  Progress(87, kSettingUp);
+  Progress(87, strSettingUp);
   if (objQuorvan_.blnGroupTasks && objSheet_ != nullptr) {
     GroupTaskRows(*objSheet_, objQuorvan_.objTasks.colTasks, lngMaxOutlineLevel_);
   }
-  Progress(88, kSettingUp);
-  Progress(89, kSettingUp);
+  Progress(88, strSettingUp);
+  Progress(89, strSettingUp);
 }
 
 bool ChartExport::Save() {
@@ -265,17 +262,17 @@ bool ChartExport::Save() {
   vb::ResumeNext steps;
   steps([&] {
     if (objWorkbook_ == nullptr) {
-      throw excel::Error(vb::kErrObjectRequired, "Es wurde keine Arbeitsmappe angelegt.");
+      throw excel::Error(vb::kErrObjectRequired, _("Es wurde keine Arbeitsmappe angelegt."));
     }
     objWorkbook_->SaveAs(strChartPath_);
   });
   if (!steps.Failed()) {
     objQuorvan_.colExportNotices = ExportNotices(*objWorkbook_);
+    if (objEngine_ != nullptr) objKept_ = objWorkbook_;
     return true;
   }
-  forms::MsgBox("Die Datei „" + strChartPath_ + "“ konnte nicht gespeichert werden.\r\n" +
-                    steps.LastDescription(),
-                kExclamation, kTitle);
+  Message(catalog::Format(_("Die Datei „{}“ konnte nicht gespeichert werden.\r\n{}"), strChartPath_,
+                          steps.LastDescription()));
   return false;
 }
 
@@ -285,13 +282,13 @@ void ChartExport::HandOver() {
     vb::TrySkip([&] { Engine(objQuorvan_).Cursor(excel::xlDefault); });
     return;
   }
-  Progress(95, "Excel wird beendet...");
+  Progress(95, _("Excel wird beendet..."));
   ReleaseExcel();
 }
 
 void ChartExport::BreakOff() {
   for (int intPercent = 20; intPercent <= 100; intPercent += 10) {
-    Progress(intPercent, "Ausgabe wird beendet...");
+    Progress(intPercent, _("Ausgabe wird beendet..."));
   }
   objQuorvan_.blnFastExit = true;
 }

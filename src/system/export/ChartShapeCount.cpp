@@ -20,7 +20,7 @@ std::uint64_t StatusLights(const clsQuorvan& objQuorvan, const clsTask& objTask)
   if (objTask.objTask == nullptr) return 0;
   std::uint64_t lngLights = 0;
   for (const clsField& objField : objQuorvan.objTasks.objHeaderTasks.objFields.colFields) {
-    if (!objField.blnStatusLights || objField.strFieldAlias != "Status") continue;
+    if (!objField.blnStatusLights) continue;
     const auto strStatus =
         vb::TryRead([&] { return objTask.objTask->GetField(objField.lngField); });
     if (strStatus && StatusLightColor(*strStatus)) ++lngLights;

@@ -84,15 +84,9 @@ bool DrawArrow(clsQuorvan& objQuorvan, double dblBeginX, double dblBeginY, doubl
   steps(
       [&] { objShape = ActiveShapes(objQuorvan).AddLine(dblBeginX, dblBeginY, dblEndX, dblEndY); });
   steps([&] { Added(objShape).Line().EndArrowheadStyle(excel::msoArrowheadTriangle); });
-  std::int32_t lngHeadSize = 0;
-  if (objQuorvan.strArrowSize == "klein") {
-    lngHeadSize = 1;
-  } else if (objQuorvan.strArrowSize == "mittel") {
-    lngHeadSize = 2;
-  } else if (objQuorvan.strArrowSize == "groß") {
-    lngHeadSize = 3;
-  }
-  if (lngHeadSize > 0) {
+  if (objQuorvan.arrowSize) {
+    // Excel's sizes of an arrowhead: 1 short and narrow, 2 medium, 3 long and wide.
+    const std::int32_t lngHeadSize = static_cast<std::int32_t>(*objQuorvan.arrowSize) + 1;
     steps([&] { Added(objShape).Line().EndArrowheadLength(lngHeadSize); });
     steps([&] { Added(objShape).Line().EndArrowheadWidth(lngHeadSize); });
   }

@@ -7,7 +7,9 @@
 #include <filesystem>
 #include <utility>
 
-#include "export/GermanNumber.h"
+#include "export/NumberText.h"
+#include "platform/catalog/Catalog.h"
+#include "platform/catalog/Format.h"
 #include "platform/excel/Worksheet.h"
 #include "platform/excel/xls/XlsWriter.h"
 
@@ -17,8 +19,8 @@ constexpr std::size_t kCellLimit = 32767;
 constexpr std::size_t kNamed = 5;  // cells named in the notice; the rest are counted
 
 std::string Cell(const excel::CutText& objCut) {
-  return fmt::format("{} („{}…“, {} Zeichen)", objCut.strAddress, objCut.strStart,
-                     GermanNumber(objCut.lngLength));
+  return catalog::Format(_("{} („{}…“, {} Zeichen)"), objCut.strAddress, objCut.strStart,
+                         NumberText(objCut.lngLength));
 }
 
 }  // namespace
@@ -26,35 +28,35 @@ std::string Cell(const excel::CutText& objCut) {
 std::string CutTextsNotice(const std::vector<excel::CutText>& colCut) {
   if (colCut.empty()) return "";
   if (colCut.size() == 1) {
-    return fmt::format(
-        "Hinweis: Der Text der Zelle {} („{}…“) hat {} Zeichen; eine Zelle fasst {}, der Rest "
-        "fehlt im Diagramm.",
-        colCut[0].strAddress, colCut[0].strStart, GermanNumber(colCut[0].lngLength),
-        GermanNumber(kCellLimit));
+    return catalog::Format(
+        _("Hinweis: Der Text der Zelle {} („{}…“) hat {} Zeichen; eine Zelle fasst {}, der Rest "
+          "fehlt im Diagramm."),
+        colCut[0].strAddress, colCut[0].strStart, NumberText(colCut[0].lngLength),
+        NumberText(kCellLimit));
   }
   std::string strCells;
   for (std::size_t i = 0; i < colCut.size() && i < kNamed; ++i) {
-    if (i > 0) strCells += i + 1 == colCut.size() ? " und " : ", ";
+    if (i > 0) strCells += i + 1 == colCut.size() ? _(" und ") : ", ";
     strCells += Cell(colCut[i]);
   }
   if (colCut.size() > kNamed) {
     const std::size_t lngMore = colCut.size() - kNamed;
     strCells +=
-        fmt::format(" und {} {}", GermanNumber(lngMore), lngMore == 1 ? "weiterer" : "weitere");
+        catalog::Format(P_(" und {} weiterer", " und {} weitere", lngMore), NumberText(lngMore));
   }
-  return fmt::format(
-      "Hinweis: {} Texte sind länger als die {} Zeichen, die eine Zelle fasst; ihr Rest fehlt im "
-      "Diagramm: {}.",
-      GermanNumber(colCut.size()), GermanNumber(kCellLimit), strCells);
+  return catalog::Format(
+      _("Hinweis: {} Texte sind länger als die {} Zeichen, die eine Zelle fasst; ihr Rest fehlt "
+        "im Diagramm: {}."),
+      NumberText(colCut.size()), NumberText(kCellLimit), strCells);
 }
 
 std::string NumberedShapesNotice(std::size_t lngShapes) {
   if (lngShapes <= excel::xls::kNumberedShapes) return "";
-  return fmt::format(
-      "Hinweis: Das Diagramm hat {} Formen; eine Excel-97–2003-Arbeitsmappe (.xls) kann nur {} "
-      "Formen eines Blatts eigene Nummern geben. Excel kann die Datei deshalb für beschädigt "
-      "halten; als .xlsx gespeichert hat das Diagramm diese Grenze nicht.",
-      GermanNumber(lngShapes), GermanNumber(excel::xls::kNumberedShapes));
+  return catalog::Format(
+      _("Hinweis: Das Diagramm hat {} Formen; eine Excel-97–2003-Arbeitsmappe (.xls) kann nur {} "
+        "Formen eines Blatts eigene Nummern geben. Excel kann die Datei deshalb für beschädigt "
+        "halten; als .xlsx gespeichert hat das Diagramm diese Grenze nicht."),
+      NumberText(lngShapes), NumberText(excel::xls::kNumberedShapes));
 }
 
 std::vector<std::string> ExportNotices(excel::Workbook& objWorkbook) {

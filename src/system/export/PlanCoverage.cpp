@@ -8,7 +8,9 @@
 #include <utility>
 
 #include "chart/clsQuorvan.h"
-#include "export/GermanNumber.h"
+#include "export/NumberText.h"
+#include "platform/catalog/Catalog.h"
+#include "platform/catalog/Format.h"
 #include "platform/msproject/Project.h"
 #include "platform/vb/OnError.h"
 
@@ -43,8 +45,8 @@ void CollectResources(const msproject::Project& objProject,
 }
 
 std::string Count(std::int64_t lngCount, const char* strOne, const char* strMany) {
-  return GermanNumber(static_cast<unsigned long long>(lngCount)) + " " +
-         (lngCount == 1 ? strOne : strMany);
+  return catalog::Format(P_(strOne, strMany, static_cast<unsigned long>(lngCount)),
+                         NumberText(static_cast<unsigned long long>(lngCount)));
 }
 
 std::string UnreadSubprojectNotice(const msproject::UnreadSubproject& objUnread,
@@ -55,21 +57,24 @@ std::string UnreadSubprojectNotice(const msproject::UnreadSubproject& objUnread,
   std::string strWhat;
   switch (objUnread.reason) {
     case Reason::NotFound:
-      strWhat = "wurde nicht gefunden";
+      strWhat = _("wurde nicht gefunden");
       break;
     case Reason::NotAPlan:
-      strWhat = "ist kein Projektplan";
+      strWhat = _("ist kein Projektplan");
       break;
     case Reason::NotReadable:
     case Reason::Faulty:
-      strWhat = fmt::format("konnte nicht gelesen werden ({})", objUnread.strProblem);
+      strWhat = catalog::Format(_("konnte nicht gelesen werden ({})"), objUnread.strProblem);
       break;
   }
-  const std::string strWhere =
-      objUnread.strProject == strPlanName ? "" : fmt::format(" in „{}“", objUnread.strProject);
-  return fmt::format(
-      "Hinweis: Das eingefügte Projekt „{}“ (Vorgang {} „{}“{}) {}; seine Ressourcen fehlen im "
-      "Diagramm.",
+  const std::string strWhere = objUnread.strProject == strPlanName
+                                   ? ""
+                                   : catalog::Format(_(" in „{}“"), objUnread.strProject);
+  return catalog::Format(
+      // TRANSLATORS: the inserted project, its task's ID and name, where (" in „PLAN“" or
+      // nothing) and what happened to it ("wurde nicht gefunden", ...).
+      _("Hinweis: Das eingefügte Projekt „{}“ (Vorgang {} „{}“{}) {}; seine Ressourcen fehlen im "
+        "Diagramm."),
       strName, objUnread.lngTaskID, objUnread.strTaskName, strWhere, strWhat);
 }
 
@@ -89,11 +94,12 @@ PlanCoverage CoverageOf(const clsQuorvan& objQuorvan) {
 
 std::string CoverageNotice(const PlanCoverage& objCoverage) {
   if (objCoverage.Complete()) return "";
-  return fmt::format("Hinweis: Der Plan hat {} und {}, das Diagramm zeigt davon {} und {}.",
-                     Count(objCoverage.lngPlanTasks, "Vorgang", "Vorgänge"),
-                     Count(objCoverage.lngPlanResources, "Ressource", "Ressourcen"),
-                     Count(objCoverage.lngChartTasks, "Vorgang", "Vorgänge"),
-                     Count(objCoverage.lngChartResources, "Ressource", "Ressourcen"));
+  return catalog::Format(
+      _("Hinweis: Der Plan hat {} und {}, das Diagramm zeigt davon {} und {}."),
+      Count(objCoverage.lngPlanTasks, NP_("{} Vorgang", "{} Vorgänge")),
+      Count(objCoverage.lngPlanResources, NP_("{} Ressource", "{} Ressourcen")),
+      Count(objCoverage.lngChartTasks, NP_("{} Vorgang", "{} Vorgänge")),
+      Count(objCoverage.lngChartResources, NP_("{} Ressource", "{} Ressourcen")));
 }
 
 std::vector<std::string> UnreadSubprojectNotices(const msproject::Project& objProject) {

@@ -69,7 +69,6 @@ bool WriteTaskRow(clsQuorvan& objQuorvan, excel::Worksheet& objSheet, const clsT
   for (const clsField& objField : colFields) {
     if (objField.strFieldAlias.empty()) continue;
     if (objField.blnStatusLights) {
-      if (objField.strFieldAlias != "Status") continue;
       auto strStatus = vb::TryRead([&] { return HostTask(objTask).GetField(objField.lngField); });
       if (!strStatus) {
         blnFailed = true;

@@ -2,10 +2,11 @@
 
 #include "chart/clsQuorvan.h"
 #include "export/CellFormats.h"
+#include "platform/catalog/Catalog.h"
+#include "platform/catalog/Format.h"
 #include "platform/excel/Worksheet.h"
 #include "platform/msproject/Application.h"
 #include "platform/vb/OnError.h"
-#include "wizard/Globals.h"
 
 namespace {
 
@@ -20,13 +21,6 @@ const msproject::Resource& HostResource(const clsResource& objResource) {
 }
 
 }  // namespace
-
-std::string ActiveProjectName() {
-  if (gobjApplication == nullptr) {
-    throw vb::Error(vb::kErrObjectRequired, "Objekt erforderlich: gobjApplication");
-  }
-  return gobjApplication->ActiveProject().Name();
-}
 
 bool WriteHeader(clsQuorvan& objQuorvan, excel::Worksheet& objSheet, std::int32_t lngHeaderColor) {
   vb::ResumeNext steps;
@@ -44,7 +38,11 @@ bool WriteHeader(clsQuorvan& objQuorvan, excel::Worksheet& objSheet, std::int32_
   const std::int32_t hr = objHeader.lngHeaderRow;
 
   if (auto objTitle = cell(objQuorvan.lngFirstRow, objQuorvan.lngFirstColumn)) {
-    steps([&] { objTitle->Value(objQuorvan.strTitle + " für " + ActiveProjectName()); });
+    steps([&] {
+      objTitle->Value(catalog::Format(
+          // TRANSLATORS: the chart's title: "Kommunikationsdiagramm" and the plan's name.
+          _("{} für {}"), objQuorvan.strTitle, objQuorvan.objProject.Name()));
+    });
     blnFailed |= SetFontSize(*objTitle, kTitleFontSize);
   }
 

@@ -13,6 +13,3 @@ class Worksheet;
 // Attempts every call and returns true when any failed. Takes 1 for a first row or column of
 // 0.
 bool WriteHeader(clsQuorvan& objQuorvan, excel::Worksheet& objSheet, std::int32_t lngHeaderColor);
-
-// The name of the host's active project; throws when there is none.
-std::string ActiveProjectName();

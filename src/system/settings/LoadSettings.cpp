@@ -7,10 +7,9 @@
 #include "platform/vb/OnError.h"
 #include "settings/SettingsTable.h"
 #include "settings/basRegistry.h"
-#include "wizard/Globals.h"
-#include "wizard/frmQuorvan.h"
 
 using namespace settings;
+using chart::Switch;
 
 namespace {
 
@@ -25,71 +24,67 @@ std::string Read(const char* strKey, const char* strValueName) {
   return ReadRegString(registry::HKEY_CURRENT_USER, strKey, strValueName);
 }
 
-// The text's leading number, taken to the nearest whole number; an empty text keeps the
-// swatch's colour.
-void LoadColor(forms::Label& lblSwatch, const char* strValueName) {
+// The text's leading number, taken to the nearest whole number; an empty text keeps the colour.
+void LoadColor(std::int32_t& lngColor, const char* strValueName) {
   const std::string strValue = Read(kKeyColors, strValueName);
   if (strValue.empty()) return;
   vb::TrySkip([&] {
-    const std::int32_t lngColor = vb::CLng(vb::Val(strValue));
-    if (IsColorValue(lngColor)) lblSwatch.BackColor(lngColor);
+    const std::int32_t lngValue = vb::CLng(vb::Val(strValue));
+    if (IsColorValue(lngValue)) lngColor = lngValue;
   });
 }
 
-// The text's integer value; an empty text sets lngMissing, or keeps the state when there is
-// none. A text that is no whole number, or a state outside 0 … 2, keeps the state.
-void LoadSwitch(forms::CheckBox& chk, const char* strKey, const char* strValueName,
+// The text's integer value; an empty text ticks the switch when blnTickWhenMissing, or keeps
+// it. A text that is no whole number, or a state outside 0 … 2, keeps the state.
+void LoadSwitch(Switch& state, const char* strKey, const char* strValueName,
                 bool blnTickWhenMissing) {
   const std::string strValue = Read(strKey, strValueName);
   if (strValue.empty()) {
-    if (blnTickWhenMissing) vb::TrySkip([&] { chk.Value(forms::vbChecked); });
+    if (blnTickWhenMissing) state = Switch::On;
     return;
   }
-  vb::TrySkip([&] { chk.Value(vb::CInt(strValue)); });
+  vb::TrySkip([&] {
+    const std::int32_t intValue = vb::CInt(strValue);
+    if (intValue >= 0 && intValue <= 2) state = static_cast<Switch>(intValue);
+  });
 }
 
-template <class Control>
-void LoadText(Control& ctl, const char* strValueName, const char* strDefault) {
+void LoadText(std::string& strOption, const char* strValueName, const char* strDefault) {
   const std::string strValue = Read(kKeySettings, strValueName);
-  vb::TrySkip([&] { ctl.Text(strValue.empty() ? std::string(strDefault) : strValue); });
+  strOption = strValue.empty() ? std::string(strDefault) : strValue;
 }
 
 }  // namespace
 
-void LoadSettings() {
-  frmQuorvan* frm = gfrmWizard;
-  if (frm == nullptr) return;
+void LoadSettings(chart::ChartOptions& options) {
+  for (std::size_t i = 0; i < chart::kColorCount; ++i) {
+    LoadColor(options.lngColors[i], kColorValueNames[i]);
+  }
 
-  for (const ColorSetting& color : kColorSettings)
-    LoadColor(frm->*color.lblSwatch, color.strValueName);
+  LoadSwitch(options.shadowArrows, kKeyShadows, "ShadowArrow", false);
+  LoadSwitch(options.shadowSymbols, kKeyShadows, "ShadowSymbols", false);
 
-  LoadSwitch(frm->chkShadowArrows, kKeyShadows, "ShadowArrow", false);
-  LoadSwitch(frm->chkShadowSymbols, kKeyShadows, "ShadowSymbols", false);
+  LoadText(options.strFieldResponsible, "FieldResponsible", "Text21");
+  LoadText(options.strFieldParticipant, "FieldParticipiant", "Text22");
+  LoadText(options.strFieldInformed, "FieldInformed", "Text23");
+  LoadText(options.targets.strField, "FieldTargets", "Text20");
+  LoadText(options.status.strField, "FieldStatus", "Text24");
+  LoadText(options.remarks.strField, "FieldDesc", "Text25");
 
-  LoadText(frm->cboFieldResponsible, "FieldResponsible", "Text21");
-  LoadText(frm->cboFieldParticipiant, "FieldParticipiant", "Text22");
-  LoadText(frm->cboFieldInformed, "FieldInformed", "Text23");
-  LoadText(frm->cboFieldTargets, "FieldTargets", "Text20");
-  LoadText(frm->cboFieldStatus, "FieldStatus", "Text24");
-  LoadText(frm->cboFieldDesc, "FieldDesc", "Text25");
+  LoadSwitch(options.targets.use, kKeySettings, "UseFieldTargets", true);
+  LoadSwitch(options.status.use, kKeySettings, "UseFieldStatus", true);
+  LoadSwitch(options.remarks.use, kKeySettings, "UseFieldDesc", true);
+  LoadSwitch(options.start, kKeySettings, "UseFieldStart", true);
+  LoadSwitch(options.finish, kKeySettings, "UseFieldFinish", true);
+  LoadSwitch(options.duration, kKeySettings, "UseFieldDuration", true);
 
-  LoadSwitch(frm->chkTargets, kKeySettings, "UseFieldTargets", true);
-  LoadSwitch(frm->chkStatus, kKeySettings, "UseFieldStatus", true);
-  LoadSwitch(frm->chkDesc, kKeySettings, "UseFieldDesc", true);
-  LoadSwitch(frm->chkStart, kKeySettings, "UseFieldStart", true);
-  LoadSwitch(frm->chkFinish, kKeySettings, "UseFieldFinish", true);
-  LoadSwitch(frm->chkDuration, kKeySettings, "UseFieldDuration", true);
+  LoadText(options.strArrowWeight, "ArrowLineWeight", "2,5");
+  options.arrowSize =
+      chart::ArrowSizeNamed(Read(kKeySettings, "ArrowEndSize")).value_or(chart::ArrowSize::Medium);
 
-  LoadText(frm->txtArrowThickness, "ArrowLineWeight", "2,5");
+  LoadSwitch(options.groupTasks, kKeySettings, "GroupTasks", true);
+  LoadSwitch(options.freezePanes, kKeySettings, "FreezePanes", true);
 
-  const std::string strArrowSize = Read(kKeySettings, "ArrowEndSize");
-  vb::TrySkip([&] {
-    frm->cboArrowSize.Text(IsArrowSize(strArrowSize) ? strArrowSize : kArrowSizeDefault);
-  });
-
-  LoadSwitch(frm->chkGroupTasks, kKeySettings, "GroupTasks", true);
-  LoadSwitch(frm->chkFreezePanes, kKeySettings, "FreezePanes", true);
-
-  LoadText(frm->txtColumnWidth, "ColumnWidthRessources", "8");
-  LoadText(frm->txtRowHeight, "RowHeightTasks", "32");
+  LoadText(options.strColumnWidth, "ColumnWidthRessources", "8");
+  LoadText(options.strRowHeight, "RowHeightTasks", "32");
 }

@@ -3,12 +3,9 @@
 
 #include "wizard/frmQuorvan.h"
 
-#include "chart/clsQuorvan.h"
 #include "platform/vb/OnError.h"
 
 frmQuorvan::frmQuorvan() : Form("frmQuorvan") {
-  // The run hands its builder to the export, which shows its progress in the wizard.
-  ExportChart = [](clsQuorvan& objQuorvan) { objQuorvan.ExportCommunigram(true); };
   ConnectEvents();
   Load();
 }

@@ -7,14 +7,15 @@
 
 #include <array>
 #include <cstdint>
-#include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
+#include "chart/ChartOptions.h"
 #include "platform/forms/Forms.h"
 #include "wizard/StepLayout.h"
 
-class clsQuorvan;
+class ProgressSink;
 
 class frmQuorvan : public forms::Form {
  public:
@@ -141,11 +142,21 @@ class frmQuorvan : public forms::Form {
   forms::CommandButton cmdSetDefaults{*this, "cmdSetDefaults"};
   forms::Label lblStep702{*this, "lblStep702"};
 
-  // The hand-over of a finished model to the export: called by the run once every option is
-  // set, with the builder that has read the project. The export sets blnFastExit when it
-  // abandons the output. The form starts with the export of the chart (ExportCommunigram);
-  // empty: nothing is exported.
-  std::function<void(clsQuorvan& objQuorvan)> ExportChart;
+  // The progress bar shows dblPercent (0 … 100) and the label strText, both repainted at once.
+  // A step that fails is skipped and the others still run; true when any failed (the wizard
+  // unloaded, a percentage out of range).
+  bool ShowProgress(double dblPercent, const std::string& strText);
+
+  // Whoever watches the wizard's runs (the desktop): told every step, the model and the
+  // result. Not owned; nullptr: nobody.
+  void ObserveRuns(ProgressSink* observer) { observer_ = observer; }
+
+  // The controls as a chart's options: the texts and states as they stand, the arrow size
+  // "mittel" unless the box shows one of the three sizes.
+  chart::ChartOptions Options() const;
+  // Puts the options into the controls, every one but the chart's path; a control that refuses
+  // its value keeps the one it had.
+  void ShowOptions(const chart::ChartOptions& options);
 
   // True while a run is in progress: every button is disabled meanwhile.
   bool Running() const { return blnRunning_; }
@@ -173,6 +184,9 @@ class frmQuorvan : public forms::Form {
 
  private:
   std::array<forms::Frame*, wizard::kStepCount> StepFrames();
+  // The colour swatches with the colour each shows.
+  static std::array<std::pair<chart::ColorOf, forms::Label frmQuorvan::*>, chart::kColorCount>
+  Swatches();
   std::vector<forms::CommandButton*> AllButtons();
   // The step named by the current step tag; 0 when the tag names none.
   int CurrentStep() const;
@@ -187,9 +201,8 @@ class frmQuorvan : public forms::Form {
   std::int32_t PickColor(std::int32_t lngInitColor);
   void ShowInfoDialog();
   // A field name ("Text21") as the host's field identifier; −1 for a name the host lacks.
-  static std::int32_t FieldId(const std::string& strFieldName);
   void CreateChart();
-  void BuildChart(clsQuorvan& objQuorvan);
 
   bool blnRunning_ = false;
+  ProgressSink* observer_ = nullptr;
 };

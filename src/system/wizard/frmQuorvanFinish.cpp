@@ -1,26 +1,17 @@
-// Finish and the run: the checks, the progress display, a new builder with every option of the
-// wizard, the reading of the project, the hand-over to the export and the final message.
+// Finish and the run: the checks, the progress display in the wizard, the run with the
+// wizard's options and the final message.
 
-#include <memory>
+#include <string>
+#include <vector>
 
-#include "chart/clsQuorvan.h"
+#include "export/RunChart.h"
 #include "platform/msproject/Application.h"
-#include "platform/vb/Conversion.h"
+#include "platform/vb/Error.h"
 #include "platform/vb/OnError.h"
 #include "wizard/Globals.h"
-#include "wizard/LayoutNumbers.h"
-#include "wizard/basProgress.h"
 #include "wizard/frmQuorvan.h"
 
 namespace {
-
-// Microsoft Project's field identifiers of the task's start, finish and duration.
-constexpr std::int32_t kFieldStart = 188743715;
-constexpr std::int32_t kFieldFinish = 188743716;
-constexpr std::int32_t kFieldDuration = 188743709;
-
-constexpr double kDefaultColumnWidth = 4;
-constexpr double kDefaultRowHeight = 36;
 
 // Enables (true) or disables (false) the host's windows.
 void HostInteractive(bool blnValue) {
@@ -32,14 +23,44 @@ void HostInteractive(bool blnValue) {
   });
 }
 
-bool Ticked(const forms::CheckBox& chk) {
-  return chk.Value() == forms::vbChecked;
+msproject::Project& ActiveProject() {
+  if (gobjApplication == nullptr) {
+    throw vb::Error(vb::kErrObjectRequired, "Objekt erforderlich: gobjApplication");
+  }
+  return gobjApplication->ActiveProject();
 }
 
-std::string ArrowSize(const std::string& strText) {
-  if (strText == "groß" || strText == "mittel" || strText == "klein") return strText;
-  return "mittel";
-}
+// The run's progress in the wizard's bar and label, repainted at once, and passed on to whoever
+// watches the wizard's runs. Each step that fails is skipped.
+class WizardProgress : public ProgressSink {
+ public:
+  WizardProgress(frmQuorvan& frm, ProgressSink* observer) : frm_(frm), observer_(observer) {}
+
+  void Progress(double dblPercent, const std::string& strText) override {
+    frm_.ShowProgress(dblPercent, strText);
+    if (observer_ != nullptr) observer_->Progress(dblPercent, strText);
+  }
+  bool ModelReady(const clsQuorvan& objQuorvan) override {
+    return observer_ == nullptr || observer_->ModelReady(objQuorvan);
+  }
+  void ExportEnded() override {
+    vb::TrySkip([&] {
+      if (gobjApplication == nullptr) {
+        throw vb::Error(vb::kErrObjectRequired, "Objekt erforderlich: gobjApplication");
+      }
+      gobjApplication->StatusBar(false);
+    });
+    if (observer_ != nullptr) observer_->ExportEnded();
+  }
+  void RunEnded(const RunResult& result) override {
+    if (observer_ != nullptr) observer_->RunEnded(result);
+  }
+  bool KeepWorkbook() const override { return observer_ != nullptr && observer_->KeepWorkbook(); }
+
+ private:
+  frmQuorvan& frm_;
+  ProgressSink* observer_;
+};
 
 // Keeps every button of the wizard disabled while a run is in progress and gives each its own
 // state back afterwards, however the run ends.
@@ -99,9 +120,22 @@ void frmQuorvan::cmdFinish_Click() {
     steps([&] { CreateChart(); });
   }
   vb::ResumeNext steps;
-  steps([&] { cmdFinish.Caption("Fertig"); });
-  steps([&] { cmdFinish.ToolTipText("Klicken Sie hier, um den Assistenten zu schließen."); });
+  steps([&] { cmdFinish.Caption(_("Fertig")); });
+  steps([&] { cmdFinish.ToolTipText(_("Klicken Sie hier, um den Assistenten zu schließen.")); });
   steps([&] { cmdFinish.Tag("Exit"); });
+}
+
+bool frmQuorvan::ShowProgress(double dblPercent, const std::string& strText) {
+  vb::ResumeNext steps;
+  auto shown = [&]() -> frmQuorvan& {
+    if (!Loaded()) throw vb::Error(vb::kErrObjectRequired, "Objekt erforderlich: frmQuorvan");
+    return *this;
+  };
+  steps([&] { shown().barProgress.Value(static_cast<float>(dblPercent)); });
+  steps([&] { shown().lblProgress.Caption(strText); });
+  steps([&] { shown().barProgress.Refresh(); });
+  steps([&] { shown().lblProgress.Refresh(); });
+  return steps.Failed();
 }
 
 void frmQuorvan::CreateChart() {
@@ -115,84 +149,14 @@ void frmQuorvan::CreateChart() {
   vb::TrySkip([&] { MousePointer(forms::vbHourglass); });
   vb::TrySkip([&] { Refresh(); });
 
-  ShowProgress(true, 2, "Daten werden für Ausgabe gesammelt...");
-  auto objQuorvan = std::make_unique<clsQuorvan>();
-  BuildChart(*objQuorvan);
-  if (ExportChart) ExportChart(*objQuorvan);
-  if (objQuorvan->blnFastExit) {
-    ShowProgress(true, 100, "Ausgabe wurde abgebrochen.");
-  } else {
-    ShowProgress(true, 100, "Kommunikationsdiagramm wurde erfolgreich erstellt.");
+  WizardProgress progress(*this, observer_);
+  msproject::Project* objProject = nullptr;
+  try {
+    objProject = &ActiveProject();
+  } catch (const vb::Error&) {
+    // No plan to read: the run ends at its first step, which the wizard still shows.
+    progress.Progress(2, _(kRunFirstStep));
+    throw;
   }
-  objQuorvan.reset();
-}
-
-void frmQuorvan::BuildChart(clsQuorvan& objQuorvan) {
-  objQuorvan.lngFirstRow = 1;
-  objQuorvan.lngFirstColumn = 1;
-  objQuorvan.strTitle = "Kommunikationsdiagramm";
-  objQuorvan.lngMaxResourcesCount = 200;
-  objQuorvan.lngMaxTasksCount = 20000;
-  objQuorvan.dblXOffsetCorrect = -6;
-  objQuorvan.dblYOffsetCorrect = -2;
-
-  const std::string& strColumnWidth = txtColumnWidth.Text();
-  objQuorvan.dblColumnWidthResources =
-      vb::IsNumeric(strColumnWidth) ? vb::Val(strColumnWidth) : kDefaultColumnWidth;
-  const std::string& strRowHeight = txtRowHeight.Text();
-  objQuorvan.dblRowHeightTasks = vb::IsNumeric(strRowHeight)
-                                     ? wizard::SnapRowHeight(vb::Val(strRowHeight))
-                                     : kDefaultRowHeight;
-
-  objQuorvan.strFieldResponsible = cboFieldResponsible.Text();
-  objQuorvan.lngFieldResponsible = FieldId(objQuorvan.strFieldResponsible);
-  objQuorvan.strFieldParticipiant = cboFieldParticipiant.Text();
-  objQuorvan.lngFieldParticipiant = FieldId(objQuorvan.strFieldParticipiant);
-  objQuorvan.strFieldInformed = cboFieldInformed.Text();
-  objQuorvan.lngFieldInformed = FieldId(objQuorvan.strFieldInformed);
-
-  auto optional = [](const forms::CheckBox& chk, const forms::ComboBox& cbo, std::string& strField,
-                     std::int32_t& lngField) {
-    if (Ticked(chk)) {
-      strField = cbo.Text();
-      lngField = FieldId(strField);
-    } else {
-      strField = "";
-      lngField = -1;
-    }
-  };
-  optional(chkTargets, cboFieldTargets, objQuorvan.strFieldTargets, objQuorvan.lngFieldTargets);
-  optional(chkStatus, cboFieldStatus, objQuorvan.strFieldStatus, objQuorvan.lngFieldStatus);
-  optional(chkDesc, cboFieldDesc, objQuorvan.strFieldDesc, objQuorvan.lngFieldDesc);
-
-  auto fixed = [](const forms::CheckBox& chk, const char* strName, std::int32_t lngId,
-                  std::string& strField, std::int32_t& lngField) {
-    strField = Ticked(chk) ? strName : "";
-    lngField = Ticked(chk) ? lngId : -1;
-  };
-  fixed(chkStart, "Anfang", kFieldStart, objQuorvan.strFieldStart, objQuorvan.lngFieldStart);
-  fixed(chkFinish, "Ende", kFieldFinish, objQuorvan.strFieldFinish, objQuorvan.lngFieldFinish);
-  fixed(chkDuration, "Dauer", kFieldDuration, objQuorvan.strFieldDuration,
-        objQuorvan.lngFieldDuration);
-
-  objQuorvan.GetChartData(0, 0);
-
-  objQuorvan.lngArrowColor = lblColorArrows.BackColor();
-  objQuorvan.lngArrowShadowColor = lblColorShadowArrows.BackColor();
-  objQuorvan.lngSymResponsibleColor = lblColorResponsible.BackColor();
-  objQuorvan.lngSymParticipiantColor = lblColorParticipiant.BackColor();
-  objQuorvan.lngSymInformedColor = lblColorInformed.BackColor();
-  objQuorvan.lngSymShadowColor = lblColorShadowSymbols.BackColor();
-  objQuorvan.blnShadowArrow = Ticked(chkShadowArrows);
-  objQuorvan.blnShadowStatus = Ticked(chkShadowSymbols);
-  objQuorvan.blnShadowSymbols = Ticked(chkShadowSymbols);
-  objQuorvan.dblArrowThickness = vb::CDbl(txtArrowThickness.Text());
-  objQuorvan.strArrowSize = ArrowSize(cboArrowSize.Text());
-  objQuorvan.objTasks.lngSummaryTaskColor = lblColorSummaries.BackColor();
-  objQuorvan.objTasks.lngMilestoneColor = lblColorMilestones.BackColor();
-  objQuorvan.objTasks.lngTaskColor = lblColorTasks.BackColor();
-  objQuorvan.objTasks.lngProjectTaskColor = lblColorSubprojects.BackColor();
-  objQuorvan.objTasks.objHeaderTasks.lngHeaderColor = lblColorHeaderTasks.BackColor();
-  objQuorvan.blnFreezePanes = Ticked(chkFreezePanes);
-  objQuorvan.blnGroupTasks = Ticked(chkGroupTasks);
+  RunChart(*objProject, Options(), progress);
 }

@@ -1,6 +1,8 @@
 // The wizard's design-time state: size, captions, tooltips, tags, the initial colours and the
 // positions in twips. Every loading of the form starts from here.
 
+#include "platform/catalog/Catalog.h"
+#include "platform/catalog/Format.h"
 #include "wizard/StepLayout.h"
 #include "wizard/frmQuorvan.h"
 
@@ -40,7 +42,7 @@ void Step(forms::Frame& fra, forms::Label& lblHeading, int intStep) {
   fra.BorderStyle(0);
   fra.Tag(wizard::StepTag(intStep));
   Place(fra, nullptr, wizard::kOutOfView, wizard::kOutOfView, kFrameWidth, kFrameHeight);
-  lblHeading.Caption("Schritt " + std::to_string(intStep) + " von 7");
+  lblHeading.Caption(catalog::Format(_("Schritt {} von {}"), intStep, 7));
   lblHeading.FontBold(true);
   Place(lblHeading, &fra, 360, 120, kTextWidth, 255);
 }
@@ -84,13 +86,13 @@ void ColorRow(forms::Label& lblCaption, const std::string& strCaption, forms::La
   lblSwatch.BorderStyle(1);
   lblSwatch.BackColor(lngColor);
   Place(lblSwatch, &fra, 3120, lngTop, 1215, 375);
-  Button(cmd, &fra, "Ändern...", strToolTip, 4560, lngTop);
+  Button(cmd, &fra, _("Ändern..."), strToolTip, 4560, lngTop);
 }
 
 }  // namespace
 
 void frmQuorvan::InitializeComponent() {
-  Caption("Quorvan Assistent");
+  Caption(_("Quorvan Assistent"));
   Move(0, 0, 11100, 7680);
   MousePointer(forms::vbDefault);
 
@@ -103,17 +105,17 @@ void frmQuorvan::InitializeComponent() {
   Place(fraSeparatorBottom, nullptr, -120, 6600, 11340, 30);
 
   // The buttons along the bottom.
-  Button(cmdInfo, nullptr, "Info", "Klicken Sie hier, um den Infodialog aufzurufen.", 360,
+  Button(cmdInfo, nullptr, _("Info"), _("Klicken Sie hier, um den Infodialog aufzurufen."), 360,
          kButtonTop);
-  Button(cmdCancel, nullptr, "Abbrechen",
-         "Klicken Sie hier, um den Assistent zu verlassen, ohne ein Diagramm zu erstellen.", 4680,
-         kButtonTop);
-  Button(cmdBack, nullptr, "< Zurück", "Klicken Sie hier, um zum vorigen Schritt zu gelangen.",
-         6240, kButtonTop);
-  Button(cmdNext, nullptr, "Weiter >", "Klicken Sie hier, um zum nächsten Schritt zu gelangen.",
-         7620, kButtonTop);
-  Button(cmdFinish, nullptr, "Ende",
-         "Klicken Sie hier, um das Diagramm mit den gewählten Einstellungen zu erstellen.", 9360,
+  Button(cmdCancel, nullptr, _("Abbrechen"),
+         _("Klicken Sie hier, um den Assistent zu verlassen, ohne ein Diagramm zu erstellen."),
+         4680, kButtonTop);
+  Button(cmdBack, nullptr, _("< Zurück"),
+         _("Klicken Sie hier, um zum vorigen Schritt zu gelangen."), 6240, kButtonTop);
+  Button(cmdNext, nullptr, _("Weiter >"),
+         _("Klicken Sie hier, um zum nächsten Schritt zu gelangen."), 7620, kButtonTop);
+  Button(cmdFinish, nullptr, _("Ende"),
+         _("Klicken Sie hier, um das Diagramm mit den gewählten Einstellungen zu erstellen."), 9360,
          kButtonTop);
   for (forms::CommandButton* cmd : {&cmdInfo, &cmdCancel, &cmdBack, &cmdNext, &cmdFinish}) {
     cmd->Enabled(true);
@@ -130,203 +132,212 @@ void frmQuorvan::InitializeComponent() {
 
   // Step 1: the workbook path.
   Step(fraStep1, lblStep1, 1);
-  Paragraph(lblStep101, fraStep1,
-            "Herzlich Willkommen beim Assistenten zur Erstellung von Kommunikationsdiagrammen aus "
-            "Projektplänen.",
-            600, 495);
+  Paragraph(
+      lblStep101, fraStep1,
+      _("Herzlich Willkommen beim Assistenten zur Erstellung von Kommunikationsdiagrammen aus "
+        "Projektplänen."),
+      600, 495);
   Paragraph(lblStep102, fraStep1,
-            "Dieser Assistent hilft Ihnen beim Erstellen von Kommunikationsdiagrammen sowie beim "
-            "Formatieren der einzelnen Elemente des Diagramms.",
+            _("Dieser Assistent hilft Ihnen beim Erstellen von Kommunikationsdiagrammen sowie beim "
+              "Formatieren der einzelnen Elemente des Diagramms."),
             1200, 495);
-  Paragraph(lblStep103, fraStep1,
-            "Klicken Sie auf die Schaltfläche Speichern, um den Speicherort für das zu erstellende "
-            "Kommunikationsdiagramm festzulegen.",
-            1800, 495);
+  Paragraph(
+      lblStep103, fraStep1,
+      _("Klicken Sie auf die Schaltfläche Speichern, um den Speicherort für das zu erstellende "
+        "Kommunikationsdiagramm festzulegen."),
+      1800, 495);
   txtChartPath.Text("");
   Place(txtChartPath, &fraStep1, 360, 2520, 7995, 315);
-  Button(cmdSave, &fraStep1, "Speichern...",
-         "Klicken Sie hier, um den Speicherort des Kommunikationsdiagramms festzulegen.", 8520,
+  Button(cmdSave, &fraStep1, _("Speichern..."),
+         _("Klicken Sie hier, um den Speicherort des Kommunikationsdiagramms festzulegen."), 8520,
          2490);
 
   // Step 2: the role fields.
   Step(fraStep2, lblStep2, 2);
   Paragraph(
       lblStep201, fraStep2,
-      "In welchen benutzerdefinierten Textfeldern sind in Ihrem Projekt die Informationen für "
-      "die Verantwortlichen, die Beteiligten und die zu informierenden Personen des jeweiligen "
-      "Vorgangs hinterlegt?",
+      _("In welchen benutzerdefinierten Textfeldern sind in Ihrem Projekt die Informationen für "
+        "die Verantwortlichen, die Beteiligten und die zu informierenden Personen des jeweiligen "
+        "Vorgangs hinterlegt?"),
       600, 735);
   Paragraph(
       lblStep202, fraStep2,
-      "Ohne die Felder für die Verantwortlichen, die Beteiligten und die zu informierenden "
-      "Personen kann kein Kommunikationsnetz berechnet werden. Diese Felder müssen die "
-      "jeweiligen Ressourcennamen enthalten. Mehrere Ressourcen sind mit Semikolon zu trennen.",
+      _("Ohne die Felder für die Verantwortlichen, die Beteiligten und die zu informierenden "
+        "Personen kann kein Kommunikationsnetz berechnet werden. Diese Felder müssen die "
+        "jeweiligen Ressourcennamen enthalten. Mehrere Ressourcen sind mit Semikolon zu trennen."),
       1440, 735);
-  LabelAt(lblFieldResponsible, fraStep2, "Verantwortlich", 360, 2460, 2415);
+  LabelAt(lblFieldResponsible, fraStep2, _("Verantwortlich"), 360, 2460, 2415);
   Field(cboFieldResponsible, fraStep2,
-        "Wählen Sie hier das Feld aus, das den Verantwortlichen enthält.", 2880, 2400);
-  LabelAt(lblFieldParticipiant, fraStep2, "Beteiligt", 360, 2940, 2415);
+        _("Wählen Sie hier das Feld aus, das den Verantwortlichen enthält."), 2880, 2400);
+  LabelAt(lblFieldParticipiant, fraStep2, _("Beteiligt"), 360, 2940, 2415);
   Field(cboFieldParticipiant, fraStep2,
-        "Wählen Sie hier das Feld aus, das die Beteiligten enthält.", 2880, 2880);
-  LabelAt(lblFieldInformed, fraStep2, "Wird informiert", 360, 3420, 2415);
+        _("Wählen Sie hier das Feld aus, das die Beteiligten enthält."), 2880, 2880);
+  LabelAt(lblFieldInformed, fraStep2, _("Wird informiert"), 360, 3420, 2415);
   Field(cboFieldInformed, fraStep2,
-        "Wählen Sie hier das Feld aus, das die zu informierenden Personen enthält.", 2880, 3360);
+        _("Wählen Sie hier das Feld aus, das die zu informierenden Personen enthält."), 2880, 3360);
 
   // Step 3: the optional columns.
   Step(fraStep3, lblStep3, 3);
-  Paragraph(lblStep301, fraStep3,
-            "Sollen weitere optionale Felder im Diagramm angezeigt werden? Aktivieren Sie die "
-            "Kontrollkästchen für die Felder, die im Diagramm zusätzlich angezeigt werden sollen.",
-            600, 495);
+  Paragraph(
+      lblStep301, fraStep3,
+      _("Sollen weitere optionale Felder im Diagramm angezeigt werden? Aktivieren Sie die "
+        "Kontrollkästchen für die Felder, die im Diagramm zusätzlich angezeigt werden sollen."),
+      600, 495);
   Paragraph(
       lblStep302, fraStep3,
-      "Für die optionalen Felder Ziele, Status und Bemerkungen muss angegeben werden, in welchem "
-      "benutzerdefinierten Textfeld diese Informationen hinterlegt sind. Im Feld Status werden "
-      "die Werte \"unkritisch\", \"planmäßig\", \"schwierig\" und \"nicht erreichbar\" als Ampel "
-      "dargestellt.",
+      _("Für die optionalen Felder Ziele, Status und Bemerkungen muss angegeben werden, in welchem "
+        "benutzerdefinierten Textfeld diese Informationen hinterlegt sind. Im Feld Status werden "
+        "die Werte \"unkritisch\", \"planmäßig\", \"schwierig\" und \"nicht erreichbar\" als Ampel "
+        "dargestellt."),
       1200, 735);
-  Check(chkTargets, fraStep3, "Ziele",
-        "Aktivieren Sie das Kontrollkästchen, um die Aufgabenziele im Diagramm auszugeben.", 360,
+  Check(chkTargets, fraStep3, _("Ziele"),
+        _("Aktivieren Sie das Kontrollkästchen, um die Aufgabenziele im Diagramm auszugeben."), 360,
         2160, 2175);
-  Field(cboFieldTargets, fraStep3, "Wählen Sie hier das Feld aus, das die Aufgabenziele enthält.",
-        2640, 2160);
-  Check(chkStatus, fraStep3, "Status",
-        "Aktivieren Sie das Kontrollkästchen, um den Aufgabenstatus im Diagramm auszugeben.", 360,
-        2640, 2175);
-  Field(cboFieldStatus, fraStep3, "Wählen Sie hier das Feld aus, das den Aufgabenstatus enthält.",
-        2640, 2640);
-  Check(chkDesc, fraStep3, "Bemerkungen",
-        "Aktivieren Sie das Kontrollkästchen, um Bemerkungen zu Aufgaben im Diagramm auszugeben.",
-        360, 3120, 2175);
+  Field(cboFieldTargets, fraStep3,
+        _("Wählen Sie hier das Feld aus, das die Aufgabenziele enthält."), 2640, 2160);
+  Check(chkStatus, fraStep3, _("Status"),
+        _("Aktivieren Sie das Kontrollkästchen, um den Aufgabenstatus im Diagramm auszugeben."),
+        360, 2640, 2175);
+  Field(cboFieldStatus, fraStep3,
+        _("Wählen Sie hier das Feld aus, das den Aufgabenstatus enthält."), 2640, 2640);
+  Check(
+      chkDesc, fraStep3, _("Bemerkungen"),
+      _("Aktivieren Sie das Kontrollkästchen, um Bemerkungen zu Aufgaben im Diagramm auszugeben."),
+      360, 3120, 2175);
   Field(cboFieldDesc, fraStep3,
-        "Wählen Sie hier das Feld aus, das Bemerkungen zu Aufgaben enthält.", 2640, 3120);
-  Check(chkStart, fraStep3, "Anfang",
-        "Aktivieren Sie das Kontrollkästchen, um den Aufgabenbeginn im Diagramm auszugeben.", 6240,
-        2160, 2175);
-  Check(chkFinish, fraStep3, "Ende",
-        "Aktivieren Sie das Kontrollkästchen, um das Aufgabenende im Diagramm auszugeben.", 6240,
+        _("Wählen Sie hier das Feld aus, das Bemerkungen zu Aufgaben enthält."), 2640, 3120);
+  Check(chkStart, fraStep3, _("Anfang"),
+        _("Aktivieren Sie das Kontrollkästchen, um den Aufgabenbeginn im Diagramm auszugeben."),
+        6240, 2160, 2175);
+  Check(chkFinish, fraStep3, _("Ende"),
+        _("Aktivieren Sie das Kontrollkästchen, um das Aufgabenende im Diagramm auszugeben."), 6240,
         2640, 2175);
-  Check(chkDuration, fraStep3, "Dauer",
-        "Aktivieren Sie das Kontrollkästchen, um die Aufgabendauer im Diagramm auszugeben.", 6240,
-        3120, 2175);
+  Check(chkDuration, fraStep3, _("Dauer"),
+        _("Aktivieren Sie das Kontrollkästchen, um die Aufgabendauer im Diagramm auszugeben."),
+        6240, 3120, 2175);
 
   // Step 4: grouping and sizes.
   Step(fraStep4, lblStep4, 4);
-  Paragraph(lblStep401, fraStep4,
-            "Legen Sie hier fest, ob Sie Tasks gruppieren wollen und ob die Diagrammüberschriften "
-            "fixiert werden sollen. Der Assistent kann Tasks in bis zu 8 Ebenen gruppieren.",
-            600, 495);
+  Paragraph(
+      lblStep401, fraStep4,
+      _("Legen Sie hier fest, ob Sie Tasks gruppieren wollen und ob die Diagrammüberschriften "
+        "fixiert werden sollen. Der Assistent kann Tasks in bis zu 8 Ebenen gruppieren."),
+      600, 495);
   Paragraph(
       lblStep402, fraStep4,
-      "Sie können außerdem Spaltenbreite und Zeilenhöhe des Diagramms sowie die Linienstärke und "
-      "die Pfeilgröße des Kommunikationsnetzes festlegen.",
+      _("Sie können außerdem Spaltenbreite und Zeilenhöhe des Diagramms sowie die Linienstärke und "
+        "die Pfeilgröße des Kommunikationsnetzes festlegen."),
       1200, 495);
-  Check(chkGroupTasks, fraStep4, "Tasks gruppieren (maximal 8 Ebenen)",
-        "Aktivieren Sie das Kontrollkästchen, um Gruppierungssymbole im Diagramm zu erhalten.", 360,
-        1920, 4095);
-  Check(chkFreezePanes, fraStep4, "Überschriften fixieren",
-        "Aktivieren Sie das Kontrollkästchen, um die Diagrammüberschriften zu fixieren.", 360, 2280,
-        4095);
-  LabelAt(lblColumnWidth, fraStep4, "Spaltenbreite für Ressourcen", 360, 2820, 2895);
+  Check(chkGroupTasks, fraStep4, _("Tasks gruppieren (maximal 8 Ebenen)"),
+        _("Aktivieren Sie das Kontrollkästchen, um Gruppierungssymbole im Diagramm zu erhalten."),
+        360, 1920, 4095);
+  Check(chkFreezePanes, fraStep4, _("Überschriften fixieren"),
+        _("Aktivieren Sie das Kontrollkästchen, um die Diagrammüberschriften zu fixieren."), 360,
+        2280, 4095);
+  LabelAt(lblColumnWidth, fraStep4, _("Spaltenbreite für Ressourcen"), 360, 2820, 2895);
   txtColumnWidth.Text("");
-  txtColumnWidth.ToolTipText("Geben Sie hier eine Spaltenbreite zwischen 4 und 20 ein.");
+  txtColumnWidth.ToolTipText(_("Geben Sie hier eine Spaltenbreite zwischen 4 und 20 ein."));
   Place(txtColumnWidth, &fraStep4, 3360, 2760, 735, 315);
   Place(updColumnWidth, &fraStep4, 4095, 2760, 255, 315);
   updColumnWidth.BuddyControl(&txtColumnWidth);
-  LabelAt(lblRowHeight, fraStep4, "Zeilenhöhe für Tasks", 360, 3300, 2895);
+  LabelAt(lblRowHeight, fraStep4, _("Zeilenhöhe für Tasks"), 360, 3300, 2895);
   txtRowHeight.Text("");
-  txtRowHeight.ToolTipText("Geben Sie hier eine Zeilenhöhe zwischen 18 und 90 ein.");
+  txtRowHeight.ToolTipText(_("Geben Sie hier eine Zeilenhöhe zwischen 18 und 90 ein."));
   Place(txtRowHeight, &fraStep4, 3360, 3240, 735, 315);
   Place(updRowHeight, &fraStep4, 4095, 3240, 255, 315);
   updRowHeight.BuddyControl(&txtRowHeight);
-  LabelAt(lblArrowThickness, fraStep4, "Linienstärke", 5160, 2820, 1815);
+  LabelAt(lblArrowThickness, fraStep4, _("Linienstärke"), 5160, 2820, 1815);
   txtArrowThickness.Text("");
-  txtArrowThickness.ToolTipText("Geben Sie hier eine Linienstärke zwischen 0,25 und 6 ein.");
+  txtArrowThickness.ToolTipText(_("Geben Sie hier eine Linienstärke zwischen 0,25 und 6 ein."));
   Place(txtArrowThickness, &fraStep4, 7080, 2760, 735, 315);
   Place(updArrowThickness, &fraStep4, 7815, 2760, 255, 315);
   updArrowThickness.BuddyControl(&txtArrowThickness);
-  LabelAt(lblUnit, fraStep4, "Punkte", 8160, 2820, 855);
-  LabelAt(lblArrowSize, fraStep4, "Pfeilgröße", 5160, 3300, 1815);
+  LabelAt(lblUnit, fraStep4, _("Punkte"), 8160, 2820, 855);
+  LabelAt(lblArrowSize, fraStep4, _("Pfeilgröße"), 5160, 3300, 1815);
   cboArrowSize.Clear();
   cboArrowSize.Text("");
-  cboArrowSize.ToolTipText("Wählen Sie hier die Pfeilgröße aus.");
+  cboArrowSize.ToolTipText(_("Wählen Sie hier die Pfeilgröße aus."));
   Place(cboArrowSize, &fraStep4, 7080, 3240, 1215, 315);
 
   // Step 5: colours of the headings and the kinds of task.
   Step(fraStep5, lblStep5, 5);
-  Paragraph(lblStep501, fraStep5,
-            "Legen Sie hier die gewünschten Diagramm- farben für die Überschriften und die unter- "
-            "schiedlichen Vorgangsarten fest.",
-            600, 495);
-  ColorRow(lblHeaderTasks, "Überschriften", lblColorHeaderTasks, kColorLightGrey,
-           cmdChangeColorHeaderTasks, "Klicken Sie hier, um die Farbe der Überschriften zu ändern.",
-           fraStep5, 1440);
-  ColorRow(lblSubprojects, "Teilprojekte", lblColorSubprojects, kColorSubprojects,
-           cmdChangeColorSubprojects, "Klicken Sie hier, um die Farbe der Teilprojekte zu ändern.",
-           fraStep5, 1920);
-  ColorRow(lblSummaries, "Sammelvorgänge", lblColorSummaries, kColorSummaries,
-           cmdChangeColorSummaries, "Klicken Sie hier, um die Farbe der Sammelvorgänge zu ändern.",
-           fraStep5, 2400);
-  ColorRow(lblTasks, "Vorgänge", lblColorTasks, kColorWhite, cmdChangeColorTasks,
-           "Klicken Sie hier, um die Farbe der Vorgänge zu ändern.", fraStep5, 2880);
-  ColorRow(lblMilestones, "Meilensteine", lblColorMilestones, kColorLightGrey,
-           cmdChangeColorMilestones, "Klicken Sie hier, um die Farbe der Meilensteine zu ändern.",
-           fraStep5, 3360);
+  Paragraph(
+      lblStep501, fraStep5,
+      _("Legen Sie hier die gewünschten Diagramm- farben für die Überschriften und die unter- "
+        "schiedlichen Vorgangsarten fest."),
+      600, 495);
+  ColorRow(lblHeaderTasks, _("Überschriften"), lblColorHeaderTasks, kColorLightGrey,
+           cmdChangeColorHeaderTasks,
+           _("Klicken Sie hier, um die Farbe der Überschriften zu ändern."), fraStep5, 1440);
+  ColorRow(lblSubprojects, _("Teilprojekte"), lblColorSubprojects, kColorSubprojects,
+           cmdChangeColorSubprojects,
+           _("Klicken Sie hier, um die Farbe der Teilprojekte zu ändern."), fraStep5, 1920);
+  ColorRow(lblSummaries, _("Sammelvorgänge"), lblColorSummaries, kColorSummaries,
+           cmdChangeColorSummaries,
+           _("Klicken Sie hier, um die Farbe der Sammelvorgänge zu ändern."), fraStep5, 2400);
+  ColorRow(lblTasks, _("Vorgänge"), lblColorTasks, kColorWhite, cmdChangeColorTasks,
+           _("Klicken Sie hier, um die Farbe der Vorgänge zu ändern."), fraStep5, 2880);
+  ColorRow(lblMilestones, _("Meilensteine"), lblColorMilestones, kColorLightGrey,
+           cmdChangeColorMilestones,
+           _("Klicken Sie hier, um die Farbe der Meilensteine zu ändern."), fraStep5, 3360);
 
   // Step 6: colours and shadows of the communication network.
   Step(fraStep6, lblStep6, 6);
-  Paragraph(lblStep601, fraStep6,
-            "Legen Sie hier die gewünschten Diagramm- farben für die Kommunikationspfeile und die "
-            "Kommunikationssymbole fest.",
-            600, 495);
+  Paragraph(
+      lblStep601, fraStep6,
+      _("Legen Sie hier die gewünschten Diagramm- farben für die Kommunikationspfeile und die "
+        "Kommunikationssymbole fest."),
+      600, 495);
   Paragraph(lblStep602, fraStep6,
-            "Für Pfeile und Symbole können außerdem Schatten mit frei wählbarer Schattenfarbe "
-            "hinzugefügt werden.",
+            _("Für Pfeile und Symbole können außerdem Schatten mit frei wählbarer Schattenfarbe "
+              "hinzugefügt werden."),
             1080, 495);
-  ColorRow(lblArrows, "Diagrammpfeile", lblColorArrows, kColorBlue, cmdChangeColorArrows,
-           "Klicken Sie hier, um die Farbe der Diagrammpfeile zu ändern.", fraStep6, 1680);
-  Check(chkShadowArrows, fraStep6, "Schatten",
-        "Aktivieren Sie das Kontrollkästchen, um den Diagrammpfeilen Schatten hinzuzufügen.", 6240,
-        1710, 1335);
+  ColorRow(lblArrows, _("Diagrammpfeile"), lblColorArrows, kColorBlue, cmdChangeColorArrows,
+           _("Klicken Sie hier, um die Farbe der Diagrammpfeile zu ändern."), fraStep6, 1680);
+  Check(chkShadowArrows, fraStep6, _("Schatten"),
+        _("Aktivieren Sie das Kontrollkästchen, um den Diagrammpfeilen Schatten hinzuzufügen."),
+        6240, 1710, 1335);
   lblColorShadowArrows.Caption("");
   lblColorShadowArrows.BorderStyle(1);
   lblColorShadowArrows.BackColor(kColorLightGrey);
   Place(lblColorShadowArrows, &fraStep6, 7680, 1680, 855, 375);
-  Button(cmdChangeColorShadowArrows, &fraStep6, "Ändern...",
-         "Klicken Sie hier, um die Schattenfarbe der Diagrammpfeile zu ändern.", 8700, 1680);
-  ColorRow(
-      lblResponsible, "Verantwortlich", lblColorResponsible, kColorBlack, cmdChangeColorResponsible,
-      "Klicken Sie hier, um die Farbe des Symbols für Verantwortliche zu ändern.", fraStep6, 2400);
-  ColorRow(lblParticipiant, "Beteiligt", lblColorParticipiant, kColorSilver,
+  Button(cmdChangeColorShadowArrows, &fraStep6, _("Ändern..."),
+         _("Klicken Sie hier, um die Schattenfarbe der Diagrammpfeile zu ändern."), 8700, 1680);
+  ColorRow(lblResponsible, _("Verantwortlich"), lblColorResponsible, kColorBlack,
+           cmdChangeColorResponsible,
+           _("Klicken Sie hier, um die Farbe des Symbols für Verantwortliche zu ändern."), fraStep6,
+           2400);
+  ColorRow(lblParticipiant, _("Beteiligt"), lblColorParticipiant, kColorSilver,
            cmdChangeColorParticipiant,
-           "Klicken Sie hier, um die Farbe des Symbols für Beteiligte zu ändern.", fraStep6, 2880);
-  ColorRow(lblInformed, "Wird informiert", lblColorInformed, kColorWhite, cmdChangeColorInformed,
-           "Klicken Sie hier, um die Farbe des Symbols für zu Informierende zu ändern.", fraStep6,
-           3360);
-  Check(chkShadowSymbols, fraStep6, "Schatten",
-        "Aktivieren Sie das Kontrollkästchen, um den Diagrammsymbolen Schatten hinzuzufügen.", 6240,
-        2910, 1335);
+           _("Klicken Sie hier, um die Farbe des Symbols für Beteiligte zu ändern."), fraStep6,
+           2880);
+  ColorRow(lblInformed, _("Wird informiert"), lblColorInformed, kColorWhite, cmdChangeColorInformed,
+           _("Klicken Sie hier, um die Farbe des Symbols für zu Informierende zu ändern."),
+           fraStep6, 3360);
+  Check(chkShadowSymbols, fraStep6, _("Schatten"),
+        _("Aktivieren Sie das Kontrollkästchen, um den Diagrammsymbolen Schatten hinzuzufügen."),
+        6240, 2910, 1335);
   lblColorShadowSymbols.Caption("");
   lblColorShadowSymbols.BorderStyle(1);
   lblColorShadowSymbols.BackColor(kColorLightGrey);
   Place(lblColorShadowSymbols, &fraStep6, 7680, 2880, 855, 375);
-  Button(cmdChangeColorShadowSymbols, &fraStep6, "Ändern...",
-         "Klicken Sie hier, um die Schattenfarbe der Diagrammsymbole zu ändern.", 8700, 2880);
+  Button(cmdChangeColorShadowSymbols, &fraStep6, _("Ändern..."),
+         _("Klicken Sie hier, um die Schattenfarbe der Diagrammsymbole zu ändern."), 8700, 2880);
 
   // Step 7: defaults and start.
   Step(fraStep7, lblStep7, 7);
   Paragraph(
       lblStep701, fraStep7,
-      "Sollen die gewählten Einstellungen für das Kommunikationsdiagramm als Standard für neue "
-      "Diagramme verwendet werden?",
+      _("Sollen die gewählten Einstellungen für das Kommunikationsdiagramm als Standard für neue "
+        "Diagramme verwendet werden?"),
       600, 495);
-  Button(cmdSetDefaults, &fraStep7, "Als Standard festlegen",
-         "Klicken Sie hier, um die aktuellen Diagrammeinstellungen für neue Diagramme zu "
-         "speichern.",
+  Button(cmdSetDefaults, &fraStep7, _("Als Standard festlegen"),
+         _("Klicken Sie hier, um die aktuellen Diagrammeinstellungen für neue Diagramme zu "
+           "speichern."),
          360, 1320);
   cmdSetDefaults.Width(2535);
   Paragraph(lblStep702, fraStep7,
-            "Durch Klicken auf die Schaltfläche Fertig wird der Diagrammexport gestartet.", 2040,
+            _("Durch Klicken auf die Schaltfläche Fertig wird der Diagrammexport gestartet."), 2040,
             255);
 
   for (forms::CommandButton* cmd : AllButtons()) cmd->Enabled(true);

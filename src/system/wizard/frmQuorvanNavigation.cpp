@@ -4,20 +4,11 @@
 #include <string>
 #include <vector>
 
+#include "chart/ChartOptions.h"
 #include "platform/forms/Forms.h"
 #include "platform/vb/OnError.h"
-#include "wizard/LayoutNumbers.h"
 #include "wizard/StepLayout.h"
 #include "wizard/frmQuorvan.h"
-
-namespace {
-
-constexpr const char* kMsgChartPath = "Legen Sie den Speicherort des Diagramms fest.";
-constexpr const char* kMsgLineWeight = "Bitte nur Linienstärken zwischen 0,25 und 6 eingeben.    ";
-constexpr const char* kMsgColumnWidth = "Bitte nur Spaltenbreiten zwischen 4 und 20 eingeben.    ";
-constexpr const char* kMsgRowHeight = "Bitte nur Zeilenhöhen zwischen 18 und 90 eingeben.    ";
-
-}  // namespace
 
 std::array<forms::Frame*, wizard::kStepCount> frmQuorvan::StepFrames() {
   return {&fraStep1, &fraStep2, &fraStep3, &fraStep4, &fraStep5, &fraStep6, &fraStep7};
@@ -153,29 +144,17 @@ void frmQuorvan::ShowCheckMessage(const std::string& strMessage) {
 }
 
 bool frmQuorvan::CheckChartPath() {
-  if (!txtChartPath.Text().empty()) return true;
-  ShowCheckMessage(kMsgChartPath);
+  const chart::OptionsProblem problem = chart::CheckChartPath(Options());
+  if (problem == chart::OptionsProblem::None) return true;
+  ShowCheckMessage(chart::ProblemMessage(problem));
   return false;
 }
 
 bool frmQuorvan::CheckLayoutNumbers() {
-  auto dblLineWeight = wizard::ReadLineWeight(txtArrowThickness.Text());
-  if (!dblLineWeight || *dblLineWeight < wizard::kMinLineWeight ||
-      *dblLineWeight > wizard::kMaxLineWeight) {
-    ShowCheckMessage(kMsgLineWeight);
-    return false;
-  }
-  double dblWidth = wizard::ReadWholeNumber(txtColumnWidth.Text());
-  if (dblWidth < wizard::kMinColumnWidth || dblWidth > wizard::kMaxColumnWidth) {
-    ShowCheckMessage(kMsgColumnWidth);
-    return false;
-  }
-  double dblHeight = wizard::ReadWholeNumber(txtRowHeight.Text());
-  if (dblHeight < wizard::kMinRowHeight || dblHeight > wizard::kMaxRowHeight) {
-    ShowCheckMessage(kMsgRowHeight);
-    return false;
-  }
-  return true;
+  const chart::OptionsProblem problem = chart::CheckLayoutNumbers(Options());
+  if (problem == chart::OptionsProblem::None) return true;
+  ShowCheckMessage(chart::ProblemMessage(problem));
+  return false;
 }
 
 void frmQuorvan::cmdCancel_Click() {

@@ -3,9 +3,9 @@
 
 #include <algorithm>
 
+#include "chart/LayoutNumbers.h"
 #include "platform/vb/Conversion.h"
 #include "platform/vb/OnError.h"
-#include "wizard/LayoutNumbers.h"
 #include "wizard/frmQuorvan.h"
 
 namespace {
@@ -15,7 +15,7 @@ constexpr double kLineWeightStep = 0.25;
 // Steps a whole number in a text box by one within its bounds.
 void StepWholeNumber(forms::TextBox& txt, double dblStep, double dblMin, double dblMax) {
   vb::TrySkip([&] {
-    double dblValue = wizard::ReadWholeNumber(txt.Text());
+    double dblValue = chart::ReadWholeNumber(txt.Text());
     if (dblStep > 0 ? dblValue < dblMax : dblValue > dblMin) txt.Text(vb::CStr(dblValue + dblStep));
   });
 }
@@ -26,9 +26,9 @@ void StepWholeNumber(forms::TextBox& txt, double dblStep, double dblMin, double 
 void StepLineWeight(forms::TextBox& txt, double dblStep) {
   vb::TrySkip([&] {
     double dblValue = vb::CDbl(txt.Text());
-    if (dblStep > 0 ? dblValue < wizard::kMaxLineWeight : dblValue > wizard::kMinLineWeight) {
-      const double dblStepped = dblStep > 0 ? std::min(dblValue + dblStep, wizard::kMaxLineWeight)
-                                            : std::max(dblValue + dblStep, wizard::kMinLineWeight);
+    if (dblStep > 0 ? dblValue < chart::kMaxLineWeight : dblValue > chart::kMinLineWeight) {
+      const double dblStepped = dblStep > 0 ? std::min(dblValue + dblStep, chart::kMaxLineWeight)
+                                            : std::max(dblValue + dblStep, chart::kMinLineWeight);
       txt.Text(vb::CStr(dblStepped));
     }
   });
@@ -45,19 +45,19 @@ void frmQuorvan::updArrowThickness_DownClick() {
 }
 
 void frmQuorvan::updColumnWidth_UpClick() {
-  StepWholeNumber(txtColumnWidth, 1, wizard::kMinColumnWidth, wizard::kMaxColumnWidth);
+  StepWholeNumber(txtColumnWidth, 1, chart::kMinColumnWidth, chart::kMaxColumnWidth);
 }
 
 void frmQuorvan::updColumnWidth_DownClick() {
-  StepWholeNumber(txtColumnWidth, -1, wizard::kMinColumnWidth, wizard::kMaxColumnWidth);
+  StepWholeNumber(txtColumnWidth, -1, chart::kMinColumnWidth, chart::kMaxColumnWidth);
 }
 
 void frmQuorvan::updRowHeight_UpClick() {
-  StepWholeNumber(txtRowHeight, 1, wizard::kMinRowHeight, wizard::kMaxRowHeight);
+  StepWholeNumber(txtRowHeight, 1, chart::kMinRowHeight, chart::kMaxRowHeight);
 }
 
 void frmQuorvan::updRowHeight_DownClick() {
-  StepWholeNumber(txtRowHeight, -1, wizard::kMinRowHeight, wizard::kMaxRowHeight);
+  StepWholeNumber(txtRowHeight, -1, chart::kMinRowHeight, chart::kMaxRowHeight);
 }
 
 void frmQuorvan::ChangeColor(forms::Label& lblSwatch) {

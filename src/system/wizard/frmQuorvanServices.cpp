@@ -6,7 +6,6 @@
 #include "dialogs/frmInfo.h"
 #include "platform/msproject/Application.h"
 #include "platform/vb/OnError.h"
-#include "settings/GetFieldId.h"
 #include "settings/SaveDefaults.h"
 #include "wizard/Globals.h"
 #include "wizard/frmQuorvan.h"
@@ -46,11 +45,7 @@ void frmQuorvan::cmdSave_Click() {
 
 void frmQuorvan::cmdSetDefaults_Click() {
   if (blnRunning_) return;
-  SaveDefaults(*this);
-}
-
-std::int32_t frmQuorvan::FieldId(const std::string& strFieldName) {
-  return GetFieldId(strFieldName);
+  SaveDefaults(Options(), Caption());
 }
 
 void frmQuorvan::ShowInfoDialog() {

@@ -68,6 +68,50 @@ TEST_F(MainRunTest, TheExamplePlanBecomesAWorkbookThatOpenpyxlOpens) {
             "Kommunikationsdiagramm für Markteinfuehrung.xml\nAufgaben Projektstart\n37\n");
 }
 
+// The language follows the environment as gettext reads it, LANGUAGE first even in the "C"
+// locale; German wherever neither German nor English is asked for. The chart's title and
+// captions follow it; the stored defaults stay German, so a chart made in one language reads
+// its settings back in the other.
+TEST_F(MainRunTest, TheRunTheChartAndTheHelpSpeakTheLanguageOfTheEnvironment) {
+  const auto plan = testsupport::SourceDir() / "examples" / "Markteinfuehrung.xml";
+  const auto english =
+      quorvan_.Run(ShellQuote(plan.string()) + " -o " + ShellQuote(chart_.string()) +
+                       " --arrow-size large" + " --save-defaults",
+                   "LC_ALL=C LANGUAGE=en");
+  ASSERT_EQ(english.intExitCode, 0) << english.strStderr;
+  EXPECT_THAT(english.strStderr, StartsWith("The current chart settings have been saved.\n"
+                                            "  2 % Gathering the data for the output...\n"));
+  EXPECT_THAT(english.strStderr, HasSubstr(" 26 % Creating task 1 of 41...\n"));
+  EXPECT_THAT(english.strStderr, EndsWith("100 % The communication chart has been created.\n"));
+  const auto read = testsupport::RunPythonCode(
+      "import sys, openpyxl\n"
+      "ws = openpyxl.load_workbook(sys.argv[1]).active\n"
+      "print(ws['A1'].value)\n"
+      "print(ws['D6'].value, ws['E6'].value)\n",
+      {chart_.string()});
+  ASSERT_EQ(read.intExitCode, 0) << read.strStderr;
+  EXPECT_EQ(read.strStdout, "Communication chart for Markteinfuehrung.xml\nTasks Start\n");
+  // The arrow size is stored by its German word.
+  EXPECT_THAT(testsupport::ReadFile(quorvan_.RegistryFile()),
+              HasSubstr("\"ArrowEndSize\"=\"groß\""));
+
+  const auto help = quorvan_.Run("--help", "LANGUAGE=en:de");
+  EXPECT_THAT(help.strStdout, HasSubstr("Usage: "));
+  EXPECT_THAT(help.strStdout, HasSubstr("Shows this help"));
+  EXPECT_THAT(help.strStdout, Not(HasSubstr("Zeigt")));
+
+  for (const char* strEnvironment :
+       {"LANGUAGE= LC_ALL= LANG=fr_FR.UTF-8", "LANGUAGE=fr LANG=en_US.UTF-8",
+        "LANGUAGE= LC_ALL= LC_MESSAGES=de_AT LANG=en_GB"}) {
+    const auto german = quorvan_.Run(
+        ShellQuote(plan.string()) + " -o " + ShellQuote(chart_.string()), strEnvironment);
+    ASSERT_EQ(german.intExitCode, 0) << german.strStderr;
+    EXPECT_THAT(german.strStderr, StartsWith("  2 % Daten werden für Ausgabe gesammelt...\n"))
+        << strEnvironment;
+    EXPECT_THAT(german.strStderr, EndsWith(kDone)) << strEnvironment;
+  }
+}
+
 TEST_F(MainRunTest, OnATerminalTheProgressIsRedrawnInPlace) {
   const std::string strCommand =
       "QUORVAN_REGISTRY=" + ShellQuote(quorvan_.RegistryFile().string()) + " " +

@@ -2,10 +2,11 @@
 
 namespace clitest {
 
-testsupport::CommandResult QuorvanCommand::Run(const std::string& strArguments) const {
+testsupport::CommandResult QuorvanCommand::Run(const std::string& strArguments,
+                                               const std::string& strEnvironment) const {
   return testsupport::RunCommand(
-      "QUORVAN_REGISTRY=" + testsupport::ShellQuote(RegistryFile().string()) + " " +
-      testsupport::ShellQuote((testsupport::BinaryDir() / "quorvan").string()) + " " +
+      strEnvironment + " QUORVAN_REGISTRY=" + testsupport::ShellQuote(RegistryFile().string()) +
+      " " + testsupport::ShellQuote((testsupport::BinaryDir() / "quorvan").string()) + " " +
       strArguments);
 }
 

@@ -10,8 +10,10 @@ namespace clitest {
 
 class QuorvanCommand {
  public:
-  // Runs `quorvan` with the arguments (already quoted for the shell).
-  testsupport::CommandResult Run(const std::string& strArguments) const;
+  // Runs `quorvan` with the arguments (already quoted for the shell), in German whatever the
+  // environment of the tests; strEnvironment ("LANGUAGE=en") goes before it.
+  testsupport::CommandResult Run(const std::string& strArguments,
+                                 const std::string& strEnvironment = "LANGUAGE=de") const;
   const testsupport::TempDir& Dir() const { return dir_; }
   std::filesystem::path RegistryFile() const { return dir_ / "HKCU.reg"; }
 

@@ -40,7 +40,11 @@ class WizardOptionsTest : public ::testing::Test {
   void ApplyArguments(const std::vector<std::string>& colArguments) {
     const auto parsed = Parse(colArguments);
     ASSERT_TRUE(parsed.options.has_value()) << parsed.strStderr;
-    cli::ApplyWizardOptions(parsed.options->wizard, *frm_);
+    // The options over what the wizard shows, shown again, as the wizard would take them.
+    chart::ChartOptions options = frm_->Options();
+    cli::ApplyWizardOptions(parsed.options->wizard, options);
+    frm_->ShowOptions(options);
+    frm_->txtChartPath.Text(options.strChartPath);
   }
 };
 

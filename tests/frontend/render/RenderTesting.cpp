@@ -4,7 +4,6 @@
 
 #include <cstdlib>
 
-#include "export/basExcelServer.h"
 #include "render/OffscreenGui.h"
 #include "render/QtPagePainter.h"
 #include "support/TestSupport.h"
@@ -43,9 +42,7 @@ std::filesystem::path ArtefactsDir() {
 
 OpenChart::OpenChart(const std::filesystem::path& plan, const std::filesystem::path& target)
     : run_(plan) {
-  RegisterRunningExcel(app_);
-  run_.Export(target);
-  RevokeRunningExcel(app_);
+  run_.Export(target, &app_);
   book_ = app_.Workbooks().Last();
   if (book_ == nullptr) throw std::runtime_error("the export left no workbook open");
 }

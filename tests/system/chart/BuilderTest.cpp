@@ -4,16 +4,15 @@
 
 #include "chart/clsQuorvan.h"
 #include "system/chart/OpenPlan.h"
-#include "wizard/Globals.h"
 
 namespace {
 
 using charttest::OpenPlan;
 using charttest::PlanXml;
 
-TEST(BuilderTest, ConstructionTakesTheActiveProjectAndSetsOnlyTheLimits) {
+TEST(BuilderTest, ConstructionTakesTheProjectAndSetsOnlyTheLimits) {
   OpenPlan plan(PlanXml().Task("Planen").Resource("Anna", "Technik"));
-  clsQuorvan objQuorvan;
+  clsQuorvan objQuorvan(plan.Project());
 
   EXPECT_EQ(&objQuorvan.objProject, &plan.Project());
   EXPECT_EQ(objQuorvan.lngMaxResourcesCount, 200);
@@ -27,28 +26,18 @@ TEST(BuilderTest, ConstructionTakesTheActiveProjectAndSetsOnlyTheLimits) {
   EXPECT_DOUBLE_EQ(objQuorvan.dblRowHeightTasks, 0);
   EXPECT_FALSE(objQuorvan.blnFastExit);
   EXPECT_TRUE(objQuorvan.strTitle.empty());
-  EXPECT_TRUE(objQuorvan.strArrowSize.empty());
-}
-
-TEST(BuilderTest, ConstructionWithoutAHostOrWithoutAProjectFails) {
-  gobjApplication = nullptr;
-  EXPECT_THROW(clsQuorvan{}, vb::Error);
-
-  msproject::Application objEmptyHost;
-  gobjApplication = &objEmptyHost;
-  EXPECT_THROW(clsQuorvan{}, vb::Error);
-  gobjApplication = nullptr;
+  EXPECT_FALSE(objQuorvan.arrowSize.has_value());
 }
 
 TEST(BuilderTest, EachRunStartsFromAnEmptyModel) {
   OpenPlan plan(PlanXml().Task("Planen").Task("Bauen").Resource("Anna", "Technik"));
   {
-    clsQuorvan objFirst;
-    objFirst.GetChartData(0, 0);
+    clsQuorvan objFirst(plan.Project());
+    objFirst.GetChartData();
     ASSERT_EQ(objFirst.objTasks.colTasks.size(), 2u);
   }
-  clsQuorvan objSecond;
-  objSecond.GetChartData(0, 0);
+  clsQuorvan objSecond(plan.Project());
+  objSecond.GetChartData();
   EXPECT_EQ(objSecond.objTasks.colTasks.size(), 2u);
   EXPECT_EQ(objSecond.objResources.colResourceGroups.size(), 1u);
   EXPECT_EQ(objSecond.objResources.lngResourcesCount, 1);

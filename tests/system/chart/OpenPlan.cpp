@@ -1,7 +1,5 @@
 #include "system/chart/OpenPlan.h"
 
-#include "wizard/Globals.h"
-
 namespace charttest {
 
 OpenPlan::OpenPlan(const PlanXml& objPlan, const std::map<std::string, PlanXml>& colOtherFiles) {
@@ -10,16 +8,12 @@ OpenPlan::OpenPlan(const PlanXml& objPlan, const std::map<std::string, PlanXml>&
   }
   testsupport::WriteFile(dir_ / "Plan.xml", objPlan.Xml());
   objApplication_.FileOpen(dir_ / "Plan.xml");
-  gobjApplication = &objApplication_;
 }
 
 OpenPlan::OpenPlan(const std::string& strFixture) {
   objApplication_.FileOpen(testsupport::FixturesDir() / "mspdi" / strFixture);
-  gobjApplication = &objApplication_;
 }
 
-OpenPlan::~OpenPlan() {
-  gobjApplication = nullptr;
-}
+OpenPlan::~OpenPlan() = default;
 
 }  // namespace charttest

@@ -18,8 +18,8 @@ using testsupport::kText24;
 using testsupport::kText25;
 using testsupport::PlanXml;
 
-// A host with the plan open as its active project, reachable through gobjApplication for as
-// long as the object lives. Further plans (inserted projects) are written beside it.
+// A host with the plan open as its active project. Further plans (inserted projects) are written
+// beside it.
 class OpenPlan {
  public:
   explicit OpenPlan(const PlanXml& objPlan,

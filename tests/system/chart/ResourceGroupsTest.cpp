@@ -25,10 +25,10 @@ Layout LayoutOf(const clsQuorvan& objQuorvan) {
   return layout;
 }
 
-Layout Read(OpenPlan&) {
-  clsQuorvan objQuorvan;
+Layout Read(OpenPlan& plan) {
+  clsQuorvan objQuorvan(plan.Project());
   SetRolesOnly(objQuorvan);
-  objQuorvan.GetChartData(0, 0);
+  objQuorvan.GetChartData();
   return LayoutOf(objQuorvan);
 }
 
@@ -40,9 +40,9 @@ TEST(ResourceGroupsTest, GroupsComeInTheOrderOfTheirFirstResource) {
                     .BlankResource()
                     .Resource("Carla", "Vertrieb")
                     .Resource("Dirk", "Einkauf"));
-  clsQuorvan objQuorvan;
+  clsQuorvan objQuorvan(plan.Project());
   SetRolesOnly(objQuorvan);
-  objQuorvan.GetChartData(0, 0);
+  objQuorvan.GetChartData();
   EXPECT_EQ(LayoutOf(objQuorvan),
             (Layout{{"Vertrieb", {"Anna", "Carla"}}, {"Technik", {"Ben"}}, {"Einkauf", {"Dirk"}}}));
   EXPECT_EQ(objQuorvan.objResources.lngResourcesCount, 4);  // the blank row is not counted
@@ -56,9 +56,9 @@ TEST(ResourceGroupsTest, ANameMetTwiceInOneGroupGivesOneColumn) {
                     .Resource("Anna", "Technik")   // the same group: dropped
                     .Resource("anna", "Technik")   // names differ in case: kept
                     .Resource("Ben", "Technik"));
-  clsQuorvan objQuorvan;
+  clsQuorvan objQuorvan(plan.Project());
   SetRolesOnly(objQuorvan);
-  objQuorvan.GetChartData(0, 0);
+  objQuorvan.GetChartData();
   EXPECT_EQ(LayoutOf(objQuorvan),
             (Layout{{"Technik", {"Anna", "anna", "Ben"}}, {"Vertrieb", {"Anna"}}}));
   EXPECT_EQ(objQuorvan.objResources.lngResourcesCount, 4);
@@ -99,9 +99,9 @@ TEST(ResourceGroupsTest, ResourcesWithoutAGroupAreGivenNoneInChartAndProject) {
 
 TEST(ResourceGroupsTest, AProjectWithoutResourcesStillHasItsTaskRows) {
   OpenPlan plan(PlanXml().Task("Planen").Task("Bauen").BlankResource());
-  clsQuorvan objQuorvan;
+  clsQuorvan objQuorvan(plan.Project());
   SetRolesOnly(objQuorvan);
-  objQuorvan.GetChartData(0, 0);
+  objQuorvan.GetChartData();
   EXPECT_TRUE(objQuorvan.objResources.colResourceGroups.empty());
   EXPECT_EQ(objQuorvan.objResources.lngResourcesCount, 0);
   EXPECT_EQ(objQuorvan.objTasks.colTasks.size(), 2u);
@@ -125,9 +125,9 @@ TEST(ResourceGroupsTest, InsertedProjectsFollowTheMainProjectDepthFirst) {
                     .Resource("Bea", "Vertrieb"),
                 {{"Innen.xml", inner}, {"TeilA.xml", first}, {"TeilB.xml", second}});
 
-  clsQuorvan objQuorvan;
+  clsQuorvan objQuorvan(plan.Project());
   SetRolesOnly(objQuorvan);
-  objQuorvan.GetChartData(0, 0);
+  objQuorvan.GetChartData();
   // Main plan: Anna, Bea; then Teil A: Fritz (Anna falls under the duplicate rule); then
   // Innen inside Teil A: Ines; then Teil B: Gerd.
   EXPECT_EQ(LayoutOf(objQuorvan), (Layout{{"Technik", {"Anna", "Ines"}},
@@ -151,9 +151,9 @@ TEST(ResourceGroupsTest, InsertedProjectsFollowTheMainProjectDepthFirst) {
 TEST(ResourceGroupsTest, NoGroupIsWrittenBackInInsertedProjectsToo) {
   OpenPlan plan(PlanXml().Task("Gesamt").InsertedProject("Teil", "Teil.xml"),
                 {{"Teil.xml", PlanXml().Task("Teil").Resource("Paul", " ")}});
-  clsQuorvan objQuorvan;
+  clsQuorvan objQuorvan(plan.Project());
   SetRolesOnly(objQuorvan);
-  objQuorvan.GetChartData(0, 0);
+  objQuorvan.GetChartData();
   ASSERT_EQ(objQuorvan.objResources.colResourceGroups.size(), 1u);
   EXPECT_EQ(objQuorvan.objResources.colResourceGroups[0].strName, "(keine)");
   EXPECT_EQ(objQuorvan.objResources.colResourceGroups[0].colResources[0].objResource->Group(),
@@ -175,10 +175,10 @@ TEST(ResourceLimitTest, The201stDistinctResourceIsNotTaken) {
   for (int i = 101; i <= 200; ++i) objPlan.Resource("R" + std::to_string(i), "Gruppe 0");
   objPlan.Resource("Zuviel", "Gruppe 1");
   OpenPlan plan(objPlan);
-  clsQuorvan objQuorvan;
+  clsQuorvan objQuorvan(plan.Project());
   SetRolesOnly(objQuorvan);
   objQuorvan.lngMaxResourcesCount = 200;
-  objQuorvan.GetChartData(0, 0);
+  objQuorvan.GetChartData();
   EXPECT_EQ(objQuorvan.objResources.lngResourcesCount, 200);
   std::size_t lngColumns = 0;
   for (const auto& group : objQuorvan.objResources.colResourceGroups) {
@@ -198,10 +198,10 @@ TEST(ResourceLimitTest, TheLimitCountsInsertedProjectsAndStopsEachWalk) {
                     .Resource("Anna", "Technik")
                     .Resource("Ben", "Technik"),
                 {{"A.xml", PlanWithResources(3, "A")}, {"B.xml", PlanWithResources(3, "B")}});
-  clsQuorvan objQuorvan;
+  clsQuorvan objQuorvan(plan.Project());
   SetRolesOnly(objQuorvan);
   objQuorvan.lngMaxResourcesCount = 3;
-  objQuorvan.GetChartData(0, 0);
+  objQuorvan.GetChartData();
   EXPECT_EQ(objQuorvan.objResources.lngResourcesCount, 3);
   std::vector<std::string> colNames;
   for (const auto& [strGroup, colGroupNames] : LayoutOf(objQuorvan)) {
@@ -212,9 +212,9 @@ TEST(ResourceLimitTest, TheLimitCountsInsertedProjectsAndStopsEachWalk) {
 
 TEST(ResourceGroupsFixtureTest, ResourcesOfAPlanSavedByProject) {
   OpenPlan plan(std::string("mspdiresource.xml"));
-  clsQuorvan objQuorvan;
+  clsQuorvan objQuorvan(plan.Project());
   SetRolesOnly(objQuorvan);
-  objQuorvan.GetChartData(0, 0);
+  objQuorvan.GetChartData();
   EXPECT_EQ(LayoutOf(objQuorvan), (Layout{{"Steelray", {"Wade Golden", "Brian Leach"}},
                                           {"Tapsterrock", {"Jon Iles"}},
                                           {"Mat", {"Concrete"}}}));
@@ -222,9 +222,9 @@ TEST(ResourceGroupsFixtureTest, ResourcesOfAPlanSavedByProject) {
 
 TEST(ResourceGroupsFixtureTest, ResourcesWithoutGroupInAPlanSavedByProject) {
   OpenPlan plan(std::string("resource-misc-project2019-mspdi.xml"));
-  clsQuorvan objQuorvan;
+  clsQuorvan objQuorvan(plan.Project());
   SetRolesOnly(objQuorvan);
-  objQuorvan.GetChartData(0, 0);
+  objQuorvan.GetChartData();
   EXPECT_EQ(LayoutOf(objQuorvan),
             (Layout{{"Group1", {"Resource 1"}},
                     {"Group2", {"Resource 2"}},

@@ -30,9 +30,9 @@ class TaskFieldsTest : public testing::Test {
 };
 
 TEST_F(TaskFieldsTest, WithEveryOptionalColumnOffOnlyTheFixedColumnsRemain) {
-  clsQuorvan objQuorvan;
+  clsQuorvan objQuorvan(plan_.Project());
   SetRolesOnly(objQuorvan);
-  objQuorvan.GetChartData(0, 0);
+  objQuorvan.GetChartData();
 
   const auto& header = objQuorvan.objTasks.objHeaderTasks;
   const auto& fields = header.objFields.colFields;
@@ -64,9 +64,9 @@ TEST_F(TaskFieldsTest, WithEveryOptionalColumnOffOnlyTheFixedColumnsRemain) {
 }
 
 TEST_F(TaskFieldsTest, WithEveryOptionalColumnOnTheBlockFillsColumnsOneToTen) {
-  clsQuorvan objQuorvan;
+  clsQuorvan objQuorvan(plan_.Project());
   SetAllColumns(objQuorvan);
-  objQuorvan.GetChartData(0, 0);
+  objQuorvan.GetChartData();
 
   const auto& tasks = objQuorvan.objTasks;
   const auto& fields = tasks.objHeaderTasks.objFields.colFields;
@@ -105,43 +105,22 @@ TEST_F(TaskFieldsTest, WithEveryOptionalColumnOnTheBlockFillsColumnsOneToTen) {
 }
 
 TEST_F(TaskFieldsTest, OnlyIdentifiersAboveZeroTurnAColumnOn) {
-  clsQuorvan objQuorvan;
+  clsQuorvan objQuorvan(plan_.Project());
   SetRolesOnly(objQuorvan);
   objQuorvan.lngFieldTargets = 0;
   objQuorvan.strFieldTargets = "Text20";
   objQuorvan.lngFieldStatus = -1;
   objQuorvan.strFieldStatus = "Text24";
   objQuorvan.lngFieldFinish = msproject::pjTaskFinish;
-  objQuorvan.GetChartData(0, 0);
+  objQuorvan.GetChartData();
   EXPECT_EQ(Aliases(objQuorvan),
             (std::vector<std::string>{"PSP-Code", "UniqueID", "Aufgaben", "Ende", ""}));
 }
 
-TEST_F(TaskFieldsTest, OffsetsShiftRowsAndColumnsButNotPositions) {
-  clsQuorvan objQuorvan;
-  SetRolesOnly(objQuorvan);
-  objQuorvan.GetChartData(3, 2);
-
-  const auto& tasks = objQuorvan.objTasks;
-  const auto& header = tasks.objHeaderTasks;
-  EXPECT_EQ(header.objFields.lngOffsetColumns, 2);
-  EXPECT_DOUBLE_EQ(header.objFields.dblOffsetX, 0);
-  EXPECT_EQ(header.lngHeaderRow, 9);
-  EXPECT_EQ(header.lngHeaderColumn, 3);
-  EXPECT_EQ(header.lngColumns, 6);
-  EXPECT_EQ(header.objFields.colFields.front().lngFieldColumn, 3);
-  EXPECT_EQ(header.objFields.colFields.front().lngFieldOrder, 1);
-  EXPECT_DOUBLE_EQ(header.objFields.colFields.front().dblFieldMidX, 33.375);
-  EXPECT_EQ(tasks.lngFirstTaskRow, 10);
-  EXPECT_EQ(tasks.colTasks.front().lngRowNumber, 10);
-  EXPECT_DOUBLE_EQ(tasks.colTasks.front().dblMidY, 180 + 31.5 / 2);
-  EXPECT_EQ(objQuorvan.objResources.colResourceGroups[0].colResources[0].lngColumnNumber, 7);
-}
-
 TEST_F(TaskFieldsTest, ReadingSetsTheDefaultColours) {
-  clsQuorvan objQuorvan;
+  clsQuorvan objQuorvan(plan_.Project());
   SetRolesOnly(objQuorvan);
-  objQuorvan.GetChartData(0, 0);
+  objQuorvan.GetChartData();
   const auto& tasks = objQuorvan.objTasks;
   EXPECT_EQ(tasks.objHeaderTasks.lngHeaderColor, 200 + 256 * 200 + 65536 * 200);
   EXPECT_EQ(tasks.lngMilestoneColor, 221 + 256 * 221 + 65536 * 221);
@@ -151,10 +130,10 @@ TEST_F(TaskFieldsTest, ReadingSetsTheDefaultColours) {
 }
 
 TEST_F(TaskFieldsTest, ResourceColumnsFollowTheTaskFieldsGroupByGroup) {
-  clsQuorvan objQuorvan;
+  clsQuorvan objQuorvan(plan_.Project());
   SetRolesOnly(objQuorvan);
   objQuorvan.dblColumnWidthResources = 0;  // still 3.75 points wide
-  objQuorvan.GetChartData(0, 0);
+  objQuorvan.GetChartData();
 
   // Technik: Anna, Carla; Vertrieb: Ben.
   const auto& groups = objQuorvan.objResources.colResourceGroups;
@@ -173,10 +152,10 @@ TEST_F(TaskFieldsTest, ResourceColumnsFollowTheTaskFieldsGroupByGroup) {
 }
 
 TEST_F(TaskFieldsTest, RowsStackDownwardsFromTheHeader) {
-  clsQuorvan objQuorvan;
+  clsQuorvan objQuorvan(plan_.Project());
   SetRolesOnly(objQuorvan);
   objQuorvan.dblRowHeightTasks = 19.5;
-  objQuorvan.GetChartData(0, 0);
+  objQuorvan.GetChartData();
   const auto& rows = objQuorvan.objTasks.colTasks;
   ASSERT_EQ(rows.size(), 2u);
   EXPECT_EQ(rows[0].lngRowNumber, 7);

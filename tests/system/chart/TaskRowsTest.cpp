@@ -17,9 +17,9 @@ TEST(TaskRowsTest, RoleListsAreSplitFromTheirFields) {
       PlanXml()
           .Task("Planen", 1, {{kText21, "Anna"}, {kText22, "Ben;Carla"}, {kText23, "Dirk; Eva;"}})
           .Task("Bauen", 2, {{kText21, "Ben"}}));
-  clsQuorvan objQuorvan;
+  clsQuorvan objQuorvan(plan.Project());
   SetRolesOnly(objQuorvan);
-  objQuorvan.GetChartData(0, 0);
+  objQuorvan.GetChartData();
 
   const auto& rows = objQuorvan.objTasks.colTasks;
   ASSERT_EQ(rows.size(), 2u);
@@ -40,11 +40,11 @@ TEST(TaskRowsTest, RoleListsAreSplitFromTheirFields) {
 TEST(TaskRowsTest, ARoleFieldThatCannotBeReadLeavesItsListEmpty) {
   OpenPlan plan(
       PlanXml().Task("Planen", 1, {{kText21, "Anna"}, {kText22, "Ben"}, {kText23, "Carla"}}));
-  clsQuorvan objQuorvan;
+  clsQuorvan objQuorvan(plan.Project());
   SetRolesOnly(objQuorvan);
   objQuorvan.lngFieldParticipiant = -1;
   objQuorvan.lngFieldInformed = 0;
-  objQuorvan.GetChartData(0, 0);
+  objQuorvan.GetChartData();
   const auto& row = objQuorvan.objTasks.colTasks.at(0);
   EXPECT_EQ(row.colResponsibles, (Names{"Anna"}));
   EXPECT_TRUE(row.colParticipiants.empty());
@@ -56,9 +56,9 @@ TEST(TaskRowsTest, BlankRowsKeepTheirPlaceWithoutATask) {
                     .Task("Planen", 1, {{kText21, "Anna"}})
                     .BlankTask()
                     .Task("Bauen", 3, {{kText21, "Ben"}}));
-  clsQuorvan objQuorvan;
+  clsQuorvan objQuorvan(plan.Project());
   SetRolesOnly(objQuorvan);
-  objQuorvan.GetChartData(0, 0);
+  objQuorvan.GetChartData();
 
   const auto& rows = objQuorvan.objTasks.colTasks;
   ASSERT_EQ(rows.size(), 3u);
@@ -86,10 +86,10 @@ TEST(TaskLimitTest, The20001stTaskIsNotTaken) {
     }
   }
   OpenPlan plan(objPlan);
-  clsQuorvan objQuorvan;
+  clsQuorvan objQuorvan(plan.Project());
   SetRolesOnly(objQuorvan);
   objQuorvan.lngMaxTasksCount = 20000;
-  objQuorvan.GetChartData(0, 0);
+  objQuorvan.GetChartData();
 
   const auto& rows = objQuorvan.objTasks.colTasks;
   ASSERT_EQ(rows.size(), 20000u);
@@ -100,9 +100,9 @@ TEST(TaskLimitTest, The20001stTaskIsNotTaken) {
 
 TEST(TaskRowsFixtureTest, BlankRowsAndOutlineLevelsOfAPlanSavedByProject) {
   OpenPlan plan(std::string("mspdinulltasks.xml"));
-  clsQuorvan objQuorvan;
+  clsQuorvan objQuorvan(plan.Project());
   SetRolesOnly(objQuorvan);
-  objQuorvan.GetChartData(0, 0);
+  objQuorvan.GetChartData();
 
   // Task 1, blank, Task 2, Task 3, blank, Task 4, blank, Task 5; the project summary task is
   // not a row.
@@ -121,9 +121,9 @@ TEST(TaskRowsFixtureTest, BlankRowsAndOutlineLevelsOfAPlanSavedByProject) {
 
 TEST(TaskRowsFixtureTest, RoleFieldsOfAPlanSavedByProject) {
   OpenPlan plan(std::string("task-text-project2019-mspdi.xml"));
-  clsQuorvan objQuorvan;
+  clsQuorvan objQuorvan(plan.Project());
   SetRolesOnly(objQuorvan);
-  objQuorvan.GetChartData(0, 0);
+  objQuorvan.GetChartData();
 
   // Task n holds the value "n" in Text n only.
   const auto& rows = objQuorvan.objTasks.colTasks;

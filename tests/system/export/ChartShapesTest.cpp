@@ -72,13 +72,13 @@ TEST_F(ChartShapesTest, ALineGoesBehindEverythingDrawnBeforeIt) {
   EXPECT_EQ(Shapes().Item(2).Line().ForeColor().RGB(), 0xABCDEF);
 }
 
-TEST_F(ChartShapesTest, ArrowHeadsFollowTheSizeWordAndAnyOtherWordKeepsTheDefaults) {
+TEST_F(ChartShapesTest, ArrowHeadsFollowTheSizeAndNoSizeKeepsTheDefaults) {
   const std::pair<const char*, std::int32_t> colSizes[] = {
       {"klein", 1}, {"mittel", 2}, {"groß", 3}};
   q().dblArrowThickness = 1.75;
   std::int32_t i = 0;
   for (const auto& [strSize, lngSize] : colSizes) {
-    q().strArrowSize = strSize;
+    q().arrowSize = chart::ArrowSizeNamed(strSize);
     EXPECT_FALSE(DrawArrow(q(), 10, 20, 30, 40, 0xFF0000, false));
     excel::LineFormat objLine = Shapes().Item(++i).Line();
     EXPECT_EQ(objLine.EndArrowheadStyle(), 2) << strSize;
@@ -88,7 +88,7 @@ TEST_F(ChartShapesTest, ArrowHeadsFollowTheSizeWordAndAnyOtherWordKeepsTheDefaul
   }
   excel::Shapes objFresh;
   const excel::Shape objDefault = objFresh.AddLine(0, 0, 1, 1);
-  q().strArrowSize = "";
+  q().arrowSize.reset();
   DrawArrow(q(), 10, 20, 30, 40, 0xFF0000, false);
   excel::LineFormat objLine = Shapes().Item(++i).Line();
   EXPECT_EQ(objLine.EndArrowheadStyle(), 2);
@@ -99,7 +99,7 @@ TEST_F(ChartShapesTest, ArrowHeadsFollowTheSizeWordAndAnyOtherWordKeepsTheDefaul
 TEST_F(ChartShapesTest, ARefusedCallIsReportedAndTheOtherCallsAreStillMade) {
   // A weight Excel refuses: the arrow is still drawn, with its head and colour.
   q().dblArrowThickness = -1;
-  q().strArrowSize = "groß";
+  q().arrowSize = chart::ArrowSize::Large;
   EXPECT_TRUE(DrawArrow(q(), 10, 20, 30, 40, 0x0000FF, false));
   ASSERT_EQ(Shapes().Count(), 1);
   EXPECT_EQ(Shapes().Item(1).Line().EndArrowheadLength(), 3);

@@ -7,6 +7,7 @@
 
 #include <utility>
 
+#include "export/ChartExport.h"
 #include "export/basExcelServer.h"
 #include "platform/excel/Application.h"
 #include "platform/forms/FrontEnd.h"
@@ -250,19 +251,30 @@ TEST_F(ExportStopsTest, ATargetOpenInTheRunningEngineIsRefusedAndTheEngineLeftAs
   EXPECT_EQ(testsupport::ReadFile(dir_ / "Chart.xlsx"), strBefore);
 }
 
-TEST_F(ExportStopsTest, OutsideTheWizardTheProgressGoesToTheStatusBarWhichIsGivenBack) {
-  std::vector<std::string> colTexts;
+TEST_F(ExportStopsTest, TheProgressGoesToTheSinkItIsGivenAndIsRepaintedAtEveryStep) {
+  // A sink of its own, as the command line's: the wizard's label stays as it was.
+  struct Recorder : ProgressSink {
+    std::vector<std::string> colTexts;
+    int intEnded = 0;
+    void Progress(double, const std::string& strText) override { colTexts.push_back(strText); }
+    void ExportEnded() override { ++intEnded; }
+  } sink;
+  int intRepaints = 0;
+  forms::SetDoEventsHandler([&] { ++intRepaints; });
   const std::string strLabel = run_->Wizard().lblProgress.Caption();
-  forms::SetDoEventsHandler([&] { colTexts.push_back(run_->Host().StatusBar()); });
-  run_->Wizard().txtChartPath.Text((dir_ / "Chart.xlsx").string());
-  run_->Builder().ExportCommunigram(false);
+  ChartExport objExport(run_->Builder(), (dir_ / "Chart.xlsx").string(), sink);
+  objExport.Run();
+  forms::SetDoEventsHandler(nullptr);
   EXPECT_FALSE(run_->Builder().blnFastExit);
-  ASSERT_FALSE(colTexts.empty());
-  EXPECT_EQ(colTexts.front(), "Speicherort des Diagramms festlegen...");
-  EXPECT_NE(std::find(colTexts.begin(), colTexts.end(), "Vorgang 2 von 3 wird angelegt..."),
-            colTexts.end());
-  EXPECT_EQ(run_->Host().StatusBar(), "");
+  ASSERT_FALSE(sink.colTexts.empty());
+  EXPECT_EQ(sink.colTexts.front(), "Speicherort des Diagramms festlegen...");
+  EXPECT_NE(
+      std::find(sink.colTexts.begin(), sink.colTexts.end(), "Vorgang 2 von 3 wird angelegt..."),
+      sink.colTexts.end());
+  EXPECT_GE(intRepaints, static_cast<int>(sink.colTexts.size()));
+  EXPECT_EQ(sink.intEnded, 1);
   EXPECT_EQ(run_->Wizard().lblProgress.Caption(), strLabel);
+  EXPECT_TRUE(std::filesystem::exists(dir_ / "Chart.xlsx"));
 }
 
 }  // namespace

@@ -7,10 +7,10 @@
 #include <cmath>
 #include <optional>
 
+#include "export/ChartExport.h"
 #include "platform/msproject/Project.h"
 #include "support/RealReaders.h"
 #include "support/TestSupport.h"
-#include "wizard/Globals.h"
 
 namespace exporttest {
 
@@ -73,22 +73,28 @@ bool SameTask(const msproject::Task& objA, const msproject::Task& objB) {
 
 ChartRun::ChartRun(const std::filesystem::path& plan) {
   objHost_.FileOpen(plan);
-  gobjApplication = &objHost_;
   frm_ = std::make_unique<frmQuorvan>();
-  gfrmWizard = frm_.get();
-  objQuorvan_ = std::make_unique<clsQuorvan>();
+  objQuorvan_ = std::make_unique<clsQuorvan>(objHost_.ActiveProject());
   SetRunOptions(*objQuorvan_);
 }
 
 ChartRun::~ChartRun() {
   objQuorvan_.reset();
-  gfrmWizard = nullptr;
-  gobjApplication = nullptr;
 }
 
-void ChartRun::Export(const std::filesystem::path& target) {
+void ChartRun::Progress(double dblPercent, const std::string& strText) {
+  colProgress_.push_back(strText);
+  frm_->ShowProgress(dblPercent, strText);
+}
+
+void ChartRun::ExportEnded() {
+  objHost_.StatusBar(false);
+}
+
+void ChartRun::Export(const std::filesystem::path& target, excel::Application* objEngine) {
   frm_->txtChartPath.Text(target.string());
-  objQuorvan_->ExportCommunigram(true);
+  ChartExport objExport(*objQuorvan_, target.string(), *this, objEngine);
+  objExport.Run();
 }
 
 nlohmann::json ReadChart(const std::filesystem::path& workbook) {

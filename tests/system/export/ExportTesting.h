@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "chart/clsQuorvan.h"
+#include "export/RunChart.h"
 #include "platform/forms/MsgBoxScript.h"
 #include "platform/msproject/Application.h"
 #include "support/RunOptions.h"
@@ -37,12 +38,12 @@ using testsupport::kText25;
 using testsupport::SetRunOptions;
 
 // A plan open in the host, the wizard and a builder with the run's options that has read the
-// plan; the globals point at host and wizard while the object lives. Message boxes are
+// plan. The export's progress shows in the wizard, as in a run from it. Message boxes are
 // recorded and answered with OK.
-class ChartRun {
+class ChartRun : public ProgressSink {
  public:
   explicit ChartRun(const std::filesystem::path& plan);
-  ~ChartRun();
+  ~ChartRun() override;
   ChartRun(const ChartRun&) = delete;
   ChartRun& operator=(const ChartRun&) = delete;
 
@@ -51,14 +52,20 @@ class ChartRun {
   msproject::Application& Host() { return objHost_; }
   const std::vector<forms::MsgBoxRecord>& Boxes() const { return script_.Boxes(); }
 
-  // Puts the path into the wizard and exports.
-  void Export(const std::filesystem::path& target);
+  // Puts the path into the wizard and exports; with objEngine the workbook stays open there.
+  void Export(const std::filesystem::path& target, excel::Application* objEngine = nullptr);
+  // The texts of the progress steps so far.
+  const std::vector<std::string>& ProgressTexts() const { return colProgress_; }
+
+  void Progress(double dblPercent, const std::string& strText) override;
+  void ExportEnded() override;
 
  private:
   forms::MsgBoxScript script_;
   msproject::Application objHost_;
   std::unique_ptr<frmQuorvan> frm_;
   std::unique_ptr<clsQuorvan> objQuorvan_;
+  std::vector<std::string> colProgress_;
 };
 
 // The workbook as openpyxl reads it (see read_chart.py).

@@ -16,12 +16,13 @@
 #include <sstream>
 #include <tuple>
 
+#include "chart/LayoutNumbers.h"
+#include "export/ChartExport.h"
 #include "support/PlanXml.h"
 #include "support/RealReaders.h"
 #include "support/RunOptions.h"
 #include "support/TestSupport.h"
 #include "system/export/ExportTesting.h"
-#include "wizard/LayoutNumbers.h"
 
 namespace {
 
@@ -116,8 +117,8 @@ GeneratedPlan Generate(int intPlan, const std::filesystem::path& dir) {
   GeneratedPlan objGenerated;
   std::filesystem::create_directories(dir);
   objGenerated.path = dir / "Plan.xml";
-  objGenerated.dblColumnWidth = wizard::kMinColumnWidth + rnd.Below(17);
-  objGenerated.dblRowHeight = wizard::SnapRowHeight(wizard::kMinRowHeight + rnd.Below(73));
+  objGenerated.dblColumnWidth = chart::kMinColumnWidth + rnd.Below(17);
+  objGenerated.dblRowHeight = chart::SnapRowHeight(chart::kMinRowHeight + rnd.Below(73));
 
   // At least one row in the resource table, as the launch demands; in some plans only blank
   // ones, which leave the chart without a resource column of the plan's own.
@@ -302,14 +303,14 @@ struct Expected {
 Expected ExportPlan(int intPlan, const GeneratedPlan& objGenerated,
                     const std::filesystem::path& workbook) {
   ChartRun run(objGenerated.path);
-  clsQuorvan q;
+  clsQuorvan q(run.Host().ActiveProject());
   testsupport::SetRunFields(q);
   q.dblColumnWidthResources = objGenerated.dblColumnWidth;
   q.dblRowHeightTasks = objGenerated.dblRowHeight;
-  q.GetChartData(0, 0);
+  q.GetChartData();
   testsupport::SetRunLook(q);
   run.Wizard().txtChartPath.Text(workbook.string());
-  q.ExportCommunigram(true);
+  ChartExport(q, workbook.string(), run).Run();
   EXPECT_FALSE(q.blnFastExit) << "plan " << intPlan;
   EXPECT_TRUE(run.Boxes().empty()) << "plan " << intPlan;
 

@@ -10,7 +10,6 @@
 #include "support/PlanXml.h"
 #include "support/RunOptions.h"
 #include "support/TestSupport.h"
-#include "wizard/Globals.h"
 
 namespace {
 
@@ -20,11 +19,11 @@ class PlanCoverageTest : public ::testing::Test {
  protected:
   // The coverage of a builder with the limits given that has read the plan.
   PlanCoverage Coverage(std::int32_t lngMaxTasks, std::int32_t lngMaxResources) {
-    clsQuorvan objQuorvan;
+    clsQuorvan objQuorvan(objHost_.ActiveProject());
     testsupport::SetRunFields(objQuorvan);
     objQuorvan.lngMaxTasksCount = lngMaxTasks;
     objQuorvan.lngMaxResourcesCount = lngMaxResources;
-    objQuorvan.GetChartData(0, 0);
+    objQuorvan.GetChartData();
     return CoverageOf(objQuorvan);
   }
 
@@ -48,9 +47,7 @@ class PlanCoverageTest : public ::testing::Test {
                           .BlankResource()
                           .Write(dir_);
     objHost_.FileOpen(plan);
-    gobjApplication = &objHost_;
   }
-  void TearDown() override { gobjApplication = nullptr; }
 
   testsupport::TempDir dir_;
   msproject::Application objHost_;

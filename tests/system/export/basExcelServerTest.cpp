@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 
 #include "export/basExcelServer.h"
-#include "export/basWait.h"
 #include "platform/excel/Application.h"
 
 namespace {
@@ -44,12 +43,6 @@ TEST(basExcelServerTest, AnInstanceHeldForTheUserIsTakenAsRunningAndNeverEnded) 
   objStarted->Quit();
   TerminateExcelProcesses();
   EXPECT_EQ(StartedExcelCount(), 0);
-}
-
-TEST(basWaitTest, WaitsTheGivenTimeAndRefusesANegativeOne) {
-  EXPECT_TRUE(WaitMilliseconds(0));
-  EXPECT_TRUE(WaitMilliseconds(1));
-  EXPECT_FALSE(WaitMilliseconds(-1));
 }
 
 }  // namespace

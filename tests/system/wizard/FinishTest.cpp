@@ -3,7 +3,12 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <functional>
+#include <optional>
+
 #include "chart/clsQuorvan.h"
+#include "export/RunChart.h"
 #include "platform/msproject/Application.h"
 #include "support/TestSupport.h"
 #include "system/wizard/WizardTesting.h"
@@ -15,11 +20,27 @@ using wizardtest::Prompts;
 using wizardtest::StepInView;
 using Names = std::vector<std::string>;
 
+// Watches the wizard's runs: hands each finished model to onModel and takes it (no export), or
+// lets the export go on with blnExport.
+struct ModelWatch : ProgressSink {
+  std::function<void(const clsQuorvan&)> onModel;
+  bool blnExport = false;
+  std::vector<RunResult> colResults;
+
+  void Progress(double, const std::string&) override {}
+  bool ModelReady(const clsQuorvan& q) override {
+    if (onModel) onModel(q);
+    return blnExport;
+  }
+  void RunEnded(const RunResult& result) override { colResults.push_back(result); }
+};
+
 // What the export would find on the builder when it is handed over.
 struct HandedOver {
   clsQuorvan* objQuorvan = nullptr;
   std::int32_t lngFirstRow = 0, lngFirstColumn = 0, lngMaxResourcesCount = 0, lngMaxTasksCount = 0;
-  std::string strTitle, strArrowSize;
+  std::string strTitle;
+  std::optional<chart::ArrowSize> arrowSize;
   double dblXOffsetCorrect = 0, dblYOffsetCorrect = 0, dblColumnWidthResources = 0,
          dblRowHeightTasks = 0, dblArrowThickness = 0;
   std::string strFieldResponsible, strFieldParticipiant, strFieldInformed, strFieldTargets,
@@ -43,19 +64,19 @@ class FinishTest : public ::testing::Test {
     objApplication.FileOpen(testsupport::FixturesDir() / "mspdi" /
                             "task-text-project2019-mspdi.xml");
     gobjApplication = &objApplication;
-    gfrmWizard = &frm;
     wizardtest::FillDefaults(frm);
     frm.txtChartPath.Text("/tmp/Plan.xls");
-    frm.ExportChart = [this](clsQuorvan& q) {
+    frm.ObserveRuns(&watch);
+    watch.onModel = [this](const clsQuorvan& q) {
       ++intExports;
       HandedOver& h = handedOver;
-      h.objQuorvan = &q;
+      h.objQuorvan = &const_cast<clsQuorvan&>(q);
       h.lngFirstRow = q.lngFirstRow;
       h.lngFirstColumn = q.lngFirstColumn;
       h.lngMaxResourcesCount = q.lngMaxResourcesCount;
       h.lngMaxTasksCount = q.lngMaxTasksCount;
       h.strTitle = q.strTitle;
-      h.strArrowSize = q.strArrowSize;
+      h.arrowSize = q.arrowSize;
       h.dblXOffsetCorrect = q.dblXOffsetCorrect;
       h.dblYOffsetCorrect = q.dblYOffsetCorrect;
       h.dblColumnWidthResources = q.dblColumnWidthResources;
@@ -100,17 +121,15 @@ class FinishTest : public ::testing::Test {
       if (duringExport) duringExport(q);
     };
   }
-  ~FinishTest() override {
-    gobjApplication = nullptr;
-    gfrmWizard = nullptr;
-  }
+  ~FinishTest() override { gobjApplication = nullptr; }
 
   forms::MsgBoxScript script;
   msproject::Application objApplication;
   frmQuorvan frm;
   HandedOver handedOver;
   int intExports = 0;
-  std::function<void(clsQuorvan&)> duringExport;
+  std::function<void(const clsQuorvan&)> duringExport;
+  ModelWatch watch;
 };
 
 TEST_F(FinishTest, AtStepOneTheChartIsMadeFromTheControlsAsFilled) {
@@ -128,7 +147,7 @@ TEST_F(FinishTest, AtStepOneTheChartIsMadeFromTheControlsAsFilled) {
   EXPECT_EQ(h.dblColumnWidthResources, 8);
   EXPECT_EQ(h.dblRowHeightTasks, 31.5);
   EXPECT_EQ(h.dblArrowThickness, 2.5);
-  EXPECT_EQ(h.strArrowSize, "mittel");
+  EXPECT_EQ(h.arrowSize, chart::ArrowSize::Medium);
   EXPECT_EQ(h.strFieldResponsible, "Text21");
   EXPECT_EQ(h.lngFieldResponsible, 188744007);
   EXPECT_EQ(h.strFieldParticipiant, "Text22");
@@ -191,7 +210,7 @@ TEST_F(FinishTest, OptionsFollowTheUsersEntries) {
   EXPECT_EQ(h.dblRowHeightTasks, 19.5);
   EXPECT_EQ(h.dblColumnWidthResources, 4);
   EXPECT_EQ(h.dblArrowThickness, 0.75);
-  EXPECT_EQ(h.strArrowSize, "mittel");
+  EXPECT_EQ(h.arrowSize, chart::ArrowSize::Medium);
   EXPECT_EQ(h.strFieldTargets, "");
   EXPECT_EQ(h.lngFieldTargets, -1);
   EXPECT_EQ(h.strFieldStatus, "");  // greyed counts as not ticked
@@ -217,12 +236,13 @@ TEST_F(FinishTest, RowHeightsSnapDownToQuarterPointSteps) {
   for (auto [strHeight, dblExpected] : {std::pair{"36", 36.0}, std::pair{"37", 36.75},
                                         std::pair{"20x", 36.0}, std::pair{"18", 18.0}}) {
     frmQuorvan frmRun;
-    gfrmWizard = &frmRun;
     wizardtest::FillDefaults(frmRun);
     frmRun.txtChartPath.Text("/tmp/Plan.xls");
     frmRun.txtRowHeight.Text(strHeight);
     double dblSeen = -1;
-    frmRun.ExportChart = [&](clsQuorvan& q) { dblSeen = q.dblRowHeightTasks; };
+    ModelWatch heights;
+    heights.onModel = [&](const clsQuorvan& q) { dblSeen = q.dblRowHeightTasks; };
+    frmRun.ObserveRuns(&heights);
     frmRun.cmdFinish.Click();
     EXPECT_EQ(dblSeen, dblExpected) << strHeight;
   }
@@ -231,7 +251,7 @@ TEST_F(FinishTest, RowHeightsSnapDownToQuarterPointSteps) {
 TEST_F(FinishTest, WhileRunningTheWizardIsAProgressDisplayThatCannotBeLeft) {
   std::vector<bool> enabledBefore;
   frm.cmdNext.Click();  // Step 2: Back and Next enabled
-  duringExport = [&](clsQuorvan&) {
+  duringExport = [&](const clsQuorvan&) {
     for (forms::Control* ctl : frm.Controls()) {
       if (dynamic_cast<forms::CommandButton*>(ctl) != nullptr) {
         EXPECT_FALSE(ctl->Enabled()) << ctl->Name();
@@ -279,18 +299,26 @@ TEST_F(FinishTest, WhileRunningTheWizardIsAProgressDisplayThatCannotBeLeft) {
 }
 
 TEST_F(FinishTest, AnAbandonedExportIsReportedInTheLabel) {
-  duringExport = [](clsQuorvan& q) { q.blnFastExit = true; };
+  // The workbook cannot be saved into a folder that is not there: the export breaks off.
+  testsupport::TempDir dir;
+  frm.txtChartPath.Text((dir / "fehlt" / "Plan.xlsx").string());
+  watch.blnExport = true;
   frm.cmdFinish.Click();
+  ASSERT_EQ(watch.colResults.size(), 1U);
+  EXPECT_FALSE(watch.colResults[0].blnWritten);
+  EXPECT_EQ(watch.colResults[0].colMessages.size(), script.Boxes().size());
   EXPECT_EQ(frm.lblProgress.Caption(), "Ausgabe wurde abgebrochen.");
   EXPECT_FLOAT_EQ(frm.barProgress.Value(), 100.0F);
   EXPECT_EQ(frm.cmdFinish.Caption(), "Fertig");
 }
 
-TEST_F(FinishTest, WithoutAnExportTheRunStillEndsWithItsMessage) {
-  frm.ExportChart = nullptr;
+TEST_F(FinishTest, AModelTakenByTheObserverEndsTheRunWithItsMessageAndNoWorkbook) {
   frm.cmdFinish.Click();
   EXPECT_EQ(frm.lblProgress.Caption(), "Kommunikationsdiagramm wurde erfolgreich erstellt.");
   EXPECT_EQ(frm.cmdFinish.Tag(), "Exit");
+  ASSERT_EQ(watch.colResults.size(), 1U);
+  EXPECT_TRUE(watch.colResults[0].blnModelTaken);
+  EXPECT_FALSE(watch.colResults[0].blnWritten);
 }
 
 TEST_F(FinishTest, AFailureInsideTheRunEndsItButTheWizardReachesItsEnd) {

@@ -5,6 +5,7 @@
 #include <QVariant>
 #include <vector>
 
+#include "platform/catalog/Catalog.h"
 #include "platform/forms/Constants.h"
 #include "platform/forms/FrontEnd.h"
 
@@ -30,12 +31,12 @@ struct ButtonChoice {
 
 std::vector<ButtonChoice> ButtonsOf(int intButtons) {
   const ButtonChoice ok{QMessageBox::Ok, "OK", forms::vbOK};
-  const ButtonChoice cancel{QMessageBox::Cancel, "Abbrechen", forms::vbCancel};
-  const ButtonChoice abort{QMessageBox::Abort, "&Abbrechen", kAbort};
-  const ButtonChoice retry{QMessageBox::Retry, "&Wiederholen", kRetry};
-  const ButtonChoice ignore{QMessageBox::Ignore, "&Ignorieren", kIgnore};
-  const ButtonChoice yes{QMessageBox::Yes, "&Ja", forms::vbYes};
-  const ButtonChoice no{QMessageBox::No, "&Nein", forms::vbNo};
+  const ButtonChoice cancel{QMessageBox::Cancel, _("Abbrechen"), forms::vbCancel};
+  const ButtonChoice abort{QMessageBox::Abort, _("&Abbrechen"), kAbort};
+  const ButtonChoice retry{QMessageBox::Retry, _("&Wiederholen"), kRetry};
+  const ButtonChoice ignore{QMessageBox::Ignore, _("&Ignorieren"), kIgnore};
+  const ButtonChoice yes{QMessageBox::Yes, _("&Ja"), forms::vbYes};
+  const ButtonChoice no{QMessageBox::No, _("&Nein"), forms::vbNo};
   switch (intButtons & kButtonSetMask) {
     case forms::vbOKCancel:
       return {ok, cancel};

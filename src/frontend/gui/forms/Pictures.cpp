@@ -1,9 +1,12 @@
 #include "gui/forms/Pictures.h"
 
+#include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
 #include <QPainter>
 #include <QSvgRenderer>
+
+#include "platform/catalog/Catalog.h"
 
 namespace gui {
 
@@ -23,7 +26,12 @@ QPixmap RenderPicture(const std::string& strPicture, QSize size, bool blnStretch
   if (strPicture.empty() || size.isEmpty()) return {};
   const QString file = PictureFile(strPicture);
   if (file.endsWith(QStringLiteral(".svg"), Qt::CaseInsensitive)) {
-    QSvgRenderer renderer(file);
+    // The banner's line of text speaks the catalog's language.
+    QFile svg(file);
+    QByteArray content = svg.open(QIODevice::ReadOnly) ? svg.readAll() : QByteArray();
+    constexpr const char* kBannerText = N_("Kommunikationsdiagramme aus Projektplänen");
+    content.replace(kBannerText, QString::fromUtf8(_(kBannerText)).toHtmlEscaped().toUtf8());
+    QSvgRenderer renderer(content);
     if (!renderer.isValid()) return {};
     const QSize natural = renderer.defaultSize();
     const QSize drawn = blnStretch ? size : natural.boundedTo(size);

@@ -2,6 +2,8 @@
 
 #include <string>
 
+#include "platform/catalog/Catalog.h"
+#include "platform/catalog/Format.h"
 #include "platform/forms/Constants.h"
 #include "platform/forms/FrontEnd.h"
 #include "platform/vb/Error.h"
@@ -12,7 +14,7 @@ void RunUserAction(const std::function<void()>& action) {
   try {
     action();
   } catch (const vb::Error& e) {
-    forms::MsgBox("Laufzeitfehler '" + std::to_string(e.Number()) + "':\r\n\r\n" + e.Description(),
+    forms::MsgBox(catalog::Format(_("Laufzeitfehler '{}':\r\n\r\n{}"), e.Number(), e.Description()),
                   forms::vbCritical, "Quorvan");
   }
 }

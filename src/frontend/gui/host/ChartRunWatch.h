@@ -1,40 +1,36 @@
 #pragma once
-// How the host learns that a run of the wizard wrote a chart: while it lives it stands in
-// front of the forms' modal handler, and when the wizard (a frmQuorvan) is about to be shown it
-// wraps the wizard's hand-over to the export. After each export it reports whether the chart
-// was written, where, what of the plan the chart leaves out and the export's notices.
-//
-// It restores the modal handler it stood in front of when it goes, so the front end that
-// installed that handler must outlive it.
+// How the host learns what a run of the wizard does: the add-ins get it as the observer of their
+// wizards' runs (AddInHost); it passes on each step of a run, for the status bar, and after each
+// run the result. It asks the run to keep the saved workbook open, for the preview.
 
 #include <functional>
-#include <memory>
 #include <string>
+#include <utility>
 
-#include "platform/forms/FrontEnd.h"
-
-class clsQuorvan;
+#include "export/RunChart.h"
 
 namespace gui {
 
-class ChartRunWatch {
+class ChartRunWatch : public ProgressSink {
  public:
-  // Called after every export: whether it wrote the chart, the wizard's path of the workbook,
-  // and the notice of the tasks and resources past the chart's limits followed by the export's
-  // notices (texts cut to a cell, ...), "" when there is none.
-  using ExportedHandler = std::function<void(bool blnWritten, const std::string& strChartPath,
-                                             const std::string& strNotices)>;
+  using StepHandler = std::function<void(const std::string& strText)>;
+  using RunHandler = std::function<void(const RunResult& result)>;
 
-  explicit ChartRunWatch(ExportedHandler onExported);
-  ~ChartRunWatch();
-  ChartRunWatch(const ChartRunWatch&) = delete;
-  ChartRunWatch& operator=(const ChartRunWatch&) = delete;
+  ChartRunWatch(StepHandler onStep, RunHandler onRun)
+      : onStep_(std::move(onStep)), onRun_(std::move(onRun)) {}
+
+  void Progress(double dblPercent, const std::string& strText) override {
+    (void)dblPercent;
+    if (onStep_) onStep_(strText);
+  }
+  void RunEnded(const RunResult& result) override {
+    if (onRun_) onRun_(result);
+  }
+  bool KeepWorkbook() const override { return true; }
 
  private:
-  // Shared with the wrapped hand-overs, which outlive the watch in a wizard kept for later;
-  // emptied when the watch goes.
-  std::shared_ptr<ExportedHandler> onExported_;
-  forms::ModalHandler previous_;
+  StepHandler onStep_;
+  RunHandler onRun_;
 };
 
 }  // namespace gui

@@ -7,6 +7,7 @@
 #include <QVBoxLayout>
 
 #include "addin/AddInHost.h"
+#include "platform/catalog/Catalog.h"
 #include "platform/registry/Registry.h"
 #include "settings/basRegistry.h"
 
@@ -26,10 +27,10 @@ std::string AddInValue(const std::string& strProgId, const char* strValueName) {
 
 ComAddInsDialog::ComAddInsDialog(addin::AddInHost& host, QWidget* parent)
     : QDialog(parent), host_(host), list_(new QListWidget), description_(new QLabel) {
-  setWindowTitle(QStringLiteral("COM-Add-Ins"));
+  setWindowTitle(QString::fromUtf8(_("COM-Add-Ins")));
   setObjectName(QStringLiteral("comAddInsDialog"));
 
-  auto* caption = new QLabel(QStringLiteral("&Verfügbare Add-Ins:"));
+  auto* caption = new QLabel(QString::fromUtf8(_("&Verfügbare Add-Ins:")));
   caption->setBuddy(list_);
   list_->setObjectName(QStringLiteral("addInList"));
   for (const std::string& strProgId : addin::AddInHost::RegisteredAddIns()) {
@@ -48,7 +49,7 @@ ComAddInsDialog::ComAddInsDialog(addin::AddInHost& host, QWidget* parent)
 
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
   buttons->button(QDialogButtonBox::Ok)->setText(QStringLiteral("OK"));
-  buttons->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("Abbrechen"));
+  buttons->button(QDialogButtonBox::Cancel)->setText(QString::fromUtf8(_("Abbrechen")));
   connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
   connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 
@@ -63,7 +64,7 @@ ComAddInsDialog::ComAddInsDialog(addin::AddInHost& host, QWidget* parent)
 void ComAddInsDialog::ShowDescription() {
   const QListWidgetItem* item = list_->currentItem();
   description_->setText(item == nullptr ? QString()
-                                        : QStringLiteral("Beschreibung: ") +
+                                        : QString::fromUtf8(_("Beschreibung: ")) +
                                               item->data(kDescriptionRole).toString());
 }
 

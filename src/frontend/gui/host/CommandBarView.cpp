@@ -7,6 +7,7 @@
 #include <QToolBar>
 #include <QToolButton>
 
+#include "platform/catalog/Catalog.h"
 #include "platform/office/CommandBars.h"
 #include "platform/vb/Error.h"
 
@@ -47,10 +48,12 @@ CommandBarView::~CommandBarView() {
 
 QAction* CommandBarView::CreateAction(const std::shared_ptr<office::CommandBarButton>& ctl,
                                       QObject* parent) {
-  auto* action = new QAction(QString::fromStdString(ctl->Caption()), parent);
+  // The bars keep their captions in German; shown, they speak the catalog's language.
+  auto* action = new QAction(QString::fromUtf8(_(ctl->Caption().c_str())), parent);
   action->setIcon(Face(ctl->FaceId()));
   action->setProperty(kTagProperty, QString::fromStdString(ctl->Tag()));
-  if (!ctl->TooltipText().empty()) action->setToolTip(QString::fromStdString(ctl->TooltipText()));
+  if (!ctl->TooltipText().empty())
+    action->setToolTip(QString::fromUtf8(_(ctl->TooltipText().c_str())));
   if (ctl->BuiltIn() && !hostCommand_(ctl->Id())) action->setEnabled(false);
   connect(action, &QAction::triggered, this, [this, ctl] { Trigger(ctl); });
   return action;

@@ -25,13 +25,14 @@
 #include "addin/AddInHost.h"
 #include "addin/Registration.h"
 #include "export/PlanCoverage.h"
-#include "export/basExcelServer.h"
 #include "gui/host/ChartRunWatch.h"
 #include "gui/host/ComAddInsDialog.h"
 #include "gui/host/CommandBarView.h"
 #include "gui/host/PlanSheets.h"
 #include "gui/host/RecentFiles.h"
 #include "gui/preview/ChartPreview.h"
+#include "platform/catalog/Catalog.h"
+#include "platform/catalog/Format.h"
 #include "platform/excel/Application.h"
 #include "platform/forms/Constants.h"
 #include "platform/forms/FrontEnd.h"
@@ -101,11 +102,10 @@ HostWindow::HostWindow(msproject::Application& objApplication, QWidget* parent)
 HostWindow::~HostWindow() {
   // The add-ins end first, as at host shutdown, while every widget still exists; then the
   // window stops listening to the host.
-  runWatch_.reset();
   addIns_.reset();
+  runWatch_.reset();
   bars_.reset();
   application_->Observe(nullptr);
-  if (engine_) RevokeRunningExcel(*engine_);
   if (gobjApplication == application_) {
     gobjApplication = nullptr;
     gfrmWizard = nullptr;
@@ -126,12 +126,18 @@ void HostWindow::Start() {
   statusText_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
   statusBar()->addWidget(statusText_, 1);
 
-  // The engine that the export hands its workbook to, as to a running Excel.
-  engine_ = std::make_unique<excel::Application>();
-  RegisterRunningExcel(*engine_);
   runWatch_ = std::make_unique<ChartRunWatch>(
-      [this](bool blnWritten, const std::string& strPath, const std::string& strCoverage) {
-        ChartExported(blnWritten, strPath, strCoverage);
+      [this](const std::string& strStep) {
+        strRunStep_ = strStep;
+        UpdateStatus();
+      },
+      [this](const RunResult& result) {
+        strRunStep_.clear();
+        std::string strNotices;
+        for (const std::string& strNotice : result.colNotices) {
+          strNotices += (strNotices.empty() ? "" : " ") + strNotice;
+        }
+        ChartExported(result, strNotices);
       });
   application_->Observe([this] { ApplicationChanged(); });
   bars_ = std::make_unique<CommandBarView>(*this, *extrasMenu_, application_->CommandBars(),
@@ -140,16 +146,17 @@ void HostWindow::Start() {
   // The installer's part on the very first start; an add-in the user removed keeps its entry
   // (load behaviour 2) and is not registered again.
   if (!AddInEntryExists()) addin::RegisterAddIn();
-  addIns_ = std::make_unique<addin::AddInHost>(*application_);
+  addIns_ = std::make_unique<addin::AddInHost>(*application_, runWatch_.get());
   addIns_->StartUp();
   bars_->Redraw();
   ApplicationChanged();
 }
 
 void HostWindow::BuildMenus() {
-  fileMenu_ = menuBar()->addMenu(QStringLiteral("&Datei"));
+  fileMenu_ = menuBar()->addMenu(QString::fromUtf8(_("&Datei")));
   fileMenu_->setObjectName(QStringLiteral("menuDatei"));
-  openAction_ = fileMenu_->addAction(QStringLiteral("Ö&ffnen…"), this, &HostWindow::ShowOpenDialog);
+  openAction_ =
+      fileMenu_->addAction(QString::fromUtf8(_("Ö&ffnen…")), this, &HostWindow::ShowOpenDialog);
   openAction_->setShortcut(QKeySequence::Open);
   recentSeparator_ = fileMenu_->addSeparator();
   for (std::size_t i = 0; i < recentActions_.size(); ++i) {
@@ -159,31 +166,33 @@ void HostWindow::BuildMenus() {
     recentActions_[i] = action;
   }
   fileMenu_->addSeparator();
-  lastChartAction_ = fileMenu_->addAction(QStringLiteral("&Zuletzt erstelltes Diagramm öffnen"));
+  lastChartAction_ =
+      fileMenu_->addAction(QString::fromUtf8(_("&Zuletzt erstelltes Diagramm öffnen")));
   lastChartAction_->setEnabled(false);
   connect(lastChartAction_, &QAction::triggered, this, [this] {
     QDesktopServices::openUrl(QUrl::fromLocalFile(QString::fromStdString(strLastChart_)));
   });
-  saveChartAction_ = fileMenu_->addAction(QStringLiteral("Diagramm &speichern unter…"), this,
+  saveChartAction_ = fileMenu_->addAction(QString::fromUtf8(_("Diagramm &speichern unter…")), this,
                                           &HostWindow::ShowSaveChartDialog);
   saveChartAction_->setEnabled(false);
-  openAfterRunAction_ = fileMenu_->addAction(QStringLiteral("Diagramm nach dem &Erstellen öffnen"));
+  openAfterRunAction_ =
+      fileMenu_->addAction(QString::fromUtf8(_("Diagramm nach dem &Erstellen öffnen")));
   openAfterRunAction_->setCheckable(true);
   connect(openAfterRunAction_, &QAction::toggled, this, &HostWindow::SetOpenAfterRun);
   fileMenu_->addSeparator();
-  exitAction_ = fileMenu_->addAction(QStringLiteral("&Beenden"), this, &QWidget::close);
+  exitAction_ = fileMenu_->addAction(QString::fromUtf8(_("&Beenden")), this, &QWidget::close);
   exitAction_->setShortcut(QKeySequence::Quit);
 
-  QMenu* viewMenu = menuBar()->addMenu(QStringLiteral("&Ansicht"));
+  QMenu* viewMenu = menuBar()->addMenu(QString::fromUtf8(_("&Ansicht")));
   viewMenu->setObjectName(QStringLiteral("menuAnsicht"));
-  viewMenu->addAction(QStringLiteral("Diagramm ver&größern"), QKeySequence::ZoomIn, this,
+  viewMenu->addAction(QString::fromUtf8(_("Diagramm ver&größern")), QKeySequence::ZoomIn, this,
                       [this] { preview_->ZoomIn(); });
-  viewMenu->addAction(QStringLiteral("Diagramm ver&kleinern"), QKeySequence::ZoomOut, this,
+  viewMenu->addAction(QString::fromUtf8(_("Diagramm ver&kleinern")), QKeySequence::ZoomOut, this,
                       [this] { preview_->ZoomOut(); });
-  viewMenu->addAction(QStringLiteral("Diagramm an &Fenster anpassen"), this,
+  viewMenu->addAction(QString::fromUtf8(_("Diagramm an &Fenster anpassen")), this,
                       [this] { preview_->FitToWindow(); });
 
-  extrasMenu_ = menuBar()->addMenu(QStringLiteral("E&xtras"));
+  extrasMenu_ = menuBar()->addMenu(QString::fromUtf8(_("E&xtras")));
   extrasMenu_->setObjectName(QStringLiteral("menuExtras"));
   UpdateRecentActions();
 }
@@ -222,8 +231,8 @@ void HostWindow::BuildSheets() {
   resourceModel_ = new ResourceSheetModel(this);
   taskSheet_ = makeSheet(taskModel_, QStringLiteral("taskSheet"));
   resourceSheet_ = makeSheet(resourceModel_, QStringLiteral("resourceSheet"));
-  sheets_->addTab(taskSheet_, QStringLiteral("&Vorgänge"));
-  sheets_->addTab(resourceSheet_, QStringLiteral("&Ressourcen"));
+  sheets_->addTab(taskSheet_, QString::fromUtf8(_("&Vorgänge")));
+  sheets_->addTab(resourceSheet_, QString::fromUtf8(_("&Ressourcen")));
   preview_ = new ChartPreview(sheets_);
   preview_->setObjectName(QStringLiteral("chartPreview"));
   setCentralWidget(sheets_);
@@ -244,12 +253,12 @@ bool HostWindow::OpenPlan(const QString& strPath) {
 }
 
 void HostWindow::ShowOpenDialog() {
-  QFileDialog dialog(this, QStringLiteral("Öffnen"));
+  QFileDialog dialog(this, QString::fromUtf8(_("Öffnen")));
   dialog.setOption(QFileDialog::DontUseNativeDialog);
   dialog.setAcceptMode(QFileDialog::AcceptOpen);
   dialog.setFileMode(QFileDialog::ExistingFile);
-  dialog.setNameFilters({QStringLiteral("Microsoft Project (*.mpp *.mpx *.xml)"),
-                         QStringLiteral("Alle Dateien (*)")});
+  dialog.setNameFilters({QString::fromUtf8(_("Microsoft Project (*.mpp *.mpx *.xml)")),
+                         QString::fromUtf8(_("Alle Dateien (*)"))});
   if (shownProject_ != nullptr) {
     dialog.setDirectory(QString::fromStdString(shownProject_->Path()));
   } else if (const auto colRecent = RecentFiles(); !colRecent.empty()) {
@@ -342,7 +351,9 @@ void HostWindow::UpdateRecentActions() {
 
 void HostWindow::UpdateStatus() {
   const std::string& strHost = application_->StatusBar();
-  const std::string& strOwn = strChartMessage_.empty() ? strPlanNotice_ : strChartMessage_;
+  const std::string& strOwn = !strRunStep_.empty()        ? strRunStep_
+                              : !strChartMessage_.empty() ? strChartMessage_
+                                                          : strPlanNotice_;
   statusText_->setText(QString::fromStdString(strHost.empty() ? strOwn : strHost));
 }
 
@@ -355,9 +366,9 @@ void HostWindow::ShowUnreadSubprojects() {
   if (colNotices.size() == 1) {
     strPlanNotice_ = colNotices.front();
   } else if (colNotices.size() > 1) {
-    strPlanNotice_ = "Hinweis: " + std::to_string(colNotices.size()) +
-                     " eingefügte Projekte konnten nicht gelesen werden; ihre Ressourcen fehlen "
-                     "im Diagramm.";
+    strPlanNotice_ = catalog::Format(_("Hinweis: {} eingefügte Projekte konnten nicht gelesen "
+                                       "werden; ihre Ressourcen fehlen im Diagramm."),
+                                     colNotices.size());
   } else {
     strPlanNotice_.clear();
   }
@@ -371,17 +382,16 @@ void HostWindow::SetOpenAfterRun(bool blnValue) {
   blnOpenAfterRun_ = blnValue;
 }
 
-void HostWindow::ChartExported(bool blnWritten, const std::string& strChartPath,
-                               const std::string& strCoverage) {
-  std::string strWritten = strChartPath;
-  // The export handed its workbook to the host's engine: the preview shows its page, the
-  // desktop opens the saved file when asked to, and the engine lets go of every workbook the
-  // run left with it.
-  excel::Workbooks& colWorkbooks = engine_->Workbooks();
-  if (excel::Workbook* objWorkbook = colWorkbooks.Last(); objWorkbook != nullptr && blnWritten) {
+void HostWindow::ChartExported(const RunResult& result, const std::string& strCoverage) {
+  const bool blnWritten = result.blnWritten;
+  std::string strWritten = result.strChartPath;
+  // The run kept its saved workbook open: the preview shows its page, the desktop opens the
+  // saved file when asked to, and the run's engine lets go of the workbook and ends.
+  if (excel::Workbook* objWorkbook = result.objWorkbook; objWorkbook != nullptr && blnWritten) {
     strWritten = objWorkbook->FullName();
     if (preview_->ShowWorkbook(*objWorkbook).empty()) {
-      if (sheets_->indexOf(preview_) < 0) sheets_->addTab(preview_, QStringLiteral("&Diagramm"));
+      if (sheets_->indexOf(preview_) < 0)
+        sheets_->addTab(preview_, QString::fromUtf8(_("&Diagramm")));
       sheets_->setCurrentWidget(preview_);
       saveChartAction_->setEnabled(true);
     }
@@ -389,11 +399,18 @@ void HostWindow::ChartExported(bool blnWritten, const std::string& strChartPath,
   if (blnWritten && blnOpenAfterRun_) {
     QDesktopServices::openUrl(QUrl::fromLocalFile(AbsolutePath(strWritten)));
   }
-  while (excel::Workbook* objWorkbook = colWorkbooks.Last()) objWorkbook->Close();
-  if (!blnWritten) return;
+  if (result.objEngine) {
+    excel::Workbooks& colWorkbooks = result.objEngine->Workbooks();
+    while (excel::Workbook* objWorkbook = colWorkbooks.Last()) objWorkbook->Close();
+    if (!result.objEngine->HasQuit()) result.objEngine->Quit();
+  }
+  if (!blnWritten) {
+    UpdateStatus();  // the last step of a run broken off goes
+    return;
+  }
   strLastChart_ = AbsolutePath(strWritten).toStdString();
   lastChartAction_->setEnabled(true);
-  strChartMessage_ = "Kommunikationsdiagramm gespeichert: " + strLastChart_;
+  strChartMessage_ = catalog::Format(_("Kommunikationsdiagramm gespeichert: {}"), strLastChart_);
   // A plan past the chart's limits, a text cut to what a cell holds, inserted projects
   // missing from the chart: the user learns it here.
   std::string strNotices = strCoverage;
@@ -404,12 +421,12 @@ void HostWindow::ChartExported(bool blnWritten, const std::string& strChartPath,
 
 void HostWindow::ShowSaveChartDialog() {
   if (!preview_->HasChart()) return;
-  QFileDialog dialog(this, QStringLiteral("Diagramm speichern unter"));
+  QFileDialog dialog(this, QString::fromUtf8(_("Diagramm speichern unter")));
   dialog.setOption(QFileDialog::DontUseNativeDialog);
   dialog.setAcceptMode(QFileDialog::AcceptSave);
-  const QStringList filters = {QStringLiteral("PDF-Dokument (*.pdf)"),
-                               QStringLiteral("SVG-Grafik (*.svg)"),
-                               QStringLiteral("PNG-Bild (*.png)")};
+  const QStringList filters = {QString::fromUtf8(_("PDF-Dokument (*.pdf)")),
+                               QString::fromUtf8(_("SVG-Grafik (*.svg)")),
+                               QString::fromUtf8(_("PNG-Bild (*.png)"))};
   dialog.setNameFilters(filters);
   dialog.setDefaultSuffix(QStringLiteral("pdf"));
   const QFileInfo chart(QString::fromStdString(strLastChart_));
@@ -433,7 +450,7 @@ void HostWindow::ShowSaveChartDialog() {
   } else if (strSuffix == QStringLiteral("pdf")) {
     strFailure = preview_->SaveAsPdf(strTarget);
   } else {
-    strFailure = "Das Diagramm wird als PDF (.pdf), SVG (.svg) oder PNG (.png) gespeichert.";
+    strFailure = _("Das Diagramm wird als PDF (.pdf), SVG (.svg) oder PNG (.png) gespeichert.");
   }
   if (!strFailure.empty()) {
     forms::MsgBox(strFailure, forms::vbExclamation + forms::vbOKOnly, kAppTitle.toStdString());

@@ -35,13 +35,12 @@ class QToolBar;
 namespace addin {
 class AddInHost;
 }
-namespace excel {
-class Application;
-}
 namespace msproject {
 class Application;
 class Project;
 }  // namespace msproject
+
+struct RunResult;
 
 namespace gui {
 
@@ -121,13 +120,11 @@ class HostWindow : public QMainWindow {
   void ShowUnreadSubprojects();
   void SetInteractive(bool blnValue);
   void SetOpenAfterRun(bool blnValue);
-  void ChartExported(bool blnWritten, const std::string& strChartPath,
-                     const std::string& strCoverage);
+  void ChartExported(const RunResult& result, const std::string& strCoverage);
   std::function<void()> HostCommand(int intId);
 
   std::unique_ptr<msproject::Application> ownApplication_;
   msproject::Application* application_;
-  std::unique_ptr<excel::Application> engine_;  // lent to the export as the running engine
   std::unique_ptr<addin::AddInHost> addIns_;
   std::unique_ptr<CommandBarView> bars_;
   std::unique_ptr<ChartRunWatch> runWatch_;
@@ -152,6 +149,7 @@ class HostWindow : public QMainWindow {
 
   const msproject::Project* shownProject_ = nullptr;
   std::string strLastChart_;
+  std::string strRunStep_;       // the step of the run under way
   std::string strChartMessage_;  // after a run of the plan shown
   std::string strPlanNotice_;    // its inserted projects that could not be read
 };

@@ -5,9 +5,10 @@
 #include <array>
 #include <set>
 
+#include "chart/GetFieldId.h"
 #include "export/PlanCoverage.h"
+#include "platform/catalog/Catalog.h"
 #include "platform/msproject/Project.h"
-#include "settings/GetFieldId.h"
 
 namespace gui {
 
@@ -89,10 +90,10 @@ void TaskSheetModel::SetProject(const msproject::Project* project) {
   beginResetModel();
   columns_ = {{QStringLiteral("ID"), kIdColumn},
               {QStringLiteral("Name"), msproject::pjTaskName},
-              {QStringLiteral("PSP-Code"), msproject::pjTaskWBS},
-              {QStringLiteral("Anfang"), msproject::pjTaskStart},
-              {QStringLiteral("Ende"), msproject::pjTaskFinish},
-              {QStringLiteral("Dauer"), msproject::pjTaskDuration}};
+              {QString::fromUtf8(_("PSP-Code")), msproject::pjTaskWBS},
+              {QString::fromUtf8(_("Anfang")), msproject::pjTaskStart},
+              {QString::fromUtf8(_("Ende")), msproject::pjTaskFinish},
+              {QString::fromUtf8(_("Dauer")), msproject::pjTaskDuration}};
   rows_.clear();
   if (project != nullptr) {
     for (const std::string& strName : CustomTextFields()) {
@@ -175,7 +176,7 @@ QVariant ResourceSheetModel::data(const QModelIndex& index, int role) const {
 QVariant ResourceSheetModel::headerData(int section, Qt::Orientation orientation, int role) const {
   if (role != Qt::DisplayRole || orientation != Qt::Horizontal) return {};
   static const std::array<QString, 3> kCaptions{QStringLiteral("ID"), QStringLiteral("Name"),
-                                                QStringLiteral("Gruppe")};
+                                                QString::fromUtf8(_("Gruppe"))};
   return kCaptions[static_cast<std::size_t>(section)];
 }
 

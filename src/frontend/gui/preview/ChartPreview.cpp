@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "platform/catalog/Catalog.h"
 #include "platform/excel/Workbook.h"
 #include "platform/excel/print/PageLayout.h"
 #include "platform/excel/save/AtomicSave.h"
@@ -159,7 +160,7 @@ template <class Write>
 std::string Saved(const std::optional<excel::PageDocument>& document, const std::string& strPath,
                   const std::vector<std::string>& colExtensions, const std::string& strFormats,
                   Write&& write) {
-  if (!document || document->pages.empty()) return "Es wird kein Diagramm angezeigt.";
+  if (!document || document->pages.empty()) return _("Es wird kein Diagramm angezeigt.");
   try {
     // Not installed: the preview writes directly, beside whatever painter the engine has.
     render::QtPagePainter painter(false);
@@ -177,7 +178,7 @@ std::string Saved(const std::optional<excel::PageDocument>& document, const std:
 }  // namespace
 
 std::string ChartPreview::SaveAsPdf(const std::string& strPath) const {
-  return Saved(document_, strPath, {".pdf"}, "gespeichert wird als PDF-Datei (.pdf).",
+  return Saved(document_, strPath, {".pdf"}, _("gespeichert wird als PDF-Datei (.pdf)."),
                [&](render::QtPagePainter& painter, const std::filesystem::path& file) {
                  excel::PageDocument page = *document_;
                  page.pages.resize(1);
@@ -186,7 +187,7 @@ std::string ChartPreview::SaveAsPdf(const std::string& strPath) const {
 }
 
 std::string ChartPreview::SaveAsSvg(const std::string& strPath) const {
-  return Saved(document_, strPath, {".svg"}, "gespeichert wird als SVG-Bild (.svg).",
+  return Saved(document_, strPath, {".svg"}, _("gespeichert wird als SVG-Bild (.svg)."),
                [&](render::QtPagePainter& painter, const std::filesystem::path& file) {
                  return painter.WriteSvg(*document_, 0, file);
                });
@@ -194,9 +195,9 @@ std::string ChartPreview::SaveAsSvg(const std::string& strPath) const {
 
 std::string ChartPreview::SaveAsPng(const std::string& strPath, int intDotsPerInch) const {
   if (intDotsPerInch < 10 || intDotsPerInch > 2400) {
-    return "Die Auflösung muss zwischen 10 und 2400 dpi liegen.";
+    return _("Die Auflösung muss zwischen 10 und 2400 dpi liegen.");
   }
-  return Saved(document_, strPath, {".png"}, "gespeichert wird als PNG-Bild (.png).",
+  return Saved(document_, strPath, {".png"}, _("gespeichert wird als PNG-Bild (.png)."),
                [&](render::QtPagePainter& painter, const std::filesystem::path& file) {
                  return painter.WritePng(*document_, 0, intDotsPerInch, file);
                });

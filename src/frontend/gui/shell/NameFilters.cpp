@@ -2,6 +2,8 @@
 
 #include <QRegularExpression>
 
+#include "platform/catalog/Catalog.h"
+
 namespace gui {
 
 namespace {
@@ -32,7 +34,7 @@ QStringList NameFilters(const std::vector<shell::FilterEntry>& filters) {
       colFilters << strDescription + QStringLiteral(" (") + strPatterns + QLatin1Char(')');
     }
   }
-  if (colFilters.isEmpty()) colFilters << QStringLiteral("Alle Dateien (*)");
+  if (colFilters.isEmpty()) colFilters << QString::fromUtf8(_("Alle Dateien (*)"));
   return colFilters;
 }
 

@@ -7,6 +7,7 @@
 #include <QUrl>
 
 #include "gui/shell/NameFilters.h"
+#include "platform/catalog/Catalog.h"
 
 namespace gui {
 
@@ -70,7 +71,7 @@ QtShellBackend::~QtShellBackend() {
 std::optional<std::vector<std::string>> QtShellBackend::GetOpenFileName(
     const shell::FileDialogRequest& request) {
   QFileDialog dialog(DialogOwner());
-  SetUp(dialog, request, QStringLiteral("Öffnen"));
+  SetUp(dialog, request, QString::fromUtf8(_("Öffnen")));
   dialog.setAcceptMode(QFileDialog::AcceptOpen);
   const shell::DWORD dwFlags = request.record.Flags;
   if ((dwFlags & shell::OFN_ALLOWMULTISELECT) != 0) {
@@ -89,7 +90,7 @@ std::optional<std::vector<std::string>> QtShellBackend::GetOpenFileName(
 std::optional<std::string> QtShellBackend::GetSaveFileName(
     const shell::FileDialogRequest& request) {
   QFileDialog dialog(DialogOwner());
-  SetUp(dialog, request, QStringLiteral("Speichern unter"));
+  SetUp(dialog, request, QString::fromUtf8(_("Speichern unter")));
   dialog.setAcceptMode(QFileDialog::AcceptSave);
   dialog.setFileMode(QFileDialog::AnyFile);
   dialog.setOption(QFileDialog::DontConfirmOverwrite,
@@ -128,7 +129,7 @@ std::optional<std::string> QtShellBackend::BrowseForFolder(
   dialog.setOption(QFileDialog::DontUseNativeDialog);
   dialog.setOption(QFileDialog::ShowDirsOnly);
   dialog.setFileMode(QFileDialog::Directory);
-  dialog.setWindowTitle(request.strTitle.empty() ? QStringLiteral("Ordner suchen")
+  dialog.setWindowTitle(request.strTitle.empty() ? QString::fromUtf8(_("Ordner suchen"))
                                                  : Text(request.strTitle));
   if (RunDialog(dialog, OnDialog) != QDialog::Accepted) return std::nullopt;
   const std::vector<std::string> colFolders = ChosenFiles(dialog);

@@ -6,6 +6,8 @@
 #include <cctype>
 #include <string>
 
+#include "platform/catalog/Catalog.h"
+#include "platform/catalog/Format.h"
 #include "platform/excel/Application.h"
 #include "platform/excel/Error.h"
 #include "platform/excel/Workbook.h"
@@ -26,8 +28,8 @@ PagePainter* gPainter = nullptr;
 PagePainter& Painter() {
   if (gPainter == nullptr) {
     throw Error(
-        "PDF-Dateien und Bilder können hier nicht gezeichnet werden: Es ist keine "
-        "Zeichenausgabe eingerichtet.");
+        _("PDF-Dateien und Bilder können hier nicht gezeichnet werden: Es ist keine "
+          "Zeichenausgabe eingerichtet."));
   }
   return *gPainter;
 }
@@ -58,15 +60,17 @@ void Workbook::ExportAsFixedFormat(std::int32_t Type, const std::string& Filenam
                                    bool OpenAfterPublish) {
   CheckUsable();
   if (Type == xlTypeXPS) {
-    throw Error("Das Format XPS wird nicht unterstützt; die Arbeitsmappe wird als PDF gedruckt.");
+    throw Error(
+        _("Das Format XPS wird nicht unterstützt; die Arbeitsmappe wird als PDF gedruckt."));
   }
-  if (Type != xlTypePDF) throw Error("Den Dateityp " + std::to_string(Type) + " gibt es nicht.");
+  if (Type != xlTypePDF)
+    throw Error(catalog::Format(_("Den Dateityp {} gibt es nicht."), std::to_string(Type)));
   if (Quality != xlQualityStandard && Quality != xlQualityMinimum) {
-    throw Error("Die Qualität " + std::to_string(Quality) + " gibt es nicht.");
+    throw Error(catalog::Format(_("Die Qualität {} gibt es nicht."), std::to_string(Quality)));
   }
   if (From < 0 || To < 0 || (To != 0 && From > To)) {
-    throw Error("Die Seiten von " + std::to_string(From) + " bis " + std::to_string(To) +
-                " gibt es nicht.");
+    throw Error(catalog::Format(_("Die Seiten von {} bis {} gibt es nicht."), std::to_string(From),
+                                std::to_string(To)));
   }
   fs::path target = fs::absolute(fs::path(Filename)).lexically_normal();
   if (!target.has_extension()) target += ".pdf";
@@ -96,12 +100,14 @@ void Workbook::ExportAsFixedFormat(std::int32_t Type, const std::string& Filenam
     colDocuments.push_back(std::move(document));
   }
   if (colDocuments.empty()) {
-    throw Error(lngPage == 0 ? "Die Arbeitsmappe ist leer; es gibt nichts zu drucken."
-                             : "Die Arbeitsmappe hat nur " + std::to_string(lngPage) +
-                                   " Seiten; es gibt nichts zu drucken.");
+    throw Error(lngPage == 0
+                    ? std::string(_("Die Arbeitsmappe ist leer; es gibt nichts zu drucken."))
+                    : catalog::Format(_("Die Arbeitsmappe hat nur {} Seiten; es gibt "
+                                        "nichts zu drucken."),
+                                      lngPage));
   }
   const fs::path saved = SaveAtomically(
-      target, {".pdf"}, "gedruckt wird in eine PDF-Datei (.pdf).",
+      target, {".pdf"}, _("gedruckt wird in eine PDF-Datei (.pdf)."),
       [&](const fs::path& temporary) { Painted(painter.WritePdf(colDocuments, temporary)); });
   application_->WatchFolder(saved.parent_path());
   if (OpenAfterPublish) {
@@ -112,8 +118,9 @@ void Workbook::ExportAsFixedFormat(std::int32_t Type, const std::string& Filenam
 void Worksheet::ExportPicture(const std::string& strFilename, std::int32_t lngResolution) {
   CheckUsable();
   if (lngResolution < 10 || lngResolution > 2400) {
-    throw Error("Die Auflösung " + std::to_string(lngResolution) +
-                " dpi ist ungültig; erlaubt sind 10 bis 2400 dpi.");
+    throw Error(
+        catalog::Format(_("Die Auflösung {} dpi ist ungültig; erlaubt sind 10 bis 2400 dpi."),
+                        std::to_string(lngResolution)));
   }
   const fs::path target = fs::absolute(fs::path(strFilename)).lexically_normal();
   PagePainter& painter = Painter();
@@ -122,7 +129,7 @@ void Worksheet::ExportPicture(const std::string& strFilename, std::int32_t lngRe
   const PageDocument document = LayOutPages(*this, options);
   const bool blnSvg = Lower(target.extension().string()) == ".svg";
   const fs::path saved =
-      SaveAtomically(target, {".svg", ".png"}, "Bilder werden als .svg oder .png gespeichert.",
+      SaveAtomically(target, {".svg", ".png"}, _("Bilder werden als .svg oder .png gespeichert."),
                      [&](const fs::path& temporary) {
                        Painted(blnSvg ? painter.WriteSvg(document, 0, temporary)
                                       : painter.WritePng(document, 0, lngResolution, temporary));

@@ -6,6 +6,8 @@
 #include <filesystem>
 #include <limits>
 
+#include "platform/catalog/Catalog.h"
+#include "platform/catalog/Format.h"
 #include "platform/excel/Error.h"
 #include "platform/excel/Worksheet.h"
 #include "platform/excel/print/PageCells.h"
@@ -63,7 +65,8 @@ CellRect PrintedArea(const Worksheet& sheet, const PageDrawing& shapes, bool bln
     }
   }
   if (!blnAny) {
-    throw Error("Das Tabellenblatt „" + sheet.Name() + "“ ist leer; es gibt nichts zu drucken.");
+    throw Error(catalog::Format(_("Das Tabellenblatt „{}“ ist leer; es gibt nichts zu drucken."),
+                                sheet.Name()));
   }
   return area;
 }

@@ -14,6 +14,8 @@
 #include <system_error>
 #include <vector>
 
+#include "platform/catalog/Catalog.h"
+#include "platform/catalog/Format.h"
 #include "platform/excel/Error.h"
 #include "platform/excel/save/LockFiles.h"
 #include "platform/excel/save/WorkFolder.h"
@@ -45,14 +47,15 @@ mode_t CurrentUmask() {
 void Sync(const fs::path& path, int flags) {
   int fd = ::open(path.c_str(), flags | O_CLOEXEC);
   if (fd < 0)
-    throw Error("Die Datei „" + path.string() +
-                "“ kann nicht geöffnet werden: " + std::strerror(errno));
+    throw Error(catalog::Format(_("Die Datei „{}“ kann nicht geöffnet werden: {}"), path.string(),
+                                std::strerror(errno)));
   int result = ::fsync(fd);
   int saved = errno;
   ::close(fd);
   if (result != 0 && saved != EINVAL) {
-    throw Error("Die Datei „" + path.string() +
-                "“ kann nicht auf die Platte geschrieben werden: " + std::strerror(saved));
+    throw Error(
+        catalog::Format(_("Die Datei „{}“ kann nicht auf die Platte geschrieben werden: {}"),
+                        path.string(), std::strerror(saved)));
   }
 }
 
@@ -85,16 +88,16 @@ Error WriteFailure(const Error& error, const fs::path& written, const fs::path& 
     const char* strGerman;
   };
   static constexpr Reason kReasons[] = {
-      {ENOSPC, "Auf dem Datenträger ist kein Platz mehr frei"},
-      {EDQUOT, "Der Speicherplatz, der Ihnen auf dem Datenträger zusteht, ist aufgebraucht"},
-      {EFBIG, "Die Datei wird größer, als das System einem Programm erlaubt"},
+      {ENOSPC, N_("Auf dem Datenträger ist kein Platz mehr frei")},
+      {EDQUOT, N_("Der Speicherplatz, der Ihnen auf dem Datenträger zusteht, ist aufgebraucht")},
+      {EFBIG, N_("Die Datei wird größer, als das System einem Programm erlaubt")},
   };
   const std::string strText = error.Description();
   for (const Reason& reason : kReasons) {
     if (strText.find(std::strerror(reason.intErrno)) == std::string::npos) continue;
     return Error(error.Number(),
-                 std::string(reason.strGerman) +
-                     (blnTargetExists ? "; die bisherige Datei ist unverändert." : "."));
+                 std::string(_(reason.strGerman)) +
+                     (blnTargetExists ? _("; die bisherige Datei ist unverändert.") : "."));
   }
   return Error(error.Number(), ReplaceAll(strText, written.string(), target.string()));
 }
@@ -109,36 +112,38 @@ fs::path SaveAtomically(const fs::path& path, const std::vector<std::string>& co
   fs::path target = path;
   if (fs::is_symlink(fs::symlink_status(path, linkError))) {
     target = fs::weakly_canonical(path, linkError);
-    if (linkError) throw Error("Die Verknüpfung „" + path.string() + "“ führt ins Leere.");
+    if (linkError)
+      throw Error(catalog::Format(_("Die Verknüpfung „{}“ führt ins Leere."), path.string()));
   }
   const std::string strExtension = Lower(target.extension().string());
   const bool blnKnownExtension =
       std::find(colExtensions.begin(), colExtensions.end(), strExtension) != colExtensions.end();
   if (!colExtensions.empty() && !blnKnownExtension) {
-    throw Error("Das Dateiformat „" +
-                (strExtension.empty() ? target.filename().string() : strExtension) +
-                "“ wird nicht unterstützt; " + strFormats);
+    throw Error(catalog::Format(_("Das Dateiformat „{}“ wird nicht unterstützt; {}"),
+                                strExtension.empty() ? target.filename().string() : strExtension,
+                                strFormats));
   }
   const fs::path folder = target.parent_path();
   std::error_code error;
   if (!fs::is_directory(folder, error)) {
-    throw Error("Der Ordner „" + folder.string() + "“ existiert nicht.");
+    throw Error(catalog::Format(_("Der Ordner „{}“ existiert nicht."), folder.string()));
   }
   if (::access(folder.c_str(), W_OK | X_OK) != 0) {
-    throw Error("In den Ordner „" + folder.string() + "“ kann nicht geschrieben werden.");
+    throw Error(
+        catalog::Format(_("In den Ordner „{}“ kann nicht geschrieben werden."), folder.string()));
   }
   if (fs::is_directory(target, error)) {
-    throw Error("„" + target.string() + "“ ist ein Ordner, keine Datei.");
+    throw Error(catalog::Format(_("„{}“ ist ein Ordner, keine Datei."), target.string()));
   }
   if (const std::optional<LockFile> lock = LockFileOf(target)) {
-    throw Error("Die Datei „" + target.string() +
-                "“ ist in einem anderen Programm geöffnet und kann nicht überschrieben werden "
-                "(Sperrdatei „" +
-                lock->path.string() + "“).");
+    throw Error(catalog::Format(_("Die Datei „{}“ ist in einem anderen Programm geöffnet und kann "
+                                  "nicht überschrieben werden (Sperrdatei „{}“)."),
+                                target.string(), lock->path.string()));
   }
   if (IsReadOnly(target)) {
-    throw Error("Die Datei „" + target.string() +
-                "“ ist schreibgeschützt und kann nicht überschrieben werden.");
+    throw Error(catalog::Format(
+        _("Die Datei „{}“ ist schreibgeschützt und kann nicht überschrieben werden."),
+        target.string()));
   }
 
   // The new file gets the old one's permission bits and owner, or a new file's permissions.
@@ -160,13 +165,13 @@ fs::path SaveAtomically(const fs::path& path, const std::vector<std::string>& co
     [[maybe_unused]] const int intOwner = ::chown(written.c_str(), old.st_uid, old.st_gid);
   }
   if (::chmod(written.c_str(), mode) != 0) {
-    throw Error("Die Rechte der Datei „" + target.string() +
-                "“ können nicht gesetzt werden: " + std::strerror(errno));
+    throw Error(catalog::Format(_("Die Rechte der Datei „{}“ können nicht gesetzt werden: {}"),
+                                target.string(), std::strerror(errno)));
   }
   Sync(written, O_RDONLY);
   if (::rename(written.c_str(), target.c_str()) != 0) {
-    throw Error("Die Datei „" + target.string() +
-                "“ kann nicht ersetzt werden: " + std::strerror(errno));
+    throw Error(catalog::Format(_("Die Datei „{}“ kann nicht ersetzt werden: {}"), target.string(),
+                                std::strerror(errno)));
   }
   // The rename made the new file the target; making the folder's entry durable is best effort,
   // a failure here must not report the saved file as unsaved.

@@ -17,6 +17,8 @@
 #include <string_view>
 #include <system_error>
 
+#include "platform/catalog/Catalog.h"
+#include "platform/catalog/Format.h"
 #include "platform/excel/Error.h"
 
 namespace excel {
@@ -127,16 +129,16 @@ WorkFolder::WorkFolder(const fs::path& folder) {
     const SignalsHeld held;
     std::string strPath = ((ec ? folder : absolute) / (std::string(kPrefix) + "XXXXXX")).string();
     if (::mkdtemp(strPath.data()) == nullptr) {
-      throw Error("Im Ordner „" + folder.string() +
-                  "“ kann keine Datei angelegt werden: " + std::strerror(errno));
+      throw Error(catalog::Format(_("Im Ordner „{}“ kann keine Datei angelegt werden: {}"),
+                                  folder.string(), std::strerror(errno)));
     }
     fd_ = ::open(strPath.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
     if (fd_ < 0) {
       const int intError = errno;
       if (intError == ENOENT) continue;  // removed before it could be opened
       ::rmdir(strPath.c_str());
-      throw Error("Im Ordner „" + folder.string() +
-                  "“ kann keine Datei angelegt werden: " + std::strerror(intError));
+      throw Error(catalog::Format(_("Im Ordner „{}“ kann keine Datei angelegt werden: {}"),
+                                  folder.string(), std::strerror(intError)));
     }
     path_ = strPath;
     // Removed after it was opened, before it was locked: the lock comes when the other process
@@ -150,7 +152,8 @@ WorkFolder::WorkFolder(const fs::path& folder) {
     fd_ = -1;
   }
   path_.clear();
-  throw Error("Im Ordner „" + folder.string() + "“ kann keine Datei angelegt werden.");
+  throw Error(
+      catalog::Format(_("Im Ordner „{}“ kann keine Datei angelegt werden."), folder.string()));
 }
 
 WorkFolder::~WorkFolder() {

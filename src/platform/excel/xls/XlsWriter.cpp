@@ -4,6 +4,8 @@
 #include <variant>
 #include <vector>
 
+#include "platform/catalog/Catalog.h"
+#include "platform/catalog/Format.h"
 #include "platform/excel/A1Reference.h"
 #include "platform/excel/Error.h"
 #include "platform/excel/xls/CellStyles.h"
@@ -26,22 +28,24 @@ constexpr std::int32_t kMaxColumns = 256;
 void CheckXlsLimits(const file::WorkbookView& workbook) {
   for (const file::SheetView& sheet : workbook.Sheets()) {
     const SheetData& cells = sheet.Cells();
-    const std::string where = "Das Blatt „" + sheet.Name() + "“ ";
+    const std::string where = catalog::Format(_("Das Blatt „{}“ "), sheet.Name());
     CellRect used;
     if (cells.UsedRect(used)) {
       if (used.lngBottom > kMaxRows) {
-        throw Error(where + "reicht bis Zeile " + std::to_string(used.lngBottom) +
-                    "; im Format .xls hat ein Blatt höchstens 65.536 Zeilen.");
+        throw Error(catalog::Format(
+            _("{}reicht bis Zeile {}; im Format .xls hat ein Blatt höchstens 65.536 Zeilen."),
+            where, std::to_string(used.lngBottom)));
       }
       if (used.lngRight > kMaxColumns) {
-        throw Error(where + "reicht bis Spalte " + ColumnLetters(used.lngRight) +
-                    "; im Format .xls hat ein Blatt höchstens 256 Spalten (bis IV).");
+        throw Error(catalog::Format(_("{}reicht bis Spalte {}; im Format .xls hat ein Blatt "
+                                      "höchstens 256 Spalten (bis IV)."),
+                                    where, ColumnLetters(used.lngRight)));
       }
     }
     if (!cells.ColumnWidths().empty() && cells.ColumnWidths().rbegin()->first > kMaxColumns) {
-      throw Error(where + "hat eine Spaltenbreite in Spalte " +
-                  ColumnLetters(cells.ColumnWidths().rbegin()->first) +
-                  "; im Format .xls hat ein Blatt höchstens 256 Spalten (bis IV).");
+      throw Error(catalog::Format(_("{}hat eine Spaltenbreite in Spalte {}; im Format .xls hat ein "
+                                    "Blatt höchstens 256 Spalten (bis IV)."),
+                                  where, ColumnLetters(cells.ColumnWidths().rbegin()->first)));
     }
   }
 }

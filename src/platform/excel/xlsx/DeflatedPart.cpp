@@ -4,6 +4,7 @@
 #include <climits>
 #include <cstring>
 
+#include "platform/catalog/Catalog.h"
 #include "platform/excel/Error.h"
 
 namespace excel::xlsx {
@@ -18,7 +19,7 @@ constexpr std::size_t kChunk = std::size_t{1} << 20;
 DeflatedPart::DeflatedPart(int level) {
   // A negative window size: raw deflate, without zlib's header and trailer.
   if (deflateInit2(&stream_, level, Z_DEFLATED, -MAX_WBITS, 8, Z_DEFAULT_STRATEGY) != Z_OK) {
-    throw Error("Die Datei kann nicht geschrieben werden: zlib kann nicht packen.");
+    throw Error(_("Die Datei kann nicht geschrieben werden: zlib kann nicht packen."));
   }
   crc_ = static_cast<std::uint32_t>(crc32(0, nullptr, 0));
 }
@@ -61,7 +62,7 @@ void DeflatedPart::Deflate(int flush) {
     deflatedSize_ += before - stream_.avail_out;
     if (result == Z_STREAM_END) return;
     if (result != Z_OK && result != Z_BUF_ERROR) {
-      throw Error("Die Datei kann nicht geschrieben werden: zlib kann nicht packen.");
+      throw Error(_("Die Datei kann nicht geschrieben werden: zlib kann nicht packen."));
     }
     // Done when the input is used up and zlib had room left over.
     if (flush == Z_NO_FLUSH && stream_.avail_in == 0 && stream_.avail_out != 0) return;

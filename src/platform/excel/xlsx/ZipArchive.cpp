@@ -4,6 +4,8 @@
 
 #include <ctime>
 
+#include "platform/catalog/Catalog.h"
+#include "platform/catalog/Format.h"
 #include "platform/excel/Error.h"
 
 namespace excel::xlsx {
@@ -70,7 +72,8 @@ ZipArchive::ZipArchive(const std::filesystem::path& file) {
     zip_error_init_with_code(&error, code);
     const std::string text = zip_error_strerror(&error);
     zip_error_fini(&error);
-    throw Error("Die Datei „" + file.string() + "“ kann nicht angelegt werden: " + text);
+    throw Error(
+        catalog::Format(_("Die Datei „{}“ kann nicht angelegt werden: {}"), file.string(), text));
   }
 }
 
@@ -82,10 +85,11 @@ ZipArchive::~ZipArchive() {
 void ZipArchive::Add(const std::string& name, const DeflatedPart& part) {
   entries_.push_back(std::make_unique<Entry>(part));
   zip_source_t* source = zip_source_function(zip_, &Entry::Callback, entries_.back().get());
-  if (source == nullptr) throw Error("Die Datei kann nicht geschrieben werden: " + Reason());
+  if (source == nullptr)
+    throw Error(catalog::Format(_("Die Datei kann nicht geschrieben werden: {}"), Reason()));
   if (zip_file_add(zip_, name.c_str(), source, ZIP_FL_ENC_UTF_8) < 0) {
     zip_source_free(source);
-    throw Error("Die Datei kann nicht geschrieben werden: " + Reason());
+    throw Error(catalog::Format(_("Die Datei kann nicht geschrieben werden: {}"), Reason()));
   }
 }
 
@@ -94,7 +98,7 @@ void ZipArchive::Close() {
     zip_ = nullptr;
     return;
   }
-  throw Error("Die Datei kann nicht geschrieben werden: " + Reason());
+  throw Error(catalog::Format(_("Die Datei kann nicht geschrieben werden: {}"), Reason()));
 }
 
 std::string ZipArchive::Reason() const {

@@ -4,6 +4,8 @@
 
 #include <algorithm>
 
+#include "platform/catalog/Catalog.h"
+#include "platform/catalog/Format.h"
 #include "platform/msproject/PlanFormat.h"
 #include "platform/msproject/mpp/Bytes.h"
 
@@ -19,8 +21,9 @@ constexpr std::size_t kVarMetaHeader = 24;
 }  // namespace
 
 void Damaged(const std::string& strWhat) {
-  throw PlanReadFailure{PlanReadFailure::Kind::Faulty, "Die Datei ist beschädigt: " + strWhat,
-                        std::nullopt, std::nullopt};
+  throw PlanReadFailure{PlanReadFailure::Kind::Faulty,
+                        catalog::Format(_("Die Datei ist beschädigt: {}"), strWhat), std::nullopt,
+                        std::nullopt};
 }
 
 // 16 bytes of header with the number of values at 12; then per value its size, its key and
@@ -35,8 +38,8 @@ Props::Props(std::string bytes, const std::string& strPath) : bytes_(std::move(b
     if (!size || !key) break;  // the list may end before its count, as MS Project reads it
     at += 12;
     if (*size < 1 || static_cast<std::size_t>(*size) > view.size() - at) {
-      Damaged(fmt::format("der Wert {} in „{}“ reicht über das Ende des Blocks hinaus.", *key,
-                          strPath));
+      Damaged(catalog::Format(_("der Wert {} in „{}“ reicht über das Ende des Blocks hinaus."),
+                              *key, strPath));
     }
     values_.emplace_back(*key, std::make_pair(at, static_cast<std::size_t>(*size)));
     at += static_cast<std::size_t>(*size) + (*size % 2);
@@ -70,7 +73,7 @@ FixedMeta::FixedMeta(std::string bytes, const std::string& strPath,
     : bytes_(std::move(bytes)), path_(strPath) {
   const std::string_view view(bytes_);
   if (view.size() < kFixedMetaHeader || U32(view, 0) != kMetaMagic) {
-    Damaged(fmt::format("„{}“ ist kein Verzeichnis einer Tabelle.", strPath));
+    Damaged(catalog::Format(_("„{}“ ist kein Verzeichnis einer Tabelle."), strPath));
   }
   const std::size_t available = view.size() - kFixedMetaHeader;
   const std::size_t declared = static_cast<std::size_t>(std::max(0, I32(view, 8).value_or(0)));
@@ -111,8 +114,8 @@ FixedData::FixedData(std::string bytes, const std::string& strPath, const FixedM
   for (std::size_t index = 0; index < meta.Count(); ++index) {
     const auto offset = meta.Offset(index);
     if (!offset || *offset > size) {
-      Damaged(fmt::format("der Eintrag {} von „{}“ zeigt hinter das Ende von „{}“.", index + 1,
-                          meta.Path(), strPath));
+      Damaged(catalog::Format(_("der Eintrag {} von „{}“ zeigt hinter das Ende von „{}“."),
+                              index + 1, meta.Path(), strPath));
     }
     // A row ends where the next begins; one that begins earlier (rows out of order) or an
     // entry of no row has what lies before the end of the block.
@@ -140,12 +143,12 @@ VarData::VarData(std::string meta, std::string data, const std::string& strPath,
   // Project writes a block of no entries with a magic of 0 at times.
   const auto magic = U32(view, 0);
   if (view.size() < kVarMetaHeader || (magic != kMetaMagic && magic != 0u)) {
-    Damaged(fmt::format("„{}“ ist kein Verzeichnis von Werten.", strMeta));
+    Damaged(catalog::Format(_("„{}“ ist kein Verzeichnis von Werten."), strMeta));
   }
   const std::size_t entrySize = blnWideMeta ? 12 : 8;
   const std::int32_t count = I32(view, 8).value_or(0);
   if (count < 0 || static_cast<std::size_t>(count) > (view.size() - kVarMetaHeader) / entrySize) {
-    Damaged(fmt::format("„{}“ nennt mehr Einträge, als der Block hält.", strMeta));
+    Damaged(catalog::Format(_("„{}“ nennt mehr Einträge, als der Block hält."), strMeta));
   }
   entries_.reserve(static_cast<std::size_t>(count));
   for (std::size_t i = 0; i < static_cast<std::size_t>(count); ++i) {
@@ -164,8 +167,8 @@ VarData::VarData(std::string meta, std::string data, const std::string& strPath,
     const auto length = I32(data_, offset);
     if (!length || *length < 0 ||
         static_cast<std::size_t>(*length) > data_.size() - offset - sizeof(std::int32_t)) {
-      Damaged(fmt::format("der Eintrag {} von „{}“ zeigt hinter das Ende von „{}“.", i + 1, strMeta,
-                          strData));
+      Damaged(catalog::Format(_("der Eintrag {} von „{}“ zeigt hinter das Ende von „{}“."), i + 1,
+                              strMeta, strData));
     }
     entry.offset = offset + sizeof(std::int32_t);
     entry.size = static_cast<std::size_t>(*length);

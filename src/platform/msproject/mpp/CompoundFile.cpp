@@ -5,6 +5,8 @@
 #include <mutex>
 #include <string>
 
+#include "platform/catalog/Catalog.h"
+#include "platform/catalog/Format.h"
 #include "platform/msproject/PlanFormat.h"
 #include "platform/msproject/TextEncoding.h"
 #include "platform/msproject/mpp/Bytes.h"
@@ -106,8 +108,8 @@ CompoundFile::CompoundFile(std::string_view bytes) {
     if (input_ != nullptr) g_object_unref(input_);
     input_ = nullptr;
     Damaged(
-        "Die Datei ist beschädigt oder unvollständig: ihr Inhaltsverzeichnis lässt sich nicht "
-        "lesen.");
+        _("Die Datei ist beschädigt oder unvollständig: ihr Inhaltsverzeichnis lässt sich nicht "
+          "lesen."));
   }
 }
 
@@ -142,8 +144,9 @@ std::optional<std::string> CompoundFile::Stream(std::string_view path) const {
   std::string bytes(static_cast<std::size_t>(size > 0 ? size : 0), '\0');
   if (!bytes.empty() && gsf_input_read(child.object, bytes.size(),
                                        reinterpret_cast<guint8*>(bytes.data())) == nullptr) {
-    Damaged("Die Datei ist beschädigt oder unvollständig: der Block „" + std::string(path) +
-            "“ lässt sich nicht ganz lesen.");
+    Damaged(catalog::Format(_("Die Datei ist beschädigt oder unvollständig: der Block „{}“ lässt "
+                              "sich nicht ganz lesen."),
+                            path));
   }
   return bytes;
 }

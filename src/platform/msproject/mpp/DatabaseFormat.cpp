@@ -2,6 +2,8 @@
 
 #include <fmt/format.h>
 
+#include "platform/catalog/Catalog.h"
+#include "platform/catalog/Format.h"
 #include "platform/msproject/PlanBuilder.h"
 
 namespace msproject {
@@ -15,10 +17,10 @@ bool DatabaseFormat::Recognises(std::string_view head) const {
 void DatabaseFormat::Read(std::string, PlanBuilder& builder) const {
   throw PlanReadFailure{
       PlanReadFailure::Kind::Refused,
-      fmt::format("Die Projektdatei „{}“ ist eine Projektdatenbank von Microsoft Project "
-                  "(.mpd); dieses Format liest Quorvan nicht. Bitte die Datei in Microsoft "
-                  "Project öffnen und als aktuelle .mpp-Datei oder im XML-Format speichern.",
-                  builder.FileName()),
+      catalog::Format(_("Die Projektdatei „{}“ ist eine Projektdatenbank von Microsoft Project "
+                        "(.mpd); dieses Format liest Quorvan nicht. Bitte die Datei in Microsoft "
+                        "Project öffnen und als aktuelle .mpp-Datei oder im XML-Format speichern."),
+                      builder.FileName()),
       std::nullopt, std::nullopt};
 }
 

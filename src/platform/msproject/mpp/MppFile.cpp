@@ -6,6 +6,8 @@
 #include <regex>
 #include <set>
 
+#include "platform/catalog/Catalog.h"
+#include "platform/catalog/Format.h"
 #include "platform/msproject/PlanFormat.h"
 #include "platform/msproject/mpp/Bytes.h"
 #include "platform/msproject/mpp/Keys.h"
@@ -21,13 +23,15 @@ using Kind = PlanReadFailure::Kind;
 }
 
 [[noreturn]] void NotAPlan() {
-  throw PlanReadFailure{Kind::NotAPlan, "Die Datei ist keine Projektdatei von Microsoft Project.",
-                        std::nullopt, std::nullopt};
+  throw PlanReadFailure{Kind::NotAPlan,
+                        _("Die Datei ist keine Projektdatei von Microsoft Project."), std::nullopt,
+                        std::nullopt};
 }
 
 std::string SaveAsCurrent() {
-  return "Bitte die Datei in Microsoft Project öffnen und als aktuelle .mpp-Datei oder im "
-         "XML-Format speichern.";
+  return _(
+      "Bitte die Datei in Microsoft Project öffnen und als aktuelle .mpp-Datei oder im "
+      "XML-Format speichern.");
 }
 
 // The CompObj stream: 28 bytes, then texts each with its length before it: the program's name
@@ -97,31 +101,29 @@ MppFile::MppFile(std::string_view bytes, const std::string& strFileName)
   if (kind.strApplication == "Microsoft Project 4.0" ||
       (std::regex_match(kind.strFormat, match, format) && std::stoi(match[2].str()) <= 8)) {
     const bool blnProject98 = match.size() > 2 && match[2].str() == "8";
-    Refuse(fmt::format(
-        "Die Projektdatei „{}“ wurde mit {} gespeichert (Dateiformat {}); dieses "
-        "alte Format liest Quorvan nicht. {}",
-        strFileName, blnProject98 ? "Microsoft Project 98" : "Microsoft Project 4.0 oder 95",
+    Refuse(catalog::Format(
+        _("Die Projektdatei „{}“ wurde mit {} gespeichert (Dateiformat {}); dieses "
+          "alte Format liest Quorvan nicht. {}"),
+        strFileName, blnProject98 ? "Microsoft Project 98" : _("Microsoft Project 4.0 oder 95"),
         blnProject98 ? "MPP8" : "MPP4", SaveAsCurrent()));
   }
   if (!std::regex_match(kind.strFormat, match, format)) {
     if (!kind.strFormat.starts_with("MSProject.")) NotAPlan();
-    Refuse(
-        fmt::format("Die Projektdatei „{}“ hat ein Dateiformat von Microsoft Project, das "
-                    "Quorvan nicht kennt („{}“). {}",
-                    strFileName, kind.strFormat, SaveAsCurrent()));
+    Refuse(catalog::Format(_("Die Projektdatei „{}“ hat ein Dateiformat von Microsoft Project, das "
+                             "Quorvan nicht kennt („{}“). {}"),
+                           strFileName, kind.strFormat, SaveAsCurrent()));
   }
   format_ = std::stoi(match[2].str());
   if (format_ != 9 && format_ != 12 && format_ != 14) {
-    Refuse(
-        fmt::format("Die Projektdatei „{}“ hat ein Dateiformat von Microsoft Project, das "
-                    "Quorvan nicht kennt („{}“). {}",
-                    strFileName, kind.strFormat, SaveAsCurrent()));
+    Refuse(catalog::Format(_("Die Projektdatei „{}“ hat ein Dateiformat von Microsoft Project, das "
+                             "Quorvan nicht kennt („{}“). {}"),
+                           strFileName, kind.strFormat, SaveAsCurrent()));
   }
   folder_ = FolderOf(format_);
 
   const std::string strRootProps = "Props" + std::to_string(format_);
   const std::optional<std::string> rootProps = file_->Stream(strRootProps);
-  if (!rootProps) Damaged(fmt::format("der Block „{}“ fehlt.", strRootProps));
+  if (!rootProps) Damaged(catalog::Format(_("der Block „{}“ fehlt."), strRootProps));
   const Props fileProps(*rootProps, strRootProps);
   CheckPassword(fileProps, strFileName);
   projectProps_ = Props(Required("Props"), "Props");
@@ -150,12 +152,12 @@ void MppFile::CheckPassword(const Props& fileProps, const std::string& strFileNa
     blnProtected = true;
   }
   if (blnProtected) {
-    Refuse(
-        fmt::format("Die Projektdatei „{}“ ist kennwortgeschützt: Quorvan kann sie ohne das "
-                    "Kennwort nicht lesen. Bitte in Microsoft Project das Kennwort zum Öffnen "
-                    "entfernen (Datei > Speichern unter > Tools > Allgemeine Optionen) oder "
-                    "den Plan im XML-Format speichern.",
-                    strFileName));
+    Refuse(catalog::Format(
+        _("Die Projektdatei „{}“ ist kennwortgeschützt: Quorvan kann sie ohne das "
+          "Kennwort nicht lesen. Bitte in Microsoft Project das Kennwort zum Öffnen "
+          "entfernen (Datei > Speichern unter > Tools > Allgemeine Optionen) oder "
+          "den Plan im XML-Format speichern."),
+        strFileName));
   }
 }
 
@@ -169,7 +171,7 @@ std::optional<std::string> MppFile::Stream(const std::string& strPath) const {
 
 std::string MppFile::Required(const std::string& strPath) const {
   std::optional<std::string> bytes = Stream(strPath);
-  if (!bytes) Damaged(fmt::format("der Block „{}“ fehlt.", strPath));
+  if (!bytes) Damaged(catalog::Format(_("der Block „{}“ fehlt."), strPath));
   return std::move(*bytes);
 }
 

@@ -8,6 +8,8 @@
 #include <set>
 #include <vector>
 
+#include "platform/catalog/Catalog.h"
+#include "platform/catalog/Format.h"
 #include "platform/msproject/Fields.h"
 #include "platform/msproject/PlanBuilder.h"
 #include "platform/msproject/mpp/Bytes.h"
@@ -436,8 +438,8 @@ void ReadLinks(const MppFile& file, PlanBuilder& builder) {
     if (U16(meta.Item(index), 0).value_or(1) != 0) continue;  // deleted
     const auto offset = meta.Offset(index);
     if (!offset || *offset > dataBytes->size()) {
-      Damaged("der Eintrag " + std::to_string(index + 1) +
-              " von „TBkndCons/FixedMeta“ zeigt hinter das Ende von „TBkndCons/FixedData“.");
+      Damaged(catalog::Format(_("der Eintrag {} von „{}“ zeigt hinter das Ende von „{}“."),
+                              index + 1, "TBkndCons/FixedMeta", "TBkndCons/FixedData"));
     }
     const std::string_view link = Tail(*dataBytes, *offset, 20);
     const auto number = I32(link, 0);

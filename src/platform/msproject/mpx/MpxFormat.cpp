@@ -6,6 +6,8 @@
 #include <map>
 #include <set>
 
+#include "platform/catalog/Catalog.h"
+#include "platform/catalog/Format.h"
 #include "platform/msproject/Fields.h"
 #include "platform/msproject/PlanBuilder.h"
 #include "platform/msproject/QuotedValue.h"
@@ -245,8 +247,8 @@ class MpxPlan {
     if (!value || value->empty()) return 0;
     const auto number = mpx::ParseWhole(*value);
     if (!number || *number < min || *number > INT32_MAX) {
-      Fail(record,
-           fmt::format("{} im Feld „{}“ ist keine gültige Zahl.", QuotedValue(*value), strField));
+      Fail(record, catalog::Format(_("{} im Feld „{}“ ist keine gültige Zahl."),
+                                   QuotedValue(*value), strField));
     }
     return static_cast<std::int32_t>(*number);
   }
@@ -256,8 +258,8 @@ class MpxPlan {
     if (!value) return std::nullopt;
     const auto date = mpx::ParseDate(*value, conventions_, lngDefaultMinutes);
     if (!date) {
-      Fail(record,
-           fmt::format("{} im Feld „{}“ ist kein gültiges Datum.", QuotedValue(*value), strField));
+      Fail(record, catalog::Format(_("{} im Feld „{}“ ist kein gültiges Datum."),
+                                   QuotedValue(*value), strField));
     }
     return *date;
   }
@@ -268,8 +270,8 @@ class MpxPlan {
     if (!value || value->empty()) return std::nullopt;
     const auto duration = mpx::ParseDuration(*value, conventions_);
     if (!duration) {
-      Fail(record,
-           fmt::format("{} im Feld „{}“ ist keine gültige Dauer.", QuotedValue(*value), strField));
+      Fail(record, catalog::Format(_("{} im Feld „{}“ ist keine gültige Dauer."),
+                                   QuotedValue(*value), strField));
     }
     return duration;
   }
@@ -279,19 +281,19 @@ class MpxPlan {
     if (!value || value->empty()) return false;
     const auto flag = mpx::ParseYesNo(*value);
     if (!flag) {
-      Fail(record, fmt::format("{} im Feld „{}“ ist weder „Yes“ noch „No“.", QuotedValue(*value),
-                               strField));
+      Fail(record, catalog::Format(_("{} im Feld „{}“ ist weder „Yes“ noch „No“."),
+                                   QuotedValue(*value), strField));
     }
     return *flag;
   }
 
   void Task(const Record& record) {
     if (taskFields_.Empty()) {
-      Fail(record, "Vor dem ersten Vorgang fehlt die Liste seiner Felder (Satz 61).");
+      Fail(record, _("Vor dem ersten Vorgang fehlt die Liste seiner Felder (Satz 61)."));
     }
     const FieldList& fields = taskFields_;
     const auto idField = fields.Of(record, kTaskID);
-    if (!idField || idField->empty()) Fail(record, "Beim Vorgang fehlt die Nummer (Nr.).");
+    if (!idField || idField->empty()) Fail(record, _("Beim Vorgang fehlt die Nummer (Nr.)."));
     const std::int32_t id = Number(record, idField, "Nr.", 0);
     const auto uidField = fields.Of(record, kTaskUniqueID);
     const std::int32_t uid =
@@ -337,11 +339,11 @@ class MpxPlan {
 
   void Resource(const Record& record) {
     if (resourceFields_.Empty()) {
-      Fail(record, "Vor der ersten Ressource fehlt die Liste ihrer Felder (Satz 41).");
+      Fail(record, _("Vor der ersten Ressource fehlt die Liste ihrer Felder (Satz 41)."));
     }
     const FieldList& fields = resourceFields_;
     const auto idField = fields.Of(record, kResourceID);
-    if (!idField || idField->empty()) Fail(record, "Bei der Ressource fehlt die Nummer (Nr.).");
+    if (!idField || idField->empty()) Fail(record, _("Bei der Ressource fehlt die Nummer (Nr.)."));
     const std::int32_t id = Number(record, idField, "Nr.", 0);
     const auto uidField = fields.Of(record, kResourceUniqueID);
     const std::int32_t uid =
@@ -377,7 +379,7 @@ class MpxPlan {
       } else if (!item.empty()) {
         throw PlanReadFailure{
             Kind::Faulty,
-            fmt::format("{} im Feld „Vorgänger“ nennt keinen Vorgang.", QuotedValue(item)),
+            catalog::Format(_("{} im Feld „Vorgänger“ nennt keinen Vorgang."), QuotedValue(item)),
             link.lngLine, std::nullopt};
       }
       at = end + 1;
@@ -429,8 +431,8 @@ void MpxFormat::Read(std::string bytes, PlanBuilder& builder) const {
   if (!strIconv) {
     throw PlanReadFailure{
         Kind::Faulty,
-        fmt::format("Die Zeichenkodierung {} der MPX-Datei wird nicht unterstützt.",
-                    QuotedValue(strPage)),
+        catalog::Format(_("Die Zeichenkodierung {} der MPX-Datei wird nicht unterstützt."),
+                        QuotedValue(strPage)),
         1, std::nullopt};
   }
   std::string strText;

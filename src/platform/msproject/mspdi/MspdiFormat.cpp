@@ -6,6 +6,7 @@
 #include <pugixml.hpp>
 #include <vector>
 
+#include "platform/catalog/Catalog.h"
 #include "platform/msproject/TextEncoding.h"
 #include "platform/msproject/mspdi/MspdiDetail.h"
 
@@ -18,31 +19,31 @@ constexpr std::string_view kNamespace = "http://schemas.microsoft.com/project";
 std::string XmlProblem(pugi::xml_parse_status status) {
   switch (status) {
     case pugi::status_out_of_memory:
-      return "Nicht genügend Arbeitsspeicher.";
+      return _("Nicht genügend Arbeitsspeicher.");
     case pugi::status_unrecognized_tag:
-      return "Die Datei ist kein gültiges XML: unbekannte Markierung.";
+      return _("Die Datei ist kein gültiges XML: unbekannte Markierung.");
     case pugi::status_bad_pi:
-      return "Die Datei ist kein gültiges XML: fehlerhafte Verarbeitungsanweisung.";
+      return _("Die Datei ist kein gültiges XML: fehlerhafte Verarbeitungsanweisung.");
     case pugi::status_bad_comment:
-      return "Die Datei ist kein gültiges XML: fehlerhafter Kommentar.";
+      return _("Die Datei ist kein gültiges XML: fehlerhafter Kommentar.");
     case pugi::status_bad_cdata:
-      return "Die Datei ist kein gültiges XML: fehlerhafter CDATA-Abschnitt.";
+      return _("Die Datei ist kein gültiges XML: fehlerhafter CDATA-Abschnitt.");
     case pugi::status_bad_doctype:
-      return "Die Datei ist kein gültiges XML: fehlerhafte Dokumenttypdeklaration.";
+      return _("Die Datei ist kein gültiges XML: fehlerhafte Dokumenttypdeklaration.");
     case pugi::status_bad_pcdata:
-      return "Die Datei ist kein gültiges XML: fehlerhafter Text.";
+      return _("Die Datei ist kein gültiges XML: fehlerhafter Text.");
     case pugi::status_bad_start_element:
-      return "Die Datei ist kein gültiges XML: fehlerhaftes Start-Tag.";
+      return _("Die Datei ist kein gültiges XML: fehlerhaftes Start-Tag.");
     case pugi::status_bad_attribute:
-      return "Die Datei ist kein gültiges XML: fehlerhaftes Attribut.";
+      return _("Die Datei ist kein gültiges XML: fehlerhaftes Attribut.");
     case pugi::status_bad_end_element:
-      return "Die Datei ist kein gültiges XML: fehlerhaftes End-Tag.";
+      return _("Die Datei ist kein gültiges XML: fehlerhaftes End-Tag.");
     case pugi::status_end_element_mismatch:
-      return "Die Datei ist kein gültiges XML: das End-Tag passt nicht zum Start-Tag.";
+      return _("Die Datei ist kein gültiges XML: das End-Tag passt nicht zum Start-Tag.");
     case pugi::status_no_document_element:
-      return "Die Datei ist kein XML-Dokument.";
+      return _("Die Datei ist kein XML-Dokument.");
     default:
-      return "Die Datei ist kein gültiges XML.";
+      return _("Die Datei ist kein gültiges XML.");
   }
 }
 
@@ -81,7 +82,7 @@ void MspdiFormat::Read(std::string buffer, PlanBuilder& builder) const {
   try {
     buffer = PlanTextAsUtf8(std::move(buffer));
     if (mspdi::TrimBlanks(buffer).empty()) {
-      throw PlanReadFailure{Kind::NotAPlan, "Die Datei ist leer.", std::nullopt, std::nullopt};
+      throw PlanReadFailure{Kind::NotAPlan, _("Die Datei ist leer."), std::nullopt, std::nullopt};
     }
     // Parsing changes the buffer; the line of a failure is counted where the lines ended before.
     lines.emplace(buffer);
@@ -105,7 +106,7 @@ void MspdiFormat::Read(std::string buffer, PlanBuilder& builder) const {
       // A file cut off (by a full disk, a download broken off) fails where it ends, with an
       // element still open: said so, not as a fault of the XML.
       if (blnCut) {
-        throw mspdi::Failure{"Die Datei endet vorzeitig; sie ist unvollständig (abgeschnitten).",
+        throw mspdi::Failure{_("Die Datei endet vorzeitig; sie ist unvollständig (abgeschnitten)."),
                              static_cast<std::ptrdiff_t>(lngContentEnd)};
       }
       throw mspdi::Failure{XmlProblem(result.status), result.offset};
@@ -115,7 +116,7 @@ void MspdiFormat::Read(std::string buffer, PlanBuilder& builder) const {
     if (std::string_view(root.name()) != "Project" ||
         std::string_view(root.attribute("xmlns").value()) != kNamespace) {
       throw PlanReadFailure{
-          Kind::NotAPlan, "Die Datei ist kein Projektplan im Format Microsoft Project XML.",
+          Kind::NotAPlan, _("Die Datei ist kein Projektplan im Format Microsoft Project XML."),
           lines->LineOf(static_cast<std::size_t>(root.offset_debug())), std::nullopt};
     }
     mspdi::BuildPlan(root, builder);

@@ -9,6 +9,8 @@
 #include <system_error>
 #include <vector>
 
+#include "platform/catalog/Catalog.h"
+#include "platform/catalog/Format.h"
 #include "platform/msproject/Display.h"
 #include "platform/msproject/Fields.h"
 #include "platform/msproject/PlanBuilder.h"
@@ -31,9 +33,9 @@ std::string Text(pugi::xml_node node) {
   for (std::size_t at = text.find('\xED'); at != std::string_view::npos;
        at = text.find('\xED', at + 1)) {
     if (at + 1 < text.size() && (static_cast<unsigned char>(text[at + 1]) & 0xE0) == 0xA0) {
-      Fail(node, fmt::format("Im Element „{}“ steht ein Zeichenverweis auf eine halbe "
-                             "UTF-16-Ersatzfolge (U+D800 … U+DFFF); das ist kein Zeichen.",
-                             node.name()));
+      Fail(node, catalog::Format(_("Im Element „{}“ steht ein Zeichenverweis auf eine halbe "
+                                   "UTF-16-Ersatzfolge (U+D800 … U+DFFF); das ist kein Zeichen."),
+                                 node.name()));
     }
   }
   return std::string(text);
@@ -45,8 +47,8 @@ std::int64_t Integer(pugi::xml_node node, std::int64_t min, std::int64_t max) {
   const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
   if (text.empty() || ec != std::errc{} || end != text.data() + text.size() || value < min ||
       value > max) {
-    Fail(node,
-         fmt::format("{} im Element „{}“ ist keine gültige Zahl.", QuotedValue(text), node.name()));
+    Fail(node, catalog::Format(_("{} im Element „{}“ ist keine gültige Zahl."), QuotedValue(text),
+                               node.name()));
   }
   return value;
 }
@@ -63,8 +65,8 @@ bool Bool(pugi::xml_node node) {
   const std::string_view text = TrimBlanks(node.child_value());
   if (text == "1" || text == "true") return true;
   if (text == "0" || text == "false") return false;
-  Fail(node, fmt::format("{} im Element „{}“ ist kein gültiger Wahrheitswert (0 oder 1).",
-                         QuotedValue(text), node.name()));
+  Fail(node, catalog::Format(_("{} im Element „{}“ ist kein gültiger Wahrheitswert (0 oder 1)."),
+                             QuotedValue(text), node.name()));
 }
 
 std::optional<DateTime> Date(pugi::xml_node node) {
@@ -72,8 +74,8 @@ std::optional<DateTime> Date(pugi::xml_node node) {
   if (text.empty()) return std::nullopt;
   const auto value = ParseDateTime(text);
   if (!value) {
-    Fail(node, fmt::format("{} im Element „{}“ ist kein gültiges Datum.", QuotedValue(text),
-                           node.name()));
+    Fail(node, catalog::Format(_("{} im Element „{}“ ist kein gültiges Datum."), QuotedValue(text),
+                               node.name()));
   }
   return value;
 }
@@ -83,8 +85,8 @@ std::optional<double> Minutes(pugi::xml_node node) {
   if (text.empty()) return std::nullopt;
   const auto value = ParseDurationMinutes(text);
   if (!value) {
-    Fail(node, fmt::format("{} im Element „{}“ ist keine gültige Dauer.", QuotedValue(text),
-                           node.name()));
+    Fail(node, catalog::Format(_("{} im Element „{}“ ist keine gültige Dauer."), QuotedValue(text),
+                               node.name()));
   }
   return value;
 }
@@ -195,7 +197,7 @@ void ReadTask(pugi::xml_node node, PlanBuilder& builder) {
       ReadExtendedAttribute(child, task);
     }
   }
-  if (!task.id) Fail(node, "Beim Vorgang fehlt das Element „ID“.");
+  if (!task.id) Fail(node, _("Beim Vorgang fehlt das Element „ID“."));
   if (task.blnNull) {
     builder.AddBlankTask(*task.id);
     return;
@@ -240,7 +242,7 @@ void ReadResource(pugi::xml_node node, PlanBuilder& builder) {
       blnNull = Bool(child);
     }
   }
-  if (!id) Fail(node, "Bei der Ressource fehlt das Element „ID“.");
+  if (!id) Fail(node, _("Bei der Ressource fehlt das Element „ID“."));
   if (blnNull) {
     builder.AddBlankResource(*id);
     return;

@@ -1,6 +1,6 @@
-// A run of the wizard started from the host window: the host held while the wizard is open,
-// the chart named in the status bar and offered in "Datei", and with "Diagramm nach dem
-// Erstellen öffnen" the chart handed to the desktop at once.
+// A run of the wizard started from the host window: the host held while the wizard is open, each
+// step of the run in the status bar, then the chart named there and offered in "Datei", and with
+// "Diagramm nach dem Erstellen öffnen" the chart handed to the desktop at once.
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -12,10 +12,13 @@
 #include <QTableView>
 #include <QToolBar>
 #include <filesystem>
+#include <string>
+#include <vector>
 
 #include "frontend/gui/HostTesting.h"
 #include "gui/forms/FormView.h"
 #include "gui/preview/ChartPreview.h"
+#include "platform/forms/FrontEnd.h"
 #include "platform/msproject/Application.h"
 #include "platform/msproject/CompoundFileCopy.h"
 #include "support/PlanXml.h"
@@ -31,6 +34,19 @@ class ChartRunTest : public HostTest {
  protected:
   // Runs the wizard from the action: the path chosen in the save dialog, the arrows' colour in
   // the colour dialog, Finish, then "Fertig". Returns how often the wizard was shown.
+  // Opens the wizard from the menu and finishes it at once, the chart written to chart.
+  void FinishWizardInto(const std::filesystem::path& chart) {
+    frontEnd_.OnFormShown = [&](gui::FormView& view) {
+      auto& frm = dynamic_cast<frmQuorvan&>(view.Form());
+      frm.txtChartPath.Text(chart.string());
+      frm.cmdFinish.Click();
+      frm.cmdFinish.Click();
+    };
+    host_->CommandBarAction("QuorvanWizard")->trigger();
+    frontEnd_.OnFormShown = nullptr;
+    ProcessEvents();
+  }
+
   int RunWizard(QAction& action, const std::filesystem::path& chart) {
     int intShown = 0;
     frontEnd_.OnFormShown = [&](gui::FormView& view) {
@@ -58,7 +74,16 @@ class ChartRunTest : public HostTest {
       shell_.OnDialog = nullptr;
       EXPECT_EQ(frm.txtChartPath.Text(), chart.string());
       EXPECT_EQ(frm.lblColorArrows.BackColor(), 0x563412);
+      // The status bar as the run repaints: each step of the run.
+      colSteps_.clear();
+      forms::DoEventsHandler previous = forms::SetDoEventsHandler(nullptr);
+      forms::SetDoEventsHandler([&] {
+        const std::string strShown = host_->StatusText().toStdString();
+        if (colSteps_.empty() || colSteps_.back() != strShown) colSteps_.push_back(strShown);
+        if (previous) previous();
+      });
       frm.cmdFinish.Click();
+      forms::SetDoEventsHandler(previous);
       frm.cmdFinish.Click();
     };
     action.trigger();
@@ -66,6 +91,8 @@ class ChartRunTest : public HostTest {
     ProcessEvents();
     return intShown;
   }
+
+  std::vector<std::string> colSteps_;  // the status bar's texts during the last run
 
   std::filesystem::path OpenExample() {
     StartHost();
@@ -80,6 +107,11 @@ TEST_F(ChartRunTest, TheStatusBarNamesTheChartAndDateiOpensIt) {
 
   ASSERT_EQ(RunWizard(*host_->CommandBarAction("QuorvanWizard"), chart), 1);
   ASSERT_TRUE(std::filesystem::exists(chart));
+  EXPECT_THAT(colSteps_,
+              testing::IsSupersetOf({"Speicherort des Diagramms festlegen...",
+                                     "Header wird angelegt...", "Vorgang 1 von 41 wird angelegt...",
+                                     "Kommunikationsnetz wird berechnet...",
+                                     "Diagramm wird gespeichert..."}));
   EXPECT_TRUE(host_->menuBar()->isEnabled());
   EXPECT_TRUE(host_->Application().Interactive());
   EXPECT_EQ(host_->StatusText().toStdString(),
@@ -108,15 +140,7 @@ TEST_F(ChartRunTest, APlanPastTheChartsLimitsIsNamedInTheStatusBar) {
   StartHost();
   ASSERT_TRUE(host_->OpenPlan(QString::fromStdString(objPlan.Write(dir_).string())));
   const std::filesystem::path chart = dir_ / "Diagramm.xlsx";
-  frontEnd_.OnFormShown = [&](gui::FormView& view) {
-    auto& frm = dynamic_cast<frmQuorvan&>(view.Form());
-    frm.txtChartPath.Text(chart.string());
-    frm.cmdFinish.Click();
-    frm.cmdFinish.Click();
-  };
-  host_->CommandBarAction("QuorvanWizard")->trigger();
-  frontEnd_.OnFormShown = nullptr;
-  ProcessEvents();
+  FinishWizardInto(chart);
   ASSERT_TRUE(std::filesystem::exists(chart));
   EXPECT_EQ(host_->StatusText().toStdString(),
             "Kommunikationsdiagramm gespeichert: " + chart.string() +
@@ -150,15 +174,7 @@ TEST_F(ChartRunTest, AChartWithoutAnInsertedProjectSaysSoInTheStatusBar) {
   StartHost();
   ASSERT_TRUE(host_->OpenPlan(QString::fromStdString((dir_ / "Markteinfuehrung.xml").string())));
   const std::filesystem::path chart = dir_ / "Diagramm.xlsx";
-  frontEnd_.OnFormShown = [&](gui::FormView& view) {
-    auto& frm = dynamic_cast<frmQuorvan&>(view.Form());
-    frm.txtChartPath.Text(chart.string());
-    frm.cmdFinish.Click();
-    frm.cmdFinish.Click();
-  };
-  host_->CommandBarAction("QuorvanWizard")->trigger();
-  frontEnd_.OnFormShown = nullptr;
-  ProcessEvents();
+  FinishWizardInto(chart);
   ASSERT_TRUE(std::filesystem::exists(chart));
   const std::string strNotice =
       "Hinweis: Das eingefügte Projekt „Schulung.mpp“ (Vorgang 32 „Vertriebsschulung“) wurde "
@@ -177,15 +193,7 @@ TEST_F(ChartRunTest, AMppPlanGivesItsChart) {
   StartHost();
   ASSERT_TRUE(host_->OpenPlan(QString::fromStdString((dir_ / "Plan.mpp").string())));
   const std::filesystem::path chart = dir_ / "Plan.xlsx";
-  frontEnd_.OnFormShown = [&](gui::FormView& view) {
-    auto& frm = dynamic_cast<frmQuorvan&>(view.Form());
-    frm.txtChartPath.Text(chart.string());
-    frm.cmdFinish.Click();
-    frm.cmdFinish.Click();
-  };
-  host_->CommandBarAction("QuorvanWizard")->trigger();
-  frontEnd_.OnFormShown = nullptr;
-  ProcessEvents();
+  FinishWizardInto(chart);
   EXPECT_TRUE(boxes_.empty()) << boxes_.front().strText.toStdString();
   ASSERT_TRUE(std::filesystem::exists(chart));
   EXPECT_EQ(host_->StatusText().toStdString(),

@@ -4,7 +4,10 @@
 // wizard during a run, the first plan copied alone into a folder (its inserted projects
 // missing: the status bar and the marked task row with its tooltip, host-missing-inserted),
 // and, when a second plan is given (a .mpp), the host window with it (host-mpp). Each goes to
-// OUTDIR/NAME.png. Exit status 0 when every picture was taken.
+// OUTDIR/NAME.png. Run in English (LANGUAGE=en) the pictures are OUTDIR/en-NAME.png, and with
+// QUORVAN_CLI naming the command line's program one more shows it in a terminal window: the
+// run of the first plan and its help (en-command-line). Exit status 0 when every picture was
+// taken.
 //
 //     xvfb-run -a -s "-screen 0 1280x900x24" gui_screenshots PLAN.xml OUTDIR [PLAN.mpp]
 
@@ -17,6 +20,8 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPixmap>
+#include <QPlainTextEdit>
+#include <QProcess>
 #include <QScreen>
 #include <QTableView>
 #include <QTemporaryDir>
@@ -34,11 +39,13 @@
 #include "gui/host/HostWindow.h"
 #include "gui/shell/GermanQt.h"
 #include "gui/shell/QtShellBackend.h"
+#include "platform/catalog/Catalog.h"
 #include "wizard/frmQuorvan.h"
 
 namespace {
 
 QString outDir;
+std::string strPrefix;  // "en-" in English
 std::set<std::string> taken;
 
 // The whole screen as the X server shows it, once everything pending is drawn.
@@ -48,8 +55,10 @@ void Shot(const std::string& strName) {
     QTest::qWait(40);
   }
   const QPixmap screen = QGuiApplication::primaryScreen()->grabWindow(0);
-  if (screen.save(outDir + "/" + QString::fromStdString(strName) + ".png")) taken.insert(strName);
-  std::fprintf(stderr, "%s.png\n", strName.c_str());
+  if (screen.save(outDir + "/" + QString::fromStdString(strPrefix + strName) + ".png")) {
+    taken.insert(strName);
+  }
+  std::fprintf(stderr, "%s%s.png\n", strPrefix.c_str(), strName.c_str());
 }
 
 void Click(gui::FormView& view, const forms::Control& ctl) {
@@ -69,8 +78,14 @@ int main(int argc, char** argv) {
   QApplication app(argc, argv);
   outDir = QString::fromLocal8Bit(argv[2]);
   QDir().mkpath(outDir);
+  catalog::Start();
   QTranslator german;
-  gui::InstallGermanQt(german);
+  if (catalog::Current() == catalog::Language::English) {
+    strPrefix = "en-";
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+  } else {
+    gui::InstallGermanQt(german);
+  }
 
   gui::QtFrontEnd frontEnd;
   gui::QtShellBackend shell;
@@ -164,6 +179,43 @@ int main(int argc, char** argv) {
     wanted.insert("host-mpp");
   }
   host.close();
+
+  // The command line in a terminal: what a run of the plan and `quorvan --help` print.
+  if (const char* strCli = std::getenv("QUORVAN_CLI"); strCli != nullptr && *strCli != '\0') {
+    QString text;
+    const QString strChart = settings.path() + "/Markteinfuehrung.xlsx";
+    for (const QStringList& arguments :
+         {QStringList{QString::fromLocal8Bit(argv[1]), QStringLiteral("-o"), strChart},
+          QStringList{QStringLiteral("--help")}}) {
+      QProcess run;
+      run.setProcessChannelMode(QProcess::MergedChannels);
+      run.start(QString::fromLocal8Bit(strCli), arguments);
+      if (!run.waitForFinished(120000)) return 1;
+      QStringList shown = arguments;
+      shown.replaceInStrings(QFileInfo(QString::fromLocal8Bit(argv[1])).absolutePath() + "/",
+                             QString());
+      shown.replaceInStrings(settings.path() + "/", QString());
+      text += QStringLiteral("$ quorvan ") + shown.join(QLatin1Char(' ')) + QLatin1Char('\n') +
+              QString::fromUtf8(run.readAll());
+    }
+    QPlainTextEdit terminal;
+    terminal.setWindowTitle(QStringLiteral("Terminal"));
+    terminal.setReadOnly(true);
+    terminal.setLineWrapMode(QPlainTextEdit::NoWrap);
+    QFont mono(QStringLiteral("DejaVu Sans Mono"));
+    mono.setStyleHint(QFont::Monospace);
+    mono.setPointSize(8);
+    terminal.setFont(mono);
+    terminal.setStyleSheet(
+        QStringLiteral("QPlainTextEdit { background: #1e1e1e; color: #e0e0e0; }"));
+    terminal.setPlainText(text);
+    terminal.resize(1220, 860);
+    terminal.move(10, 10);
+    terminal.show();
+    if (!QTest::qWaitForWindowExposed(&terminal)) return 1;
+    Shot("command-line");
+    wanted.insert("command-line");
+  }
 
   int intMissing = 0;
   for (const std::string& name : wanted) {

@@ -1,4 +1,4 @@
-#include "settings/GetFieldId.h"
+#include "chart/GetFieldId.h"
 
 namespace {
 

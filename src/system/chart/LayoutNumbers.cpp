@@ -1,9 +1,9 @@
-#include "wizard/LayoutNumbers.h"
+#include "chart/LayoutNumbers.h"
 
 #include "platform/vb/Conversion.h"
 #include "platform/vb/OnError.h"
 
-namespace wizard {
+namespace chart {
 
 std::optional<double> ReadLineWeight(const std::string& strText) {
   return vb::TryRead([&] { return vb::CDbl(strText); });
@@ -17,4 +17,4 @@ double SnapRowHeight(double dblHeight) {
   return vb::Int(dblHeight * 4.0 / 3.0) * 3.0 / 4.0;
 }
 
-}  // namespace wizard
+}  // namespace chart

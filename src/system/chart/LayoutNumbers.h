@@ -1,11 +1,11 @@
 #pragma once
-// How the wizard reads the numbers of its layout boxes, for the checks, the spinners and the
+// How the layout numbers are read, for the checks, the wizard's spinners and the
 // run alike.
 
 #include <optional>
 #include <string>
 
-namespace wizard {
+namespace chart {
 
 // The line weight: the whole text read as a number in the German locale ("0,25"); empty when
 // the text is not a number.
@@ -25,4 +25,4 @@ inline constexpr double kMaxColumnWidth = 20.0;
 inline constexpr double kMinRowHeight = 18.0;
 inline constexpr double kMaxRowHeight = 90.0;
 
-}  // namespace wizard
+}  // namespace chart

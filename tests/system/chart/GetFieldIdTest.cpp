@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "settings/GetFieldId.h"
+#include "chart/GetFieldId.h"
 
 namespace {
 
