@@ -26,6 +26,19 @@ function(quorvan_include_folder name scope)
   target_include_directories(${name} ${scope} ${root})
 endfunction()
 
+# GoogleTest's and GoogleMock's headers are about half of what a test source parses. Compiled
+# once into a precompiled header, they serve every test program: all of them are compiled with
+# -fPIC (those linking Qt are anyway), so that one header fits all. A compiler launcher such as
+# ccache caches no source that reads a precompiled header (and saves more), so there is none
+# under one.
+if(CMAKE_CXX_COMPILER_LAUNCHER)
+  set(QUORVAN_TEST_PCH_DEFAULT OFF)
+else()
+  set(QUORVAN_TEST_PCH_DEFAULT ON)
+endif()
+option(QUORVAN_TEST_PCH "Precompile GoogleTest's headers for the test programs"
+       ${QUORVAN_TEST_PCH_DEFAULT})
+
 # quorvan_test(NAME SOURCES ... [DEPS ...] [TEST_PREFIX PREFIX])
 #   A GoogleTest executable registered with CTest, one CTest entry per test case, its name
 #   led by PREFIX when given.
@@ -34,6 +47,18 @@ function(quorvan_test name)
   add_executable(${name} ${ARG_SOURCES})
   target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR}/tests)
   target_link_libraries(${name} PRIVATE ${ARG_DEPS} quorvan_testsupport GTest::gtest GTest::gmock GTest::gtest_main)
+  target_compile_options(${name} PRIVATE -fPIC)
+  if(QUORVAN_TEST_PCH)
+    if(NOT TARGET quorvan_test_headers)
+      set(source ${PROJECT_BINARY_DIR}/test_headers.cpp)
+      file(WRITE ${source} "// The precompiled GoogleTest headers of the test programs.\n")
+      add_library(quorvan_test_headers OBJECT ${source})
+      target_link_libraries(quorvan_test_headers PRIVATE GTest::gtest GTest::gmock)
+      target_compile_options(quorvan_test_headers PRIVATE -fPIC)
+      target_precompile_headers(quorvan_test_headers PRIVATE <gtest/gtest.h> <gmock/gmock.h>)
+    endif()
+    target_precompile_headers(${name} REUSE_FROM quorvan_test_headers)
+  endif()
   gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60 TEST_PREFIX "${ARG_TEST_PREFIX}")
 endfunction()
 

@@ -1,14 +1,16 @@
 #!/usr/bin/env bash
-# Builds the Debian package quorvan_VERSION_amd64.deb: a release build without sanitizers in
-# build/package, with the hardening Debian builds its own packages with, installed and packed by
-# CPack (cpack -G DEB); dpkg-shlibdeps finds the packages of the libraries it links.
+# Builds the Debian package quorvan_VERSION_amd64.deb from the release build in build/release (the
+# one scripts/setup.sh makes, hardened as Debian builds its own packages): the two programs and
+# their manual pages are brought up to date there, installed and packed by CPack (cpack -G DEB);
+# dpkg-shlibdeps finds the packages of the libraries they link. Without build/release it is
+# configured as scripts/setup.sh configures it; an existing one keeps its options.
 #
 #   scripts/package.sh [FOLDER]     the package goes to FOLDER (default: build)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 out=${1:-build}
-build=build/package
+build=build/release
 
 for tool in cmake ninja cpack dpkg-shlibdeps gzip; do
   command -v "$tool" >/dev/null || {
@@ -17,11 +19,16 @@ for tool in cmake ninja cpack dpkg-shlibdeps gzip; do
   }
 done
 
-hardening="-D_FORTIFY_SOURCE=2 -fstack-protector-strong"
-cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DQUORVAN_TESTS=OFF \
-  -DQUORVAN_BENCH=OFF -DCMAKE_C_FLAGS="$hardening" -DCMAKE_CXX_FLAGS="$hardening" \
-  -DCMAKE_EXE_LINKER_FLAGS="-Wl,-z,relro -Wl,-z,now" >/dev/null
-cmake --build "$build"
+if [ ! -f "$build/CMakeCache.txt" ]; then
+  cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DQUORVAN_TESTS=OFF \
+    -DQUORVAN_BENCH=OFF >/dev/null
+fi
+type=$(sed -n 's/^CMAKE_BUILD_TYPE:[A-Z]*=//p' "$build/CMakeCache.txt")
+[ "$type" = Release ] || {
+  echo "$build ist ein $type-Build; das Paket wird nur aus einem Release-Build gemacht." >&2
+  exit 1
+}
+cmake --build "$build" --target quorvan quorvan-gui quorvan_docs
 rm -f "$build"/quorvan_*.deb
 (cd "$build" && cpack -G DEB >cpack.log 2>&1) || { cat "$build/cpack.log" >&2; exit 1; }
 deb=$(ls "$build"/quorvan_*.deb)

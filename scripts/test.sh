@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Sets up the machine, builds the test build (with AddressSanitizer and
-# UndefinedBehaviorSanitizer) and runs every test. The test of the Debian package, which makes a
-# release build of its own (build/package, brought up to date on later runs), runs last and
-# alone (ctest label "package"); further arguments go to both ctest runs.
+# UndefinedBehaviorSanitizer) and runs every test. The test of the Debian package, which packs the
+# release build of scripts/setup.sh (build/release, made or brought up to date first), runs last
+# and alone (ctest label "package"); further arguments go to both ctest runs.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/setup.sh --test
