@@ -339,7 +339,7 @@ QWidget* FormView::CreateWidget(forms::Control& ctl) {
   }
   if (dynamic_cast<forms::ProgressBar*>(&ctl) != nullptr) {
     auto* bar = new QProgressBar(parent);
-    // The share done, as a percentage beside the bar.
+    // The share done, as a percentage on the bar.
     bar->setTextVisible(true);
     return bar;
   }
