@@ -1,7 +1,9 @@
 #pragma once
 // A combo box: free text with a drop-down list (Style 0), or a list only (Style 2, the text is
 // always a list entry or empty). The list keeps the order in which items were added. A change
-// of the text raises the change event; choosing an entry raises the click event.
+// of the text raises the change event; choosing an entry raises the click event. An item may
+// carry a note that the drop-down list shows beside it (the plan's name of a field): choosing
+// the item still puts only the item into the text.
 
 #include <string>
 #include <vector>
@@ -31,6 +33,9 @@ class ComboBox : public TextControl {
   int ListCount() const { return static_cast<int>(list_.size()); }
   // The item at 0 … ListCount − 1; another index throws.
   const std::string& List(int intIndex) const;
+  // The note shown beside the item at 0 … ListCount − 1 (empty: none); another index throws.
+  const std::string& ItemNote(int intIndex) const;
+  void ItemNote(int intIndex, const std::string& strNote);
   // The index of the chosen item, −1 when the text is no item chosen from the list. Setting an
   // index chooses that item (−1 clears the choice and keeps the text).
   int ListIndex() const { return intListIndex_; }
@@ -41,6 +46,7 @@ class ComboBox : public TextControl {
 
   int intStyle_ = vbComboDropdown;
   std::vector<std::string> list_;
+  std::vector<std::string> notes_;  // one for each item of list_
   int intListIndex_ = -1;
 };
 

@@ -137,8 +137,10 @@ void ComboBox::AddItem(const std::string& strItem, int intIndex) {
   }
   if (intIndex == -1) {
     list_.push_back(strItem);
+    notes_.emplace_back();
   } else {
     list_.insert(list_.begin() + intIndex, strItem);
+    notes_.insert(notes_.begin() + intIndex, std::string());
     if (intListIndex_ >= intIndex) ++intListIndex_;
   }
   Changed(Property::List);
@@ -149,6 +151,7 @@ void ComboBox::RemoveItem(int intIndex) {
     throw Error(kErrInvalidArrayIndex, "Ungültiger Index für Eigenschaftenfeld: " + Name());
   }
   list_.erase(list_.begin() + intIndex);
+  notes_.erase(notes_.begin() + intIndex);
   if (intListIndex_ == intIndex) {
     intListIndex_ = -1;
   } else if (intListIndex_ > intIndex) {
@@ -159,6 +162,7 @@ void ComboBox::RemoveItem(int intIndex) {
 
 void ComboBox::Clear() {
   list_.clear();
+  notes_.clear();
   intListIndex_ = -1;
   Changed(Property::List);
   if (intStyle_ == vbComboDropdownList) SetText("", -1);
@@ -169,6 +173,21 @@ const std::string& ComboBox::List(int intIndex) const {
     throw Error(kErrInvalidArrayIndex, "Ungültiger Index für Eigenschaftenfeld: " + Name());
   }
   return list_[static_cast<std::size_t>(intIndex)];
+}
+
+const std::string& ComboBox::ItemNote(int intIndex) const {
+  if (intIndex < 0 || intIndex >= ListCount()) {
+    throw Error(kErrInvalidArrayIndex, "Ungültiger Index für Eigenschaftenfeld: " + Name());
+  }
+  return notes_[static_cast<std::size_t>(intIndex)];
+}
+
+void ComboBox::ItemNote(int intIndex, const std::string& strNote) {
+  if (intIndex < 0 || intIndex >= ListCount()) {
+    throw Error(kErrInvalidArrayIndex, "Ungültiger Index für Eigenschaftenfeld: " + Name());
+  }
+  notes_[static_cast<std::size_t>(intIndex)] = strNote;
+  Changed(Property::List);
 }
 
 void ComboBox::ListIndex(int intValue) {

@@ -78,12 +78,21 @@ void Connect::Show() {
     steps([&] { addin::Obj(frm).cboArrowSize.AddItem(chart::ArrowSizeText(size)); });
   }
   for (const std::string& strField : FieldNames()) {
-    steps([&] { addin::Obj(frm).cboFieldResponsible.AddItem(strField); });
-    steps([&] { addin::Obj(frm).cboFieldParticipiant.AddItem(strField); });
-    steps([&] { addin::Obj(frm).cboFieldInformed.AddItem(strField); });
-    steps([&] { addin::Obj(frm).cboFieldStatus.AddItem(strField); });
-    steps([&] { addin::Obj(frm).cboFieldTargets.AddItem(strField); });
-    steps([&] { addin::Obj(frm).cboFieldDesc.AddItem(strField); });
+    // The plan's own name of the field, shown beside it in the lists ("Text21 (Verantwortlich)").
+    const std::string strAlias =
+        vb::TryRead([&] {
+          return objApplication.ActiveProject().FieldAlias(GetFieldId(strField));
+        }).value_or(std::string());
+    for (forms::ComboBox frmQuorvan::*cbo :
+         {&frmQuorvan::cboFieldResponsible, &frmQuorvan::cboFieldParticipiant,
+          &frmQuorvan::cboFieldInformed, &frmQuorvan::cboFieldStatus, &frmQuorvan::cboFieldTargets,
+          &frmQuorvan::cboFieldDesc}) {
+      steps([&] {
+        forms::ComboBox& cboField = addin::Obj(frm).*cbo;
+        cboField.AddItem(strField);
+        if (!strAlias.empty()) cboField.ItemNote(cboField.ListCount() - 1, strAlias);
+      });
+    }
   }
 
   // The initial keyboard order: only the buttons of the first step, Next first.

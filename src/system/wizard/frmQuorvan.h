@@ -194,8 +194,11 @@ class frmQuorvan : public forms::Form {
   void GoToStep(int intStep);
   void RebuildTabOrder(int intStep);
   void ShowCheckMessage(const std::string& strMessage);
+  // Each shows the message of a refused value and puts the focus into its box when that box is
+  // in view; true when the value passes.
   bool CheckChartPath();
   bool CheckLayoutNumbers();
+  void FocusRefused(chart::OptionsProblem problem);
   void ChangeColor(forms::Label& lblSwatch);
   // The colour picker, opened with an initial colour and the wizard's custom colours.
   std::int32_t PickColor(std::int32_t lngInitColor);

@@ -104,6 +104,8 @@ void frmQuorvan::cmdFinish_Click() {
     for (forms::Frame* fra : StepFrames()) steps([&] { fra->Left(wizard::kOutOfView); });
     steps([&] { cmdNext.Tag(wizard::StepTag(3)); });
     cmdNext_Click();
+    // Step 4 in view: the refused value's box takes the focus from Next.
+    FocusRefused(chart::CheckLayoutNumbers(Options()));
     return;
   }
 
@@ -120,9 +122,11 @@ void frmQuorvan::cmdFinish_Click() {
     steps([&] { CreateChart(); });
   }
   vb::ResumeNext steps;
-  steps([&] { cmdFinish.Caption(_("Fertig")); });
+  steps([&] { cmdFinish.Caption(_("&Fertig")); });
   steps([&] { cmdFinish.ToolTipText(_("Klicken Sie hier, um den Assistenten zu schließen.")); });
   steps([&] { cmdFinish.Tag("Exit"); });
+  // Enter closes the wizard now.
+  steps([&] { cmdFinish.Default(true); });
 }
 
 bool frmQuorvan::ShowProgress(double dblPercent, const std::string& strText) {

@@ -73,6 +73,9 @@ void frmQuorvan::GoToStep(int intStep) {
     steps([&] { fraCurrent.Left(wizard::kOutOfView); });
     steps([&] { fraCurrent.Top(wizard::kOutOfView); });
   }
+  // A step shown again after a run: the progress display gives way to it.
+  steps([&] { barProgress.Left(wizard::kOutOfView); });
+  steps([&] { lblProgress.Left(wizard::kOutOfView); });
   forms::Frame& fraNext = *frames[static_cast<std::size_t>(intStep - 1)];
   steps([&] { fraNext.Left(wizard::kInViewLeft); });
   steps([&] { fraNext.Top(wizard::kInViewTop); });
@@ -80,6 +83,8 @@ void frmQuorvan::GoToStep(int intStep) {
   // Back and Next as the step allows: no step before the first, none after the last.
   steps([&] { cmdBack.Enabled(intStep > 1); });
   steps([&] { cmdNext.Enabled(intStep < wizard::kStepCount); });
+  // Enter goes on to the next step, and on the last one makes the chart.
+  steps([&] { (intStep < wizard::kStepCount ? cmdNext : cmdFinish).Default(true); });
   RebuildTabOrder(intStep);
 }
 
@@ -147,6 +152,7 @@ bool frmQuorvan::CheckChartPath() {
   const chart::OptionsProblem problem = chart::CheckChartPath(Options());
   if (problem == chart::OptionsProblem::None) return true;
   ShowCheckMessage(chart::ProblemMessage(problem));
+  FocusRefused(problem);
   return false;
 }
 
@@ -154,7 +160,36 @@ bool frmQuorvan::CheckLayoutNumbers() {
   const chart::OptionsProblem problem = chart::CheckLayoutNumbers(Options());
   if (problem == chart::OptionsProblem::None) return true;
   ShowCheckMessage(chart::ProblemMessage(problem));
+  FocusRefused(problem);
   return false;
+}
+
+void frmQuorvan::FocusRefused(chart::OptionsProblem problem) {
+  forms::TextBox* txt = nullptr;
+  int intStep = 4;
+  switch (problem) {
+    case chart::OptionsProblem::ChartPath:
+      txt = &txtChartPath;
+      intStep = 1;
+      break;
+    case chart::OptionsProblem::ArrowWeight:
+      txt = &txtArrowThickness;
+      break;
+    case chart::OptionsProblem::ColumnWidth:
+      txt = &txtColumnWidth;
+      break;
+    case chart::OptionsProblem::RowHeight:
+      txt = &txtRowHeight;
+      break;
+    case chart::OptionsProblem::None:
+      return;
+  }
+  // Only a box on the step in view takes the focus; its text is selected, to be typed anew.
+  if (CurrentStep() != intStep) return;
+  vb::ResumeNext steps;
+  steps([&] { txt->SetFocus(); });
+  steps([&] { txt->SelStart(0); });
+  steps([&] { txt->SelLength(static_cast<int>(txt->Text().size())); });
 }
 
 void frmQuorvan::cmdCancel_Click() {

@@ -121,6 +121,24 @@ TEST(ComboBoxTest, FreeTextWithAListInInsertionOrder) {
   EXPECT_EQ(frm.cboField.Text(), "Text1");
 }
 
+TEST(ComboBoxTest, NotesStayWithTheirItemsAndChoosingAnItemGivesTheItemAlone) {
+  TestForm frm;
+  frm.cboField.AddItem("Text1");
+  frm.cboField.AddItem("Text2");
+  frm.cboField.ItemNote(1, "Verantwortlich");
+  frm.cboField.AddItem("Enterprise-Text1", 0);
+  EXPECT_EQ(frm.cboField.ItemNote(0), "");
+  EXPECT_EQ(frm.cboField.ItemNote(2), "Verantwortlich");
+  EXPECT_THROW(frm.cboField.ItemNote(3, "Beteiligt"), forms::Error);
+  frm.cboField.ListIndex(2);
+  EXPECT_EQ(frm.cboField.Text(), "Text2");
+  frm.cboField.RemoveItem(1);
+  EXPECT_EQ(frm.cboField.ItemNote(1), "Verantwortlich");
+  frm.cboField.Clear();
+  frm.cboField.AddItem("Text2");
+  EXPECT_EQ(frm.cboField.ItemNote(0), "");
+}
+
 TEST(ComboBoxTest, AListOnlyBoxRefusesATextOutsideItsList) {
   TestForm frm;
   frm.cboField.Style(forms::vbComboDropdownList);

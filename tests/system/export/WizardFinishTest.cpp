@@ -52,7 +52,7 @@ TEST_F(WizardFinishTest, FinishWritesTheChartWithRowsAsHighAsTheModelsAndReports
   frm_.cmdFinish.Click();
   EXPECT_TRUE(script_.Boxes().empty());
   EXPECT_EQ(frm_.lblProgress.Caption(), "Kommunikationsdiagramm wurde erfolgreich erstellt.");
-  EXPECT_EQ(frm_.cmdFinish.Caption(), "Fertig");
+  EXPECT_EQ(frm_.cmdFinish.Caption(), "&Fertig");
   EXPECT_EQ(StartedExcelCount(), 0);
   const nlohmann::json objChart = ReadChart(dir_ / "Diagramm.xlsx");
   ASSERT_TRUE(objChart.contains("rows"));
@@ -91,7 +91,7 @@ TEST_F(WizardFinishTest, ASaveThatFailsEndsTheRunAsBrokenOff) {
                                               "“ konnte nicht gespeichert werden.\r\nDer Ordner „" +
                                               (dir_ / "fehlt").string() + "“ existiert nicht.");
   EXPECT_EQ(frm_.lblProgress.Caption(), "Ausgabe wurde abgebrochen.");
-  EXPECT_EQ(frm_.cmdFinish.Caption(), "Fertig");
+  EXPECT_EQ(frm_.cmdFinish.Caption(), "&Fertig");
   EXPECT_FALSE(std::filesystem::exists(target));
 }
 

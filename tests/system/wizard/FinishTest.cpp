@@ -281,7 +281,7 @@ TEST_F(FinishTest, WhileRunningTheWizardIsAProgressDisplayThatCannotBeLeft) {
   // Done: the final message, "Fertig", the buttons as they were.
   EXPECT_FLOAT_EQ(frm.barProgress.Value(), 100.0F);
   EXPECT_EQ(frm.lblProgress.Caption(), "Kommunikationsdiagramm wurde erfolgreich erstellt.");
-  EXPECT_EQ(frm.cmdFinish.Caption(), "Fertig");
+  EXPECT_EQ(frm.cmdFinish.Caption(), "&Fertig");
   EXPECT_EQ(frm.cmdFinish.ToolTipText(), "Klicken Sie hier, um den Assistenten zu schließen.");
   EXPECT_EQ(frm.cmdFinish.Tag(), "Exit");
   EXPECT_EQ(frm.MousePointer(), forms::vbDefault);
@@ -309,7 +309,7 @@ TEST_F(FinishTest, AnAbandonedExportIsReportedInTheLabel) {
   EXPECT_EQ(watch.colResults[0].colMessages.size(), script.Boxes().size());
   EXPECT_EQ(frm.lblProgress.Caption(), "Ausgabe wurde abgebrochen.");
   EXPECT_FLOAT_EQ(frm.barProgress.Value(), 100.0F);
-  EXPECT_EQ(frm.cmdFinish.Caption(), "Fertig");
+  EXPECT_EQ(frm.cmdFinish.Caption(), "&Fertig");
 }
 
 TEST_F(FinishTest, AModelTakenByTheObserverEndsTheRunWithItsMessageAndNoWorkbook) {
@@ -327,7 +327,7 @@ TEST_F(FinishTest, AFailureInsideTheRunEndsItButTheWizardReachesItsEnd) {
   frm.cmdFinish.Click();
   EXPECT_EQ(intExports, 0);
   EXPECT_EQ(frm.lblProgress.Caption(), "Daten werden für Ausgabe gesammelt...");
-  EXPECT_EQ(frm.cmdFinish.Caption(), "Fertig");
+  EXPECT_EQ(frm.cmdFinish.Caption(), "&Fertig");
   EXPECT_EQ(frm.cmdFinish.Tag(), "Exit");
   EXPECT_EQ(frm.MousePointer(), forms::vbDefault);
   EXPECT_TRUE(frm.cmdCancel.Enabled());
@@ -345,7 +345,7 @@ TEST_F(FinishTest, AnEmptyPathStopsFinishWithItsMessageAndChangesNothing) {
   EXPECT_EQ(script.Boxes()[0].strTitle, "Quorvan Assistent");
   EXPECT_EQ(intExports, 0);
   EXPECT_EQ(StepInView(frm), 1);
-  EXPECT_EQ(frm.cmdFinish.Caption(), "Ende");
+  EXPECT_EQ(frm.cmdFinish.Caption(), "&Ende");
   EXPECT_EQ(frm.cmdFinish.Tag(), "");
   EXPECT_EQ(frm.barProgress.Left(), -20000);
   EXPECT_TRUE(objApplication.Interactive());
@@ -360,9 +360,11 @@ TEST_F(FinishTest, AtStepSixARowHeightOf95ShowsItsMessageThenStepFour) {
   EXPECT_EQ(StepInView(frm), 4);
   EXPECT_EQ(frm.cmdNext.Tag(), "Step4");
   EXPECT_EQ(frm.fraStep6.Left(), -20000);
-  EXPECT_EQ(frm.ActiveControl(), &frm.cmdNext);
+  // The refused height's box has the focus, its text selected to be typed anew.
+  EXPECT_EQ(frm.ActiveControl(), &frm.txtRowHeight);
+  EXPECT_EQ(frm.txtRowHeight.SelText(), "95");
   EXPECT_EQ(wizardtest::TabOrderNames(frm)[2], "chkGroupTasks");
-  EXPECT_EQ(frm.cmdFinish.Caption(), "Ende");
+  EXPECT_EQ(frm.cmdFinish.Caption(), "&Ende");
   // Corrected, Finish makes the chart.
   frm.txtRowHeight.Text("90");
   frm.cmdFinish.Click();

@@ -26,7 +26,7 @@ class EnglishWizardTest : public ::testing::Test {
 TEST_F(EnglishWizardTest, ShowsItsStepsAndMessagesInEnglish) {
   EXPECT_EQ(frm.Caption(), "Quorvan Wizard");
   EXPECT_EQ(frm.lblStep1.Caption(), "Step 1 of 7");
-  EXPECT_EQ(frm.cmdNext.Caption(), "Next >");
+  EXPECT_EQ(frm.cmdNext.Caption(), "&Next >");
   EXPECT_EQ(frm.lblFieldResponsible.Caption(), "Responsible");
   EXPECT_EQ(frm.lblFieldParticipiant.Caption(), "Participant");
   EXPECT_EQ(frm.lblFieldInformed.Caption(), "Informed");

@@ -39,10 +39,10 @@ TEST_F(NavigationTest, OpensAtStepOneWithItsSizeAndCaptions) {
   EXPECT_EQ(frm.fraStep2.Top(), -20000);
   EXPECT_EQ(frm.barProgress.Left(), -20000);
   EXPECT_EQ(frm.lblProgress.Left(), -20000);
-  EXPECT_EQ(frm.cmdFinish.Caption(), "Ende");
+  EXPECT_EQ(frm.cmdFinish.Caption(), "&Ende");
   EXPECT_EQ(frm.cmdFinish.Tag(), "");
-  EXPECT_EQ(frm.cmdBack.Caption(), "< Zurück");
-  EXPECT_EQ(frm.cmdNext.Caption(), "Weiter >");
+  EXPECT_EQ(frm.cmdBack.Caption(), "< &Zurück");
+  EXPECT_EQ(frm.cmdNext.Caption(), "&Weiter >");
   EXPECT_EQ(frm.cmdCancel.ToolTipText(),
             "Klicken Sie hier, um den Assistent zu verlassen, ohne ein Diagramm zu erstellen.");
   EXPECT_EQ(frm.lblStep4.Caption(), "Schritt 4 von 7");

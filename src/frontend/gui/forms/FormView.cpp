@@ -1,9 +1,11 @@
 #include "gui/forms/FormView.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QCompleter>
 #include <QFrame>
 #include <QGroupBox>
 #include <QKeyEvent>
@@ -21,6 +23,8 @@
 
 #include "gui/forms/Pictures.h"
 #include "gui/forms/UserInput.h"
+#include "platform/catalog/Catalog.h"
+#include "platform/catalog/Format.h"
 #include "platform/forms/Forms.h"
 #include "platform/vb/OnError.h"
 
@@ -90,6 +94,56 @@ int VbButton(Qt::MouseButtons buttons) {
   return intButton;
 }
 
+// A label box too low for two lines of its text holds one line: centred on its height, so that
+// a caption given the place of the control beside it sits level with that control's text.
+// Higher boxes hold paragraphs, which start at the top.
+void AlignLabel(QLabel& label) {
+  const bool blnOneLine = label.height() < 2 * label.fontMetrics().lineSpacing();
+  label.setAlignment(Qt::AlignLeft | (blnOneLine ? Qt::AlignVCenter : Qt::AlignTop));
+}
+
+// The item of a combo box's list whose value (not its shown text) is the text; -1 for none.
+int ItemOfText(const QComboBox& combo, const QString& text) {
+  for (int i = 0; i < combo.count(); ++i) {
+    if (combo.itemData(i, Qt::UserRole).toString() == text) return i;
+  }
+  return -1;
+}
+
+// A combo box whose drop-down list opens on the entry of the text it shows, even when the user
+// typed that text.
+class ComboWidget : public QComboBox {
+ public:
+  using QComboBox::QComboBox;
+
+  // Makes the entry of the text the current one without changing the text (the entry shows a
+  // note beside its value, the text the value alone).
+  void ShowEntryOfText() {
+    const QString text = currentText();
+    const int index = ItemOfText(*this, text);
+    if (index == currentIndex() && (index < 0 || itemText(index) == text)) return;
+    const QSignalBlocker block(this);
+    QLineEdit* edit = lineEdit();
+    const QSignalBlocker blockEdit(edit);
+    const int cursor = edit != nullptr ? edit->cursorPosition() : 0;
+    setCurrentIndex(index);
+    if (edit != nullptr) {
+      edit->setText(text);
+      edit->setCursorPosition(cursor);
+    }
+  }
+
+  void showPopup() override {
+    if (isEditable()) ShowEntryOfText();
+    QComboBox::showPopup();
+    // The entry amid its neighbours, not at the list's edge.
+    if (currentIndex() >= 0) {
+      view()->scrollTo(model()->index(currentIndex(), modelColumn()),
+                       QAbstractItemView::PositionAtCenter);
+    }
+  }
+};
+
 // The two arrows of a spinner, one above the other.
 class SpinnerWidget : public QWidget {
  public:
@@ -127,10 +181,9 @@ FormView::FormView(forms::Form& frm, QWidget* parent) : QDialog(parent), frm_(fr
   setObjectName(Text(frm.Name()));
   setWindowFlag(Qt::WindowContextHelpButtonHint, false);
   setMouseTracking(true);
-  // MS Sans Serif 8, the forms' font, as the desktop's sans serif of the same size.
-  QFont font(QStringLiteral("Sans Serif"), 8);
-  font.setStyleHint(QFont::SansSerif);
-  setFont(font);
+  // The desktop's own font, which the host's window shows too: the forms' MS Sans Serif 8 was
+  // the font of the original's desktop.
+  setFont(QApplication::font());
   BuildWidgets();
   frm_.Observe([this](forms::Control* ctl, forms::Property property) { Update(ctl, property); });
   UpdateForm(forms::Property::Caption);
@@ -241,10 +294,14 @@ QWidget* FormView::CreateWidget(forms::Control& ctl) {
     return edit;
   }
   if (auto* cbo = dynamic_cast<forms::ComboBox*>(&ctl)) {
-    auto* combo = new QComboBox(parent);
+    auto* combo = new ComboWidget(parent);
     combo->setEditable(cbo->Style() != forms::vbComboDropdownList);
     combo->setInsertPolicy(QComboBox::NoInsert);
     combo->setMaxVisibleItems(16);
+    if (combo->completer() != nullptr) {
+      // Typing completes to an entry's value, never to the note shown beside it.
+      combo->completer()->setCompletionRole(Qt::UserRole);
+    }
     if (combo->lineEdit() != nullptr) {
       QLineEdit* edit = combo->lineEdit();
       connect(edit, &QLineEdit::textEdited, this, [this, cbo, edit](const QString& text) {
@@ -252,8 +309,11 @@ QWidget* FormView::CreateWidget(forms::Control& ctl) {
         FeedSelection(*cbo, *edit);
       });
     }
-    connect(combo, qOverload<int>(&QComboBox::activated), this,
-            [this, cbo](int index) { Feed([&] { cbo->ListIndex(index); }); });
+    connect(combo, qOverload<int>(&QComboBox::activated), this, [this, cbo](int index) {
+      Feed([&] { cbo->ListIndex(index); });
+      // The box shows the entry's value, not its note.
+      UpdateControl(*cbo, forms::Property::Text);
+    });
     return combo;
   }
   if (auto* chk = dynamic_cast<forms::CheckBox*>(&ctl)) {
@@ -279,7 +339,8 @@ QWidget* FormView::CreateWidget(forms::Control& ctl) {
   }
   if (dynamic_cast<forms::ProgressBar*>(&ctl) != nullptr) {
     auto* bar = new QProgressBar(parent);
-    bar->setTextVisible(false);
+    // The share done, as a percentage on the bar.
+    bar->setTextVisible(true);
     return bar;
   }
   if (auto* upd = dynamic_cast<forms::UpDown*>(&ctl)) {
@@ -376,10 +437,12 @@ void FormView::UpdateControl(forms::Control& ctl, forms::Property property) {
         if (edit->text() != Text(txt->Text())) edit->setText(Text(txt->Text()));
         UpdateControl(ctl, forms::Property::Selection);
       } else if (auto* cbo = dynamic_cast<forms::ComboBox*>(&ctl)) {
-        auto* combo = static_cast<QComboBox*>(widget);
+        auto* combo = static_cast<ComboWidget*>(widget);
         const QSignalBlocker block(combo);
         if (combo->isEditable()) {
           if (combo->currentText() != Text(cbo->Text())) combo->setEditText(Text(cbo->Text()));
+          // While the user types, the entry follows when the list opens.
+          if (&ctl != typing_) combo->ShowEntryOfText();
         } else {
           combo->setCurrentIndex(cbo->ListIndex());
         }
@@ -419,15 +482,21 @@ void FormView::UpdateControl(forms::Control& ctl, forms::Property property) {
       break;
     case forms::Property::List:
       if (auto* cbo = dynamic_cast<forms::ComboBox*>(&ctl)) {
-        auto* combo = static_cast<QComboBox*>(widget);
+        auto* combo = static_cast<ComboWidget*>(widget);
         const QSignalBlocker block(combo);
-        QStringList items;
-        items.reserve(cbo->ListCount());
-        for (int i = 0; i < cbo->ListCount(); ++i) items << Text(cbo->List(i));
         combo->clear();
-        combo->addItems(items);
+        for (int i = 0; i < cbo->ListCount(); ++i) {
+          const std::string& strNote = cbo->ItemNote(i);
+          // TRANSLATORS: an entry of a list and its note, "Text21 (Verantwortlich)".
+          const char* strWithNote = _("{} ({})");
+          combo->addItem(
+              Text(strNote.empty() ? cbo->List(i)
+                                   : catalog::Format(strWithNote, cbo->List(i), strNote)),
+              Text(cbo->List(i)));
+        }
         if (combo->isEditable()) {
           combo->setEditText(Text(cbo->Text()));
+          combo->ShowEntryOfText();
         } else {
           combo->setCurrentIndex(cbo->ListIndex());
         }
@@ -467,10 +536,13 @@ void FormView::UpdateControl(forms::Control& ctl, forms::Property property) {
       break;
     }
     case forms::Property::Font: {
-      QFont font = widget->font();
+      // The form's font, bold or underlined as the control says.
+      QFont font = this->font();
       font.setBold(ctl.FontBold());
       font.setUnderline(ctl.FontUnderline());
       widget->setFont(font);
+      if (auto* label = qobject_cast<QLabel*>(widget); label && dynamic_cast<forms::Label*>(&ctl))
+        AlignLabel(*label);
       break;
     }
     case forms::Property::Picture:
@@ -542,6 +614,7 @@ void FormView::UpdateGeometry(forms::Control& ctl) {
   if (widget == nullptr) return;
   widget->setGeometry(Pixels(ctl.Left()), Pixels(ctl.Top()), std::max(Pixels(ctl.Width()), 1),
                       std::max(Pixels(ctl.Height()), 1));
+  if (dynamic_cast<forms::Label*>(&ctl) != nullptr) AlignLabel(*static_cast<QLabel*>(widget));
   if (dynamic_cast<forms::Image*>(&ctl) != nullptr) UpdateControl(ctl, forms::Property::Picture);
   if (dynamic_cast<forms::Frame*>(&ctl) != nullptr)
     UpdateControl(ctl, forms::Property::BorderStyle);

@@ -1,6 +1,7 @@
 // Finish on screen: the progress during the run, and the chart it writes, which is the chart
 // that the command line writes with the same settings.
 
+#include <QApplication>
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
@@ -47,11 +48,16 @@ TEST_F(WizardFinish, WritesTheChartTheCommandLineWritesWithTheSameSettings) {
     ClickOn(view, frm.chkGroupTasks);
     for (int step = 4; step < 6; ++step) ClickOn(view, frm.cmdNext);
     ClickOn(view, frm.chkShadowArrows);
-    // The first repaint of the run: the steps have given way to the progress display.
+    ClickOn(view, frm.cmdNext);
+    auto* bar = qobject_cast<QProgressBar*>(view.WidgetOf(frm.barProgress));
+    // The first repaint of the run: the steps have given way to the progress display, which
+    // shows how much is done.
     QTimer::singleShot(0, &view, [&] {
       blnSawRun = true;
-      EXPECT_FALSE(view.WidgetOf(frm.fraStep6)->isVisible());
-      EXPECT_TRUE(view.WidgetOf(frm.barProgress)->isVisible());
+      EXPECT_FALSE(view.WidgetOf(frm.fraStep7)->isVisible());
+      EXPECT_TRUE(bar->isVisible());
+      EXPECT_TRUE(bar->isTextVisible());
+      EXPECT_EQ(bar->text(), QString::number(bar->value()) + QStringLiteral("%"));
       EXPECT_EQ(view.cursor().shape(), Qt::WaitCursor);
       EXPECT_FALSE(view.WidgetOf(frm.cmdCancel)->isEnabled());
       SaveShot(view, "wizard-run");
@@ -59,14 +65,24 @@ TEST_F(WizardFinish, WritesTheChartTheCommandLineWritesWithTheSameSettings) {
       view.close();
       EXPECT_TRUE(frm.Loaded());
     });
-    ClickOn(view, frm.cmdFinish);
+    // Enter on the last step makes the chart.
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
     auto* finish = qobject_cast<QPushButton*>(view.WidgetOf(frm.cmdFinish));
-    EXPECT_EQ(finish->text().toStdString(), "Fertig");
+    EXPECT_EQ(finish->text().toStdString(), "&Fertig");
     EXPECT_EQ(qobject_cast<QLabel*>(view.WidgetOf(frm.lblProgress))->text().toStdString(),
               "Kommunikationsdiagramm wurde erfolgreich erstellt.");
-    EXPECT_EQ(qobject_cast<QProgressBar*>(view.WidgetOf(frm.barProgress))->value(), 100);
+    EXPECT_EQ(bar->value(), 100);
+    EXPECT_EQ(bar->text().toStdString(), "100%");
     SaveShot(view, "wizard-done");
-    ClickOn(view, frm.cmdFinish);
+    // Back to a step: it is shown alone, without the progress of the run over it.
+    ClickOn(view, frm.cmdBack);
+    EXPECT_TRUE(view.WidgetOf(frm.fraStep6)->isVisible());
+    EXPECT_FALSE(bar->isVisible());
+    EXPECT_FALSE(view.WidgetOf(frm.lblProgress)->isVisible());
+    // Enter goes on to the last step and there closes the wizard.
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    EXPECT_EQ(frm.cmdNext.Tag(), "Step7");
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
     EXPECT_FALSE(frm.Loaded());
   });
   EXPECT_TRUE(blnSawRun);

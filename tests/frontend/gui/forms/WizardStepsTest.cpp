@@ -188,19 +188,24 @@ TEST_F(WizardSteps, CheckBoxesFollowClicksAndClearAGreyedState) {
 }
 
 struct RefusedCase {
-  int intStep;  // the step where Next is pressed
+  int intStep;     // the step where the button is pressed
+  bool blnFinish;  // Finish, else Next
   const char* strBox;
   const char* strValue;
   const char* strMessage;
 };
 
-TEST_F(WizardSteps, RefusedValuesShowTheirMessageAndKeepTheStep) {
+TEST_F(WizardSteps, RefusedValuesShowTheirMessageAndTheirStepWithTheFocusInTheirBox) {
   const RefusedCase cases[] = {
-      {1, "txtChartPath", "", "Legen Sie den Speicherort des Diagramms fest."},
-      {4, "txtArrowThickness", "6,25", "Bitte nur Linienstärken zwischen 0,25 und 6 eingeben.    "},
-      {4, "txtArrowThickness", "dick", "Bitte nur Linienstärken zwischen 0,25 und 6 eingeben.    "},
-      {4, "txtColumnWidth", "20.6", "Bitte nur Spaltenbreiten zwischen 4 und 20 eingeben.    "},
-      {4, "txtRowHeight", "90.6", "Bitte nur Zeilenhöhen zwischen 18 und 90 eingeben.    "},
+      {1, false, "txtChartPath", "", "Legen Sie den Speicherort des Diagramms fest."},
+      {4, false, "txtArrowThickness", "6,25",
+       "Bitte nur Linienstärken zwischen 0,25 und 6 eingeben.    "},
+      {4, false, "txtArrowThickness", "dick",
+       "Bitte nur Linienstärken zwischen 0,25 und 6 eingeben.    "},
+      {4, false, "txtColumnWidth", "20.6",
+       "Bitte nur Spaltenbreiten zwischen 4 und 20 eingeben.    "},
+      {4, false, "txtRowHeight", "90.6", "Bitte nur Zeilenhöhen zwischen 18 und 90 eingeben.    "},
+      {6, true, "txtRowHeight", "95", "Bitte nur Zeilenhöhen zwischen 18 und 90 eingeben.    "},
   };
   for (const RefusedCase& c : cases) {
     boxes_.clear();
@@ -208,10 +213,27 @@ TEST_F(WizardSteps, RefusedValuesShowTheirMessageAndKeepTheStep) {
       Type(view, frm.txtChartPath, "/tmp/K.xls");
       for (int step = 1; step < c.intStep; ++step) ClickOn(view, frm.cmdNext);
       for (forms::Control* ctl : frm.Controls()) {
-        if (ctl->Name() == c.strBox) Type(view, *ctl, c.strValue);
+        if (ctl->Name() != c.strBox) continue;
+        // A box on another step holds the value as if typed there before.
+        if (c.intStep == 6) {
+          static_cast<forms::TextBox*>(ctl)->Text(c.strValue);
+        } else {
+          Type(view, *ctl, c.strValue);
+        }
       }
-      ClickOn(view, frm.cmdNext);
-      EXPECT_EQ(frm.cmdNext.Tag(), "Step" + std::to_string(c.intStep));
+      ClickOn(view, c.blnFinish ? frm.cmdFinish : frm.cmdNext);
+      EXPECT_EQ(frm.cmdNext.Tag(), c.blnFinish ? "Step4" : "Step" + std::to_string(c.intStep));
+      // The box of the refused value has the focus, its text selected to be typed anew.
+      // (the window's focus, which the window has again once it is active after the box)
+      const forms::Control* focused = view.ControlOf(view.focusWidget());
+      EXPECT_EQ(focused != nullptr ? focused->Name() : "", c.strBox)
+          << c.strBox << " = " << c.strValue;
+      QLineEdit* box = nullptr;
+      for (forms::Control* ctl : frm.Controls()) {
+        if (ctl->Name() == c.strBox) box = qobject_cast<QLineEdit*>(view.WidgetOf(*ctl));
+      }
+      ASSERT_NE(box, nullptr);
+      EXPECT_EQ(box->selectedText(), box->text());
       if (c.intStep == 4) SaveShot(view, "wizard-message-shown");
     });
     ASSERT_EQ(boxes_.size(), 1U) << c.strBox << " = " << c.strValue;

@@ -1,19 +1,21 @@
 // Pictures of the desktop application as a user sees it, taken from a real X server's screen
 // (run under xvfb-run): the host window with the example plan, the open Extras menu, the
-// seven steps of the wizard, a message box, the colour dialog, the information dialog and the
-// wizard during a run, the first plan copied alone into a folder (its inserted projects
-// missing: the status bar and the marked task row with its tooltip, host-missing-inserted),
-// and, when a second plan is given (a .mpp), the host window with it (host-mpp). Each goes to
-// OUTDIR/NAME.png. Run in English (LANGUAGE=en) the pictures are OUTDIR/en-NAME.png, and with
-// QUORVAN_CLI naming the command line's program one more shows it in a terminal window: the
-// run of the first plan and its help (en-command-line). Exit status 0 when every picture was
-// taken.
+// seven steps of the wizard, the open list of a field, a message box, the colour dialog, the
+// information dialog, the wizard during a run, after it and back at a step after it, the first plan
+// copied alone into a folder (its inserted projects missing: the status bar and the marked task row
+// with its tooltip, host-missing-inserted), and, when a second plan is given (a .mpp), the host
+// window with it (host-mpp). Each goes to OUTDIR/NAME.png. Run in English (LANGUAGE=en) the
+// pictures are OUTDIR/en-NAME.png, and with QUORVAN_CLI naming the command line's program one more
+// shows it in a terminal window: the run of the first plan and its help (en-command-line). Exit
+// status 0 when every picture was taken.
 //
-//     xvfb-run -a -s "-screen 0 1280x900x24" gui_screenshots PLAN.xml OUTDIR [PLAN.mpp]
+//     xvfb-run -a -s "-screen 0 1600x1000x24" with_window_manager.sh gui_screenshots PLAN.xml
+//         OUTDIR [PLAN.mpp]
 
 #include <QAbstractButton>
 #include <QApplication>
 #include <QColorDialog>
+#include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -126,6 +128,13 @@ int main(int argc, char** argv) {
     frm->txtChartPath.Text(chart.toStdString());
     for (int step = 1; step <= 7; ++step) {
       Shot("wizard-step" + std::to_string(step));
+      if (step == 2) {
+        // The list of a field, open on the field chosen, with the plan's names of the fields.
+        auto* fields = qobject_cast<QComboBox*>(view.WidgetOf(frm->cboFieldResponsible));
+        fields->showPopup();
+        Shot("wizard-field-list");
+        fields->hidePopup();
+      }
       if (step == 4) {
         // A refused value: its message box, then the value put right.
         const std::string strHeight = frm->txtRowHeight.Text();
@@ -140,16 +149,19 @@ int main(int argc, char** argv) {
     QTimer::singleShot(0, &view, [] { Shot("wizard-run"); });
     Click(view, frm->cmdFinish);
     Shot("wizard-done");
+    Click(view, frm->cmdBack);
+    Shot("wizard-back-after-run");
     Click(view, frm->cmdFinish);
   };
   QAction* entry = host.CommandBarAction("QuorvanWizard");
   if (entry == nullptr) return 1;
   entry->trigger();
   Shot("host-after-run");
-  std::set<std::string> wanted = {"host-window",  "extras-menu",  "wizard-step1",  "wizard-step2",
-                                  "wizard-step3", "wizard-step4", "wizard-step5",  "wizard-step6",
-                                  "wizard-step7", "message-box",  "color-dialog",  "info-dialog",
-                                  "wizard-run",   "wizard-done",  "host-after-run"};
+  std::set<std::string> wanted = {
+      "host-window",       "extras-menu",          "wizard-step1", "wizard-step2", "wizard-step3",
+      "wizard-step4",      "wizard-step5",         "wizard-step6", "wizard-step7", "message-box",
+      "color-dialog",      "info-dialog",          "wizard-run",   "wizard-done",  "host-after-run",
+      "wizard-field-list", "wizard-back-after-run"};
   // The plan without the inserted projects beside it.
   QTemporaryDir alone;
   const QString strAlone = alone.filePath(QFileInfo(QString::fromLocal8Bit(argv[1])).fileName());
