@@ -9,7 +9,8 @@ namespace gui {
 
 inline constexpr const char* kFallbackIconTheme = "Adwaita";
 
-// Sets the fallback theme, and Adwaita as the theme when the desktop names none. Called by
+// Adds the freedesktop icon folders to Qt's search paths, sets the fallback theme, and Adwaita
+// as the theme when the desktop names none. Called by
 // every window that shows themed icons; the first call does the work.
 void UseIconTheme();
 

@@ -15,10 +15,10 @@
 #include <utility>
 
 #include "addin/Registration.h"
+#include "frontend/gui/HostTesting.h"
 #include "platform/msproject/Application.h"
 #include "platform/office/BuiltInBars.h"
 #include "platform/office/CommandBars.h"
-#include "frontend/gui/HostTesting.h"
 #include "platform/registry/Registry.h"
 #include "settings/basRegistry.h"
 
@@ -40,7 +40,8 @@ class AddInsTest : public HostTest {
     for (auto it = bar.Controls().begin(); it != bar.Controls().end(); ++it) {
       if ((*it)->Tag() != "QuorvanWizard") continue;
       ++intFound;
-      if (std::next(it) != bar.Controls().end()) where = {(*std::next(it))->Id(), (*it)->BeginGroup()};
+      if (std::next(it) != bar.Controls().end())
+        where = {(*std::next(it))->Id(), (*it)->BeginGroup()};
     }
     return intFound == 1 ? where : std::pair<int, bool>{0, false};
   }
