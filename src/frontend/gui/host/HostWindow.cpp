@@ -19,6 +19,7 @@
 #include <QTableView>
 #include <QToolBar>
 #include <QUrl>
+#include <algorithm>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -155,6 +156,7 @@ void HostWindow::Start() {
   addIns_->StartUp();
   bars_->Redraw();
   ApplicationChanged();
+  if (shownProject_ == nullptr) startPage_->setFocus();
 }
 
 void HostWindow::BuildMenus() {
@@ -248,6 +250,8 @@ void HostWindow::BuildSheets() {
     sheet->verticalHeader()->setVisible(false);
     sheet->horizontalHeader()->setStretchLastSection(true);
     sheet->setWordWrap(false);  // a text longer than its column ends in "…" on its line
+    // A line of text per row, as a spreadsheet shows it.
+    sheet->verticalHeader()->setDefaultSectionSize(sheet->fontMetrics().height() + 6);
     return sheet;
   };
   taskModel_ = new TaskSheetModel(this);
@@ -347,6 +351,14 @@ void HostWindow::ApplicationChanged() {
     FitColumns(*taskSheet_);
     FitColumns(*resourceSheet_);
     resourceModel_->SpanGroupRows(*resourceSheet_);
+    // The groups' headings span the sheet: the ID column fits the IDs alone.
+    int intIdWidth = resourceSheet_->horizontalHeader()->sectionSizeHint(0);
+    for (int intRow = 0; intRow < resourceModel_->rowCount(); ++intRow) {
+      if (resourceModel_->IsGroupRow(intRow)) continue;
+      intIdWidth = std::max(
+          intIdWidth, resourceSheet_->sizeHintForIndex(resourceModel_->index(intRow, 0)).width());
+    }
+    resourceSheet_->setColumnWidth(0, intIdWidth);
     pages_->setCurrentWidget(project == nullptr ? static_cast<QWidget*>(startPage_) : sheets_);
   }
   setWindowTitle(project == nullptr

@@ -198,8 +198,8 @@ void ResourceSheetModel::SetProject(const msproject::Project* project) {
       it->second.push_back(resource);
     }
     for (const auto& [strGroup, colResources] : colGroups) {
-      const QString strShown = strGroup.empty() ? QString::fromUtf8(_("(ohne Gruppe)"))
-                                                : QString::fromStdString(strGroup);
+      const QString strShown =
+          strGroup.empty() ? QString::fromUtf8(_("Ohne Gruppe")) : QString::fromStdString(strGroup);
       rows_.push_back({nullptr, catalog::Format(P_("{} ({} Ressource)", "{} ({} Ressourcen)",
                                                    colResources.size()),
                                                 strShown.toStdString(), colResources.size())});

@@ -73,6 +73,8 @@ StartPage::StartPage(QWidget* parent) : QWidget(parent) {
                                 QString::fromUtf8(_("Projektplan &öffnen…")), panel);
   openButton_->setObjectName(QStringLiteral("openPlanButton"));
   openButton_->setDefault(true);
+  // Return or Space on the start page opens a plan.
+  setFocusProxy(openButton_);
   openButton_->setIconSize(QSize(24, 24));
   openButton_->setMinimumHeight(40);
   connect(openButton_, &QPushButton::clicked, this, &StartPage::OpenRequested);

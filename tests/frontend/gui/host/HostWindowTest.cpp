@@ -159,7 +159,7 @@ TEST_F(HostWindowTest, TheExamplePlanShowsItsTasksAndResources) {
                   "# Entwicklung (3 Ressourcen)", "6 Stefan Wolf", "7 Anna Lehmann",
                   "8 Jonas Becker", "# Vertrieb (4 Ressourcen)", "9 Claudia Fischer",
                   "10 Michael Schulz", "11 Laura Neumann", "12 Tobias Braun",
-                  "# (ohne Gruppe) (1 Ressource)", "13 Agentur Nordlicht"));
+                  "# Ohne Gruppe (1 Ressource)", "13 Agentur Nordlicht"));
   EXPECT_TRUE(boxes_.empty());
 }
 
