@@ -28,7 +28,7 @@ packages=(
   python3 python3-openpyxl python3-xlrd
   libreoffice-calc-nogui poppler-utils fonts-liberation
   qt6-base-dev qt6-svg-dev qt6-qpa-plugins qt6-translations-l10n libgl-dev xvfb xauth imagemagick
-  openbox x11-utils
+  openbox x11-utils adwaita-icon-theme
   fonts-dejavu-core desktop-file-utils
   clang-14 libclang-rt-14-dev
   dpkg-dev lintian file

@@ -23,9 +23,9 @@ env -u ASAN_OPTIONS -u UBSAN_OPTIONS -u LSAN_OPTIONS "$source_dir/scripts/packag
 deb=$scratch/deb/quorvan_${version}_amd64.deb
 [ -f "$deb" ] || fail "kein Paket $(basename "$deb"): $(ls "$scratch/deb")"
 
-# dpkg-shlibdeps found the packages of the linked libraries.
+# dpkg-shlibdeps found the packages of the linked libraries; the icon theme is named.
 depends=$(dpkg-deb -f "$deb" Depends)
-for lib in libc6 libqt6widgets6 libzip4 libpugixml1v5 libgsf-1-114; do
+for lib in libc6 libqt6widgets6 libzip4 libpugixml1v5 libgsf-1-114 adwaita-icon-theme; do
   grep -q "\b$lib\b" <<<"$depends" || fail "Depends nennt $lib nicht: $depends"
 done
 

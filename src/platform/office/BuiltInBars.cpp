@@ -33,7 +33,7 @@ constexpr BuiltInEntry kToolsMenu[] = {
 };
 
 constexpr BuiltInEntry kStandardToolbar[] = {
-    {N_("&Neu"), 2520, false},          {N_("Ö&ffnen"), 23, false},
+    {N_("&Neu"), 2520, false},          {N_("Ö&ffnen"), kIdFileOpen, false},
     {N_("&Speichern"), 3, false},       {N_("&Drucken"), 2521, true},
     {N_("Seiten&ansicht"), 109, false}, {N_("&Ausschneiden"), 21, true},
     {N_("&Kopieren"), 19, false},       {N_("&Einfügen"), 22, false},

@@ -12,6 +12,9 @@ inline constexpr int kIdCustomize = 40085;
 inline constexpr int kIdOptions = 40196;
 inline constexpr int kIdComAddIns = 40092;
 
+// "Öffnen" on the toolbar "Standard".
+inline constexpr int kIdFileOpen = 23;
+
 void AddBuiltInBars(CommandBars& bars);
 
 }  // namespace office

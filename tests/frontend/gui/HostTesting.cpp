@@ -5,6 +5,8 @@
 #include <QCoreApplication>
 #include <QDesktopServices>
 #include <QMenu>
+#include <QMenuBar>
+#include <QToolBar>
 #include <cstdlib>
 
 namespace guitest {
@@ -69,6 +71,27 @@ std::vector<QString> HostTest::MenuTexts(const QMenu& menu) {
     colTexts.push_back(action->isSeparator() ? QStringLiteral("-") : action->text());
   }
   return colTexts;
+}
+
+std::vector<QString> HostTest::DisabledEntries(const gui::HostWindow& host, bool blnWithoutReason) {
+  std::vector<QString> colDisabled;
+  auto check = [&](const QList<QAction*>& actions) {
+    for (const QAction* action : actions) {
+      if (!action->isVisible() || action->isSeparator() || action->isEnabled()) continue;
+      // Qt's own tooltip of an entry is its text without the accelerator and the dots.
+      QString strOwn = action->text();
+      strOwn.remove(QLatin1Char('&'));
+      const bool blnReason = !action->toolTip().isEmpty() && !strOwn.startsWith(action->toolTip());
+      if (!blnWithoutReason || !blnReason) colDisabled.push_back(action->text());
+    }
+  };
+  for (const QAction* menu : host.menuBar()->actions()) {
+    if (menu->isVisible() && menu->menu() != nullptr) check(menu->menu()->actions());
+  }
+  for (const QToolBar* toolbar : host.findChildren<QToolBar*>()) {
+    if (toolbar->isVisibleTo(&host)) check(toolbar->actions());
+  }
+  return colDisabled;
 }
 
 void HostTest::ProcessEvents() {

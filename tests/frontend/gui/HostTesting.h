@@ -70,6 +70,11 @@ class HostTest : public testing::Test {
 
   // The texts of a menu's entries in order, "-" for a separator, hidden entries left out.
   static std::vector<QString> MenuTexts(const QMenu& menu);
+  // The entries a user sees disabled in the window's menus and toolbars (an entry hidden, or in
+  // a hidden menu, is not seen); with blnWithoutReason only those whose tooltip does not say
+  // why.
+  static std::vector<QString> DisabledEntries(const gui::HostWindow& host,
+                                              bool blnWithoutReason = false);
   // Lets queued work (the redrawing of the command bars) run.
   static void ProcessEvents();
 

@@ -7,7 +7,9 @@
 #include <QToolBar>
 #include <QToolButton>
 
+#include "gui/host/ThemeIcons.h"
 #include "platform/catalog/Catalog.h"
+#include "platform/office/BuiltInBars.h"
 #include "platform/office/CommandBars.h"
 #include "platform/vb/Error.h"
 
@@ -18,9 +20,18 @@ namespace {
 constexpr int kFaceQuorvan = 1084;
 constexpr const char* kTagProperty = "commandBarTag";
 
-QIcon Face(int intFaceId) {
-  if (intFaceId == kFaceQuorvan) return QIcon(QStringLiteral(":/quorvan/quorvan.svg"));
-  return {};
+// An add-in's face, or the themed icon of a built-in command.
+QIcon Face(const office::CommandBarButton& ctl) {
+  if (ctl.FaceId() == kFaceQuorvan) return QIcon(QStringLiteral(":/quorvan/quorvan.svg"));
+  if (!ctl.BuiltIn()) return {};
+  switch (ctl.Id()) {
+    case office::kIdFileOpen:
+      return ThemeIcon("document-open");
+    case office::kIdComAddIns:
+      return ThemeIcon("application-x-addon");
+    default:
+      return {};
+  }
 }
 
 Qt::ToolButtonStyle ButtonStyle(int intStyle, bool blnHasIcon) {
@@ -50,13 +61,30 @@ QAction* CommandBarView::CreateAction(const std::shared_ptr<office::CommandBarBu
                                       QObject* parent) {
   // The bars keep their captions in German; shown, they speak the catalog's language.
   auto* action = new QAction(QString::fromUtf8(_(ctl->Caption().c_str())), parent);
-  action->setIcon(Face(ctl->FaceId()));
+  action->setIcon(Face(*ctl));
   action->setProperty(kTagProperty, QString::fromStdString(ctl->Tag()));
   if (!ctl->TooltipText().empty())
     action->setToolTip(QString::fromUtf8(_(ctl->TooltipText().c_str())));
-  if (ctl->BuiltIn() && !hostCommand_(ctl->Id())) action->setEnabled(false);
   connect(action, &QAction::triggered, this, [this, ctl] { Trigger(ctl); });
   return action;
+}
+
+bool CommandBarView::Shown(const office::CommandBarButton& ctl) const {
+  return ctl.Visible() && (!ctl.BuiltIn() || hostCommand_(ctl.Id()));
+}
+
+void CommandBarView::ForEachShown(office::CommandBar& bar,
+                                  const std::function<void(const Control&, bool)>& show) const {
+  // A group begun by a hidden entry begins with the next entry shown.
+  bool blnGroup = false;
+  bool blnFirst = true;
+  for (const Control& ctl : bar.Controls()) {
+    blnGroup = blnGroup || ctl->BeginGroup();
+    if (!Shown(*ctl)) continue;
+    show(ctl, blnGroup && !blnFirst);
+    blnGroup = false;
+    blnFirst = false;
+  }
 }
 
 void CommandBarView::Trigger(const std::shared_ptr<office::CommandBarButton>& ctl) {
@@ -109,28 +137,30 @@ void CommandBarView::Redraw() {
 
   for (const office::CommandBars::Handle& bar : bars_) {
     if (bar->Name() == "Tools") {
-      bool blnFirst = true;
-      for (const auto& ctl : bar->Controls()) {
-        if (!ctl->Visible()) continue;
-        if (ctl->BeginGroup() && !blnFirst) extras_.addSeparator();
+      ForEachShown(*bar, [this](const Control& ctl, bool blnGroup) {
+        if (blnGroup) extras_.addSeparator();
         extras_.addAction(CreateAction(ctl, &extras_));
-        blnFirst = false;
-      }
+      });
       continue;
     }
     if (bar->Position() != office::msoBarTop || !bar->Visible()) continue;
     auto* toolbar = new QToolBar(QString::fromStdString(bar->Name()), &window_);
     toolbar->setObjectName(QString::fromStdString(bar->Name()));
-    bool blnFirst = true;
-    for (const auto& ctl : bar->Controls()) {
-      if (!ctl->Visible()) continue;
-      if (ctl->BeginGroup() && !blnFirst) toolbar->addSeparator();
+    ForEachShown(*bar, [&](const Control& ctl, bool blnGroup) {
+      if (blnGroup) toolbar->addSeparator();
       QAction* action = CreateAction(ctl, toolbar);
       toolbar->addAction(action);
       if (auto* button = qobject_cast<QToolButton*>(toolbar->widgetForAction(action))) {
-        button->setToolButtonStyle(ButtonStyle(ctl->Style(), !action->icon().isNull()));
+        // The host's few commands say what they do beside their icons.
+        const bool blnIcon = !action->icon().isNull();
+        button->setToolButtonStyle(ctl->BuiltIn() && blnIcon ? Qt::ToolButtonTextBesideIcon
+                                                             : ButtonStyle(ctl->Style(), blnIcon));
       }
-      blnFirst = false;
+    });
+    // A bar of built-in commands none of which the window offers is not shown at all.
+    if (toolbar->actions().isEmpty()) {
+      delete toolbar;
+      continue;
     }
     window_.addToolBar(Qt::TopToolBarArea, toolbar);
     toolbars_.emplace_back(toolbar);

@@ -9,11 +9,14 @@
 // entry, takes its entries away).
 //
 // The host's own entries run what the host offers for their command Id (HostCommand); an
-// entry whose command this window does not offer is shown disabled.
+// entry whose command this window does not offer is not shown, though it stays on its bar
+// (add-ins place their entries by the host's built-in ones), and a separator it began moves
+// to the next entry shown. A toolbar with no entry shown is not shown.
 
 #include <QObject>
 #include <QPointer>
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -23,6 +26,7 @@ class QMenu;
 class QToolBar;
 
 namespace office {
+class CommandBar;
 class CommandBars;
 class CommandBarButton;
 }  // namespace office
@@ -54,6 +58,13 @@ class CommandBarView : public QObject {
   QAction* ActionForTag(const std::string& strTag, bool blnToolbar) const;
 
  private:
+  using Control = std::shared_ptr<office::CommandBarButton>;
+
+  // Whether the entry is shown: visible, and an add-in's or one whose command the host offers.
+  bool Shown(const office::CommandBarButton& ctl) const;
+  // Calls show with each entry shown and whether a separator goes before it.
+  void ForEachShown(office::CommandBar& bar,
+                    const std::function<void(const Control&, bool)>& show) const;
   QAction* CreateAction(const std::shared_ptr<office::CommandBarButton>& ctl, QObject* parent);
   void Trigger(const std::shared_ptr<office::CommandBarButton>& ctl);
 

@@ -13,11 +13,13 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMimeData>
+#include <QStackedWidget>
 #include <QStatusBar>
 #include <QTabWidget>
 #include <QTableView>
 #include <QToolBar>
 #include <QUrl>
+#include <algorithm>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -28,8 +30,11 @@
 #include "gui/host/ChartRunWatch.h"
 #include "gui/host/ComAddInsDialog.h"
 #include "gui/host/CommandBarView.h"
+#include "gui/host/OutlineDelegate.h"
 #include "gui/host/PlanSheets.h"
 #include "gui/host/RecentFiles.h"
+#include "gui/host/StartPage.h"
+#include "gui/host/ThemeIcons.h"
 #include "gui/preview/ChartPreview.h"
 #include "platform/catalog/Catalog.h"
 #include "platform/catalog/Format.h"
@@ -52,7 +57,6 @@ namespace gui {
 namespace {
 
 const QString kAppTitle = QStringLiteral("Quorvan");
-constexpr int kIdFileOpen = 23;  // "Öffnen" on the toolbar "Standard"
 
 // Whether the add-in has an entry below the host's add-in key at all, whatever its load
 // behaviour.
@@ -114,11 +118,13 @@ HostWindow::~HostWindow() {
 
 void HostWindow::Start() {
   InitPictures();
+  UseIconTheme();
   setWindowIcon(QIcon(QStringLiteral(":/quorvan/quorvan.svg")));
   setAcceptDrops(true);
   resize(1000, 650);
   BuildMenus();
   BuildSheets();
+  UpdateRecentActions();
   statusText_ = new QLabel(this);
   statusText_->setObjectName(QStringLiteral("statusText"));
   // A long notice is cut at the window's edge rather than widening the window; the tooltip
@@ -150,13 +156,18 @@ void HostWindow::Start() {
   addIns_->StartUp();
   bars_->Redraw();
   ApplicationChanged();
+  if (shownProject_ == nullptr) startPage_->setFocus();
 }
 
 void HostWindow::BuildMenus() {
   fileMenu_ = menuBar()->addMenu(QString::fromUtf8(_("&Datei")));
   fileMenu_->setObjectName(QStringLiteral("menuDatei"));
-  openAction_ =
-      fileMenu_->addAction(QString::fromUtf8(_("Ö&ffnen…")), this, &HostWindow::ShowOpenDialog);
+  // A disabled entry says why in its tooltip.
+  fileMenu_->setToolTipsVisible(true);
+  const QString strNoChartYet =
+      QString::fromUtf8(_("Erst verfügbar, wenn ein Kommunikationsdiagramm erstellt wurde."));
+  openAction_ = fileMenu_->addAction(ThemeIcon("document-open"), QString::fromUtf8(_("Ö&ffnen…")),
+                                     this, &HostWindow::ShowOpenDialog);
   openAction_->setShortcut(QKeySequence::Open);
   recentSeparator_ = fileMenu_->addSeparator();
   for (std::size_t i = 0; i < recentActions_.size(); ++i) {
@@ -167,34 +178,48 @@ void HostWindow::BuildMenus() {
   }
   fileMenu_->addSeparator();
   lastChartAction_ =
-      fileMenu_->addAction(QString::fromUtf8(_("&Zuletzt erstelltes Diagramm öffnen")));
+      fileMenu_->addAction(ThemeIcon("x-office-spreadsheet"),
+                           QString::fromUtf8(_("&Zuletzt erstelltes Diagramm öffnen")));
   lastChartAction_->setEnabled(false);
+  lastChartAction_->setToolTip(strNoChartYet);
   connect(lastChartAction_, &QAction::triggered, this, [this] {
     QDesktopServices::openUrl(QUrl::fromLocalFile(QString::fromStdString(strLastChart_)));
   });
-  saveChartAction_ = fileMenu_->addAction(QString::fromUtf8(_("Diagramm &speichern unter…")), this,
+  saveChartAction_ = fileMenu_->addAction(ThemeIcon("document-save-as"),
+                                          QString::fromUtf8(_("Diagramm &speichern unter…")), this,
                                           &HostWindow::ShowSaveChartDialog);
   saveChartAction_->setEnabled(false);
+  saveChartAction_->setToolTip(strNoChartYet);
   openAfterRunAction_ =
       fileMenu_->addAction(QString::fromUtf8(_("Diagramm nach dem &Erstellen öffnen")));
   openAfterRunAction_->setCheckable(true);
   connect(openAfterRunAction_, &QAction::toggled, this, &HostWindow::SetOpenAfterRun);
   fileMenu_->addSeparator();
-  exitAction_ = fileMenu_->addAction(QString::fromUtf8(_("&Beenden")), this, &QWidget::close);
+  exitAction_ = fileMenu_->addAction(ThemeIcon("application-exit"),
+                                     QString::fromUtf8(_("&Beenden")), this, &QWidget::close);
   exitAction_->setShortcut(QKeySequence::Quit);
 
-  QMenu* viewMenu = menuBar()->addMenu(QString::fromUtf8(_("&Ansicht")));
-  viewMenu->setObjectName(QStringLiteral("menuAnsicht"));
-  viewMenu->addAction(QString::fromUtf8(_("Diagramm ver&größern")), QKeySequence::ZoomIn, this,
-                      [this] { preview_->ZoomIn(); });
-  viewMenu->addAction(QString::fromUtf8(_("Diagramm ver&kleinern")), QKeySequence::ZoomOut, this,
-                      [this] { preview_->ZoomOut(); });
-  viewMenu->addAction(QString::fromUtf8(_("Diagramm an &Fenster anpassen")), this,
-                      [this] { preview_->FitToWindow(); });
+  // The view's entries zoom the chart: the menu shows once there is one, and its entries bring
+  // the chart's tab to the front.
+  viewMenu_ = menuBar()->addMenu(QString::fromUtf8(_("&Ansicht")));
+  viewMenu_->setObjectName(QStringLiteral("menuAnsicht"));
+  viewMenu_->menuAction()->setVisible(false);
+  auto zoom = [this](void (ChartPreview::*step)()) {
+    return [this, step] {
+      sheets_->setCurrentWidget(preview_);
+      (preview_->*step)();
+    };
+  };
+  viewMenu_->addAction(ThemeIcon("zoom-in"), QString::fromUtf8(_("Diagramm ver&größern")),
+                       QKeySequence::ZoomIn, this, zoom(&ChartPreview::ZoomIn));
+  viewMenu_->addAction(ThemeIcon("zoom-out"), QString::fromUtf8(_("Diagramm ver&kleinern")),
+                       QKeySequence::ZoomOut, this, zoom(&ChartPreview::ZoomOut));
+  viewMenu_->addAction(ThemeIcon("zoom-fit-best"),
+                       QString::fromUtf8(_("Diagramm an &Fenster anpassen")), this,
+                       zoom(&ChartPreview::FitToWindow));
 
   extrasMenu_ = menuBar()->addMenu(QString::fromUtf8(_("E&xtras")));
   extrasMenu_->setObjectName(QStringLiteral("menuExtras"));
-  UpdateRecentActions();
 }
 
 namespace {
@@ -225,17 +250,27 @@ void HostWindow::BuildSheets() {
     sheet->verticalHeader()->setVisible(false);
     sheet->horizontalHeader()->setStretchLastSection(true);
     sheet->setWordWrap(false);  // a text longer than its column ends in "…" on its line
+    // A line of text per row, as a spreadsheet shows it.
+    sheet->verticalHeader()->setDefaultSectionSize(sheet->fontMetrics().height() + 6);
     return sheet;
   };
   taskModel_ = new TaskSheetModel(this);
   resourceModel_ = new ResourceSheetModel(this);
   taskSheet_ = makeSheet(taskModel_, QStringLiteral("taskSheet"));
+  taskSheet_->setItemDelegate(new OutlineDelegate(taskSheet_));
   resourceSheet_ = makeSheet(resourceModel_, QStringLiteral("resourceSheet"));
   sheets_->addTab(taskSheet_, QString::fromUtf8(_("&Vorgänge")));
   sheets_->addTab(resourceSheet_, QString::fromUtf8(_("&Ressourcen")));
   preview_ = new ChartPreview(sheets_);
   preview_->setObjectName(QStringLiteral("chartPreview"));
-  setCentralWidget(sheets_);
+
+  startPage_ = new StartPage(this);
+  connect(startPage_, &StartPage::OpenRequested, this, &HostWindow::ShowOpenDialog);
+  connect(startPage_, &StartPage::PlanChosen, this, &HostWindow::OpenPlan);
+  pages_ = new QStackedWidget(this);
+  pages_->addWidget(startPage_);
+  pages_->addWidget(sheets_);
+  setCentralWidget(pages_);
 }
 
 bool HostWindow::OpenPlan(const QString& strPath) {
@@ -278,7 +313,7 @@ std::function<void()> HostWindow::HostCommand(int intId) {
   switch (intId) {
     case office::kIdComAddIns:
       return [this] { ShowComAddInsDialog(); };
-    case kIdFileOpen:
+    case office::kIdFileOpen:
       return [this] { ShowOpenDialog(); };
     default:
       return {};
@@ -315,6 +350,16 @@ void HostWindow::ApplicationChanged() {
     resourceModel_->SetProject(project);
     FitColumns(*taskSheet_);
     FitColumns(*resourceSheet_);
+    resourceModel_->SpanGroupRows(*resourceSheet_);
+    // The groups' headings span the sheet: the ID column fits the IDs alone.
+    int intIdWidth = resourceSheet_->horizontalHeader()->sectionSizeHint(0);
+    for (int intRow = 0; intRow < resourceModel_->rowCount(); ++intRow) {
+      if (resourceModel_->IsGroupRow(intRow)) continue;
+      intIdWidth = std::max(
+          intIdWidth, resourceSheet_->sizeHintForIndex(resourceModel_->index(intRow, 0)).width());
+    }
+    resourceSheet_->setColumnWidth(0, intIdWidth);
+    pages_->setCurrentWidget(project == nullptr ? static_cast<QWidget*>(startPage_) : sheets_);
   }
   setWindowTitle(project == nullptr
                      ? kAppTitle
@@ -327,7 +372,7 @@ void HostWindow::SetInteractive(bool blnValue) {
   // The window itself stays enabled: the wizard's dialog is its child and would be disabled
   // with it.
   menuBar()->setEnabled(blnValue);
-  sheets_->setEnabled(blnValue);
+  pages_->setEnabled(blnValue);
   for (QToolBar* toolbar : findChildren<QToolBar*>(QString(), Qt::FindDirectChildrenOnly)) {
     toolbar->setEnabled(blnValue);
   }
@@ -347,6 +392,7 @@ void HostWindow::UpdateRecentActions() {
     }
   }
   recentSeparator_->setVisible(!colFiles.empty());
+  startPage_->SetRecentPlans(colFiles);
 }
 
 void HostWindow::UpdateStatus() {
@@ -394,6 +440,8 @@ void HostWindow::ChartExported(const RunResult& result, const std::string& strCo
         sheets_->addTab(preview_, QString::fromUtf8(_("&Diagramm")));
       sheets_->setCurrentWidget(preview_);
       saveChartAction_->setEnabled(true);
+      saveChartAction_->setToolTip(QString());
+      viewMenu_->menuAction()->setVisible(true);
     }
   }
   if (blnWritten && blnOpenAfterRun_) {
@@ -410,6 +458,7 @@ void HostWindow::ChartExported(const RunResult& result, const std::string& strCo
   }
   strLastChart_ = AbsolutePath(strWritten).toStdString();
   lastChartAction_->setEnabled(true);
+  lastChartAction_->setToolTip(QString());
   strChartMessage_ = catalog::Format(_("Kommunikationsdiagramm gespeichert: {}"), strLastChart_);
   // A plan past the chart's limits, a text cut to what a cell holds, inserted projects
   // missing from the chart: the user learns it here.

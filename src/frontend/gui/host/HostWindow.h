@@ -1,5 +1,6 @@
 #pragma once
-// The host's window: the open plan's task and resource sheets, the menu "Datei", the menus
+// The host's window: the open plan's task and resource sheets (before a plan is open, the
+// start page: open a plan, one of the recent plans, or drop one), the menu "Datei", the menus
 // and toolbars of the host's command bars, the status bar. It starts the host's add-ins (the
 // add-in Quorvan registered on the very first start, as its installer would) and ends them
 // when it goes, as at host shutdown, before any of its widgets.
@@ -28,6 +29,7 @@
 class QAction;
 class QLabel;
 class QMenu;
+class QStackedWidget;
 class QTabWidget;
 class QTableView;
 class QToolBar;
@@ -48,6 +50,7 @@ class ChartPreview;
 class ChartRunWatch;
 class CommandBarView;
 class ResourceSheetModel;
+class StartPage;
 class TaskSheetModel;
 
 class HostWindow : public QMainWindow {
@@ -76,6 +79,8 @@ class HostWindow : public QMainWindow {
 
   QMenu& FileMenu() const { return *fileMenu_; }
   QMenu& ExtrasMenu() const { return *extrasMenu_; }
+  // "Ansicht": the chart's zoom, shown once there is a chart.
+  QMenu& ViewMenu() const { return *viewMenu_; }
   QAction& OpenAction() const { return *openAction_; }
   // The recent plans, newest first; hidden when the list is shorter.
   const std::array<QAction*, 4>& RecentActions() const { return recentActions_; }
@@ -91,6 +96,8 @@ class HostWindow : public QMainWindow {
   // The entry of the control with that tag in "Extras" (blnToolbar false) or on a toolbar.
   QAction* CommandBarAction(const std::string& strTag, bool blnToolbar = false) const;
 
+  // Shown while no plan is open, in place of the sheets.
+  gui::StartPage& Home() const { return *startPage_; }
   QTabWidget& Sheets() const { return *sheets_; }
   QTableView& TaskSheet() const { return *taskSheet_; }
   QTableView& ResourceSheet() const { return *resourceSheet_; }
@@ -131,6 +138,7 @@ class HostWindow : public QMainWindow {
 
   QMenu* fileMenu_ = nullptr;
   QMenu* extrasMenu_ = nullptr;
+  QMenu* viewMenu_ = nullptr;
   QAction* openAction_ = nullptr;
   std::array<QAction*, 4> recentActions_{};
   QAction* recentSeparator_ = nullptr;
@@ -139,6 +147,8 @@ class HostWindow : public QMainWindow {
   QAction* saveChartAction_ = nullptr;
   bool blnOpenAfterRun_ = false;
   QAction* exitAction_ = nullptr;
+  QStackedWidget* pages_ = nullptr;
+  StartPage* startPage_ = nullptr;
   QTabWidget* sheets_ = nullptr;
   QTableView* taskSheet_ = nullptr;
   QTableView* resourceSheet_ = nullptr;

@@ -1,13 +1,21 @@
 #include "gui/host/PlanSheets.h"
 
 #include <QApplication>
+#include <QFont>
+#include <QPainter>
+#include <QPainterPath>
+#include <QPalette>
+#include <QPixmap>
 #include <QStyle>
-#include <array>
+#include <QTableView>
+#include <algorithm>
 #include <set>
 
 #include "chart/GetFieldId.h"
 #include "export/PlanCoverage.h"
+#include "gui/host/OutlineDelegate.h"
 #include "platform/catalog/Catalog.h"
+#include "platform/catalog/Format.h"
 #include "platform/msproject/Project.h"
 
 namespace gui {
@@ -79,6 +87,32 @@ std::vector<QString> RowWarnings(const msproject::Project& objProject) {
   return colWarnings;
 }
 
+// The sign of a milestone before its name: a dark diamond, as the host's bar chart draws it.
+QIcon MilestoneIcon() {
+  static const QIcon icon = [] {
+    constexpr int kSize = 16;
+    QPixmap pixmap(kSize, kSize);
+    pixmap.fill(Qt::transparent);
+    QPainter painter(&pixmap);
+    painter.setRenderHint(QPainter::Antialiasing);
+    QPainterPath diamond;
+    diamond.moveTo(kSize / 2.0, 2);
+    diamond.lineTo(kSize - 3, kSize / 2.0);
+    diamond.lineTo(kSize / 2.0, kSize - 2);
+    diamond.lineTo(3, kSize / 2.0);
+    diamond.closeSubpath();
+    painter.fillPath(diamond, QColor(0x30, 0x30, 0x30));
+    return QIcon(pixmap);
+  }();
+  return icon;
+}
+
+QFont BoldFont() {
+  QFont font = QApplication::font();
+  font.setBold(true);
+  return font;
+}
+
 // Numbers stand at the right of their cells.
 QVariant RightAligned() {
   return QVariant(static_cast<int>(Qt::AlignRight | Qt::AlignVCenter));
@@ -98,9 +132,12 @@ void TaskSheetModel::SetProject(const msproject::Project* project) {
   if (project != nullptr) {
     for (const std::string& strName : CustomTextFields()) {
       const std::int32_t lngFieldId = GetFieldId(strName);
-      if (HoldsValue(*project, lngFieldId)) {
-        columns_.push_back({QString::fromStdString(strName), lngFieldId});
-      }
+      if (!HoldsValue(*project, lngFieldId)) continue;
+      // The name the plan gives the field follows the field's own.
+      const std::string strAlias = project->FieldAlias(lngFieldId);
+      columns_.push_back(
+          {QString::fromStdString(strAlias.empty() ? strName : strName + " – " + strAlias),
+           lngFieldId});
     }
     rows_.assign(project->Tasks().begin(), project->Tasks().end());
     rowWarnings_ = RowWarnings(*project);
@@ -126,13 +163,17 @@ QVariant TaskSheetModel::data(const QModelIndex& index, int role) const {
   }
   const QString& strWarning = rowWarnings_[static_cast<std::size_t>(index.row())];
   if (role == Qt::ToolTipRole && !strWarning.isEmpty()) return strWarning;
-  if (role == Qt::DecorationRole && !strWarning.isEmpty() &&
-      column.lngFieldId == msproject::pjTaskName) {
+  const bool blnName = column.lngFieldId == msproject::pjTaskName;
+  if (role == Qt::DecorationRole && !strWarning.isEmpty() && blnName) {
     return QApplication::style()->standardIcon(QStyle::SP_MessageBoxWarning);
   }
-  if (role != Qt::DisplayRole) return {};
   const msproject::Task* task = rows_[static_cast<std::size_t>(index.row())];
   if (task == nullptr) return {};
+  // Summary tasks in bold, milestones marked, names indented by their outline level.
+  if (role == Qt::FontRole && task->Summary()) return BoldFont();
+  if (role == Qt::DecorationRole && blnName && task->Milestone()) return MilestoneIcon();
+  if (role == kOutlineLevelRole && blnName) return task->OutlineLevel();
+  if (role != Qt::DisplayRole) return {};
   if (column.lngFieldId == kIdColumn) return task->ID();
   return QString::fromStdString(task->GetField(column.lngFieldId));
 }
@@ -145,8 +186,38 @@ QVariant TaskSheetModel::headerData(int section, Qt::Orientation orientation, in
 void ResourceSheetModel::SetProject(const msproject::Project* project) {
   beginResetModel();
   rows_.clear();
-  if (project != nullptr) rows_.assign(project->Resources().begin(), project->Resources().end());
+  if (project != nullptr) {
+    // The groups in the order in which the plan names them first, each with its resources in
+    // the plan's order.
+    std::vector<std::pair<std::string, std::vector<const msproject::Resource*>>> colGroups;
+    for (const msproject::Resource* resource : project->Resources()) {
+      if (resource == nullptr) continue;
+      auto it = std::find_if(colGroups.begin(), colGroups.end(),
+                             [&](const auto& group) { return group.first == resource->Group(); });
+      if (it == colGroups.end()) it = colGroups.insert(colGroups.end(), {resource->Group(), {}});
+      it->second.push_back(resource);
+    }
+    for (const auto& [strGroup, colResources] : colGroups) {
+      const QString strShown =
+          strGroup.empty() ? QString::fromUtf8(_("Ohne Gruppe")) : QString::fromStdString(strGroup);
+      rows_.push_back({nullptr, catalog::Format(P_("{} ({} Ressource)", "{} ({} Ressourcen)",
+                                                   colResources.size()),
+                                                strShown.toStdString(), colResources.size())});
+      for (const msproject::Resource* resource : colResources) rows_.push_back({resource, {}});
+    }
+  }
   endResetModel();
+}
+
+void ResourceSheetModel::SpanGroupRows(QTableView& sheet) const {
+  sheet.clearSpans();
+  for (std::size_t i = 0; i < rows_.size(); ++i) {
+    if (rows_[i].resource == nullptr) sheet.setSpan(static_cast<int>(i), 0, 1, columnCount());
+  }
+}
+
+bool ResourceSheetModel::IsGroupRow(int intRow) const {
+  return rows_.at(static_cast<std::size_t>(intRow)).resource == nullptr;
 }
 
 int ResourceSheetModel::rowCount(const QModelIndex& parent) const {
@@ -154,30 +225,34 @@ int ResourceSheetModel::rowCount(const QModelIndex& parent) const {
 }
 
 int ResourceSheetModel::columnCount(const QModelIndex& parent) const {
-  return parent.isValid() ? 0 : 3;
+  return parent.isValid() ? 0 : 2;
 }
 
 QVariant ResourceSheetModel::data(const QModelIndex& index, int role) const {
   if (!index.isValid()) return {};
+  const Row& row = rows_[static_cast<std::size_t>(index.row())];
+  if (row.resource == nullptr) {
+    // A group's heading across the sheet.
+    switch (role) {
+      case Qt::DisplayRole:
+        return index.column() == 0 ? QString::fromStdString(row.strGroup) : QVariant();
+      case Qt::FontRole:
+        return BoldFont();
+      case Qt::BackgroundRole:
+        return QApplication::palette().brush(QPalette::Button);
+      default:
+        return {};
+    }
+  }
   if (role == Qt::TextAlignmentRole && index.column() == 0) return RightAligned();
   if (role != Qt::DisplayRole) return {};
-  const msproject::Resource* resource = rows_[static_cast<std::size_t>(index.row())];
-  if (resource == nullptr) return {};
-  switch (index.column()) {
-    case 0:
-      return resource->ID();
-    case 1:
-      return QString::fromStdString(resource->Name());
-    default:
-      return QString::fromStdString(resource->Group());
-  }
+  return index.column() == 0 ? QVariant(row.resource->ID())
+                             : QVariant(QString::fromStdString(row.resource->Name()));
 }
 
 QVariant ResourceSheetModel::headerData(int section, Qt::Orientation orientation, int role) const {
   if (role != Qt::DisplayRole || orientation != Qt::Horizontal) return {};
-  static const std::array<QString, 3> kCaptions{QStringLiteral("ID"), QStringLiteral("Name"),
-                                                QString::fromUtf8(_("Gruppe"))};
-  return kCaptions[static_cast<std::size_t>(section)];
+  return section == 0 ? QStringLiteral("ID") : QStringLiteral("Name");
 }
 
 }  // namespace gui

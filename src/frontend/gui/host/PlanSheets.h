@@ -1,13 +1,18 @@
 #pragma once
 // The host's two sheets of the open plan as read-only table models: the task sheet (ID, name,
 // WBS code, start, finish, duration and the custom text fields that hold a value in this
-// plan, captioned with their names) and the resource sheet (ID, name, group). A blank row of
-// the plan is an empty row. Without a plan both sheets are empty.
+// plan, captioned with their names and the plan's alias: "Text21 – Verantwortlich"; summary
+// tasks bold, milestones marked with a diamond, names indented by outline level) and the
+// resource sheet (ID, name), grouped under a heading row per resource group in the order the
+// plan names the groups first. A blank row of the plan is an empty row of the task sheet and
+// left out of the resource sheet. Without a plan both sheets are empty.
 //
 // The row of an inserted project that could not be read, or that inserts one that could not
 // be read, carries a warning sign before its name and the notices as its tooltip.
 
 #include <QAbstractTableModel>
+
+class QTableView;
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -52,6 +57,9 @@ class ResourceSheetModel : public QAbstractTableModel {
   using QAbstractTableModel::QAbstractTableModel;
 
   void SetProject(const msproject::Project* project);
+  // Lets each group's heading row span the sheet.
+  void SpanGroupRows(QTableView& sheet) const;
+  bool IsGroupRow(int intRow) const;
 
   int rowCount(const QModelIndex& parent = QModelIndex()) const override;
   int columnCount(const QModelIndex& parent = QModelIndex()) const override;
@@ -60,7 +68,11 @@ class ResourceSheetModel : public QAbstractTableModel {
                       int role = Qt::DisplayRole) const override;
 
  private:
-  std::vector<const msproject::Resource*> rows_;
+  struct Row {
+    const msproject::Resource* resource;  // nullptr: a group's heading
+    std::string strGroup;                 // the heading's text
+  };
+  std::vector<Row> rows_;
 };
 
 }  // namespace gui

@@ -11,10 +11,14 @@
 #include <QMenuBar>
 #include <QToolBar>
 #include <QToolButton>
-#include <algorithm>
+#include <iterator>
+#include <utility>
 
 #include "addin/Registration.h"
 #include "frontend/gui/HostTesting.h"
+#include "platform/msproject/Application.h"
+#include "platform/office/BuiltInBars.h"
+#include "platform/office/CommandBars.h"
 #include "platform/registry/Registry.h"
 #include "settings/basRegistry.h"
 
@@ -26,14 +30,20 @@ using testing::ElementsAre;
 
 class AddInsTest : public HostTest {
  protected:
-  // The entries of "Extras" around the add-in's entry: the one before it, itself, the one
-  // after it; empty when the menu has no such entry.
-  std::vector<QString> AroundQuorvanEntry() const {
-    const std::vector<QString> colTexts = MenuTexts(host_->ExtrasMenu());
-    const auto it = std::find(colTexts.begin(), colTexts.end(), "&Quorvan Assistent");
-    if (it == colTexts.end() || it == colTexts.begin() || it + 1 == colTexts.end()) return {};
-    if (std::count(colTexts.begin(), colTexts.end(), "&Quorvan Assistent") != 1) return {};
-    return {*(it - 1), *it, *(it + 1)};
+  // Where the add-in's entry stands on the host's bar "Tools", which keeps the host's
+  // entries whether or not the window shows them: the Id of the entry after it and whether
+  // it begins a group; {0, false} when the bar has no such entry or several.
+  std::pair<int, bool> QuorvanEntryOnToolsBar() const {
+    const office::CommandBar& bar = host_->Application().CommandBars()("Tools");
+    std::pair<int, bool> where{0, false};
+    int intFound = 0;
+    for (auto it = bar.Controls().begin(); it != bar.Controls().end(); ++it) {
+      if ((*it)->Tag() != "QuorvanWizard") continue;
+      ++intFound;
+      if (std::next(it) != bar.Controls().end())
+        where = {(*std::next(it))->Id(), (*it)->BeginGroup()};
+    }
+    return intFound == 1 ? where : std::pair<int, bool>{0, false};
   }
 
   // Ticks or unticks the add-in in the "COM-Add-Ins" dialog, opened from "Extras", and
@@ -73,8 +83,11 @@ class AddInsTest : public HostTest {
 TEST_F(AddInsTest, TheFirstStartPutsTheEntryBeforeOrganizerAndTheToolbarWithItsButton) {
   gui::HostWindow& host = StartHost();
   EXPECT_EQ(LoadBehavior(), "3");
-  // A group of its own, directly before the first of the host's four entries.
-  EXPECT_THAT(AroundQuorvanEntry(), ElementsAre("-", "&Quorvan Assistent", "&Organisieren..."));
+  // A group of its own, directly before the first of the host's four entries, which the
+  // window does not show; it shows the entry and what it offers of the host's own.
+  EXPECT_EQ(QuorvanEntryOnToolsBar(), std::pair(office::kIdOrganizer, true));
+  EXPECT_THAT(MenuTexts(host.ExtrasMenu()),
+              ElementsAre("&Quorvan Assistent", "-", "COM-Add-&Ins..."));
 
   QToolBar* toolbar = host.ToolBar("Quorvan");
   ASSERT_NE(toolbar, nullptr);
@@ -86,26 +99,30 @@ TEST_F(AddInsTest, TheFirstStartPutsTheEntryBeforeOrganizerAndTheToolbarWithItsB
   ASSERT_NE(widget, nullptr);
   EXPECT_EQ(widget->toolButtonStyle(), Qt::ToolButtonTextBesideIcon);
   EXPECT_TRUE(widget->isVisibleTo(&host));
-  // The host's own toolbars stand as well.
-  EXPECT_NE(host.ToolBar("Standard"), nullptr);
+  // Of the host's own toolbars the one with a command the window offers stands as well.
+  ASSERT_NE(host.ToolBar("Standard"), nullptr);
+  EXPECT_EQ(host.ToolBar("Formatting"), nullptr);
   EXPECT_TRUE(boxes_.empty());
 }
 
 TEST_F(AddInsTest, RemovedInTheDialogTheEntriesGoAndStayAwayUntilTheUserTicksItAgain) {
   StartHost();
   TickInComAddIns(false);
-  EXPECT_TRUE(AroundQuorvanEntry().empty());
+  EXPECT_EQ(QuorvanEntryOnToolsBar(), std::pair(0, false));
+  EXPECT_THAT(MenuTexts(host_->ExtrasMenu()), ElementsAre("COM-Add-&Ins..."));
   EXPECT_EQ(host_->ToolBar("Quorvan"), nullptr);
   EXPECT_EQ(LoadBehavior(), "2");
 
   // The next start neither connects the add-in nor registers it anew.
   StartHost();
-  EXPECT_TRUE(AroundQuorvanEntry().empty());
+  EXPECT_EQ(QuorvanEntryOnToolsBar(), std::pair(0, false));
   EXPECT_EQ(host_->ToolBar("Quorvan"), nullptr);
   EXPECT_EQ(LoadBehavior(), "2");
 
   TickInComAddIns(true);
-  EXPECT_THAT(AroundQuorvanEntry(), ElementsAre("-", "&Quorvan Assistent", "&Organisieren..."));
+  EXPECT_EQ(QuorvanEntryOnToolsBar(), std::pair(office::kIdOrganizer, true));
+  EXPECT_THAT(MenuTexts(host_->ExtrasMenu()),
+              ElementsAre("&Quorvan Assistent", "-", "COM-Add-&Ins..."));
   ASSERT_NE(host_->ToolBar("Quorvan"), nullptr);
   EXPECT_EQ(host_->ToolBar("Quorvan")->actions().size(), 1);
   EXPECT_EQ(LoadBehavior(), "3");

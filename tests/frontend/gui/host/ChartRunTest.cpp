@@ -104,6 +104,7 @@ class ChartRunTest : public HostTest {
 TEST_F(ChartRunTest, TheStatusBarNamesTheChartAndDateiOpensIt) {
   const std::filesystem::path chart = OpenExample();
   EXPECT_FALSE(host_->LastChartAction().isEnabled());
+  EXPECT_FALSE(host_->ViewMenu().menuAction()->isVisible());  // nothing to zoom yet
 
   ASSERT_EQ(RunWizard(*host_->CommandBarAction("QuorvanWizard"), chart), 1);
   ASSERT_TRUE(std::filesystem::exists(chart));
@@ -127,6 +128,9 @@ TEST_F(ChartRunTest, TheStatusBarNamesTheChartAndDateiOpensIt) {
   EXPECT_EQ(host_->StatusText().toStdString(),
             "Kommunikationsdiagramm gespeichert: " + chart.string());
 
+  // Every entry of the window works now, the chart's zoom included.
+  EXPECT_THAT(DisabledEntries(*host_), testing::IsEmpty());
+  EXPECT_TRUE(host_->ViewMenu().menuAction()->isVisible());
   ASSERT_TRUE(host_->LastChartAction().isEnabled());
   host_->LastChartAction().trigger();
   ASSERT_EQ(links_.Opened().size(), 1u);

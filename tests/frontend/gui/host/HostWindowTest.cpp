@@ -6,18 +6,29 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QCommandLinkButton>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFileDialog>
+#include <QFont>
 #include <QIcon>
+#include <QImage>
+#include <QLabel>
 #include <QMenu>
 #include <QMimeData>
+#include <QPushButton>
 #include <QTabWidget>
 #include <QTableView>
+#include <QTest>
+#include <QToolBar>
+#include <QToolButton>
 #include <map>
+#include <tuple>
 #include <utility>
 
 #include "frontend/gui/HostTesting.h"
+#include "gui/host/OutlineDelegate.h"
+#include "gui/host/StartPage.h"
 #include "support/PlanXml.h"
 #include "support/TextFields.h"
 
@@ -49,13 +60,28 @@ std::map<int, QString> MarkedRows(const QTableView& sheet) {
     for (int intColumn = 1; intColumn < model.columnCount(); ++intColumn) {
       EXPECT_EQ(model.index(intRow, intColumn).data(Qt::ToolTipRole).toString(), strTip);
     }
+    if (strTip.isEmpty()) continue;
     const QVariant sign = model.index(intRow, 1).data(Qt::DecorationRole);
-    EXPECT_EQ(sign.isValid(), !strTip.isEmpty()) << intRow;
-    if (!sign.isValid()) continue;
+    EXPECT_TRUE(sign.isValid()) << intRow;
     EXPECT_FALSE(sign.value<QIcon>().isNull());
     colMarked[Cell(sheet, intRow, 0).toInt()] = strTip;
   }
   return colMarked;
+}
+
+// How far right the name of a row is drawn, in pixels from its cell's left edge: the first
+// column of the cell's picture that differs from the empty cell's background.
+int TextIndent(QTableView& sheet, int intRow) {
+  sheet.scrollTo(sheet.model()->index(intRow, 1));
+  const QRect cell = sheet.visualRect(sheet.model()->index(intRow, 1));
+  const QImage image = sheet.viewport()->grab(cell).toImage();
+  const QRgb background = image.pixel(image.width() - 1, image.height() / 2);
+  for (int x = 0; x < image.width(); ++x) {
+    for (int y = 0; y < image.height(); ++y) {
+      if (image.pixel(x, y) != background) return x;
+    }
+  }
+  return -1;
 }
 
 class HostWindowTest : public HostTest {};
@@ -78,10 +104,12 @@ TEST_F(HostWindowTest, TheExamplePlanShowsItsTasksAndResources) {
   EXPECT_EQ(host.Sheets().tabText(1), "&Ressourcen");
 
   // The text fields that hold values in this plan, and no others.
-  const QTableView& tasks = host.TaskSheet();
+  QTableView& tasks = host.TaskSheet();
+  // The plan names its fields: the names follow the field's own.
   EXPECT_THAT(Captions(tasks),
-              ElementsAre("ID", "Name", "PSP-Code", "Anfang", "Ende", "Dauer", "Text20", "Text21",
-                          "Text22", "Text23", "Text24", "Text25"));
+              ElementsAre("ID", "Name", "PSP-Code", "Anfang", "Ende", "Dauer", "Text20 – Ziele",
+                          "Text21 – Verantwortlich", "Text22 – Beteiligt",
+                          "Text23 – Wird informiert", "Text24 – Status", "Text25 – Bemerkungen"));
   EXPECT_EQ(tasks.model()->rowCount(), 41);
   // Task 3, as the German host shows it.
   EXPECT_EQ(Cell(tasks, 2, 0), "3");
@@ -96,13 +124,136 @@ TEST_F(HostWindowTest, TheExamplePlanShowsItsTasksAndResources) {
     EXPECT_EQ(Cell(tasks, 9, intColumn), "") << intColumn;
   }
   EXPECT_EQ(Cell(tasks, 10, 0), "11");
+  // The outline: the milestone "Projektstart" marked, the summary task "Marktanalyse" bold,
+  // its tasks a step further right, theirs two; as drawn, not only as the model says.
+  const std::map<int, std::tuple<bool, bool, int>> outline = {{0, {false, true, 1}},
+                                                              {1, {true, false, 1}},
+                                                              {2, {false, false, 2}},
+                                                              {4, {true, false, 2}},
+                                                              {5, {false, false, 3}}};
+  for (const auto& [intRow, expected] : outline) {
+    const QModelIndex name = tasks.model()->index(intRow, 1);
+    const auto& [blnBold, blnMilestone, intLevel] = expected;
+    EXPECT_EQ(name.data(Qt::FontRole).value<QFont>().bold(), blnBold) << intRow;
+    EXPECT_EQ(tasks.model()->index(intRow, 3).data(Qt::FontRole).value<QFont>().bold(), blnBold);
+    EXPECT_EQ(name.data(Qt::DecorationRole).isValid(), blnMilestone) << intRow;
+    EXPECT_EQ(TextIndent(tasks, intRow) / gui::OutlineDelegate::Indentation(&tasks), intLevel - 1)
+        << intRow;
+  }
 
+  // The resources under their groups, in the order the plan names the groups.
   const QTableView& resources = host.ResourceSheet();
-  EXPECT_THAT(Captions(resources), ElementsAre("ID", "Name", "Gruppe"));
-  EXPECT_EQ(resources.model()->rowCount(), 13);
-  EXPECT_EQ(Cell(resources, 0, 0), "1");
-  EXPECT_EQ(Cell(resources, 0, 1), "Dr. Petra Hansen");
-  EXPECT_EQ(Cell(resources, 0, 2), "Geschäftsleitung");
+  EXPECT_THAT(Captions(resources), ElementsAre("ID", "Name"));
+  std::vector<QString> colRows;
+  for (int intRow = 0; intRow < resources.model()->rowCount(); ++intRow) {
+    const bool blnGroup = resources.columnSpan(intRow, 0) == 2;
+    EXPECT_EQ(resources.model()->index(intRow, 0).data(Qt::FontRole).value<QFont>().bold(),
+              blnGroup);
+    colRows.push_back(blnGroup ? "# " + Cell(resources, intRow, 0)
+                               : Cell(resources, intRow, 0) + " " + Cell(resources, intRow, 1));
+  }
+  EXPECT_THAT(
+      colRows,
+      ElementsAre("# Geschäftsleitung (2 Ressourcen)", "1 Dr. Petra Hansen", "2 Thomas Brandt",
+                  "# Marketing (3 Ressourcen)", "3 Julia Werner", "4 Markus Klein", "5 Sabine Roth",
+                  "# Entwicklung (3 Ressourcen)", "6 Stefan Wolf", "7 Anna Lehmann",
+                  "8 Jonas Becker", "# Vertrieb (4 Ressourcen)", "9 Claudia Fischer",
+                  "10 Michael Schulz", "11 Laura Neumann", "12 Tobias Braun",
+                  "# Ohne Gruppe (1 Ressource)", "13 Agentur Nordlicht"));
+  EXPECT_TRUE(boxes_.empty());
+}
+
+// Before any plan: the start page, whose button opens the open dialog and whose recent plans
+// open with a click; the first plan takes the start page away.
+TEST_F(HostWindowTest, TheStartPageOpensAPlanFromTheDialogOrFromTheRecentPlans) {
+  const std::string strExample = testsupport::ReadFile(ExamplePlan());
+  for (const char* strName : {"A.xml", "B.xml"}) testsupport::WriteFile(dir_ / strName, strExample);
+  const QString strA = QString::fromStdString((dir_ / "A.xml").string());
+  const QString strB = QString::fromStdString((dir_ / "B.xml").string());
+  {
+    gui::HostWindow& host = StartHost();
+    EXPECT_TRUE(host.Home().isVisible());
+    EXPECT_FALSE(host.Sheets().isVisible());
+    EXPECT_TRUE(host.Home().RecentButtons().empty());
+    auto* hint = host.Home().findChild<QLabel*>("dropHint");
+    ASSERT_NE(hint, nullptr);
+    EXPECT_EQ(hint->text(), "oder einen Projektplan hierher ziehen");
+    EXPECT_TRUE(hint->isVisible());
+    int intDialogs = 0;
+    host_->OnDialog = [&](QDialog& dialog) {
+      ++intDialogs;
+      dynamic_cast<QFileDialog&>(dialog).selectFile(strA);
+      dialog.accept();
+    };
+    QTest::mouseClick(&host.Home().OpenButton(), Qt::LeftButton);
+    EXPECT_EQ(intDialogs, 1);
+    EXPECT_EQ(host.windowTitle(), "A.xml – Quorvan");
+    EXPECT_FALSE(host.Home().isVisible());
+    EXPECT_TRUE(host.Sheets().isVisible());
+    ASSERT_TRUE(host.OpenPlan(strB));
+  }
+  EndHost();
+
+  gui::HostWindow& host = StartHost();
+  const auto& colRecent = host.Home().RecentButtons();
+  ASSERT_EQ(colRecent.size(), 2u);
+  EXPECT_EQ(colRecent[0]->text(), "B.xml");
+  EXPECT_EQ(colRecent[1]->text(), "A.xml");
+  EXPECT_EQ(colRecent[1]->description(), QString::fromStdString(dir_.Path().string()));
+  EXPECT_TRUE(colRecent[1]->isVisible());
+  QTest::mouseClick(colRecent[1], Qt::LeftButton);
+  EXPECT_EQ(host.windowTitle(), "A.xml – Quorvan");
+  EXPECT_EQ(host.TaskSheet().model()->rowCount(), 41);
+  EXPECT_TRUE(host.Sheets().isVisible());
+  EXPECT_TRUE(boxes_.empty());
+}
+
+// The menus and toolbars hold what works: the host's entries that the window offers no
+// command for are not shown, each one shown does its work, and an entry shown disabled says
+// why.
+TEST_F(HostWindowTest, EveryEntryShownWorksOrSaysWhyNot) {
+  for (const bool blnPlan : {false, true}) {
+    gui::HostWindow& host = StartHost();
+    if (blnPlan) {
+      ASSERT_TRUE(host.OpenPlan(QString::fromStdString(ExamplePlan().string())));
+    }
+    EXPECT_THAT(DisabledEntries(host, true), testing::IsEmpty());
+    EXPECT_THAT(DisabledEntries(host),
+                ElementsAre("&Zuletzt erstelltes Diagramm öffnen", "Diagramm &speichern unter…"));
+    // No chart, no zoom.
+    EXPECT_FALSE(host.ViewMenu().menuAction()->isVisible());
+
+    // The host's own entries in "Extras" and on its toolbars each open their dialog.
+    std::vector<QAction*> colHostEntries;
+    for (QAction* action : host.ExtrasMenu().actions()) colHostEntries.push_back(action);
+    std::vector<QString> colToolbars;
+    for (QToolBar* toolbar : host.findChildren<QToolBar*>()) {
+      if (!toolbar->isVisibleTo(&host)) continue;
+      colToolbars.push_back(toolbar->objectName());
+      for (QAction* action : toolbar->actions()) {
+        colHostEntries.push_back(action);
+        EXPECT_FALSE(action->icon().isNull()) << action->text().toStdString();
+        auto* button = qobject_cast<QToolButton*>(toolbar->widgetForAction(action));
+        ASSERT_NE(button, nullptr);
+        EXPECT_EQ(button->toolButtonStyle(), Qt::ToolButtonTextBesideIcon);
+      }
+    }
+    EXPECT_THAT(colToolbars, testing::UnorderedElementsAre("Standard", "Quorvan"));
+    std::vector<QString> colOpened;
+    for (QAction* action : colHostEntries) {
+      if (action->isSeparator() || action->text() == "&Quorvan Assistent") continue;
+      host.OnDialog = [&](QDialog& dialog) {
+        colOpened.push_back(action->text() + " → " + dialog.windowTitle());
+        dialog.reject();
+      };
+      action->trigger();
+      host.OnDialog = nullptr;
+    }
+    EXPECT_THAT(colOpened, ElementsAre("COM-Add-&Ins... → COM-Add-Ins", "Ö&ffnen → Öffnen"));
+  }
+  // The themed icon of "Öffnen" comes from the theme the package depends on, when the desktop
+  // names none.
+  EXPECT_FALSE(QIcon::fromTheme("document-open").isNull());
   EXPECT_TRUE(boxes_.empty());
 }
 

@@ -1,5 +1,7 @@
 // Pictures of the desktop application as a user sees it, taken from a real X server's screen
-// (run under xvfb-run): the host window with the example plan, the open Extras menu, the
+// (run under xvfb-run, with a window manager): the start page and the host window with the
+// example plan at 1600×1000 and at 800×600, as far as the screen holds them (the window with its
+// frame, NAME-WIDTHxHEIGHT.png), the host window with the example plan, the open Extras menu, the
 // seven steps of the wizard, the open list of a field, a message box, the colour dialog, the
 // information dialog, the wizard during a run, after it and back at a step after it, the first plan
 // copied alone into a folder (its inserted projects missing: the status bar and the marked task row
@@ -9,7 +11,7 @@
 // shows it in a terminal window: the run of the first plan and its help (en-command-line). Exit
 // status 0 when every picture was taken.
 //
-//     xvfb-run -a -s "-screen 0 1600x1000x24" with_window_manager.sh gui_screenshots PLAN.xml
+//     xvfb-run -a -s "-screen 0 1680x1080x24" with_window_manager.sh gui_screenshots PLAN.xml
 //         OUTDIR [PLAN.mpp]
 
 #include <QAbstractButton>
@@ -39,6 +41,7 @@
 #include "gui/forms/FormView.h"
 #include "gui/forms/QtFrontEnd.h"
 #include "gui/host/HostWindow.h"
+#include "gui/host/RecentFiles.h"
 #include "gui/shell/GermanQt.h"
 #include "gui/shell/QtShellBackend.h"
 #include "platform/catalog/Catalog.h"
@@ -62,6 +65,28 @@ void Shot(const std::string& strName) {
   }
   std::fprintf(stderr, "%s%s.png\n", strPrefix.c_str(), strName.c_str());
 }
+
+// The window with its frame, as the X server shows it: OUTDIR/NAME-WIDTHxHEIGHT.png, the
+// window resized to that size first.
+void ShotWindow(const std::string& strName, QWidget& window, QSize size) {
+  window.resize(size);
+  const std::string strSized =
+      strName + "-" + std::to_string(size.width()) + "x" + std::to_string(size.height());
+  for (int i = 0; i < 5; ++i) {
+    QCoreApplication::processEvents();
+    QTest::qWait(40);
+  }
+  const QRect frame = window.frameGeometry();
+  const QPixmap picture = QGuiApplication::primaryScreen()->grabWindow(
+      0, frame.x(), frame.y(), frame.width(), frame.height());
+  if (picture.save(outDir + "/" + QString::fromStdString(strPrefix + strSized) + ".png")) {
+    taken.insert(strSized);
+  }
+  std::fprintf(stderr, "%s%s.png\n", strPrefix.c_str(), strSized.c_str());
+}
+
+// The host window in a large and in a small window.
+const QSize kWindowSizes[] = {{1600, 1000}, {800, 600}};
 
 void Click(gui::FormView& view, const forms::Control& ctl) {
   QWidget* widget = view.WidgetOf(ctl);
@@ -89,6 +114,11 @@ int main(int argc, char** argv) {
     gui::InstallGermanQt(german);
   }
 
+  // Plans opened before: the start page lists them.
+  const QFileInfo plan(QString::fromLocal8Bit(argv[1]));
+  gui::AddRecentFile(plan.dir().filePath(QStringLiteral("Schulung.xml")).toStdString());
+  gui::AddRecentFile(plan.absoluteFilePath().toStdString());
+
   gui::QtFrontEnd frontEnd;
   gui::QtShellBackend shell;
   gui::HostWindow host;
@@ -97,7 +127,29 @@ int main(int argc, char** argv) {
   host.move(40, 30);
   host.show();
   if (!QTest::qWaitForWindowExposed(&host)) return 1;
+  // Before a plan is open: the start page; then the example plan, both at each size.
+  std::set<std::string> sized;
+  const QSize screen = QGuiApplication::primaryScreen()->size();
+  const auto fits = [&screen](QSize size) {
+    return size.width() <= screen.width() && size.height() <= screen.height();
+  };
+  for (const QSize& size : kWindowSizes) {
+    if (!fits(size)) continue;
+    ShotWindow("start-page", host, size);
+    sized.insert("start-page-" + std::to_string(size.width()) + "x" +
+                 std::to_string(size.height()));
+  }
   if (!host.OpenPlan(QString::fromLocal8Bit(argv[1]))) return 1;
+  for (const QSize& size : kWindowSizes) {
+    if (!fits(size)) continue;
+    ShotWindow("host-plan", host, size);
+    sized.insert("host-plan-" + std::to_string(size.width()) + "x" + std::to_string(size.height()));
+  }
+  host.Sheets().setCurrentIndex(1);
+  ShotWindow("host-resources", host, kWindowSizes[1]);
+  sized.insert("host-resources-800x600");
+  host.Sheets().setCurrentIndex(0);
+  host.resize(1100, 720);
   Shot("host-window");
 
   // The Extras menu, opened from the menu bar as a click opens it.
@@ -162,6 +214,7 @@ int main(int argc, char** argv) {
       "wizard-step4",      "wizard-step5",         "wizard-step6", "wizard-step7", "message-box",
       "color-dialog",      "info-dialog",          "wizard-run",   "wizard-done",  "host-after-run",
       "wizard-field-list", "wizard-back-after-run"};
+  wanted.insert(sized.begin(), sized.end());
   // The plan without the inserted projects beside it.
   QTemporaryDir alone;
   const QString strAlone = alone.filePath(QFileInfo(QString::fromLocal8Bit(argv[1])).fileName());
