@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The Debian package as a machine that installs it gets it: scripts/package.sh builds it, it is
-# unpacked into a scratch root (dpkg -x), and the installed programs run from there: the version
-# of both, the example plan's chart as the README makes it (read back by xlrd), and its PDF.
+# unpacked into a scratch root (dpkg -x), it holds the manual pages in German and English, and
+# the installed programs run from there: the version of both, the example plan's chart as the
+# README makes it (read back by xlrd), and its PDF.
 # lintian must report no error; its report is kept in REPORT_DIR/lintian.txt.
 #   package_test.sh SOURCE_DIR VERSION BUILT_QUORVAN SCRATCH REPORT_DIR
 # (VERSION: the project's; BUILT_QUORVAN: the quorvan of the running build, whose --version the
@@ -35,6 +36,13 @@ for f in usr/bin/quorvan usr/bin/quorvan-gui usr/share/applications/quorvan.desk
          usr/share/man/man1/quorvan-gui.1.gz usr/share/doc/quorvan/copyright \
          usr/share/doc/quorvan/changelog.gz usr/share/locale/en/LC_MESSAGES/quorvan.mo; do
   [ -f "$root/$f" ] || fail "das Paket enthält $f nicht"
+done
+# The manual pages in both languages: German in man1, English in en/man1.
+for page in quorvan quorvan-gui; do
+  zgrep -q '^\.SH BEZEICHNUNG' "$root/usr/share/man/man1/$page.1.gz" ||
+    fail "das Paket enthält keine deutsche Handbuchseite $page.1"
+  zgrep -q '^\.SH NAME' "$root/usr/share/man/en/man1/$page.1.gz" ||
+    fail "das Paket enthält keine englische Handbuchseite $page.1"
 done
 # The programs are the release build's, not a sanitized one.
 if nm -D "$root/usr/bin/quorvan" | grep -q __asan_init; then

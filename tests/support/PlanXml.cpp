@@ -58,6 +58,12 @@ PlanXml& PlanXml::Dates(const std::string& strStart, const std::string& strFinis
   return *this;
 }
 
+PlanXml& PlanXml::Duration(const std::string& strDuration, std::int32_t lngFormat) {
+  Last().strDuration = strDuration;
+  Last().lngDurationFormat = lngFormat;
+  return *this;
+}
+
 PlanXml& PlanXml::Predecessor(std::int32_t lngID) {
   Last().colPredecessors.push_back(lngID);
   return *this;
@@ -115,9 +121,9 @@ std::string PlanXml::Xml() const {
     strXml += fmt::format(
         "<Task><UID>{0}</UID><ID>{0}</ID><Name>{1}</Name><WBS>{2}</WBS>"
         "<OutlineLevel>{3}</OutlineLevel><Start>{4}</Start><Finish>{5}</Finish>"
-        "<Duration>PT40H0M0S</Duration><DurationFormat>7</DurationFormat>",
+        "<Duration>{6}</Duration><DurationFormat>{7}</DurationFormat>",
         lngID, Escaped(t.strName), Escaped(t.strWBS.value_or(std::to_string(lngID))),
-        t.lngOutlineLevel, t.strStart, t.strFinish);
+        t.lngOutlineLevel, t.strStart, t.strFinish, t.strDuration, t.lngDurationFormat);
     if (t.blnInserted) {
       strXml += fmt::format(
           "<Summary>1</Summary><IsSubproject>1</IsSubproject>"

@@ -25,6 +25,9 @@ class PlanXml {
   PlanXml& WBS(const std::string& strWBS);
   // Start and finish of the task added last, as "2026-03-02T08:00:00".
   PlanXml& Dates(const std::string& strStart, const std::string& strFinish);
+  // Duration of the task added last as the plan stores it ("PT40H0M0S") and its format code
+  // (7 days, 5 hours, 8 elapsed days, 39 estimated days, ...).
+  PlanXml& Duration(const std::string& strDuration, std::int32_t lngFormat);
   // A finish-to-start link to the task added last from the task with the ID given.
   PlanXml& Predecessor(std::int32_t lngID);
   // A blank row of the task table.
@@ -50,6 +53,8 @@ class PlanXml {
     std::int32_t lngOutlineLevel = 1;
     std::string strStart = "2026-03-02T08:00:00";
     std::string strFinish = "2026-03-06T17:00:00";
+    std::string strDuration = "PT40H0M0S";
+    std::int32_t lngDurationFormat = 7;
     std::vector<std::int32_t> colPredecessors;
     std::map<std::int32_t, std::string> colTexts;
     std::string strFile;

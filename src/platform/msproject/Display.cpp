@@ -6,6 +6,9 @@
 #include <charconv>
 #include <cmath>
 
+#include "platform/catalog/Catalog.h"
+#include "platform/catalog/Format.h"
+
 namespace msproject {
 
 namespace {
@@ -128,13 +131,26 @@ std::optional<double> ParseDurationMinutes(std::string_view text) {
 
 std::string DateText(DateTime dateTime) {
   using namespace std::chrono;
-  static constexpr std::array<const char*, 7> kWeekdays{"So", "Mo", "Di", "Mi", "Do", "Fr", "Sa"};
+  static constexpr std::array<const char*, 7> kWeekdays{
+      // TRANSLATORS: the weekdays of a task's start and finish, Sunday first, abbreviated.
+      N_("So"), N_("Mo"), N_("Di"), N_("Mi"), N_("Do"), N_("Fr"), N_("Sa")};
+  // The months by name, for the languages whose dates name them.
+  static constexpr std::array<const char*, 12> kMonths{
+      // TRANSLATORS: the months of a task's start and finish in English dates, abbreviated.
+      N_("Jan"), N_("Feb"), N_("Mär"), N_("Apr"), N_("Mai"), N_("Jun"),
+      N_("Jul"), N_("Aug"), N_("Sep"), N_("Okt"), N_("Nov"), N_("Dez")};
   const sys_days days = floor<std::chrono::days>(dateTime);
   const year_month_day date{days};
-  const unsigned weekday = std::chrono::weekday{days}.c_encoding();
-  return fmt::format("{} {:02}.{:02}.{:02}", kWeekdays[weekday], static_cast<unsigned>(date.day()),
-                     static_cast<unsigned>(date.month()),
-                     ((static_cast<int>(date.year()) % 100) + 100) % 100);
+  const char* strWeekday = _(kWeekdays[std::chrono::weekday{days}.c_encoding()]);
+  const auto day = static_cast<unsigned>(date.day());
+  const auto month = static_cast<unsigned>(date.month());
+  const int year = static_cast<int>(date.year());
+  if (catalog::Current() == catalog::Language::English) {
+    // "Thu 18 Oct 2018": the day before the month's name and the year in full, read alike on
+    // both sides of the Atlantic.
+    return fmt::format("{} {} {} {}", strWeekday, day, _(kMonths[month - 1]), year);
+  }
+  return fmt::format("{} {:02}.{:02}.{:02}", strWeekday, day, month, ((year % 100) + 100) % 100);
 }
 
 std::string DurationText(double dblMinutes, std::int32_t lngFormat,
@@ -162,19 +178,37 @@ std::string DurationText(double dblMinutes, std::int32_t lngFormat,
 
   double value = std::round(dblMinutes / perUnit * 100) / 100;
   if (value == 0) value = 0;  // no "-0"
-  std::string text = fmt::format("{:.2f}", value);
-  while (text.back() == '0') text.pop_back();
-  if (text.back() == '.') text.pop_back();
-  for (char& c : text) {
-    if (c == '.') c = ',';
+  std::string strNumber = fmt::format("{:.2f}", value);
+  while (strNumber.back() == '0') strNumber.pop_back();
+  if (strNumber.back() == '.') strNumber.pop_back();
+  if (catalog::Current() != catalog::Language::English) {
+    for (char& c : strNumber) {
+      if (c == '.') c = ',';
+    }
   }
 
-  const bool blnOne = std::fabs(value) == 1;
-  static constexpr std::array<const char*, 5> kSingular{"Min.", "Std.", "Tag", "Woche", "Monat"};
-  static constexpr std::array<const char*, 5> kPlural{"Min.", "Std.", "Tage", "Wochen", "Monate"};
-  text += ' ';
-  if (blnElapsed) text += 'f';
-  text += blnOne ? kSingular[unit] : kPlural[unit];
+  // The units after the number: minutes, hours, days, weeks, months; an elapsed duration's
+  // unit is led by an f.
+  struct Unit {
+    const char* strOne;
+    const char* strMany;
+  };
+  // TRANSLATORS: a task's duration in the chart and the plan's sheets; elapsed durations
+  // (whole days and nights) lead their unit with an f, in English an e ("3 edays").
+  static constexpr std::array<Unit, 5> kUnits{{{NP_("{} Min.", "{} Min.")},
+                                               {NP_("{} Std.", "{} Std.")},
+                                               {NP_("{} Tag", "{} Tage")},
+                                               {NP_("{} Woche", "{} Wochen")},
+                                               {NP_("{} Monat", "{} Monate")}}};
+  static constexpr std::array<Unit, 5> kElapsedUnits{{{NP_("{} fMin.", "{} fMin.")},
+                                                      {NP_("{} fStd.", "{} fStd.")},
+                                                      {NP_("{} fTag", "{} fTage")},
+                                                      {NP_("{} fWoche", "{} fWochen")},
+                                                      {NP_("{} fMonat", "{} fMonate")}}};
+  const Unit& objUnit = blnElapsed ? kElapsedUnits[unit] : kUnits[unit];
+  // The singular for one (and minus one), the plural for every other value, fractions too.
+  const unsigned long n = std::fabs(value) == 1 ? 1 : 0;
+  std::string text = catalog::Format(P_(objUnit.strOne, objUnit.strMany, n), strNumber);
   if (blnEstimated) text += '?';
   return text;
 }

@@ -1,7 +1,8 @@
 #pragma once
 // Dates and durations: parsing them from the plan file and showing them as the German host
 // does ("Do 18.10.18", "5 Tage", "1 Tag", "4 Std.", "30 Min.", "2 Wochen", "1 Monat",
-// "3 fTage" for an elapsed duration, "3 Tage?" for an estimate).
+// "3 fTage" for an elapsed duration, "3 Tage?" for an estimate), in English with the words of
+// the catalog ("Thu 18 Oct 2018", "5 days", "4 hrs", "3 edays", "0.5 days?").
 
 #include <cstdint>
 #include <optional>
@@ -19,7 +20,7 @@ std::optional<DateTime> ParseDateTime(std::string_view text);
 // nothing when it does not parse.
 std::optional<double> ParseDurationMinutes(std::string_view text);
 
-// "Do 18.10.18".
+// "Do 18.10.18"; in English "Thu 18 Oct 2018".
 std::string DateText(DateTime dateTime);
 
 // How the plan converts durations between units.

@@ -11,7 +11,7 @@
 #include "platform/excel/Error.h"
 #include "platform/excel/Workbook.h"
 #include "platform/excel/print/PagePainter.h"
-#include "platform/shell/ScriptedBackend.h"
+#include "support/ScriptedBackend.h"
 #include "support/TestSupport.h"
 
 namespace excel {

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/forms/Forms.h"
-#include "platform/forms/MsgBoxScript.h"
+#include "support/MsgBoxScript.h"
 
 namespace {
 

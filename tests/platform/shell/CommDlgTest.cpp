@@ -7,7 +7,7 @@
 
 #include "platform/shell/CommDlg.h"
 #include "platform/shell/Error.h"
-#include "platform/shell/ScriptedBackend.h"
+#include "support/ScriptedBackend.h"
 
 namespace {
 

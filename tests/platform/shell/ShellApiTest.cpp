@@ -3,8 +3,8 @@
 #include <string>
 
 #include "platform/shell/Error.h"
-#include "platform/shell/ScriptedBackend.h"
 #include "platform/shell/ShellApi.h"
+#include "support/ScriptedBackend.h"
 
 namespace {
 

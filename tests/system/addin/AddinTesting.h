@@ -12,10 +12,10 @@
 #include <vector>
 
 #include "addin/Connect.h"
-#include "platform/forms/MsgBoxScript.h"
 #include "platform/msproject/Application.h"
 #include "platform/office/IDTExtensibility2.h"
 #include "platform/registry/ScopedRegistryFile.h"
+#include "support/MsgBoxScript.h"
 #include "support/PlanXml.h"
 #include "wizard/frmQuorvan.h"
 

@@ -6,7 +6,7 @@
 #include <cstdint>
 
 #include "dialogs/basColor.h"
-#include "platform/shell/ScriptedBackend.h"
+#include "support/ScriptedBackend.h"
 
 namespace {
 

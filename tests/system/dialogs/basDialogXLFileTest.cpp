@@ -5,8 +5,8 @@
 #include <string>
 
 #include "dialogs/basDialogXLFile.h"
-#include "platform/forms/MsgBoxScript.h"
-#include "platform/shell/ScriptedBackend.h"
+#include "support/MsgBoxScript.h"
+#include "support/ScriptedBackend.h"
 
 namespace {
 

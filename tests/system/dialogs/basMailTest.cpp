@@ -5,7 +5,7 @@
 #include <string>
 
 #include "dialogs/basMail.h"
-#include "platform/shell/ScriptedBackend.h"
+#include "support/ScriptedBackend.h"
 
 namespace {
 

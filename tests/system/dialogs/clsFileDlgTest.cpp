@@ -9,9 +9,9 @@
 
 #include "dialogs/clsFileDlg.h"
 #include "platform/forms/Constants.h"
-#include "platform/forms/MsgBoxScript.h"
 #include "platform/shell/Error.h"
-#include "platform/shell/ScriptedBackend.h"
+#include "support/MsgBoxScript.h"
+#include "support/ScriptedBackend.h"
 #include "support/TestSupport.h"
 
 namespace {

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "dialogs/frmInfo.h"
-#include "platform/shell/ScriptedBackend.h"
+#include "support/ScriptedBackend.h"
 #include "version/Version.h"
 
 namespace {

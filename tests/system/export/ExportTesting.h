@@ -11,8 +11,8 @@
 
 #include "chart/clsQuorvan.h"
 #include "export/RunChart.h"
-#include "platform/forms/MsgBoxScript.h"
 #include "platform/msproject/Application.h"
+#include "support/MsgBoxScript.h"
 #include "support/RunOptions.h"
 #include "wizard/frmQuorvan.h"
 

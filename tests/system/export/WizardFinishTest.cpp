@@ -4,7 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "export/basExcelServer.h"
-#include "platform/forms/MsgBoxScript.h"
+#include "support/MsgBoxScript.h"
 #include "support/RealReaders.h"
 #include "support/TestSupport.h"
 #include "system/export/ExportTesting.h"

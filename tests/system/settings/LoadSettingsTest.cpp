@@ -3,11 +3,11 @@
 #include <memory>
 #include <string>
 
-#include "platform/forms/MsgBoxScript.h"
 #include "platform/registry/ScopedRegistryFile.h"
 #include "settings/LoadSettings.h"
 #include "settings/SaveDefaults.h"
 #include "settings/basRegistry.h"
+#include "support/MsgBoxScript.h"
 #include "support/TestSupport.h"
 #include "wizard/frmQuorvan.h"
 

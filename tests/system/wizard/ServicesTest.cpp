@@ -7,7 +7,7 @@
 #include <cstdlib>
 
 #include "platform/msproject/Application.h"
-#include "platform/shell/ScriptedBackend.h"
+#include "support/ScriptedBackend.h"
 #include "support/TestSupport.h"
 #include "system/wizard/WizardTesting.h"
 #include "wizard/Globals.h"

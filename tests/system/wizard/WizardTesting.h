@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/forms/MsgBoxScript.h"
+#include "support/MsgBoxScript.h"
 #include "wizard/frmQuorvan.h"
 
 namespace wizardtest {

@@ -19,7 +19,7 @@
 #include "platform/msproject/Application.h"
 #include "platform/office/IDTExtensibility2.h"
 #include "platform/registry/ScopedRegistryFile.h"
-#include "platform/shell/ScriptedBackend.h"
+#include "support/ScriptedBackend.h"
 #include "wizard/frmQuorvan.h"
 
 namespace guitest {

@@ -1,4 +1,4 @@
-#include "platform/forms/MsgBoxScript.h"
+#include "support/MsgBoxScript.h"
 
 namespace forms {
 

@@ -1,8 +1,7 @@
 #pragma once
-// A backend that answers from a script, for tests and for front ends without dialogs of their
-// own: each dialog takes the next scripted answer (Cancel when the script is used up), and
-// every request and every link opened is recorded. Installed for its lifetime; the backend it
-// replaced comes back when it goes.
+// A backend that answers from a script, for the tests: each dialog takes the next scripted
+// answer (Cancel when the script is used up), and every request and every link opened is
+// recorded. Installed for its lifetime; the backend it replaced comes back when it goes.
 //
 // A scripted answer of the wrong kind for the dialog that takes it (a colour for a file
 // dialog) is a fault of the script and throws std::logic_error.

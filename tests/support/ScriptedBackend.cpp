@@ -1,4 +1,4 @@
-#include "platform/shell/ScriptedBackend.h"
+#include "support/ScriptedBackend.h"
 
 #include <stdexcept>
 

@@ -1,8 +1,7 @@
 #pragma once
-// A scripted front end for message boxes, for tests and for front ends that answer from a
-// script: it records every box shown and answers each with the next scripted answer, or with
-// the answer that changes nothing when the script is used up. Installed for its lifetime; the
-// handler it replaced comes back when it goes.
+// A scripted front end for message boxes, for the tests: it records every box shown and answers
+// each with the next scripted answer, or with the answer that changes nothing when the script is
+// used up. Installed for its lifetime; the handler it replaced comes back when it goes.
 
 #include <deque>
 #include <string>
