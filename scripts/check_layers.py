@@ -35,6 +35,7 @@ COMPONENTS = {
     },
     "system": {
         "chart": 0,
+        "plan": 0,
         "export": 1,
         "settings": 1,
         "dialogs": 1,

@@ -30,6 +30,13 @@ void DeclareOptions(CLI::App& app, CommandLine& options) {
   app.add_flag("--dump-plan", options.blnDumpPlan,
                _("Gibt als JSON aus, was aus dem Plan gelesen wurde, ohne Diagramm"))
       ->excludes("--dump-model");
+  app.add_option("--save-plan", options.strSavePlan,
+                 _("Speichert den Plan, wie er gelesen wurde, als XML von Microsoft Project "
+                   "(eine .mpp oder .mpx wird zu XML); ein Diagramm nur mit -o, --pdf, --svg "
+                   "oder --png"))
+      ->type_name(_("PLAN.xml"))
+      ->excludes("--dump-model")
+      ->excludes("--dump-plan");
   auto* optRegister =
       app.add_flag("--register", options.blnRegister,
                    _("Trägt das Add-In für Microsoft Project in die Registrierung ein"));
@@ -71,7 +78,7 @@ void SpeakGerman(CLI::App& app) {
 std::string Usage() {
   return _(
       "Aufruf: quorvan PLAN [PLAN …] [-o DIAGRAMM.xls|ORDNER/] [--pdf DIAGRAMM.pdf] "
-      "[Optionen]\n"
+      "[--save-plan PLAN.xml] [Optionen]\n"
       "Mehr dazu: quorvan --help\n");
 }
 
@@ -126,6 +133,13 @@ std::string CheckArguments(CommandLine& options) {
         "nicht.");
   }
   const bool blnWritesChart = !options.blnDumpModel && !options.blnDumpPlan;
+  if (options.strSavePlan) {
+    if (options.colPlans.size() > 1) return _("--save-plan gilt nur für einen Plan.");
+    if (std::string strProblem = CheckFileName("--save-plan", *options.strSavePlan, ".xml");
+        !strProblem.empty()) {
+      return strProblem;
+    }
+  }
   if (options.colPlans.size() > 1) {
     if (options.blnDumpModel || options.blnDumpPlan || options.wizard.blnSaveDefaults) {
       return _("--dump-model, --dump-plan und --save-defaults gelten nur für einen Plan.");
@@ -156,9 +170,10 @@ std::string CheckArguments(CommandLine& options) {
   }
   options.strPlan = options.colPlans.front();
   // With --save-defaults alone and no -o, nothing but the defaults is asked for; with only
-  // pictures asked for, only the pictures are written.
-  const bool blnNoWorkbook = !options.wizard.strOutput && !options.strOutputFolder &&
-                             (options.wizard.blnSaveDefaults || options.pictures.Any());
+  // pictures asked for, only the pictures are written; with --save-plan, only the plan.
+  const bool blnNoWorkbook =
+      !options.wizard.strOutput && !options.strOutputFolder &&
+      (options.wizard.blnSaveDefaults || options.pictures.Any() || options.strSavePlan);
   if (!blnWritesChart || blnNoWorkbook) return "";
   for (const std::string& strPlan : options.colPlans) {
     const std::string strChart = ChartPathFor(options, strPlan);

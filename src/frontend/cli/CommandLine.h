@@ -17,9 +17,12 @@ struct CommandLine {
   std::string strPlan;                // the plan of this run (the only one, or one of several)
   bool blnDumpModel = false;          // print the chart model as JSON instead of writing a workbook
   bool blnDumpPlan = false;           // print what the host read from the plan as JSON
-  bool blnRegister = false;           // enter the add-in in the registry, then end
-  bool blnUnregister = false;         // remove the add-in's entry from the registry, then end
-  WizardOptions wizard;               // the wizard's controls, as the user would set them
+  // Save the plan as read as Microsoft Project XML under this name; alone, without -o and
+  // pictures, no chart is written.
+  std::optional<std::string> strSavePlan;
+  bool blnRegister = false;    // enter the add-in in the registry, then end
+  bool blnUnregister = false;  // remove the add-in's entry from the registry, then end
+  WizardOptions wizard;        // the wizard's controls, as the user would set them
   // -o names a folder (it ends with "/" or is one): each chart goes there under the name the
   // wizard proposes for its plan.
   std::optional<std::string> strOutputFolder;

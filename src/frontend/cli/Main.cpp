@@ -18,9 +18,11 @@
 #include "cli/Signals.h"
 #include "cli/WizardRun.h"
 #include "export/PlanCoverage.h"
+#include "plan/SavePlan.h"
 #include "platform/catalog/Catalog.h"
 #include "platform/catalog/Format.h"
 #include "platform/msproject/Application.h"
+#include "platform/vb/Error.h"
 
 namespace cli {
 
@@ -59,8 +61,9 @@ int RunPlan(const CommandLine& options, std::ostream& out, std::ostream& err) {
     return kExitBadInput;
   }
   std::vector<std::string> colOutputs;
-  for (const auto& strOutput : {options.wizard.strOutput, options.pictures.strPdf,
-                                options.pictures.strSvg, options.pictures.strPng}) {
+  for (const auto& strOutput :
+       {options.wizard.strOutput, options.pictures.strPdf, options.pictures.strSvg,
+        options.pictures.strPng, options.strSavePlan}) {
     if (strOutput) colOutputs.push_back(*strOutput);
   }
   if (const std::string strRefused =
@@ -68,6 +71,23 @@ int RunPlan(const CommandLine& options, std::ostream& out, std::ostream& err) {
       !strRefused.empty()) {
     err << strRefused << '\n';
     return kExitBadInput;
+  }
+  // The plan as read is saved before the chart is made of it; a chart is made only when one
+  // is asked for besides.
+  if (options.strSavePlan) {
+    try {
+      plan::SavePlanAs(objApplication.ActiveProject(), *options.strSavePlan);
+    } catch (const vb::Error& error) {
+      err << catalog::Format(_("Der Plan konnte nicht unter „{}“ gespeichert werden: {}"),
+                             *options.strSavePlan, error.Description())
+          << '\n';
+      return kExitFailure;
+    }
+    out << catalog::Format(_("Der Plan wurde unter „{}“ gespeichert."), *options.strSavePlan)
+        << '\n';
+    if (!options.wizard.strOutput && !options.pictures.Any() && !options.wizard.blnSaveDefaults) {
+      return 0;
+    }
   }
   const int intExitCode =
       options.pictures.Any()

@@ -1,6 +1,6 @@
 #pragma once
-// The files a plan is made of: the plan and every project inserted into it. A chart or picture
-// written over one of them would destroy what the chart is made from.
+// The outputs of a run must not be written over a file the plan is made of (plan/PlanFiles.h):
+// that would destroy what the chart is made from.
 
 #include <string>
 #include <vector>

@@ -181,12 +181,15 @@ void PlanBuilder::FinishTasks() {
     msproject::Task& task = storage[index];
     const PendingTask& pending = pending_[index];
     task.blnEstimated_ = pending.blnEstimated || IsEstimatedFormat(pending.lngFormat);
+    task.dblDurationMinutes_ = pending.dblMinutes;
+    task.lngDurationFormat_ = pending.lngFormat;
     if (pending.dblMinutes) {
       task.lngDurationMinutes_ = std::llround(*pending.dblMinutes);
       task.strDurationText_ =
           DurationText(*pending.dblMinutes, pending.lngFormat, settings_, task.blnEstimated_);
     }
     for (const auto& [fieldId, value] : pending.customDurations) {
+      task.storedDurations_.push_back({fieldId, value.first, value.second});
       task.extendedAttributes_.emplace_back(fieldId,
                                             DurationText(value.first, value.second, settings_));
     }

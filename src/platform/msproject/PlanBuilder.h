@@ -37,6 +37,12 @@ class PlanBuilder {
   void Settings(const DurationSettings& settings);
   // The alias of a custom task field; a later one for the same field replaces it.
   void FieldAlias(std::int32_t fieldId, std::string strAlias);
+  // The bytes of a plan read from Microsoft Project XML, kept so that a save changes nothing
+  // but what was edited.
+  void SourceXml(std::string bytes) {
+    project_.strSourceXml_ = std::move(bytes);
+    project_.blnReadFromXml_ = true;
+  }
 
   // A task row being filled. The handle stays valid until Finish().
   class TaskRow {
@@ -108,6 +114,7 @@ class PlanBuilder {
   static void RecordUnread(Project& plan, std::vector<UnreadSubproject> unread) {
     plan.unreadSubprojects_ = std::move(unread);
   }
+  static void MarkInserted(Project& project) { project.blnInserted_ = true; }
   static std::vector<msproject::Subproject>& Subprojects(Project& project) {
     return project.subprojects_;
   }

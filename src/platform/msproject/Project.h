@@ -83,6 +83,12 @@ class Task {
   // Enterprise-Text1 … Enterprise-Text40 and the custom durations Duration1 … Duration10.
   // A known field without a value gives "". Any other identifier, -1 included, throws.
   std::string GetField(std::int32_t fieldId) const;
+  // Writes a custom text field (Text1 … Text30, Enterprise-Text1 … Enterprise-Text40); ""
+  // clears it. The plan changes in memory (Project::Saved turns false) until it is saved.
+  // Throws for any other field, for a task of an inserted project (it belongs to another
+  // file), for a text longer than 255 characters and for a text with control characters or
+  // bytes that are no UTF-8.
+  void SetField(std::int32_t fieldId, const std::string& strValue);
 
   const std::string& Name() const { return strName_; }
   const std::string& WBS() const { return strWBS_; }
@@ -107,7 +113,8 @@ class Task {
 
  private:
   friend class PlanBuilder;
-  const msproject::Project* project_ = nullptr;
+  friend class MspdiWriter;
+  msproject::Project* project_ = nullptr;
   std::string strName_;
   std::string strWBS_;
   std::int32_t lngID_ = 0;
@@ -116,6 +123,9 @@ class Task {
   std::optional<DateTime> finish_;
   std::int64_t lngDurationMinutes_ = 0;
   std::string strDurationText_;
+  // The duration as the file stored it (minutes and format code), for a plan written anew.
+  std::optional<double> dblDurationMinutes_;
+  std::int32_t lngDurationFormat_ = 21;
   bool blnSummary_ = false;
   bool blnMilestone_ = false;
   bool blnEstimated_ = false;
@@ -125,6 +135,13 @@ class Task {
   Tasks successors_;
   // Custom fields by field identifier, as text; few per task, so a flat list.
   std::vector<std::pair<std::int32_t, std::string>> extendedAttributes_;
+  // The custom durations as the file stored them: field, minutes, format code.
+  struct StoredDuration {
+    std::int32_t fieldId;
+    double dblMinutes;
+    std::int32_t lngFormat;
+  };
+  std::vector<StoredDuration> storedDurations_;
 };
 
 class Resource {
@@ -214,8 +231,21 @@ class Project {
   // The unit in which durations without a format of their own are shown (MSPDI code, 7 days).
   std::int32_t DurationFormat() const { return lngDurationFormat_; }
 
+  // False while the plan has changes that are not saved (Task::SetField).
+  bool Saved() const { return lngRevision_ == lngSavedRevision_; }
+  // Counts every change of the plan in memory, so that a window can tell that it changed.
+  std::uint64_t Revision() const { return lngRevision_; }
+  // True for a project read as a project inserted into the plan that was opened; its tasks
+  // are not edited through the plan.
+  bool Inserted() const { return blnInserted_; }
+  // True when the plan was read from Microsoft Project XML (MSPDI): its file's bytes are
+  // kept, and saving changes only what was edited (PlanXml.h).
+  bool ReadFromXml() const { return blnReadFromXml_; }
+
  private:
   friend class PlanBuilder;
+  friend class MspdiWriter;
+  friend class Task;
   std::string strName_;
   std::string strPath_;
   std::string strTitle_;
@@ -228,6 +258,15 @@ class Project {
   std::int32_t lngDurationFormat_ = 7;
   std::vector<std::pair<std::int32_t, std::string>> fieldAliases_;  // by field identifier
   std::vector<UnreadSubproject> unreadSubprojects_;
+  bool blnInserted_ = false;
+  bool blnReadFromXml_ = false;
+  std::uint64_t lngRevision_ = 0;
+  std::uint64_t lngSavedRevision_ = 0;
+  // The MSPDI text the next save starts from: the file as read, or as last saved; "" for a
+  // plan read from another format and not saved yet.
+  std::string strSourceXml_;
+  // The task fields edited since then, in the order of their first edit.
+  std::vector<std::pair<const Task*, std::int32_t>> edits_;
   // Storage of the rows; the collections above point into it (a deque keeps them in place).
   std::deque<Task> taskRows_;
   std::deque<Resource> resourceRows_;

@@ -221,6 +221,9 @@ std::vector<std::unique_ptr<Project>> Read(std::string bytes, const fs::path& pa
     throw Error(kErrFileOpen, Message(FileName(path), failure));
   }
   PlanBuilder::RecordUnread(*plan, std::move(session.unread));
+  for (const auto& project : session.projects) {
+    if (project.get() != plan) PlanBuilder::MarkInserted(*project);
+  }
   // The plan itself first.
   const auto it = std::find_if(session.projects.begin(), session.projects.end(),
                                [&](const auto& p) { return p.get() == plan; });

@@ -194,32 +194,83 @@ std::string TextAsUtf8(std::string bytes, const char* strIconvName, const std::s
   return Convert(bytes, 0, strIconvName, strShown);
 }
 
-std::string PlanTextAsUtf8(std::string bytes) {
-  const std::string_view view(bytes);
-  if (StartsWith(view, "\xFF\xFE")) return Convert(bytes, 2, "UTF-16LE", "UTF-16");
-  if (StartsWith(view, "\xFE\xFF")) return Convert(bytes, 2, "UTF-16BE", "UTF-16");
-  if (StartsWith(view, std::string_view("<\0?\0", 4))) {
-    return Convert(bytes, 0, "UTF-16LE", "UTF-16");
-  }
-  if (StartsWith(view, std::string_view("\0<\0?", 4))) {
-    return Convert(bytes, 0, "UTF-16BE", "UTF-16");
-  }
+PlanEncoding PlanEncodingOf(std::string_view view) {
+  if (StartsWith(view, "\xFF\xFE")) return {"UTF-16LE", "UTF-16", "\xFF\xFE"};
+  if (StartsWith(view, "\xFE\xFF")) return {"UTF-16BE", "UTF-16", "\xFE\xFF"};
+  if (StartsWith(view, std::string_view("<\0?\0", 4))) return {"UTF-16LE", "UTF-16", ""};
+  if (StartsWith(view, std::string_view("\0<\0?", 4))) return {"UTF-16BE", "UTF-16", ""};
+  // A byte order mark of UTF-8 outweighs the declaration; the mark stays in the text.
+  if (StartsWith(view, "\xEF\xBB\xBF")) return {"", "UTF-8", ""};
   const std::string strDeclared = DeclaredEncoding(view);
-  // A byte order mark of UTF-8 outweighs the declaration.
-  const std::optional<std::string> strFrom = StartsWith(view, "\xEF\xBB\xBF")
-                                                 ? std::optional<std::string>("")
-                                                 : EightBitEncoding(strDeclared);
+  const std::optional<std::string> strFrom = EightBitEncoding(strDeclared);
   if (!strFrom) {
     throw TextEncodingError(
         catalog::Format(_("Die Zeichenkodierung „{}“ wird nicht unterstützt; {}."), strDeclared,
                         _(kReadable)),
         std::nullopt);
   }
-  if (strFrom->empty()) {
-    CheckUtf8(view);
+  return {*strFrom, strFrom->empty() ? std::string("UTF-8") : strDeclared, ""};
+}
+
+std::string PlanTextAsUtf8(std::string bytes) {
+  const PlanEncoding encoding = PlanEncodingOf(bytes);
+  if (encoding.strIconv.empty()) {
+    CheckUtf8(bytes);
     return bytes;
   }
-  return Convert(bytes, 0, strFrom->c_str(), strDeclared);
+  return Convert(bytes, encoding.strMark.size(), encoding.strIconv.c_str(), encoding.strShown);
+}
+
+std::string Utf8AsPlanText(std::string_view text, const PlanEncoding& encoding) {
+  if (encoding.strIconv.empty()) return std::string(text);
+  const iconv_t cd = ::iconv_open(encoding.strIconv.c_str(), "UTF-8");
+  if (cd == reinterpret_cast<iconv_t>(-1)) {
+    throw TextEncodingError(
+        catalog::Format(_("Die Zeichenkodierung „{}“ wird nicht unterstützt; {}."),
+                        encoding.strShown, _(kReadable)),
+        std::nullopt);
+  }
+  std::string bytes = encoding.strMark;
+  std::size_t lngDone = bytes.size();
+  bytes.resize(lngDone + text.size() * 2 + 16);
+  char* in = const_cast<char*>(text.data());
+  std::size_t lngIn = text.size();
+  while (lngIn > 0) {
+    char* out = bytes.data() + lngDone;
+    std::size_t lngOut = bytes.size() - lngDone;
+    const std::size_t result = ::iconv(cd, &in, &lngIn, &out, &lngOut);
+    lngDone = static_cast<std::size_t>(out - bytes.data());
+    if (result != static_cast<std::size_t>(-1)) break;
+    if (errno == E2BIG) {
+      bytes.resize(bytes.size() + std::max<std::size_t>(lngIn * 2, 64));
+      continue;
+    }
+    ::iconv_close(cd);
+    throw TextEncodingError(
+        catalog::Format(_("Der Text enthält ein Zeichen, das die Zeichenkodierung „{}“ nicht "
+                          "kennt."),
+                        encoding.strShown),
+        std::nullopt);
+  }
+  ::iconv_close(cd);
+  bytes.resize(lngDone);
+  return bytes;
+}
+
+bool EncodingHolds(const PlanEncoding& encoding, char32_t chCode) {
+  const std::string& strName = encoding.strIconv;
+  if (strName.empty() || strName.starts_with("UTF-16")) return true;
+  if (chCode < 0x80) return true;
+  if (strName == "ASCII") return false;
+  if (strName == "ISO-8859-1") return chCode <= 0xFF;
+  // windows-1252: Latin-1 without its control characters 0x80 … 0x9F, which hold these.
+  static constexpr char32_t kWindows1252[] = {
+      0x20AC, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030,
+      0x0160, 0x2039, 0x0152, 0x017D, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+      0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x017E, 0x0178};
+  if (chCode >= 0xA0 && chCode <= 0xFF) return true;
+  return std::find(std::begin(kWindows1252), std::end(kWindows1252), chCode) !=
+         std::end(kWindows1252);
 }
 
 }  // namespace msproject

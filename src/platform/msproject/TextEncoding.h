@@ -9,6 +9,7 @@
 #include <optional>
 #include <stdexcept>
 #include <string>
+#include <string_view>
 
 namespace msproject {
 
@@ -32,6 +33,26 @@ class TextEncodingError : public std::runtime_error {
 // once checked to be UTF-8 (no stray bytes, no overlong forms, no halves of UTF-16 surrogate
 // pairs). Throws TextEncodingError.
 std::string PlanTextAsUtf8(std::string bytes);
+
+// How a plan file is encoded: iconv's name of its encoding ("" for UTF-8), the name the file
+// gives it, and the byte order mark it begins with ("" without one).
+struct PlanEncoding {
+  std::string strIconv;
+  std::string strShown;
+  std::string strMark;
+};
+
+// The encoding of a plan file, as PlanTextAsUtf8 reads it. Throws TextEncodingError for an
+// encoding the reader does not know.
+PlanEncoding PlanEncodingOf(std::string_view bytes);
+
+// UTF-8 text as bytes in the plan's encoding, led by its byte order mark when the encoding
+// has one (UTF-16); the reverse of PlanTextAsUtf8. Throws TextEncodingError for a character
+// that the encoding cannot hold.
+std::string Utf8AsPlanText(std::string_view text, const PlanEncoding& encoding);
+
+// Whether the encoding holds the character (a Unicode code point) as it is.
+bool EncodingHolds(const PlanEncoding& encoding, char32_t chCode);
 
 // Bytes of a text in the encoding iconv knows as strIconvName ("WINDOWS-1252", "CP850"; ""
 // for UTF-8) as UTF-8, the encoding named strShown in a message. Throws TextEncodingError

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "platform/catalog/Catalog.h"
+#include "platform/msproject/PlanBuilder.h"
 #include "platform/msproject/TextEncoding.h"
 #include "platform/msproject/mspdi/MspdiDetail.h"
 
@@ -79,6 +80,8 @@ bool MspdiFormat::Recognises(std::string_view) const {
 void MspdiFormat::Read(std::string buffer, PlanBuilder& builder) const {
   using Kind = PlanReadFailure::Kind;
   std::optional<LineEnds> lines;
+  // The file's own bytes, for a save that changes only what was edited.
+  builder.SourceXml(buffer);
   try {
     buffer = PlanTextAsUtf8(std::move(buffer));
     if (mspdi::TrimBlanks(buffer).empty()) {
