@@ -8,6 +8,7 @@
 #include <QPainterPath>
 #include <QPolygonF>
 #include <QRadialGradient>
+#include <QRectF>
 #include <QString>
 #include <algorithm>
 #include <cmath>
@@ -140,7 +141,7 @@ bool Meets(const PageRect& a, double l, double t, double r, double b) {
 class PagePainter {
  public:
   PagePainter(QPainter& painter, const excel::PageDocument& document,
-              const excel::PrintedPage& page, double dblUnits)
+              const excel::PrintedPage& page, double dblUnits, const QRectF& area)
       : p_(painter),
         doc_(document),
         page_(page),
@@ -151,6 +152,20 @@ class PagePainter {
     // A little room around the source, so that lines on its edges are not cut in half.
     const double m = 3.0;
     view_ = PageRect{s.dblLeft - m, s.dblTop - m, s.dblWidth + 2 * m, s.dblHeight + 2 * m};
+    if (!area.isEmpty()) {
+      // Only the part of the sheet that lands in the area, with the same room.
+      auto sheetX = [&](double x) {
+        return (x / dblUnits - page.dblLeft) / page.dblScale + s.dblLeft;
+      };
+      auto sheetY = [&](double y) {
+        return (y / dblUnits - page.dblTop) / page.dblScale + s.dblTop;
+      };
+      const double dblLeft = std::max(view_.dblLeft, sheetX(area.left()) - m);
+      const double dblTop = std::max(view_.dblTop, sheetY(area.top()) - m);
+      const double dblRight = std::min(view_.Right(), sheetX(area.right()) + m);
+      const double dblBottom = std::min(view_.Bottom(), sheetY(area.bottom()) + m);
+      view_ = PageRect{dblLeft, dblTop, dblRight - dblLeft, dblBottom - dblTop};
+    }
     dpi_ = painter.device() != nullptr ? painter.device()->logicalDpiY() : 72;
   }
 
@@ -445,8 +460,8 @@ class PagePainter {
 }  // namespace
 
 void PaintPage(QPainter& painter, const excel::PageDocument& document,
-               const excel::PrintedPage& page, double dblUnitsPerPoint) {
-  PagePainter(painter, document, page, dblUnitsPerPoint).Paint();
+               const excel::PrintedPage& page, double dblUnitsPerPoint, const QRectF& area) {
+  PagePainter(painter, document, page, dblUnitsPerPoint, area).Paint();
 }
 
 }  // namespace render

@@ -9,6 +9,7 @@
 // directly (only rotated texts are turned by the painter). Texts are set in Arial, or in
 // Liberation Sans, which has Arial's metrics, where Arial is not installed.
 
+#include <QRectF>
 #include <cstddef>
 
 #include "platform/excel/print/PageDescription.h"
@@ -17,7 +18,10 @@ class QPainter;
 
 namespace render {
 
+// With an area (in the painter's coordinates, as the page is mapped onto them), only what
+// meets it is painted: a widget repainting a part of a large page.
 void PaintPage(QPainter& painter, const excel::PageDocument& document,
-               const excel::PrintedPage& page, double dblUnitsPerPoint);
+               const excel::PrintedPage& page, double dblUnitsPerPoint,
+               const QRectF& area = QRectF());
 
 }  // namespace render

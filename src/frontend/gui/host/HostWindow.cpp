@@ -2,7 +2,6 @@
 
 #include <QAction>
 #include <QCloseEvent>
-#include <QDesktopServices>
 #include <QDir>
 #include <QDragEnterEvent>
 #include <QDropEvent>
@@ -182,9 +181,7 @@ void HostWindow::BuildMenus() {
                            QString::fromUtf8(_("&Zuletzt erstelltes Diagramm öffnen")));
   lastChartAction_->setEnabled(false);
   lastChartAction_->setToolTip(strNoChartYet);
-  connect(lastChartAction_, &QAction::triggered, this, [this] {
-    QDesktopServices::openUrl(QUrl::fromLocalFile(QString::fromStdString(strLastChart_)));
-  });
+  connect(lastChartAction_, &QAction::triggered, this, [this] { OpenChart(strLastChart_); });
   saveChartAction_ = fileMenu_->addAction(ThemeIcon("document-save-as"),
                                           QString::fromUtf8(_("Diagramm &speichern unter…")), this,
                                           &HostWindow::ShowSaveChartDialog);
@@ -444,9 +441,7 @@ void HostWindow::ChartExported(const RunResult& result, const std::string& strCo
       viewMenu_->menuAction()->setVisible(true);
     }
   }
-  if (blnWritten && blnOpenAfterRun_) {
-    QDesktopServices::openUrl(QUrl::fromLocalFile(AbsolutePath(strWritten)));
-  }
+  if (blnWritten && blnOpenAfterRun_) OpenChart(AbsolutePath(strWritten).toStdString());
   if (result.objEngine) {
     excel::Workbooks& colWorkbooks = result.objEngine->Workbooks();
     while (excel::Workbook* objWorkbook = colWorkbooks.Last()) objWorkbook->Close();
@@ -466,6 +461,15 @@ void HostWindow::ChartExported(const RunResult& result, const std::string& strCo
   if (!strPlanNotice_.empty()) strNotices += (strNotices.empty() ? "" : " ") + strPlanNotice_;
   if (!strNotices.empty()) strChartMessage_ += " – " + strNotices;
   UpdateStatus();
+}
+
+// The desktop's program for the workbook; when there is none, or the file is gone, the user
+// learns why.
+void HostWindow::OpenChart(const std::string& strPath) {
+  const std::string strFailure = OpenWithDesktop(strPath);
+  if (!strFailure.empty()) {
+    forms::MsgBox(strFailure, forms::vbExclamation + forms::vbOKOnly, kAppTitle.toStdString());
+  }
 }
 
 void HostWindow::ShowSaveChartDialog() {

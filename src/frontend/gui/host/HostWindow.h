@@ -10,8 +10,8 @@
 // that the export hands it the new workbook: after a run that wrote a chart the tab "Diagramm"
 // shows its printed page (zoomed from "Ansicht", saved as PDF, SVG or PNG from "Datei"), the
 // status bar names the workbook, and "Zuletzt erstelltes Diagramm öffnen" opens it; with
-// "Diagramm nach dem Erstellen öffnen" ticked the desktop opens it at once. Then the engine
-// lets go of the workbook.
+// "Diagramm nach dem Erstellen öffnen" ticked the desktop opens it at once (a message box names
+// why when the desktop cannot). Then the engine lets go of the workbook.
 //
 // Inserted projects of the plan that could not be read are named as soon as the plan is
 // open and again after each run: in the status bar (the notice, or how many when there are
@@ -128,6 +128,7 @@ class HostWindow : public QMainWindow {
   void SetInteractive(bool blnValue);
   void SetOpenAfterRun(bool blnValue);
   void ChartExported(const RunResult& result, const std::string& strCoverage);
+  void OpenChart(const std::string& strPath);
   std::function<void()> HostCommand(int intId);
 
   std::unique_ptr<msproject::Application> ownApplication_;

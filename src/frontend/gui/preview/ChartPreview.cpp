@@ -1,17 +1,33 @@
 #include "gui/preview/ChartPreview.h"
 
+#include <QDesktopServices>
+#include <QFileInfo>
+#include <QHBoxLayout>
+#include <QIcon>
+#include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
-#include <QResizeEvent>
+#include <QScrollArea>
 #include <QScrollBar>
+#include <QSignalBlocker>
+#include <QSpinBox>
+#include <QStyle>
+#include <QToolButton>
+#include <QUrl>
+#include <QVBoxLayout>
 #include <QWheelEvent>
 #include <algorithm>
 #include <cmath>
+#include <filesystem>
+#include <limits>
 
 #include "platform/catalog/Catalog.h"
+#include "platform/catalog/Format.h"
 #include "platform/excel/Workbook.h"
 #include "platform/excel/print/PageLayout.h"
 #include "platform/excel/save/AtomicSave.h"
+#include "platform/forms/Constants.h"
+#include "platform/forms/FrontEnd.h"
 #include "platform/vb/Error.h"
 #include "render/PagePaint.h"
 #include "render/QtPagePainter.h"
@@ -20,14 +36,85 @@ namespace gui {
 
 namespace {
 
-constexpr int kDesk = 16;  // pixels of grey desk around the page
+constexpr int kDesk = 16;              // pixels of grey desk around the sheet
+constexpr double kSheetMargin = 12.0;  // points of paper shown around the drawn area
+
+// The part of the paper that the first page draws on, in paper points: the cells with a fill,
+// a border or a text, and the shapes, as far as the page shows them. A page that draws nothing
+// counts as its whole printed part.
+QRectF DrawnOnPaper(const excel::PageDocument& document) {
+  const excel::PrintedPage& page = document.pages.front();
+  const excel::PageRect& source = page.source;
+  constexpr double kNone = std::numeric_limits<double>::infinity();
+  double dblLeft = kNone, dblTop = kNone, dblRight = -kNone, dblBottom = -kNone;
+  auto take = [&](double x1, double y1, double x2, double y2) {
+    const double l = std::max(std::min(x1, x2), source.dblLeft);
+    const double t = std::max(std::min(y1, y2), source.dblTop);
+    const double r = std::min(std::max(x1, x2), source.Right());
+    const double b = std::min(std::max(y1, y2), source.Bottom());
+    if (l > r || t > b) return;
+    dblLeft = std::min(dblLeft, l);
+    dblTop = std::min(dblTop, t);
+    dblRight = std::max(dblRight, r);
+    dblBottom = std::max(dblBottom, b);
+  };
+  auto box = [&](const excel::PageRect& r) { take(r.dblLeft, r.dblTop, r.Right(), r.Bottom()); };
+  const excel::PageDrawing& drawing = document.drawing;
+  for (const excel::PageFill& fill : drawing.fills) box(fill.box);
+  for (const excel::PageLine& line : drawing.borders) {
+    const double w = line.sngWeight / 2.0;
+    take(std::min(line.dblX1, line.dblX2) - w, std::min(line.dblY1, line.dblY2) - w,
+         std::max(line.dblX1, line.dblX2) + w, std::max(line.dblY1, line.dblY2) + w);
+  }
+  // A text running on into empty neighbours may reach as far as its clip.
+  for (const excel::PageText& text : drawing.texts) {
+    box(text.clip.dblWidth > text.box.dblWidth ? text.clip : text.box);
+  }
+  for (const excel::PageShape& shape : drawing.shapes) {
+    const double pad = shape.sngLineWeight + std::max(shape.sngArrowLength, shape.sngArrowWidth);
+    const double dx = shape.blnShadow ? shape.sngShadowX : 0.0;
+    const double dy = shape.blnShadow ? shape.sngShadowY : 0.0;
+    take(std::min({shape.dblX1, shape.dblX2, shape.dblX1 + dx, shape.dblX2 + dx}) - pad,
+         std::min({shape.dblY1, shape.dblY2, shape.dblY1 + dy, shape.dblY2 + dy}) - pad,
+         std::max({shape.dblX1, shape.dblX2, shape.dblX1 + dx, shape.dblX2 + dx}) + pad,
+         std::max({shape.dblY1, shape.dblY2, shape.dblY1 + dy, shape.dblY2 + dy}) + pad);
+  }
+  if (dblLeft > dblRight) {
+    dblLeft = source.dblLeft;
+    dblTop = source.dblTop;
+    dblRight = source.Right();
+    dblBottom = source.Bottom();
+  }
+  auto paperX = [&](double x) { return page.dblLeft + (x - source.dblLeft) * page.dblScale; };
+  auto paperY = [&](double y) { return page.dblTop + (y - source.dblTop) * page.dblScale; };
+  return QRectF(QPointF(paperX(dblLeft), paperY(dblTop)),
+                QPointF(paperX(dblRight), paperY(dblBottom)));
+}
+
+QToolButton* BarButton(QWidget* bar, const char* strName, const char* strIcon,
+                       const std::string& strText) {
+  auto* button = new QToolButton(bar);
+  button->setObjectName(QString::fromLatin1(strName));
+  button->setText(QString::fromStdString(strText));
+  button->setAutoRaise(true);
+  if (strIcon != nullptr) {
+    const QIcon icon = QIcon::fromTheme(QString::fromLatin1(strIcon));
+    button->setIcon(icon);
+    button->setToolButtonStyle(icon.isNull() ? Qt::ToolButtonTextOnly
+                                             : Qt::ToolButtonTextBesideIcon);
+  } else {
+    button->setToolButtonStyle(Qt::ToolButtonTextOnly);
+  }
+  bar->layout()->addWidget(button);
+  return button;
+}
 
 }  // namespace
 
-// The paper on its desk, painted at the preview's zoom.
+// The sheet on its desk, painted at the preview's zoom.
 class ChartPreview::Canvas : public QWidget {
  public:
-  explicit Canvas(ChartPreview& preview) : QWidget(&preview), preview_(preview) {
+  explicit Canvas(ChartPreview& preview) : QWidget(nullptr), preview_(preview) {
     setAutoFillBackground(true);
     QPalette desk = palette();
     desk.setColor(QPalette::Window, QColor(0x80, 0x80, 0x80));
@@ -41,31 +128,96 @@ class ChartPreview::Canvas : public QWidget {
     QPainter painter(this);
     painter.setClipRect(event->rect());
     const double dblUnits = preview_.PixelsPerPoint();
-    const QRectF paper(kDesk, kDesk, document->dblPaperWidth * dblUnits,
-                       document->dblPaperHeight * dblUnits);
+    const QRectF& sheet = preview_.sheet_;
+    const QRectF paper(kDesk, kDesk, sheet.width() * dblUnits, sheet.height() * dblUnits);
     painter.fillRect(paper.translated(3, 3), QColor(0x40, 0x40, 0x40));
     painter.fillRect(paper, Qt::white);
-    painter.translate(kDesk, kDesk);
-    render::PaintPage(painter, *document, document->pages.front(), dblUnits);
+    painter.setClipRect(paper, Qt::IntersectClip);
+    const QPointF origin(kDesk - sheet.left() * dblUnits, kDesk - sheet.top() * dblUnits);
+    painter.translate(origin);
+    // Only what meets the part to repaint: a zoomed-in chart of thousands of tasks shows a few
+    // dozen of them.
+    render::PaintPage(painter, *document, document->pages.front(), dblUnits,
+                      QRectF(event->rect()).translated(-origin));
   }
 
  private:
   ChartPreview& preview_;
 };
 
-ChartPreview::ChartPreview(QWidget* parent) : QScrollArea(parent), canvas_(new Canvas(*this)) {
-  setWidget(canvas_);
-  setWidgetResizable(false);
-  setAlignment(Qt::AlignCenter);
-  setBackgroundRole(QPalette::Dark);
+ChartPreview::ChartPreview(QWidget* parent)
+    : QWidget(parent), area_(new QScrollArea(this)), canvas_(new Canvas(*this)) {
+  auto* layout = new QVBoxLayout(this);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->setSpacing(0);
+  BuildZoomBar();
+  layout->addWidget(zoomBar_);
+  layout->addWidget(area_, 1);
+  area_->setObjectName(QStringLiteral("chartView"));
+  area_->setWidget(canvas_);
+  area_->setWidgetResizable(false);
+  area_->setAlignment(Qt::AlignCenter);
+  area_->setBackgroundRole(QPalette::Dark);
+  area_->viewport()->installEventFilter(this);
+  area_->viewport()->setCursor(Qt::OpenHandCursor);
   Resize();
+  UpdateZoomBar();
 }
 
 ChartPreview::~ChartPreview() = default;
 
+void ChartPreview::BuildZoomBar() {
+  zoomBar_ = new QWidget(this);
+  zoomBar_->setObjectName(QStringLiteral("zoomBar"));
+  auto* layout = new QHBoxLayout(zoomBar_);
+  layout->setContentsMargins(4, 2, 4, 2);
+  layout->setSpacing(2);
+  QToolButton* zoomOut = BarButton(zoomBar_, "zoomOut", "zoom-out", _("Verkleinern"));
+  percent_ = new QSpinBox(zoomBar_);
+  percent_->setObjectName(QStringLiteral("zoomPercent"));
+  percent_->setRange(static_cast<int>(kMinZoom * 100), static_cast<int>(kMaxZoom * 100));
+  percent_->setSuffix(QStringLiteral(" %"));
+  percent_->setKeyboardTracking(false);  // a value typed in counts once it is whole
+  percent_->setAccessibleName(QString::fromUtf8(_("Zoom")));
+  layout->addWidget(percent_);
+  QToolButton* zoomIn = BarButton(zoomBar_, "zoomIn", "zoom-in", _("Vergrößern"));
+  for (QToolButton* button : {zoomOut, zoomIn}) {
+    button->setToolTip(button->text());
+    if (!button->icon().isNull()) button->setToolButtonStyle(Qt::ToolButtonIconOnly);
+  }
+  QToolButton* whole = BarButton(zoomBar_, "fitWhole", "zoom-fit-best", _("ganzes Diagramm"));
+  QToolButton* width = BarButton(zoomBar_, "fitWidth", nullptr, _("Seitenbreite"));
+  QToolButton* actual = BarButton(zoomBar_, "actualSize", "zoom-original", _("100 %"));
+  layout->addStretch(1);
+  openButton_ = BarButton(zoomBar_, "openWorkbook", "x-office-spreadsheet",
+                          _("In Tabellenkalkulation öffnen"));
+  connect(zoomOut, &QToolButton::clicked, this, &ChartPreview::ZoomOut);
+  connect(zoomIn, &QToolButton::clicked, this, &ChartPreview::ZoomIn);
+  connect(whole, &QToolButton::clicked, this, &ChartPreview::FitToWindow);
+  connect(width, &QToolButton::clicked, this, &ChartPreview::FitToWidth);
+  connect(actual, &QToolButton::clicked, this, &ChartPreview::ShowActualSize);
+  connect(openButton_, &QToolButton::clicked, this, &ChartPreview::OpenWorkbook);
+  connect(percent_, &QSpinBox::valueChanged, this, [this](int intPercent) {
+    if (intPercent != static_cast<int>(std::lround(dblZoom_ * 100))) SetZoom(intPercent / 100.0);
+  });
+}
+
+void ChartPreview::UpdateZoomBar() {
+  const QSignalBlocker block(percent_);
+  percent_->setValue(static_cast<int>(std::lround(dblZoom_ * 100)));
+  zoomBar_->setEnabled(HasChart());
+  zoomBar_->findChild<QToolButton*>(QStringLiteral("zoomOut"))
+      ->setEnabled(HasChart() && dblZoom_ > kMinZoom);
+  zoomBar_->findChild<QToolButton*>(QStringLiteral("zoomIn"))
+      ->setEnabled(HasChart() && dblZoom_ < kMaxZoom);
+  openButton_->setVisible(!strWorkbook_.empty());
+}
+
 std::string ChartPreview::ShowWorkbook(excel::Workbook& workbook) {
   try {
-    ShowDocument(excel::LayOutPages(workbook.Worksheets(1), {}));
+    excel::PageDocument document = excel::LayOutPages(workbook.Worksheets(1), {});
+    strWorkbook_ = workbook.FullName();
+    ShowDocument(std::move(document));
     return "";
   } catch (const vb::Error& error) {
     Clear();
@@ -75,18 +227,34 @@ std::string ChartPreview::ShowWorkbook(excel::Workbook& workbook) {
 
 void ChartPreview::ShowDocument(excel::PageDocument document) {
   document_ = std::move(document);
+  if (document_->pages.empty()) {
+    drawn_ = sheet_ = QRectF();
+  } else {
+    drawn_ = DrawnOnPaper(*document_);
+    sheet_ = drawn_.adjusted(-kSheetMargin, -kSheetMargin, kSheetMargin, kSheetMargin)
+                 .intersected(QRectF(0, 0, document_->dblPaperWidth, document_->dblPaperHeight));
+  }
   FitToWindow();
+  UpdateZoomBar();
   canvas_->update();
 }
 
 void ChartPreview::Clear() {
   document_.reset();
+  strWorkbook_.clear();
+  drawn_ = sheet_ = QRectF();
   Resize();
+  UpdateZoomBar();
   canvas_->update();
 }
 
 double ChartPreview::PixelsPerPoint() const {
   return dblZoom_ * logicalDpiX() / 72.0;
+}
+
+QPointF ChartPreview::PaperPointAt(const QPoint& viewportPoint) const {
+  const QPointF canvasPoint = canvas_->mapFrom(area_->viewport(), viewportPoint);
+  return (canvasPoint - QPointF(kDesk, kDesk)) / PixelsPerPoint() + sheet_.topLeft();
 }
 
 void ChartPreview::Resize() {
@@ -95,26 +263,39 @@ void ChartPreview::Resize() {
     return;
   }
   const double dblUnits = PixelsPerPoint();
-  canvas_->resize(static_cast<int>(std::ceil(document_->dblPaperWidth * dblUnits)) + 2 * kDesk,
-                  static_cast<int>(std::ceil(document_->dblPaperHeight * dblUnits)) + 2 * kDesk);
+  canvas_->resize(static_cast<int>(std::ceil(sheet_.width() * dblUnits)) + 2 * kDesk,
+                  static_cast<int>(std::ceil(sheet_.height() * dblUnits)) + 2 * kDesk);
 }
 
 void ChartPreview::SetZoom(double dblZoom) {
-  blnFitting_ = false;
+  fit_ = Fit::None;
   ApplyZoom(dblZoom);
 }
 
+void ChartPreview::ZoomAt(double dblZoom, const QPoint& viewportPoint) {
+  fit_ = Fit::None;
+  ApplyZoomAt(dblZoom, viewportPoint);
+}
+
 void ChartPreview::ApplyZoom(double dblZoom) {
-  dblZoom = std::clamp(dblZoom, kMinZoom, kMaxZoom);
   // Keep the point in the middle of the view where it is.
-  const double dblX = (horizontalScrollBar()->value() + viewport()->width() / 2.0) / dblZoom_;
-  const double dblY = (verticalScrollBar()->value() + viewport()->height() / 2.0) / dblZoom_;
+  ApplyZoomAt(dblZoom, area_->viewport()->rect().center());
+}
+
+void ChartPreview::ApplyZoomAt(double dblZoom, const QPoint& viewportPoint) {
+  dblZoom = std::clamp(dblZoom, kMinZoom, kMaxZoom);
+  const QPointF desk(kDesk, kDesk);
+  const QPointF before = canvas_->mapFrom(area_->viewport(), viewportPoint);
+  const QPointF after = desk + (before - desk) * (dblZoom / dblZoom_);
   const bool blnChanged = dblZoom != dblZoom_;
   dblZoom_ = dblZoom;
   Resize();
-  horizontalScrollBar()->setValue(static_cast<int>(dblX * dblZoom_ - viewport()->width() / 2.0));
-  verticalScrollBar()->setValue(static_cast<int>(dblY * dblZoom_ - viewport()->height() / 2.0));
+  area_->horizontalScrollBar()->setValue(
+      static_cast<int>(std::lround(after.x() - viewportPoint.x())));
+  area_->verticalScrollBar()->setValue(
+      static_cast<int>(std::lround(after.y() - viewportPoint.y())));
   canvas_->update();
+  UpdateZoomBar();
   if (blnChanged) emit ZoomChanged(dblZoom_);
 }
 
@@ -126,32 +307,106 @@ void ChartPreview::ZoomOut() {
   SetZoom(dblZoom_ / kZoomStep);
 }
 
+void ChartPreview::ShowActualSize() {
+  SetZoom(1.0);
+}
+
 void ChartPreview::FitToWindow() {
-  if (!document_) return;
+  if (!document_ || sheet_.isEmpty()) return;
   const double dblUnits = logicalDpiX() / 72.0;
-  const double dblWide =
-      (viewport()->width() - 2.0 * kDesk - 4) / (document_->dblPaperWidth * dblUnits);
-  const double dblTall =
-      (viewport()->height() - 2.0 * kDesk - 4) / (document_->dblPaperHeight * dblUnits);
+  // The room without scroll bars, which the fitted sheet does not need.
+  const QSize room = area_->maximumViewportSize();
+  const double dblWide = (room.width() - 2.0 * kDesk - 4) / (sheet_.width() * dblUnits);
+  const double dblTall = (room.height() - 2.0 * kDesk - 4) / (sheet_.height() * dblUnits);
   ApplyZoom(std::min(dblWide, dblTall));
-  blnFitting_ = true;
+  fit_ = Fit::Whole;
 }
 
-// A page shown before its tab was laid out was fitted to a viewport of no size: it is fitted
-// again whenever the window gives it another.
-void ChartPreview::resizeEvent(QResizeEvent* event) {
-  QScrollArea::resizeEvent(event);
-  if (blnFitting_) FitToWindow();
-}
-
-void ChartPreview::wheelEvent(QWheelEvent* event) {
-  if (!(event->modifiers() & Qt::ControlModifier)) {
-    QScrollArea::wheelEvent(event);
-    return;
+void ChartPreview::FitToWidth() {
+  if (!document_ || sheet_.isEmpty()) return;
+  const double dblUnits = logicalDpiX() / 72.0;
+  const QSize room = area_->maximumViewportSize();
+  double dblWide = (room.width() - 2.0 * kDesk - 4) / (sheet_.width() * dblUnits);
+  // A sheet taller than the window then needs the vertical scroll bar, beside it.
+  if (sheet_.height() * dblUnits * dblWide + 2.0 * kDesk > room.height()) {
+    const int intBar = area_->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr,
+                                                   area_->verticalScrollBar());
+    dblWide = (room.width() - intBar - 2.0 * kDesk - 4) / (sheet_.width() * dblUnits);
   }
-  if (event->angleDelta().y() > 0) ZoomIn();
-  if (event->angleDelta().y() < 0) ZoomOut();
-  event->accept();
+  ApplyZoomAt(dblWide, area_->viewport()->rect().center());
+  fit_ = Fit::Width;
+}
+
+void ChartPreview::Refit() {
+  if (fit_ == Fit::Whole) FitToWindow();
+  if (fit_ == Fit::Width) FitToWidth();
+}
+
+// A chart shown before its tab was laid out was fitted to a viewport of no size: it is fitted
+// again whenever the window gives it another. The wheel with Ctrl zooms about the pointer, the
+// left button drags the chart; the view's own handling does the rest.
+bool ChartPreview::eventFilter(QObject* watched, QEvent* event) {
+  if (watched != area_->viewport()) return QWidget::eventFilter(watched, event);
+  switch (event->type()) {
+    case QEvent::Resize:
+      Refit();
+      break;
+    case QEvent::Wheel: {
+      auto* wheel = static_cast<QWheelEvent*>(event);
+      if (!(wheel->modifiers() & Qt::ControlModifier) || !HasChart()) break;
+      const QPoint point = wheel->position().toPoint();
+      if (wheel->angleDelta().y() > 0) ZoomAt(dblZoom_ * kZoomStep, point);
+      if (wheel->angleDelta().y() < 0) ZoomAt(dblZoom_ / kZoomStep, point);
+      wheel->accept();
+      return true;
+    }
+    case QEvent::MouseButtonPress: {
+      auto* mouse = static_cast<QMouseEvent*>(event);
+      if (mouse->button() != Qt::LeftButton) break;
+      blnDragging_ = true;
+      dragStart_ = mouse->globalPosition();
+      scrollStart_ =
+          QPoint(area_->horizontalScrollBar()->value(), area_->verticalScrollBar()->value());
+      area_->viewport()->setCursor(Qt::ClosedHandCursor);
+      return true;
+    }
+    case QEvent::MouseMove: {
+      if (!blnDragging_) break;
+      const QPointF moved = static_cast<QMouseEvent*>(event)->globalPosition() - dragStart_;
+      area_->horizontalScrollBar()->setValue(scrollStart_.x() - static_cast<int>(moved.x()));
+      area_->verticalScrollBar()->setValue(scrollStart_.y() - static_cast<int>(moved.y()));
+      return true;
+    }
+    case QEvent::MouseButtonRelease:
+      if (!blnDragging_ || static_cast<QMouseEvent*>(event)->button() != Qt::LeftButton) break;
+      blnDragging_ = false;
+      area_->viewport()->setCursor(Qt::OpenHandCursor);
+      return true;
+    default:
+      break;
+  }
+  return QWidget::eventFilter(watched, event);
+}
+
+void ChartPreview::OpenWorkbook() {
+  if (strWorkbook_.empty()) return;
+  const std::string strFailure = OpenWithDesktop(strWorkbook_);
+  if (!strFailure.empty()) {
+    forms::MsgBox(strFailure, forms::vbExclamation + forms::vbOKOnly, "Quorvan");
+  }
+}
+
+std::string OpenWithDesktop(const std::string& strPath) {
+  const QFileInfo file(QString::fromStdString(strPath));
+  const std::string strName = file.fileName().toStdString();
+  if (!file.exists()) {
+    return catalog::Format(_("„{}“ kann nicht geöffnet werden: Die Datei gibt es nicht mehr."),
+                           strName);
+  }
+  if (!QDesktopServices::openUrl(QUrl::fromLocalFile(file.absoluteFilePath()))) {
+    return catalog::Format(_("Kein Programm zum Öffnen von „{}“ gefunden."), strName);
+  }
+  return "";
 }
 
 namespace {

@@ -1,7 +1,14 @@
 #pragma once
-// The desktop's preview of a chart: the printed page of a workbook's chart sheet as the PDF
-// shows it, on a grey desk in a scroll area, with zoom in and out, fit to the window and
-// scrolling, and the page saved as PDF, SVG or PNG.
+// The desktop's preview of a chart: the drawn part of the printed page of a workbook's chart
+// sheet, as the PDF shows it, on a white sheet on a grey desk in a scroll area, with a zoom bar
+// above it, and the page saved as PDF, SVG or PNG.
+//
+// The preview shows what the page draws (cells, borders, texts, shapes) with a narrow margin of
+// paper around it, not the empty rest of the paper. The zoom bar holds zoom out and in, the
+// zoom in percent (100 % is the printed size), "ganzes Diagramm" (the drawn area fits the
+// window), "Seitenbreite" (its width fits), "100 %", and "In Tabellenkalkulation öffnen" (the
+// workbook with the desktop's program for it). Ctrl and the mouse wheel zoom about the point
+// under the pointer; dragging with the left button moves the chart.
 //
 // Embedding it in a main window, after a run that wrote the chart into a workbook:
 //
@@ -17,11 +24,16 @@
 // needs no page painter to be installed; it writes atomically with the engine's refusals (a
 // missing folder, a target held open by another program).
 
-#include <QScrollArea>
+#include <QRectF>
+#include <QWidget>
 #include <optional>
 #include <string>
 
 #include "platform/excel/print/PageDescription.h"
+
+class QScrollArea;
+class QSpinBox;
+class QToolButton;
 
 namespace excel {
 class Workbook;
@@ -29,7 +41,7 @@ class Workbook;
 
 namespace gui {
 
-class ChartPreview : public QScrollArea {
+class ChartPreview : public QWidget {
   Q_OBJECT
 
  public:
@@ -39,17 +51,31 @@ class ChartPreview : public QScrollArea {
   // Shows the first printed page of the workbook's first worksheet, fitted to the window (and
   // fitted again as the window changes its size, until the user zooms). A
   // sheet with nothing to print shows nothing; the engine's reason is returned ("" when shown).
+  // The workbook's file is the one "In Tabellenkalkulation öffnen" opens.
   std::string ShowWorkbook(excel::Workbook& workbook);
   // Shows the first page of a laid-out document, fitted to the window.
   void ShowDocument(excel::PageDocument document);
   void Clear();
   bool HasChart() const { return document_.has_value(); }
   const excel::PageDocument* Document() const { return document_ ? &*document_ : nullptr; }
+  // The workbook shown; "" when the chart came without one.
+  const std::string& WorkbookPath() const { return strWorkbook_; }
+
+  // The part of the paper that the page draws on, in points from the paper's top-left corner.
+  QRectF DrawnArea() const { return drawn_; }
+  // The point of the paper (in points) under a point of the viewport.
+  QPointF PaperPointAt(const QPoint& viewportPoint) const;
 
   // 1.0 shows the page at its printed size on the screen.
   double Zoom() const { return dblZoom_; }
   void SetZoom(double dblZoom);  // kept between kMinZoom and kMaxZoom; ends fitting
+  // Zooms so that the point of the viewport stays where it is.
+  void ZoomAt(double dblZoom, const QPoint& viewportPoint);
   static constexpr double kMinZoom = 0.1, kMaxZoom = 8.0, kZoomStep = 1.25;
+
+  // The bar above the chart, and the scroll area below it that shows the chart.
+  QWidget& ZoomBar() const { return *zoomBar_; }
+  QScrollArea& View() const { return *area_; }
 
   // Each returns "" when the file was written, else a German description of why not.
   std::string SaveAsPdf(const std::string& strPath) const;
@@ -59,25 +85,52 @@ class ChartPreview : public QScrollArea {
  public slots:
   void ZoomIn();
   void ZoomOut();
+  // "ganzes Diagramm": the whole drawn area in the window.
   void FitToWindow();
+  // "Seitenbreite": the drawn area's width fills the window.
+  void FitToWidth();
+  // "100 %": the printed size.
+  void ShowActualSize();
+  // "In Tabellenkalkulation öffnen": the workbook with the desktop's program; a message box
+  // names why when it cannot be opened.
+  void OpenWorkbook();
 
  signals:
   void ZoomChanged(double dblZoom);
 
  protected:
-  void wheelEvent(QWheelEvent* event) override;  // with Ctrl: zoom
-  void resizeEvent(QResizeEvent* event) override;
+  // The view's viewport: Ctrl and the wheel zoom, the left button drags, a new size refits.
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   class Canvas;
+  enum class Fit { None, Whole, Width };
+  void BuildZoomBar();
+  void UpdateZoomBar();
   double PixelsPerPoint() const;
   void Resize();
   void ApplyZoom(double dblZoom);
+  void ApplyZoomAt(double dblZoom, const QPoint& viewportPoint);
+  void Refit();
 
   std::optional<excel::PageDocument> document_;
+  std::string strWorkbook_;
+  QRectF drawn_;  // of the paper, in points
+  QRectF sheet_;  // the part of the paper shown: the drawn area and a margin
   double dblZoom_ = 1.0;
-  bool blnFitting_ = false;  // the page follows the window's size
+  Fit fit_ = Fit::None;  // the chart follows the window's size
+  QScrollArea* area_;
   Canvas* canvas_;
+  QWidget* zoomBar_ = nullptr;
+  QSpinBox* percent_ = nullptr;
+  QToolButton* openButton_ = nullptr;
+  bool blnDragging_ = false;
+  QPointF dragStart_;
+  QPoint scrollStart_;
 };
+
+// Hands a file to the desktop's program for it. Returns "" when the desktop took it, else a
+// German description of why not (the file is gone, no program opens it).
+std::string OpenWithDesktop(const std::string& strPath);
 
 }  // namespace gui

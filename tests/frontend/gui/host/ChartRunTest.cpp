@@ -7,10 +7,12 @@
 
 #include <QAction>
 #include <QColorDialog>
+#include <QDesktopServices>
 #include <QFileDialog>
 #include <QMenuBar>
 #include <QTableView>
 #include <QToolBar>
+#include <cstdlib>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -135,6 +137,18 @@ TEST_F(ChartRunTest, TheStatusBarNamesTheChartAndDateiOpensIt) {
   host_->LastChartAction().trigger();
   ASSERT_EQ(links_.Opened().size(), 1u);
   EXPECT_EQ(links_.Opened().front().toLocalFile().toStdString(), chart.string());
+
+  // A desktop without a program for it (no launcher on the PATH): the user learns why.
+  QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
+  const std::string strPath = std::getenv("PATH") != nullptr ? std::getenv("PATH") : "";
+  ::setenv("PATH", "", 1);
+  boxes_.clear();
+  host_->LastChartAction().trigger();
+  ::setenv("PATH", strPath.c_str(), 1);
+  ASSERT_EQ(boxes_.size(), 1u);
+  EXPECT_EQ(boxes_.front().strTitle, "Quorvan");
+  EXPECT_EQ(boxes_.front().strText, "Kein Programm zum Öffnen von „Diagramm.xlsx“ gefunden.");
+  EXPECT_EQ(boxes_.front().icon, QMessageBox::Warning);
 }
 
 TEST_F(ChartRunTest, APlanPastTheChartsLimitsIsNamedInTheStatusBar) {

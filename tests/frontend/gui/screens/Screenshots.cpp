@@ -42,6 +42,7 @@
 #include "gui/forms/QtFrontEnd.h"
 #include "gui/host/HostWindow.h"
 #include "gui/host/RecentFiles.h"
+#include "gui/preview/ChartPreview.h"
 #include "gui/shell/GermanQt.h"
 #include "gui/shell/QtShellBackend.h"
 #include "platform/catalog/Catalog.h"
@@ -209,11 +210,18 @@ int main(int argc, char** argv) {
   if (entry == nullptr) return 1;
   entry->trigger();
   Shot("host-after-run");
+  // The chart's preview: the whole chart, then zoomed in.
+  host.Preview().FitToWindow();
+  Shot("preview-whole");
+  host.Preview().SetZoom(2.0);
+  Shot("preview-zoomed");
+  host.Preview().FitToWindow();
   std::set<std::string> wanted = {
       "host-window",       "extras-menu",          "wizard-step1", "wizard-step2", "wizard-step3",
       "wizard-step4",      "wizard-step5",         "wizard-step6", "wizard-step7", "message-box",
       "color-dialog",      "info-dialog",          "wizard-run",   "wizard-done",  "host-after-run",
       "wizard-field-list", "wizard-back-after-run"};
+  wanted.insert({"preview-whole", "preview-zoomed"});
   wanted.insert(sized.begin(), sized.end());
   // The plan without the inserted projects beside it.
   QTemporaryDir alone;
