@@ -34,7 +34,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-struct KeepWorkbook : ProgressSink {
+struct WorkbookKept : ProgressSink {
   void Progress(double, const std::string&) override {}
   bool KeepWorkbook() const override { return true; }
 };
@@ -62,7 +62,7 @@ int main(int argc, char** argv) {
   {
     clsQuorvan objQuorvan(objHost.ActiveProject());
     testsupport::SetRunOptions(objQuorvan);
-    KeepWorkbook sink;
+    WorkbookKept sink;
     ChartExport(objQuorvan, (dir / "Plan.xlsx").string(), sink, &objExcel).Run();
     if (objQuorvan.blnFastExit || objExcel.Workbooks().Last() == nullptr) {
       std::printf("Das Diagramm wurde nicht geschrieben.\n");
