@@ -2,6 +2,7 @@
 
 #include <QDesktopServices>
 #include <QFileInfo>
+#include <QFont>
 #include <QHBoxLayout>
 #include <QIcon>
 #include <QMouseEvent>
@@ -20,6 +21,7 @@
 #include <cmath>
 #include <filesystem>
 #include <limits>
+#include <utility>
 
 #include "platform/catalog/Catalog.h"
 #include "platform/catalog/Format.h"
@@ -172,7 +174,8 @@ void ChartPreview::BuildZoomBar() {
   auto* layout = new QHBoxLayout(zoomBar_);
   layout->setContentsMargins(4, 2, 4, 2);
   layout->setSpacing(2);
-  QToolButton* zoomOut = BarButton(zoomBar_, "zoomOut", "zoom-out", _("Verkleinern"));
+  // The theme's magnifiers are faint at this size: a minus and a plus read at a glance.
+  QToolButton* zoomOut = BarButton(zoomBar_, "zoomOut", nullptr, "\u2212");
   percent_ = new QSpinBox(zoomBar_);
   percent_->setObjectName(QStringLiteral("zoomPercent"));
   percent_->setRange(static_cast<int>(kMinZoom * 100), static_cast<int>(kMaxZoom * 100));
@@ -180,10 +183,15 @@ void ChartPreview::BuildZoomBar() {
   percent_->setKeyboardTracking(false);  // a value typed in counts once it is whole
   percent_->setAccessibleName(QString::fromUtf8(_("Zoom")));
   layout->addWidget(percent_);
-  QToolButton* zoomIn = BarButton(zoomBar_, "zoomIn", "zoom-in", _("Vergrößern"));
-  for (QToolButton* button : {zoomOut, zoomIn}) {
-    button->setToolTip(button->text());
-    if (!button->icon().isNull()) button->setToolButtonStyle(Qt::ToolButtonIconOnly);
+  QToolButton* zoomIn = BarButton(zoomBar_, "zoomIn", nullptr, "+");
+  for (const auto& [button, strName] :
+       {std::pair{zoomOut, _("Verkleinern")}, std::pair{zoomIn, _("Vergrößern")}}) {
+    button->setToolTip(QString::fromStdString(strName));
+    button->setAccessibleName(button->toolTip());
+    QFont font = button->font();
+    font.setBold(true);
+    button->setFont(font);
+    button->setMinimumWidth(button->sizeHint().height());
   }
   QToolButton* whole = BarButton(zoomBar_, "fitWhole", "zoom-fit-best", _("ganzes Diagramm"));
   QToolButton* width = BarButton(zoomBar_, "fitWidth", nullptr, _("Seitenbreite"));
