@@ -180,7 +180,10 @@ void HostWindow::BuildMenus() {
   saveAsAction_ =
       fileMenu_->addAction(ThemeIcon("document-save-as"), QString::fromUtf8(_("Speichern &unter…")),
                            this, &HostWindow::SavePlanAs);
-  saveAsAction_->setShortcut(QKeySequence::SaveAs);
+  // Desktops without a key of their own for it get the usual one.
+  const QList<QKeySequence> colSaveAsKeys = QKeySequence::keyBindings(QKeySequence::SaveAs);
+  saveAsAction_->setShortcut(colSaveAsKeys.isEmpty() ? QKeySequence(QStringLiteral("Ctrl+Shift+S"))
+                                                     : colSaveAsKeys.front());
   recentSeparator_ = fileMenu_->addSeparator();
   for (std::size_t i = 0; i < recentActions_.size(); ++i) {
     QAction* action = fileMenu_->addAction(QString());

@@ -123,6 +123,7 @@ TEST_F(PlanSavingTest, SpeichernChangesOnlyTheEditedFieldAndSpeichernUnterMakesT
   const std::string strBefore = ReadFile(plan);
   EXPECT_EQ(host_->windowTitle(), "Plan.xml – Quorvan");
   EXPECT_EQ(host_->SaveAction().shortcut(), QKeySequence(QKeySequence::Save));
+  EXPECT_FALSE(host_->SaveAsAction().shortcut().isEmpty());
   EXPECT_EQ(host_->SaveAction().text(), "&Speichern");
   EXPECT_EQ(host_->SaveAsAction().text(), "Speichern &unter…");
 
