@@ -80,6 +80,18 @@ TEST_F(WindowMemoryTest, PlaceSizeTabAndZoomAreKeptAcrossStarts) {
   EndHost();
   EXPECT_EQ(StartWithChart().Preview().Fitting(), gui::ChartPreview::Fit::Whole);
 
+  // Maximized, it comes back maximized, and unmaximized as large as before.
+  host_->setGeometry(place);
+  host_->showMaximized();
+  EndHost();
+  {
+    gui::HostWindow& host = StartHost();
+    EXPECT_TRUE(host.isMaximized());
+    host.showNormal();
+    ProcessEvents();
+    EXPECT_EQ(host.geometry(), place);
+  }
+
   // Left far off the screen (a screen since unplugged), the window comes back onto it.
   host_->setGeometry(QRect(QPoint(screen.right() + 2000, screen.bottom() + 1500), place.size()));
   EndHost();
