@@ -59,12 +59,6 @@ Replaced Difference(const std::string& before, const std::string& after) {
 
 class PlanSavingTest : public HostTest {
  protected:
-  ~PlanSavingTest() override {
-    // Whatever a test left unsaved is not saved by its end.
-    Answer(QMessageBox::No);
-    EndHost();
-  }
-
   // The example plan copied into the test's folder as strName, opened.
   fs::path OpenCopy(const std::string& strName = "Plan.xml") {
     const fs::path plan = dir_ / strName;
@@ -268,7 +262,6 @@ TEST_F(PlanSavingTest, ARefusedSaveIsShownAndLosesNothing) {
     EXPECT_THAT(host_->StatusText().toStdString(), testing::Not(testing::HasSubstr("gespeichert")));
     EXPECT_EQ(host_->Application().ActiveProject().Tasks().Item(1)->GetField(kResponsible),
               "Bernd");
-    Answer(QMessageBox::No);
     EndHost();
     fs::permissions(dir / "Plan.xml", fs::perms::owner_all);
   }
@@ -315,7 +308,6 @@ TEST_F(PlanSavingTest, ClosingWithUnsavedChangesAsksWhetherToSave) {
       EXPECT_EQ(host_->windowTitle(), "Markteinführung.xml* – Quorvan");
     }
     fs::permissions(plan, fs::perms::owner_all);
-    Answer(QMessageBox::No);
     EndHost();
   }
 }
