@@ -37,6 +37,7 @@ COMPONENTS = {
         "chart": 0,
         "plan": 0,
         "export": 1,
+        "roles": 1,
         "settings": 1,
         "dialogs": 1,
         "wizard": 2,
