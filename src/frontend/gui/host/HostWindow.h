@@ -30,6 +30,7 @@ class QAction;
 class QLabel;
 class QMenu;
 class QStackedWidget;
+class QStyledItemDelegate;
 class QTabWidget;
 class QTableView;
 class QToolBar;
@@ -50,6 +51,8 @@ class ChartPreview;
 class ChartRunWatch;
 class CommandBarView;
 class ResourceSheetModel;
+class RoleEditor;
+class RoleTab;
 class StartPage;
 class TaskSheetModel;
 
@@ -109,6 +112,17 @@ class HostWindow : public QMainWindow {
   // The workbook of the last run that wrote one; "" before.
   const std::string& LastChart() const { return strLastChart_; }
 
+  // The tab "Rollen": the matrix of the plan's tasks and resources, and the editor of the
+  // roles, whose undo stack "Bearbeiten" undoes and redoes.
+  RoleTab& Roles() const { return *roleTab_; }
+  RoleEditor& RoleEdits() const { return *roleEditor_; }
+  QAction& UndoAction() const { return *undoAction_; }
+  QAction& RedoAction() const { return *redoAction_; }
+
+  // Shows everything that tells whether the plan has changes that are not saved; called after
+  // every edit, undo and redo.
+  void PlanChanged();
+
   // Called with each dialog of the host's own (open, COM add-ins) once it is shown.
   DialogHook OnDialog;
 
@@ -125,6 +139,7 @@ class HostWindow : public QMainWindow {
   void UpdateRecentActions();
   void UpdateStatus();
   void ShowUnreadSubprojects();
+  void ShowRoleFieldEditors();
   void SetInteractive(bool blnValue);
   void SetOpenAfterRun(bool blnValue);
   void ChartExported(const RunResult& result, const std::string& strCoverage);
@@ -140,6 +155,9 @@ class HostWindow : public QMainWindow {
   QMenu* fileMenu_ = nullptr;
   QMenu* extrasMenu_ = nullptr;
   QMenu* viewMenu_ = nullptr;
+  QMenu* editMenu_ = nullptr;
+  QAction* undoAction_ = nullptr;
+  QAction* redoAction_ = nullptr;
   QAction* openAction_ = nullptr;
   std::array<QAction*, 4> recentActions_{};
   QAction* recentSeparator_ = nullptr;
@@ -156,6 +174,9 @@ class HostWindow : public QMainWindow {
   ChartPreview* preview_ = nullptr;
   TaskSheetModel* taskModel_ = nullptr;
   ResourceSheetModel* resourceModel_ = nullptr;
+  RoleEditor* roleEditor_ = nullptr;
+  RoleTab* roleTab_ = nullptr;
+  QStyledItemDelegate* roleFieldDelegate_ = nullptr;
   QLabel* statusText_ = nullptr;
 
   const msproject::Project* shownProject_ = nullptr;

@@ -219,7 +219,8 @@ TEST_F(HostWindowTest, EveryEntryShownWorksOrSaysWhyNot) {
     }
     EXPECT_THAT(DisabledEntries(host, true), testing::IsEmpty());
     EXPECT_THAT(DisabledEntries(host),
-                ElementsAre("&Zuletzt erstelltes Diagramm öffnen", "Diagramm &speichern unter…"));
+                ElementsAre("&Zuletzt erstelltes Diagramm öffnen", "Diagramm &speichern unter…",
+                            "&Rückgängig", "&Wiederholen"));
     // No chart, no zoom.
     EXPECT_FALSE(host.ViewMenu().menuAction()->isVisible());
 
