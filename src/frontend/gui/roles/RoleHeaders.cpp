@@ -71,14 +71,37 @@ void ResourceHeader::paintSection(QPainter* painter, const QRect& rect, int logi
                       Qt::AlignLeft | Qt::AlignBottom,
                       fontMetrics().elidedText(strName, Qt::ElideRight, nameRect.width()));
   } else {
-    painter->translate(
-        nameRect.left() + (nameRect.width() + fontMetrics().ascent() - fontMetrics().descent()) / 2,
-        nameRect.bottom() - kPadding);
-    painter->rotate(-90);
-    painter->drawText(
-        0, 0, fontMetrics().elidedText(strName, Qt::ElideRight, nameRect.height() - 2 * kPadding));
+    const QPixmap& name = UpwardName(strName, blnSelected, nameRect.height() - 2 * kPadding);
+    const QSizeF size = name.deviceIndependentSize();
+    painter->drawPixmap(QPointF(nameRect.left() + (nameRect.width() - size.width()) / 2,
+                                nameRect.bottom() - kPadding - size.height()),
+                        name);
   }
   painter->restore();
+}
+
+const QPixmap& ResourceHeader::UpwardName(const QString& strName, bool blnBold,
+                                          int intLength) const {
+  const QString strKey = QStringLiteral("%1\x1f%2\x1f%3").arg(strName).arg(blnBold).arg(intLength);
+  const auto it = names_.constFind(strKey);
+  if (it != names_.constEnd()) return *it;
+  QFont font = this->font();
+  font.setBold(blnBold);
+  const QFontMetrics metrics(font);
+  const QString strShown = metrics.elidedText(strName, Qt::ElideRight, std::max(1, intLength));
+  const int intWidth = std::max(1, metrics.horizontalAdvance(strShown));
+  const qreal dblRatio = devicePixelRatioF();
+  QPixmap pixmap(QSize(metrics.height(), intWidth) * dblRatio);
+  pixmap.setDevicePixelRatio(dblRatio);
+  pixmap.fill(Qt::transparent);
+  QPainter painter(&pixmap);
+  painter.setFont(font);
+  painter.setPen(palette().color(QPalette::ButtonText));
+  painter.translate(metrics.ascent(), intWidth);
+  painter.rotate(-90);
+  painter.drawText(0, 0, strShown);
+  painter.end();
+  return *names_.insert(strKey, pixmap);
 }
 
 void ResourceHeader::paintEvent(QPaintEvent* event) {

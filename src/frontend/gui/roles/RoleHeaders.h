@@ -5,7 +5,9 @@
 // for a summary task, indented by its outline level), and stays in view when the matrix
 // scrolls sideways.
 
+#include <QHash>
 #include <QHeaderView>
+#include <QPixmap>
 
 namespace gui {
 
@@ -27,6 +29,10 @@ class ResourceHeader : public QHeaderView {
 
  private:
   int BandHeight() const;
+  // A name written upwards, drawn once: text turned on its side is drawn without the glyph
+  // cache, far too slowly for every repaint of the heading.
+  const QPixmap& UpwardName(const QString& strName, bool blnBold, int intLength) const;
+  mutable QHash<QString, QPixmap> names_;
 };
 
 class TaskHeader : public QHeaderView {

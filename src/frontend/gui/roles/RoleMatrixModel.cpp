@@ -98,9 +98,15 @@ QVariant RoleMatrixModel::data(const QModelIndex& index, int role) const {
   if (!index.isValid()) return {};
   const int intRow = index.row();
   const int intColumn = index.column();
-  const QString strReadOnly = editor_.ReadOnlyReason(static_cast<std::size_t>(intRow));
-  if (role == Qt::BackgroundRole && !strReadOnly.isEmpty()) {
-    return QApplication::palette().brush(QPalette::Disabled, QPalette::Window);
+  // Why the row is not edited: asked only for what shows it.
+  QString strReadOnly;
+  if (role == Qt::BackgroundRole || role == Qt::ToolTipRole) {
+    strReadOnly = editor_.ReadOnlyReason(static_cast<std::size_t>(intRow));
+  }
+  if (role == Qt::BackgroundRole) {
+    return strReadOnly.isEmpty()
+               ? QVariant()
+               : QVariant(QApplication::palette().brush(QPalette::Disabled, QPalette::Window));
   }
   const roles::TaskRoles* taskRoles = RolesOfRow(intRow);
   if (taskRoles == nullptr) return {};

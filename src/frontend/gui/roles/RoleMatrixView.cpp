@@ -39,12 +39,23 @@ void RoleDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
     QStyledItemDelegate::paint(painter, option, index);
     return;
   }
-  // The cell's background and selection as the style draws them, then the symbol.
-  QStyleOptionViewItem background = option;
-  initStyleOption(&background, index);
-  const QWidget* widget = option.widget;
-  const QStyle* style = widget != nullptr ? widget->style() : QApplication::style();
-  style->drawControl(QStyle::CE_ItemViewItem, &background, painter, widget);
+  // The cell's background and selection, then the symbol: painted directly, without the
+  // style's item (thousands of cells are on screen at once).
+  const QPalette::ColorGroup group =
+      option.state & QStyle::State_Active ? QPalette::Active : QPalette::Inactive;
+  if (option.state & QStyle::State_Selected) {
+    painter->fillRect(option.rect, option.palette.brush(group, QPalette::Highlight));
+  } else if (const QVariant background = index.data(Qt::BackgroundRole); background.isValid()) {
+    painter->fillRect(option.rect, background.value<QBrush>());
+  }
+  if (option.state & QStyle::State_HasFocus) {
+    QStyleOptionFocusRect focus;
+    focus.QStyleOption::operator=(option);
+    focus.backgroundColor = option.palette.color(group, QPalette::Highlight);
+    const QWidget* widget = option.widget;
+    const QStyle* style = widget != nullptr ? widget->style() : QApplication::style();
+    style->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, painter, widget);
+  }
   const auto role = static_cast<roles::Role>(index.data(kRoleOfCell).toInt());
   if (role == roles::Role::None) return;
   const std::int32_t lngColor = matrix->Editor().Color(role);
