@@ -13,6 +13,10 @@
 // "Diagramm nach dem Erstellen öffnen" ticked the desktop opens it at once (a message box names
 // why when the desktop cannot). Then the engine lets go of the workbook.
 //
+// The tab "Rollen" is the matrix in which the user gives the tasks' roles (gui/roles); its
+// edits, and the role fields typed into the task sheet, are undone and redone from
+// "Bearbeiten" (Ctrl+Z, Ctrl+Y), and each of them calls PlanChanged.
+//
 // Inserted projects of the plan that could not be read are named as soon as the plan is
 // open and again after each run: in the status bar (the notice, or how many when there are
 // several), every notice in the status bar's tooltip, and a warning sign with the notices on
