@@ -19,6 +19,7 @@
 #include <QTabWidget>
 #include <QTableView>
 #include <QToolBar>
+#include <QUndoStack>
 #include <QUrl>
 #include <algorithm>
 #include <filesystem>
@@ -39,7 +40,10 @@
 #include "gui/host/ThemeIcons.h"
 #include "gui/host/WindowMemory.h"
 #include "gui/preview/ChartPreview.h"
-#include "plan/SavePlan.h"
+#include "gui/roles/RoleEditor.h"
+#include "gui/roles/RoleFieldDelegate.h"
+#include "gui/roles/RoleMatrixView.h"
+#include "gui/roles/RoleTab.h"
 #include "platform/catalog/Catalog.h"
 #include "platform/catalog/Format.h"
 #include "platform/excel/Application.h"
@@ -122,6 +126,8 @@ HostWindow::~HostWindow() {
 
 void HostWindow::Start() {
   InitPictures();
+  roleEditor_ = new RoleEditor(this);
+  roleEditor_->OnChanged = [this] { PlanChanged(); };
   UseIconTheme();
   setWindowIcon(QIcon(QStringLiteral(":/quorvan/quorvan.svg")));
   setAcceptDrops(true);
@@ -212,6 +218,39 @@ void HostWindow::BuildMenus() {
                                      QString::fromUtf8(_("&Beenden")), this, &QWidget::close);
   exitAction_->setShortcut(QKeySequence::Quit);
 
+  // "Bearbeiten": undo and redo of the roles' edits, one user action a step.
+  editMenu_ = menuBar()->addMenu(QString::fromUtf8(_("&Bearbeiten")));
+  editMenu_->setObjectName(QStringLiteral("menuBearbeiten"));
+  undoAction_ =
+      roleEditor_->UndoStack().createUndoAction(this, QString::fromUtf8(_("&Rückgängig")));
+  undoAction_->setIcon(ThemeIcon("edit-undo"));
+  undoAction_->setShortcut(QKeySequence::Undo);
+  redoAction_ =
+      roleEditor_->UndoStack().createRedoAction(this, QString::fromUtf8(_("&Wiederholen")));
+  redoAction_->setIcon(ThemeIcon("edit-redo"));
+  // Ctrl+Y, and the desktop's own key where it has another.
+  QList<QKeySequence> colRedoKeys{QKeySequence(Qt::CTRL | Qt::Key_Y)};
+  for (const QKeySequence& key : QKeySequence::keyBindings(QKeySequence::Redo)) {
+    if (!colRedoKeys.contains(key)) colRedoKeys.push_back(key);
+  }
+  redoAction_->setShortcuts(colRedoKeys);
+  editMenu_->addAction(undoAction_);
+  editMenu_->addAction(redoAction_);
+  editMenu_->setToolTipsVisible(true);
+  // Disabled, they say why; enabled, what they undo or redo.
+  const auto explain = [](QAction* action, const char* strWhyNot) {
+    return [action, strWhyNot](bool blnCan) {
+      action->setToolTip(blnCan ? QString() : QString::fromUtf8(strWhyNot));
+    };
+  };
+  const auto undoWhyNot =
+      explain(undoAction_, _("Es gibt keine Änderung, die rückgängig zu machen wäre."));
+  const auto redoWhyNot = explain(redoAction_, _("Es gibt keine rückgängig gemachte Änderung."));
+  connect(&roleEditor_->UndoStack(), &QUndoStack::canUndoChanged, undoAction_, undoWhyNot);
+  connect(&roleEditor_->UndoStack(), &QUndoStack::canRedoChanged, redoAction_, redoWhyNot);
+  undoWhyNot(false);
+  redoWhyNot(false);
+
   // The view's entries zoom the chart: the menu shows once there is one, and its entries bring
   // the chart's tab to the front.
   viewMenu_ = menuBar()->addMenu(QString::fromUtf8(_("&Ansicht")));
@@ -267,15 +306,25 @@ void HostWindow::BuildSheets() {
     sheet->verticalHeader()->setDefaultSectionSize(sheet->fontMetrics().height() + 6);
     return sheet;
   };
-  taskModel_ = new TaskSheetModel(this);
+  taskModel_ = new TaskSheetModel(*roleEditor_, this);
   resourceModel_ = new ResourceSheetModel(this);
   taskSheet_ = makeSheet(taskModel_, QStringLiteral("taskSheet"));
   taskSheet_->setItemDelegate(new OutlineDelegate(taskSheet_));
   resourceSheet_ = makeSheet(resourceModel_, QStringLiteral("resourceSheet"));
   sheets_->addTab(taskSheet_, QString::fromUtf8(_("&Vorgänge")));
+  // The role fields are typed into, with the resource names offered.
+  taskSheet_->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
+                              QAbstractItemView::AnyKeyPressed);
   sheets_->addTab(resourceSheet_, QString::fromUtf8(_("&Ressourcen")));
+  roleFieldDelegate_ = new RoleFieldDelegate(*roleEditor_, taskSheet_);
+  connect(taskModel_, &QAbstractItemModel::modelReset, this, &HostWindow::ShowRoleFieldEditors);
+  roleTab_ = new RoleTab(*roleEditor_, sheets_);
+  roleTab_->setObjectName(QStringLiteral("roleTab"));
+  sheets_->addTab(roleTab_, QString::fromUtf8(_("R&ollen")));
   preview_ = new ChartPreview(sheets_);
   preview_->setObjectName(QStringLiteral("chartPreview"));
+  // Not a tab until there is a chart: hidden, it does not lie over the tabs.
+  preview_->hide();
 
   startPage_ = new StartPage(this);
   connect(startPage_, &StartPage::OpenRequested, this, &HostWindow::ShowOpenDialog);
@@ -350,8 +399,19 @@ QString HostWindow::StatusToolTip() const {
   return statusText_->toolTip();
 }
 
+void HostWindow::ShowRoleFieldEditors() {
+  // Every column the sheet may have had: the fixed ones and every custom text field.
+  constexpr int kMostColumns = 6 + 70;
+  for (int intColumn = 0; intColumn < kMostColumns; ++intColumn) {
+    taskSheet_->setItemDelegateForColumn(intColumn, nullptr);
+  }
+  for (int intColumn : taskModel_->RoleColumns()) {
+    taskSheet_->setItemDelegateForColumn(intColumn, roleFieldDelegate_);
+  }
+}
+
 void HostWindow::ApplicationChanged() {
-  const msproject::Project* project = nullptr;
+  msproject::Project* project = nullptr;
   try {
     project = &application_->ActiveProject();
   } catch (const vb::Error&) {
@@ -360,6 +420,7 @@ void HostWindow::ApplicationChanged() {
   if (project != shownProject_) {
     shownProject_ = project;
     ShowUnreadSubprojects();
+    roleEditor_->SetProject(project);
     taskModel_->SetProject(project);
     resourceModel_->SetProject(project);
     FitColumns(*taskSheet_);

@@ -13,6 +13,10 @@
 // "Diagramm nach dem Erstellen öffnen" ticked the desktop opens it at once (a message box names
 // why when the desktop cannot). Then the engine lets go of the workbook.
 //
+// The tab "Rollen" is the matrix in which the user gives the tasks' roles (gui/roles); its
+// edits, and the role fields typed into the task sheet, are undone and redone from
+// "Bearbeiten" (Ctrl+Z, Ctrl+Y), and each of them calls PlanChanged.
+//
 // Inserted projects of the plan that could not be read are named as soon as the plan is
 // open and again after each run: in the status bar (the notice, or how many when there are
 // several), every notice in the status bar's tooltip, and a warning sign with the notices on
@@ -35,6 +39,7 @@ class QAction;
 class QLabel;
 class QMenu;
 class QStackedWidget;
+class QStyledItemDelegate;
 class QTabWidget;
 class QTableView;
 class QToolBar;
@@ -55,6 +60,8 @@ class ChartPreview;
 class ChartRunWatch;
 class CommandBarView;
 class ResourceSheetModel;
+class RoleEditor;
+class RoleTab;
 class StartPage;
 class TaskSheetModel;
 
@@ -131,6 +138,13 @@ class HostWindow : public QMainWindow {
   // The workbook of the last run that wrote one; "" before.
   const std::string& LastChart() const { return strLastChart_; }
 
+  // The tab "Rollen": the matrix of the plan's tasks and resources, and the editor of the
+  // roles, whose undo stack "Bearbeiten" undoes and redoes.
+  RoleTab& Roles() const { return *roleTab_; }
+  RoleEditor& RoleEdits() const { return *roleEditor_; }
+  QAction& UndoAction() const { return *undoAction_; }
+  QAction& RedoAction() const { return *redoAction_; }
+
   // Called with each dialog of the host's own (open, save, COM add-ins) once it is shown.
   DialogHook OnDialog;
 
@@ -154,6 +168,7 @@ class HostWindow : public QMainWindow {
   void UpdateRecentActions();
   void UpdateStatus();
   void ShowUnreadSubprojects();
+  void ShowRoleFieldEditors();
   void SetInteractive(bool blnValue);
   void SetOpenAfterRun(bool blnValue);
   void ChartExported(const RunResult& result, const std::string& strCoverage);
@@ -169,6 +184,9 @@ class HostWindow : public QMainWindow {
   QMenu* fileMenu_ = nullptr;
   QMenu* extrasMenu_ = nullptr;
   QMenu* viewMenu_ = nullptr;
+  QMenu* editMenu_ = nullptr;
+  QAction* undoAction_ = nullptr;
+  QAction* redoAction_ = nullptr;
   QAction* openAction_ = nullptr;
   QAction* saveAction_ = nullptr;
   QAction* saveAsAction_ = nullptr;
@@ -187,6 +205,9 @@ class HostWindow : public QMainWindow {
   ChartPreview* preview_ = nullptr;
   TaskSheetModel* taskModel_ = nullptr;
   ResourceSheetModel* resourceModel_ = nullptr;
+  RoleEditor* roleEditor_ = nullptr;
+  RoleTab* roleTab_ = nullptr;
+  QStyledItemDelegate* roleFieldDelegate_ = nullptr;
   QLabel* statusText_ = nullptr;
 
   const msproject::Project* shownProject_ = nullptr;

@@ -14,6 +14,7 @@
 #include "chart/GetFieldId.h"
 #include "export/PlanCoverage.h"
 #include "gui/host/OutlineDelegate.h"
+#include "gui/roles/RoleEditor.h"
 #include "platform/catalog/Catalog.h"
 #include "platform/catalog/Format.h"
 #include "platform/msproject/Project.h"
@@ -120,8 +121,42 @@ QVariant RightAligned() {
 
 }  // namespace
 
+TaskSheetModel::TaskSheetModel(RoleEditor& editor, QObject* parent)
+    : QAbstractTableModel(parent), editor_(editor) {
+  connect(&editor_, &RoleEditor::RowsChanged, this, &TaskSheetModel::RowsChanged);
+  // Other role fields are other columns.
+  connect(&editor_, &RoleEditor::Reset, this, [this] {
+    if (project_ == editor_.Project()) SetProject(project_);
+  });
+}
+
+void TaskSheetModel::RowsChanged(const std::vector<std::size_t>& colRows) {
+  for (std::size_t lngRow : colRows) {
+    const int intRow = static_cast<int>(lngRow);
+    if (intRow < rowCount()) emit dataChanged(index(intRow, 0), index(intRow, columnCount() - 1));
+  }
+}
+
+int TaskSheetModel::RoleOfColumn(int intColumn) const {
+  const std::int32_t lngFieldId = columns_[static_cast<std::size_t>(intColumn)].lngFieldId;
+  const roles::RoleFields& colFields = editor_.Fields();
+  for (std::size_t i = 0; i < colFields.size(); ++i) {
+    if (colFields[i] == lngFieldId) return static_cast<int>(roles::RoleOfField(i));
+  }
+  return static_cast<int>(roles::Role::None);
+}
+
+std::vector<int> TaskSheetModel::RoleColumns() const {
+  std::vector<int> colColumns;
+  for (int i = 0; i < columnCount(); ++i) {
+    if (RoleOfColumn(i) != static_cast<int>(roles::Role::None)) colColumns.push_back(i);
+  }
+  return colColumns;
+}
+
 void TaskSheetModel::SetProject(const msproject::Project* project) {
   beginResetModel();
+  project_ = project;
   columns_ = {{QStringLiteral("ID"), kIdColumn},
               {QStringLiteral("Name"), msproject::pjTaskName},
               {QString::fromUtf8(_("PSP-Code")), msproject::pjTaskWBS},
@@ -132,7 +167,10 @@ void TaskSheetModel::SetProject(const msproject::Project* project) {
   if (project != nullptr) {
     for (const std::string& strName : CustomTextFields()) {
       const std::int32_t lngFieldId = GetFieldId(strName);
-      if (!HoldsValue(*project, lngFieldId)) continue;
+      const auto& colRoleFields = editor_.Fields();
+      const bool blnRoleField =
+          std::find(colRoleFields.begin(), colRoleFields.end(), lngFieldId) != colRoleFields.end();
+      if (!blnRoleField && !HoldsValue(*project, lngFieldId)) continue;
       // The name the plan gives the field follows the field's own.
       const std::string strAlias = project->FieldAlias(lngFieldId);
       columns_.push_back(
@@ -173,9 +211,29 @@ QVariant TaskSheetModel::data(const QModelIndex& index, int role) const {
   if (role == Qt::FontRole && task->Summary()) return BoldFont();
   if (role == Qt::DecorationRole && blnName && task->Milestone()) return MilestoneIcon();
   if (role == kOutlineLevelRole && blnName) return task->OutlineLevel();
-  if (role != Qt::DisplayRole) return {};
+  if (role != Qt::DisplayRole && role != Qt::EditRole) return {};
   if (column.lngFieldId == kIdColumn) return task->ID();
   return QString::fromStdString(task->GetField(column.lngFieldId));
+}
+
+Qt::ItemFlags TaskSheetModel::flags(const QModelIndex& index) const {
+  Qt::ItemFlags flags = QAbstractTableModel::flags(index);
+  if (!index.isValid()) return flags;
+  const auto lngRow = static_cast<std::size_t>(index.row());
+  if (RoleOfColumn(index.column()) != static_cast<int>(roles::Role::None) &&
+      lngRow < editor_.Rows().size() && editor_.Rows()[lngRow] != nullptr &&
+      editor_.ReadOnlyReason(lngRow).isEmpty()) {
+    flags |= Qt::ItemIsEditable;
+  }
+  return flags;
+}
+
+bool TaskSheetModel::setData(const QModelIndex& index, const QVariant& value, int role) {
+  if (role != Qt::EditRole || !(flags(index) & Qt::ItemIsEditable)) return false;
+  editor_.TypeIntoField(static_cast<std::size_t>(index.row()),
+                        static_cast<roles::Role>(RoleOfColumn(index.column())),
+                        value.toString().toStdString());
+  return true;
 }
 
 QVariant TaskSheetModel::headerData(int section, Qt::Orientation orientation, int role) const {

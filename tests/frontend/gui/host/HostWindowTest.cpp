@@ -219,7 +219,7 @@ TEST_F(HostWindowTest, EveryEntryShownWorksOrSaysWhyNot) {
     }
     EXPECT_THAT(DisabledEntries(host, true), testing::IsEmpty());
     std::vector<QString> colDisabled{"&Zuletzt erstelltes Diagramm öffnen",
-                                     "&Diagramm speichern unter…"};
+                                     "&Diagramm speichern unter…", "&Rückgängig", "&Wiederholen"};
     if (!blnPlan) colDisabled.insert(colDisabled.begin(), {"&Speichern", "Speichern &unter…"});
     EXPECT_EQ(DisabledEntries(host), colDisabled);
     // No chart, no zoom.

@@ -44,6 +44,8 @@
 #include "gui/host/HostWindow.h"
 #include "gui/host/RecentFiles.h"
 #include "gui/preview/ChartPreview.h"
+#include "gui/roles/RoleMatrixView.h"
+#include "gui/roles/RoleTab.h"
 #include "gui/shell/GermanQt.h"
 #include "gui/shell/QtShellBackend.h"
 #include "platform/catalog/Catalog.h"
@@ -152,6 +154,17 @@ int main(int argc, char** argv) {
   host.Sheets().setCurrentIndex(1);
   ShotWindow("host-resources", host, kWindowSizes[1]);
   sized.insert("host-resources-800x600");
+  // The roles' matrix: the example's roles, a resource's column chosen.
+  host.Sheets().setCurrentWidget(&host.Roles());
+  gui::RoleMatrixView& matrix = host.Roles().Matrix();
+  matrix.setFocus();
+  matrix.setCurrentIndex(matrix.model()->index(4, 2));
+  for (const QSize& size : {QSize(1400, 1000), QSize(800, 600)}) {
+    if (!fits(size)) continue;
+    ShotWindow("host-roles", host, size);
+    sized.insert("host-roles-" + std::to_string(size.width()) + "x" +
+                 std::to_string(size.height()));
+  }
   host.Sheets().setCurrentIndex(0);
   host.resize(1100, 720);
   Shot("host-window");
