@@ -44,6 +44,7 @@
 #include "gui/roles/RoleFieldDelegate.h"
 #include "gui/roles/RoleMatrixView.h"
 #include "gui/roles/RoleTab.h"
+#include "plan/SavePlan.h"
 #include "platform/catalog/Catalog.h"
 #include "platform/catalog/Format.h"
 #include "platform/excel/Application.h"
