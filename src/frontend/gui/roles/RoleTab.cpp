@@ -17,18 +17,24 @@ namespace gui {
 
 RoleTab::RoleTab(RoleEditor& editor, QWidget* parent)
     : QWidget(parent), editor_(editor), model_(new RoleMatrixModel(editor, this)) {
+  // Each role's caption above its field's list, so that the row fits a small screen's window
+  // whatever the plan's names of the fields.
   auto* fields = new QHBoxLayout;
-  fields->addWidget(new QLabel(QString::fromUtf8(_("Rollenfelder:")), this));
+  fields->addWidget(new QLabel(QString::fromUtf8(_("Rollenfelder:")), this), 0, Qt::AlignBottom);
   for (std::size_t i = 0; i < roles::kRoleCount; ++i) {
     const roles::Role role = roles::RoleOfField(i);
     auto* box = new QComboBox(this);
     box->setObjectName(QStringLiteral("roleField%1").arg(i + 1));
-    box->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    box->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    box->setMinimumContentsLength(16);
     auto* caption = new QLabel(RoleName(role) + QLatin1Char(':'), this);
     caption->setBuddy(box);
+    auto* pair = new QVBoxLayout;
+    pair->setSpacing(2);
+    pair->addWidget(caption);
+    pair->addWidget(box);
     fields->addSpacing(8);
-    fields->addWidget(caption);
-    fields->addWidget(box);
+    fields->addLayout(pair);
     connect(box, &QComboBox::activated, this, [this, box, role] {
       editor_.SetField(role, box->currentData().toString().toStdString());
     });
