@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <memory>
 
+#include "cli/ExitStatus.h"
 #include "cli/OutputNames.h"
 #include "dialogs/basDialogXLFile.h"
 #include "platform/catalog/Catalog.h"
@@ -16,8 +17,6 @@
 namespace cli {
 
 namespace {
-
-constexpr int kExitCommandLine = 2;
 
 // The options of the command line, one line each.
 void DeclareOptions(CLI::App& app, CommandLine& options) {

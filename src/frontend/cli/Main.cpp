@@ -11,6 +11,7 @@
 
 #include "addin/Registration.h"
 #include "cli/CommandLine.h"
+#include "cli/ExitStatus.h"
 #include "cli/Pictures.h"
 #include "cli/PlanBatch.h"
 #include "cli/PlanDump.h"
@@ -27,9 +28,6 @@
 namespace cli {
 
 namespace {
-
-constexpr int kExitFailure = 1;
-constexpr int kExitBadInput = 2;
 
 int Register(const CommandLine& options, std::ostream& out, std::ostream& err) {
   const std::string strFailure =

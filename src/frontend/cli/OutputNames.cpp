@@ -40,7 +40,7 @@ struct FileIdentity {
   }
 };
 
-std::string Lower(std::string strText) {
+std::string LowerCase(std::string strText) {
   for (char& c : strText) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
   return strText;
 }
@@ -57,7 +57,7 @@ std::string CheckPictureExtension(const Output& output) {
     return catalog::Format(_("{}: Es fehlt der Dateiname (zum Beispiel „Diagramm{}“)."),
                            output.strOption, strExtension);
   }
-  if (Lower(fs::path(output.strPath).extension().string()) == strExtension) return "";
+  if (LowerCase(fs::path(output.strPath).extension().string()) == strExtension) return "";
   std::string strFormat = output.strOption.substr(2);
   for (char& c : strFormat) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
   const fs::path path(output.strPath);

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "cli/CommandLine.h"
+#include "cli/ExitStatus.h"
 #include "cli/PicturePainter.h"
 #include "cli/WizardRun.h"
 #include "export/RunChart.h"
@@ -19,12 +20,6 @@
 namespace cli {
 
 namespace fs = std::filesystem;
-
-namespace {
-
-constexpr int kExitStopped = 1;
-
-}  // namespace
 
 std::vector<std::pair<std::string, std::string>> PictureOptions::Named() const {
   std::vector<std::pair<std::string, std::string>> colNamed;

@@ -14,14 +14,13 @@
 #include <vector>
 
 #include "cli/CommandLine.h"
+#include "cli/ExitStatus.h"
 #include "cli/Signals.h"
 #include "platform/catalog/Catalog.h"
 
 namespace cli {
 
 namespace {
-
-constexpr int kExitFailure = 1;
 
 struct Child {
   std::size_t index = 0;

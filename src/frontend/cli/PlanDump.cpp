@@ -2,16 +2,11 @@
 
 #include <ostream>
 
+#include "cli/ExitStatus.h"
 #include "platform/msproject/Application.h"
 #include "platform/msproject/PlanJson.h"
 
 namespace cli {
-
-namespace {
-
-constexpr int kExitBadInput = 2;
-
-}  // namespace
 
 int DumpPlan(const std::string& strPlan, std::ostream& out, std::ostream& err) {
   msproject::Application objApplication;

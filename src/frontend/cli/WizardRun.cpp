@@ -10,6 +10,7 @@
 #include "chart/ChartOptions.h"
 #include "chart/clsQuorvan.h"
 #include "cli/CommandLine.h"
+#include "cli/ExitStatus.h"
 #include "cli/ModelJson.h"
 #include "cli/TerminalFrontEnd.h"
 #include "cli/WizardOptions.h"
@@ -26,7 +27,6 @@ namespace cli {
 
 namespace {
 
-constexpr int kExitStopped = 1;
 // The title of the wizard's boxes.
 constexpr const char* kWizardTitle = N_("Quorvan Assistent");
 

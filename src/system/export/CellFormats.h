@@ -8,6 +8,9 @@ namespace excel {
 class Range;
 }
 
+// The weight of the thinnest border, Excel's xlHairline.
+inline constexpr std::int32_t kHairline = 1;
+
 // The height of a row of header cells with upward text, in points.
 inline constexpr std::int32_t kVerticalHeaderRowHeight = 100;
 

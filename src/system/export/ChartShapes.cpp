@@ -11,7 +11,6 @@
 
 namespace {
 
-constexpr std::int32_t kBlack = 0;
 constexpr std::int32_t kWhite = 0xFFFFFF;
 constexpr double kShadowIncrement = -3;
 

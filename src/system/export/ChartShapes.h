@@ -8,6 +8,9 @@
 
 class clsQuorvan;
 
+// Black as an RGB colour, the outline of every symbol.
+inline constexpr std::int32_t kBlack = 0;
+
 // A circle centred on (dblX, dblY), filled with a gradient from its centre, with a black
 // outline; with blnShadow a shadow in the builder's symbol shadow colour.
 bool DrawCircle(clsQuorvan& objQuorvan, double dblX, double dblY, double dblRadius,

@@ -10,7 +10,6 @@
 
 namespace {
 
-constexpr std::int32_t kHairline = 1;
 constexpr double kStatusLightRadius = 6;
 // Status lights are placed with a fixed correction of their own.
 constexpr double kStatusLightCorrect = -2;

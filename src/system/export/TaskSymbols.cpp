@@ -14,7 +14,6 @@ namespace {
 constexpr double kResponsibleRadius = 6;
 constexpr double kParticipiantRadius = 3;
 constexpr double kInformedRadius = 3;
-constexpr std::int32_t kBlack = 0;
 
 // One symbol: its column, its role (participant, informed, responsible: the order in which a
 // cell's symbols are stacked) and its entry in the role's list.

@@ -11,7 +11,6 @@
 namespace {
 
 constexpr std::int32_t kTitleFontSize = 16;
-constexpr std::int32_t kHairline = 1;
 
 const msproject::Resource& HostResource(const clsResource& objResource) {
   if (objResource.objResource == nullptr) {

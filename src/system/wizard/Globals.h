@@ -5,9 +5,13 @@
 
 namespace msproject {
 class Application;
-}
+class Project;
+}  // namespace msproject
 
 class frmQuorvan;
 
 extern frmQuorvan* gfrmWizard;
 extern msproject::Application* gobjApplication;
+
+// The host's active project; throws error 424 while there is no host.
+msproject::Project& ActiveProject();

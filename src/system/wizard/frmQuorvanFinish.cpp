@@ -23,13 +23,6 @@ void HostInteractive(bool blnValue) {
   });
 }
 
-msproject::Project& ActiveProject() {
-  if (gobjApplication == nullptr) {
-    throw vb::Error(vb::kErrObjectRequired, "Objekt erforderlich: gobjApplication");
-  }
-  return gobjApplication->ActiveProject();
-}
-
 // The run's progress in the wizard's bar and label, repainted at once, and passed on to whoever
 // watches the wizard's runs. Each step that fails is skipped.
 class WizardProgress : public ProgressSink {

@@ -16,13 +16,6 @@ constexpr std::int32_t RGB(std::int32_t lngRed, std::int32_t lngGreen, std::int3
   return lngRed + 256 * lngGreen + 65536 * lngBlue;
 }
 
-msproject::Project& ActiveProject() {
-  if (gobjApplication == nullptr) {
-    throw vb::Error(vb::kErrObjectRequired, "Objekt erforderlich: gobjApplication");
-  }
-  return gobjApplication->ActiveProject();
-}
-
 }  // namespace
 
 std::int32_t frmQuorvan::PickColor(std::int32_t lngInitColor) {

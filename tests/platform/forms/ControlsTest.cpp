@@ -9,9 +9,9 @@
 
 namespace {
 
-class TestForm : public forms::Form {
+class ControlsForm : public forms::Form {
  public:
-  TestForm() : Form("frmTest") {}
+  ControlsForm() : Form("frmTest") {}
   forms::Frame fraPage{*this, "fraPage"};
   forms::Label lblCaption{*this, "lblCaption"};
   forms::TextBox txtValue{*this, "txtValue"};
@@ -23,7 +23,7 @@ class TestForm : public forms::Form {
 };
 
 TEST(CheckBoxTest, AcceptsTheThreeStatesAndRefusesOthers) {
-  TestForm frm;
+  ControlsForm frm;
   for (int intState : {forms::vbChecked, forms::vbGrayed, forms::vbUnchecked}) {
     frm.chkOption.Value(intState);
     EXPECT_EQ(frm.chkOption.Value(), intState);
@@ -35,7 +35,7 @@ TEST(CheckBoxTest, AcceptsTheThreeStatesAndRefusesOthers) {
 }
 
 TEST(CheckBoxTest, UserClickTogglesAndRaisesClickOncePerChange) {
-  TestForm frm;
+  ControlsForm frm;
   int intClicks = 0;
   frm.chkOption.OnClick = [&] { ++intClicks; };
   frm.chkOption.Click();
@@ -52,7 +52,7 @@ TEST(CheckBoxTest, UserClickTogglesAndRaisesClickOncePerChange) {
 }
 
 TEST(CommandButtonTest, ClickReachesOnlyAnEnabledVisibleButtonInAReachableFrame) {
-  TestForm frm;
+  ControlsForm frm;
   frm.cmdGo.Container(frm.fraPage);
   int intClicks = 0;
   frm.cmdGo.OnClick = [&] { ++intClicks; };
@@ -69,7 +69,7 @@ TEST(CommandButtonTest, ClickReachesOnlyAnEnabledVisibleButtonInAReachableFrame)
 }
 
 TEST(TextBoxTest, TextRaisesChangeOnlyWhenItChanges) {
-  TestForm frm;
+  ControlsForm frm;
   std::vector<std::string> seen;
   frm.txtValue.OnChange = [&] { seen.push_back(frm.txtValue.Text()); };
   frm.txtValue.Text("8");
@@ -79,7 +79,7 @@ TEST(TextBoxTest, TextRaisesChangeOnlyWhenItChanges) {
 }
 
 TEST(TextBoxTest, SelectionCountsCharactersAndStaysInsideTheText) {
-  TestForm frm;
+  ControlsForm frm;
   frm.txtValue.Text("Größe");
   frm.txtValue.SelStart(2);
   frm.txtValue.SelLength(99);
@@ -93,7 +93,7 @@ TEST(TextBoxTest, SelectionCountsCharactersAndStaysInsideTheText) {
 }
 
 TEST(ComboBoxTest, FreeTextWithAListInInsertionOrder) {
-  TestForm frm;
+  ControlsForm frm;
   frm.cboField.AddItem("Text2");
   frm.cboField.AddItem("Text1");
   frm.cboField.AddItem("Enterprise-Text1", 0);
@@ -122,7 +122,7 @@ TEST(ComboBoxTest, FreeTextWithAListInInsertionOrder) {
 }
 
 TEST(ComboBoxTest, NotesStayWithTheirItemsAndChoosingAnItemGivesTheItemAlone) {
-  TestForm frm;
+  ControlsForm frm;
   frm.cboField.AddItem("Text1");
   frm.cboField.AddItem("Text2");
   frm.cboField.ItemNote(1, "Verantwortlich");
@@ -140,7 +140,7 @@ TEST(ComboBoxTest, NotesStayWithTheirItemsAndChoosingAnItemGivesTheItemAlone) {
 }
 
 TEST(ComboBoxTest, AListOnlyBoxRefusesATextOutsideItsList) {
-  TestForm frm;
+  ControlsForm frm;
   frm.cboField.Style(forms::vbComboDropdownList);
   frm.cboField.AddItem("klein");
   frm.cboField.Text("klein");
@@ -149,7 +149,7 @@ TEST(ComboBoxTest, AListOnlyBoxRefusesATextOutsideItsList) {
 }
 
 TEST(ProgressBarTest, RefusesAValueOutsideItsRangeAndKeepsTheOldOne) {
-  TestForm frm;
+  ControlsForm frm;
   frm.barProgress.Value(2.0F);
   frm.barProgress.Value(100.0F);
   EXPECT_THROW(frm.barProgress.Value(100.5F), forms::Error);
@@ -158,7 +158,7 @@ TEST(ProgressBarTest, RefusesAValueOutsideItsRangeAndKeepsTheOldOne) {
 }
 
 TEST(UpDownTest, ArrowClicksReachTheirHandlersOnlyWhenEnabled) {
-  TestForm frm;
+  ControlsForm frm;
   std::string strLog;
   frm.updValue.OnUpClick = [&] { strLog += "U"; };
   frm.updValue.OnDownClick = [&] { strLog += "D"; };
@@ -170,7 +170,7 @@ TEST(UpDownTest, ArrowClicksReachTheirHandlersOnlyWhenEnabled) {
 }
 
 TEST(LabelTest, MouseMoveAndUnderlineForALink) {
-  TestForm frm;
+  ControlsForm frm;
   frm.lblCaption.OnMouseMove = [&](int, int, float, float) { frm.lblCaption.FontUnderline(true); };
   frm.lblCaption.MouseMove(0, 0, 10.0F, 5.0F);
   EXPECT_TRUE(frm.lblCaption.FontUnderline());

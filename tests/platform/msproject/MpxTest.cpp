@@ -18,7 +18,7 @@ namespace {
 using msproject::Application;
 using msproject::Project;
 
-Project& Open(Application& app, const std::string& name) {
+Project& OpenMpx(Application& app, const std::string& name) {
   app.FileOpen(testsupport::FixturesDir() / "mpp" / name);
   return app.ActiveProject();
 }
@@ -31,7 +31,7 @@ std::vector<std::string> Names(const Project& project) {
 
 TEST(MpxFiles, Project98PlansReadAsItsXmlHasThem) {
   Application app;
-  const Project& text = Open(app, "task-text-project98.mpx");
+  const Project& text = OpenMpx(app, "task-text-project98.mpx");
   ASSERT_EQ(text.Tasks().Count(), 30);
   const msproject::Task& first = *text.Tasks().Item(1);
   EXPECT_EQ(first.Name(), "Text1");
@@ -44,7 +44,7 @@ TEST(MpxFiles, Project98PlansReadAsItsXmlHasThem) {
   // The title MS Project took from the file's name is no title of the plan.
   EXPECT_EQ(text.Title(), "");
 
-  const Project& links = Open(app, "task-links-project98.mpx");
+  const Project& links = OpenMpx(app, "task-links-project98.mpx");
   const msproject::Task& second = *links.Tasks().Item(2);
   ASSERT_EQ(second.PredecessorTasks().Count(), 1);
   EXPECT_EQ(second.PredecessorTasks().Item(1), links.Tasks().Item(1));
@@ -52,7 +52,7 @@ TEST(MpxFiles, Project98PlansReadAsItsXmlHasThem) {
   EXPECT_EQ(links.Tasks().Item(12)->PredecessorTasks().Item(1), links.Tasks().Item(11));
   EXPECT_EQ(links.Tasks().Item(11)->SuccessorTasks().Count(), 1);
 
-  const Project& resources = Open(app, "resource-misc-project98.mpx");
+  const Project& resources = OpenMpx(app, "resource-misc-project98.mpx");
   ASSERT_EQ(resources.Resources().Count(), 2);
   EXPECT_EQ(resources.Resources().Item(1)->Name(), "Resource 1");
   EXPECT_EQ(resources.Resources().Item(1)->Group(), "Group1");

@@ -17,7 +17,7 @@ using registry::HKEY_CURRENT_USER;
 
 constexpr const char* kColors = "Software\\Tevrana\\Quorvan\\Colors";
 constexpr const char* kShadows = "Software\\Tevrana\\Quorvan\\Shadows";
-constexpr const char* kSettings = "Software\\Tevrana\\Quorvan\\Settings";
+constexpr const char* kSettingsKey = "Software\\Tevrana\\Quorvan\\Settings";
 
 // A fresh wizard as the launch creates it; the stored defaults go through its options into its
 // controls and back, as the launch and the button "Als Standard festlegen" take them.
@@ -129,7 +129,7 @@ TEST_F(SettingsOnTheWizard, KeepsTheSwatchWhenTheStoredColourIsNoColour) {
   WriteRegString(HKEY_CURRENT_USER, kColors, "ColorArrow", "16777216");  // above white
   WriteRegString(HKEY_CURRENT_USER, kColors, "ColorTasksSummary", " 255 blue");
   WriteRegString(HKEY_CURRENT_USER, kShadows, "ShadowArrow", "1,4");  // rounds to 1
-  WriteRegString(HKEY_CURRENT_USER, kSettings, "GroupTasks", "3");
+  WriteRegString(HKEY_CURRENT_USER, kSettingsKey, "GroupTasks", "3");
   LoadSettings();
   EXPECT_EQ(frm_->lblColorHeaderTasks.BackColor(), 14737632);
   EXPECT_EQ(frm_->lblColorTasks.BackColor(), 16777215);
@@ -168,9 +168,9 @@ TEST_F(SettingsOnTheWizard, SavedDefaultsComeBackAtTheNextLaunch) {
   EXPECT_EQ(ReadRegString(HKEY_CURRENT_USER, kColors, "ColorHeader"), "255");
   EXPECT_EQ(ReadRegString(HKEY_CURRENT_USER, kColors, "ColorArrow"), "16711680");
   EXPECT_EQ(ReadRegString(HKEY_CURRENT_USER, kShadows, "ShadowSymbols"), "2");
-  EXPECT_EQ(ReadRegString(HKEY_CURRENT_USER, kSettings, "UseFieldStatus"), "0");
-  EXPECT_EQ(ReadRegString(HKEY_CURRENT_USER, kSettings, "ColumnWidthRessources"), " ");
-  EXPECT_EQ(ReadRegString(HKEY_CURRENT_USER, kSettings, "ArrowEndSize"), "groß");
+  EXPECT_EQ(ReadRegString(HKEY_CURRENT_USER, kSettingsKey, "UseFieldStatus"), "0");
+  EXPECT_EQ(ReadRegString(HKEY_CURRENT_USER, kSettingsKey, "ColumnWidthRessources"), " ");
+  EXPECT_EQ(ReadRegString(HKEY_CURRENT_USER, kSettingsKey, "ArrowEndSize"), "groß");
 
   const frmQuorvan& again = Relaunch();
   EXPECT_EQ(again.lblColorHeaderTasks.BackColor(), 255);
@@ -196,7 +196,7 @@ TEST_F(SettingsOnTheWizard, AnArrowSizeInAnotherLetterCaseIsSavedAsMittel) {
   LoadSettings();
   frm_->cboArrowSize.Text("Klein");
   SaveDefaults(*frm_);
-  EXPECT_EQ(ReadRegString(HKEY_CURRENT_USER, kSettings, "ArrowEndSize"), "mittel");
+  EXPECT_EQ(ReadRegString(HKEY_CURRENT_USER, kSettingsKey, "ArrowEndSize"), "mittel");
   frm_->cboArrowSize.Text("klein");
   SaveDefaults(*frm_);
   EXPECT_EQ(Relaunch().cboArrowSize.Text(), "klein");
@@ -208,9 +208,9 @@ TEST_F(SettingsOnTheWizard, ADwordAndAnOverlongValueGiveWayToSavedDefaults) {
   EXPECT_EQ(frm_->chkStart.Value(), 0);
   EXPECT_TRUE(SaveDefaults(*frm_));
   // The value that was a REG_DWORD and the one of 1,106 characters are plain texts now.
-  EXPECT_EQ(ReadRegString(HKEY_CURRENT_USER, kSettings, "UseFieldStart"), "0");
-  EXPECT_EQ(ReadRegString(HKEY_CURRENT_USER, kSettings, "FieldTargets"), "Text20");
-  EXPECT_EQ(ReadRegString(HKEY_CURRENT_USER, kSettings, "ArrowEndSize"), "mittel");
+  EXPECT_EQ(ReadRegString(HKEY_CURRENT_USER, kSettingsKey, "UseFieldStart"), "0");
+  EXPECT_EQ(ReadRegString(HKEY_CURRENT_USER, kSettingsKey, "FieldTargets"), "Text20");
+  EXPECT_EQ(ReadRegString(HKEY_CURRENT_USER, kSettingsKey, "ArrowEndSize"), "mittel");
   // What is not the wizard's stays as it was.
   EXPECT_EQ(
       ReadRegString(HKEY_CURRENT_USER, "Software\\VB and VBA Program Settings\\Quorvan\\Settings",

@@ -32,7 +32,6 @@ constexpr std::uint16_t kCountry = 0x008C;
 constexpr std::uint16_t kMsoDrawingGroup = 0x00EB;
 
 constexpr std::uint32_t kUtf16CodePage = 1200;
-constexpr std::size_t kRecordHeader = 4;
 
 }  // namespace
 

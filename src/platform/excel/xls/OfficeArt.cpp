@@ -31,7 +31,7 @@ constexpr std::uint16_t kClientAnchor = 0xF010;
 constexpr std::uint16_t kClientData = 0xF011;
 constexpr std::uint16_t kSplitMenuColors = 0xF11E;
 
-constexpr std::size_t kHeader = 8;
+constexpr std::size_t kArtRecordHeader = 8;
 constexpr std::uint32_t kIdsPerCluster = 1024;
 constexpr std::uint32_t kEllipse = 3;  // shape types
 constexpr std::uint32_t kLine = 20;
@@ -322,16 +322,17 @@ void WriteDrawing(RecordWriter& out, const file::SheetView& sheet, const ShapeId
     AppendShape(scratch, shapes.Record(index), index, 0, none);
     shapeBytes += scratch.Size();
   }
-  const std::uint64_t groupBytes = kHeader + (kHeader + 16) + (kHeader + 8);
+  const std::uint64_t groupBytes =
+      kArtRecordHeader + (kArtRecordHeader + 16) + (kArtRecordHeader + 8);
   const std::uint64_t spgrBytes = groupBytes + shapeBytes;
-  const std::uint64_t dgBytes = (kHeader + 8) + kHeader + spgrBytes;
+  const std::uint64_t dgBytes = (kArtRecordHeader + 8) + kArtRecordHeader + spgrBytes;
 
   Bytes head;
   Header(head, 0xF, 0, kDgContainer, static_cast<std::uint32_t>(dgBytes));
   Header(head, 0, static_cast<std::uint32_t>(drawing), kFdg, 8);
   head.U32(static_cast<std::uint32_t>(order.size() + 1)).U32(ids.LastId(drawing));
   Header(head, 0xF, 0, kSpgrContainer, static_cast<std::uint32_t>(spgrBytes));
-  Header(head, 0xF, 0, kSpContainer, static_cast<std::uint32_t>(groupBytes - kHeader));
+  Header(head, 0xF, 0, kSpContainer, static_cast<std::uint32_t>(groupBytes - kArtRecordHeader));
   Header(head, 1, 0, kFspgr, 16);
   head.Zeros(16);
   Header(head, 2, 0, kFsp, 8);

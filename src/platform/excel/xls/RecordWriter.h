@@ -14,6 +14,8 @@
 
 namespace excel::xls {
 
+// A record's header: its type and the size of its data, two bytes each.
+inline constexpr std::size_t kRecordHeader = 4;
 inline constexpr std::size_t kMaxRecordData = 8224;
 inline constexpr std::uint16_t kContinue = 0x003C;
 

@@ -10,7 +10,6 @@ namespace {
 
 constexpr std::uint16_t kSst = 0x00FC;
 constexpr std::uint16_t kExtSst = 0x00FF;
-constexpr std::size_t kRecordHeader = 4;
 constexpr std::size_t kTextHeader = 3;  // count and flags
 constexpr std::size_t kMaxBuckets = 128;
 

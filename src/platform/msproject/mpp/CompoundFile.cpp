@@ -15,7 +15,7 @@ namespace msproject::mpp {
 
 namespace {
 
-[[noreturn]] void Damaged(std::string strWhat) {
+[[noreturn]] void FaultyFile(std::string strWhat) {
   throw PlanReadFailure{PlanReadFailure::Kind::Faulty, std::move(strWhat), std::nullopt,
                         std::nullopt};
 }
@@ -107,7 +107,7 @@ CompoundFile::CompoundFile(std::string_view bytes) {
   if (root_ == nullptr) {
     if (input_ != nullptr) g_object_unref(input_);
     input_ = nullptr;
-    Damaged(
+    FaultyFile(
         _("Die Datei ist beschädigt oder unvollständig: ihr Inhaltsverzeichnis lässt sich nicht "
           "lesen."));
   }
@@ -144,9 +144,10 @@ std::optional<std::string> CompoundFile::Stream(std::string_view path) const {
   std::string bytes(static_cast<std::size_t>(size > 0 ? size : 0), '\0');
   if (!bytes.empty() && gsf_input_read(child.object, bytes.size(),
                                        reinterpret_cast<guint8*>(bytes.data())) == nullptr) {
-    Damaged(catalog::Format(_("Die Datei ist beschädigt oder unvollständig: der Block „{}“ lässt "
-                              "sich nicht ganz lesen."),
-                            path));
+    FaultyFile(
+        catalog::Format(_("Die Datei ist beschädigt oder unvollständig: der Block „{}“ lässt "
+                          "sich nicht ganz lesen."),
+                        path));
   }
   return bytes;
 }
