@@ -201,22 +201,29 @@ void HostWindow::BuildMenus() {
   viewMenu_ = menuBar()->addMenu(QString::fromUtf8(_("&Ansicht")));
   viewMenu_->setObjectName(QStringLiteral("menuAnsicht"));
   viewMenu_->menuAction()->setVisible(false);
-  auto zoom = [this](void (ChartPreview::*step)()) {
-    return [this, step] {
-      sheets_->setCurrentWidget(preview_);
-      (preview_->*step)();
-    };
+  // The zoom bar's steps, with "Seitenbreite" and "100 %" as it names them.
+  auto addZoom = [this](const char* strIcon, const char* strText, const QKeySequence& shortcut,
+                        void (ChartPreview::*step)()) {
+    QAction* action = viewMenu_->addAction(QString::fromUtf8(strText));
+    if (strIcon != nullptr) action->setIcon(ThemeIcon(strIcon));
+    action->setShortcut(shortcut);
+    connect(action, &QAction::triggered, this, [this, step] { ZoomChart(step); });
   };
-  viewMenu_->addAction(ThemeIcon("zoom-in"), QString::fromUtf8(_("Diagramm ver&größern")),
-                       QKeySequence::ZoomIn, this, zoom(&ChartPreview::ZoomIn));
-  viewMenu_->addAction(ThemeIcon("zoom-out"), QString::fromUtf8(_("Diagramm ver&kleinern")),
-                       QKeySequence::ZoomOut, this, zoom(&ChartPreview::ZoomOut));
-  viewMenu_->addAction(ThemeIcon("zoom-fit-best"),
-                       QString::fromUtf8(_("Diagramm an &Fenster anpassen")), this,
-                       zoom(&ChartPreview::FitToWindow));
+  addZoom("zoom-in", _("Diagramm ver&größern"), QKeySequence::ZoomIn, &ChartPreview::ZoomIn);
+  addZoom("zoom-out", _("Diagramm ver&kleinern"), QKeySequence::ZoomOut, &ChartPreview::ZoomOut);
+  addZoom("zoom-fit-best", _("Diagramm an &Fenster anpassen"), {}, &ChartPreview::FitToWindow);
+  addZoom(nullptr, _("Seiten&breite"), {}, &ChartPreview::FitToWidth);
+  addZoom("zoom-original", _("&100 %"), QKeySequence(Qt::CTRL | Qt::Key_0),
+          &ChartPreview::ShowActualSize);
 
   extrasMenu_ = menuBar()->addMenu(QString::fromUtf8(_("E&xtras")));
   extrasMenu_->setObjectName(QStringLiteral("menuExtras"));
+}
+
+// The chart's tab comes to the front, then zooms.
+void HostWindow::ZoomChart(void (ChartPreview::*step)()) {
+  sheets_->setCurrentWidget(preview_);
+  (preview_->*step)();
 }
 
 namespace {

@@ -129,6 +129,7 @@ class HostWindow : public QMainWindow {
   void SetOpenAfterRun(bool blnValue);
   void ChartExported(const RunResult& result, const std::string& strCoverage);
   void OpenChart(const std::string& strPath);
+  void ZoomChart(void (ChartPreview::*step)());
   std::function<void()> HostCommand(int intId);
 
   std::unique_ptr<msproject::Application> ownApplication_;
