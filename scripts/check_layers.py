@@ -47,6 +47,7 @@ COMPONENTS = {
         "gui/forms": 0,
         "gui/shell": 0,
         "gui/preview": 1,
+        "gui/help": 1,
         "cli": 2,
         "gui/host": 2,
     },

@@ -26,6 +26,8 @@
 #include "addin/AddInHost.h"
 #include "addin/Registration.h"
 #include "export/PlanCoverage.h"
+#include "gui/help/AboutDialog.h"
+#include "gui/help/ManualWindow.h"
 #include "gui/host/ChartRunWatch.h"
 #include "gui/host/ComAddInsDialog.h"
 #include "gui/host/CommandBarView.h"
@@ -218,6 +220,16 @@ void HostWindow::BuildMenus() {
 
   extrasMenu_ = menuBar()->addMenu(QString::fromUtf8(_("E&xtras")));
   extrasMenu_->setObjectName(QStringLiteral("menuExtras"));
+
+  // The last menu: the manual (F1) and the program's version and licence.
+  helpMenu_ = menuBar()->addMenu(QString::fromUtf8(_("&Hilfe")));
+  helpMenu_->setObjectName(QStringLiteral("menuHilfe"));
+  manualAction_ = helpMenu_->addAction(
+      ThemeIcon("help-contents"), QString::fromUtf8(_("&Handbuch")), this, &HostWindow::ShowManual);
+  manualAction_->setShortcut(QKeySequence::HelpContents);
+  aboutAction_ =
+      helpMenu_->addAction(ThemeIcon("help-about"), QString::fromUtf8(_("Ü&ber Quorvan")), this,
+                           &HostWindow::ShowAboutDialog);
 }
 
 // The chart's tab comes to the front, then zooms.
@@ -267,6 +279,8 @@ void HostWindow::BuildSheets() {
   sheets_->addTab(resourceSheet_, QString::fromUtf8(_("&Ressourcen")));
   preview_ = new ChartPreview(sheets_);
   preview_->setObjectName(QStringLiteral("chartPreview"));
+  // Hidden until its tab is added after the first chart: it would lie over the tabs.
+  preview_->hide();
 
   startPage_ = new StartPage(this);
   connect(startPage_, &StartPage::OpenRequested, this, &HostWindow::ShowOpenDialog);
@@ -515,6 +529,15 @@ void HostWindow::ShowSaveChartDialog() {
   if (!strFailure.empty()) {
     forms::MsgBox(strFailure, forms::vbExclamation + forms::vbOKOnly, kAppTitle.toStdString());
   }
+}
+
+void HostWindow::ShowManual() {
+  gui::ShowManual(*this);
+}
+
+void HostWindow::ShowAboutDialog() {
+  AboutDialog dialog(this);
+  RunDialog(dialog, OnDialog);
 }
 
 void HostWindow::closeEvent(QCloseEvent* event) {

@@ -90,6 +90,14 @@ class HostWindow : public QMainWindow {
   QAction& SaveChartAction() const { return *saveChartAction_; }
   void ShowSaveChartDialog();
   QAction& ExitAction() const { return *exitAction_; }
+  // "Hilfe", the last menu: "Handbuch" (F1) and "Über Quorvan".
+  QMenu& HelpMenu() const { return *helpMenu_; }
+  QAction& ManualAction() const { return *manualAction_; }
+  QAction& AboutAction() const { return *aboutAction_; }
+  // The German manual in a window of its own beside this one (a message box when it is
+  // missing); the dialog "Über Quorvan".
+  void ShowManual();
+  void ShowAboutDialog();
 
   // The toolbar of a command bar shown now; nullptr when it is not shown.
   QToolBar* ToolBar(const std::string& strName) const;
@@ -109,7 +117,8 @@ class HostWindow : public QMainWindow {
   // The workbook of the last run that wrote one; "" before.
   const std::string& LastChart() const { return strLastChart_; }
 
-  // Called with each dialog of the host's own (open, COM add-ins) once it is shown.
+  // Called with each dialog of the host's own (open, COM add-ins, "Über Quorvan") once it is
+  // shown.
   DialogHook OnDialog;
 
  protected:
@@ -141,6 +150,9 @@ class HostWindow : public QMainWindow {
   QMenu* fileMenu_ = nullptr;
   QMenu* extrasMenu_ = nullptr;
   QMenu* viewMenu_ = nullptr;
+  QMenu* helpMenu_ = nullptr;
+  QAction* manualAction_ = nullptr;
+  QAction* aboutAction_ = nullptr;
   QAction* openAction_ = nullptr;
   std::array<QAction*, 4> recentActions_{};
   QAction* recentSeparator_ = nullptr;
