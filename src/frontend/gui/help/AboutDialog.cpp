@@ -102,7 +102,7 @@ AboutDialog::AboutDialog(QWidget* parent)
   layout->setColumnStretch(1, 1);
   layout->setRowStretch(2, 1);
   layout->setHorizontalSpacing(16);
-  resize(720, 640);
+  resize(780, 640);  // the licence's lines whole
 }
 
 QString AboutDialog::Text() const {

@@ -1,7 +1,8 @@
 #pragma once
 // The host's window: the open plan's task and resource sheets (before a plan is open, the
 // start page: open a plan, one of the recent plans, or drop one), the menu "Datei", the menus
-// and toolbars of the host's command bars, the status bar. It starts the host's add-ins (the
+// and toolbars of the host's command bars, the last menu "Hilfe" (the manual with F1, "Über
+// Quorvan"), the status bar. It starts the host's add-ins (the
 // add-in Quorvan registered on the very first start, as its installer would) and ends them
 // when it goes, as at host shutdown, before any of its widgets.
 //
