@@ -12,6 +12,7 @@
 #include <set>
 #include <sstream>
 #include <string>
+#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -22,6 +23,7 @@
 #include "platform/msproject/PlanXml.h"
 #include "platform/msproject/Reader.h"
 #include "platform/msproject/TextEncoding.h"
+#include "platform/msproject/mspdi/XmlText.h"
 #include "support/TestSupport.h"
 
 namespace {
@@ -297,6 +299,27 @@ TEST(PlanXml, EditsThatTheHostRefusesLeaveThePlanUnchanged) {
   EXPECT_EQ(plan.Revision(), 1u);
   EXPECT_FALSE(plan.Saved());
   EXPECT_EQ(task.GetField(TextFieldId(21)), strLongest);
+}
+
+// Both ways of writing a plan put a value's text into the file alike: a carriage return kept as
+// a reference, control characters that no XML file can hold dropped (a plan read from .mpp or
+// .mpx may carry them), a character the file's encoding lacks as a reference.
+TEST(PlanXml, ValuesAreWrittenAsTextThatEveryXmlReaderReads) {
+  const msproject::PlanEncoding utf8;
+  const msproject::PlanEncoding latin1{"ISO-8859-1", "ISO-8859-1", ""};
+  const std::vector<std::tuple<std::string, msproject::PlanEncoding, std::string>> colCases{
+      {"Müller & Söhne <GmbH>", utf8, "Müller &amp; Söhne &lt;GmbH&gt;"},
+      {"Zeile 1\r\nZeile 2\tEnde", utf8, "Zeile 1&#13;\nZeile 2\tEnde"},
+      {"A\x01\x0B\x1F"
+       "B",
+       utf8, "AB"},
+      {"Jörg € 1 \xF0\x9F\x98\x80", latin1, "Jörg &#x20AC; 1 &#x1F600;"},
+      {"€ \xF0\x9F\x98\x80", utf8, "€ \xF0\x9F\x98\x80"},
+  };
+  for (const auto& [strText, encoding, strExpected] : colCases) {
+    SCOPED_TRACE(strText);
+    EXPECT_EQ(msproject::mspdi::XmlText(strText, encoding), strExpected);
+  }
 }
 
 }  // namespace

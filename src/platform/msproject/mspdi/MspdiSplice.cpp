@@ -2,8 +2,6 @@
 // file. The file is parsed once more to find the elements; each change is a span of the text
 // replaced by new text, so that every byte around the changes stays as it was read.
 
-#include <fmt/format.h>
-
 #include <algorithm>
 #include <charconv>
 #include <cstdint>
@@ -22,6 +20,7 @@
 #include "platform/msproject/TextEncoding.h"
 #include "platform/msproject/mspdi/MspdiDetail.h"
 #include "platform/msproject/mspdi/MspdiWriter.h"
+#include "platform/msproject/mspdi/XmlText.h"
 
 namespace msproject {
 
@@ -32,50 +31,6 @@ constexpr std::string_view kMark = "\xEF\xBB\xBF";
 [[noreturn]] void Unwritable() {
   throw Error(kErrFileOpen, _("Die Projektdatei kann nicht zurückgeschrieben werden: ihr Text "
                               "ist nicht mehr lesbar."));
-}
-
-// The text of an element's value as the plan stores it: the five special characters escaped,
-// a character the file's encoding cannot hold as a character reference, a carriage return as
-// a reference so that it is not read as a line end.
-std::string EscapedText(std::string_view text, const PlanEncoding& encoding) {
-  std::string strOut;
-  strOut.reserve(text.size() + 8);
-  for (std::size_t at = 0; at < text.size();) {
-    const auto lead = static_cast<unsigned char>(text[at]);
-    const std::size_t length = lead < 0x80 ? 1 : lead < 0xE0 ? 2 : lead < 0xF0 ? 3 : 4;
-    const std::string_view chars = text.substr(at, length);
-    at += length;
-    switch (lead) {
-      case '&':
-        strOut += "&amp;";
-        continue;
-      case '<':
-        strOut += "&lt;";
-        continue;
-      case '>':
-        strOut += "&gt;";
-        continue;
-      case '\r':
-        strOut += "&#13;";
-        continue;
-      default:
-        break;
-    }
-    if (lead < 0x80) {
-      strOut += static_cast<char>(lead);
-      continue;
-    }
-    char32_t chCode = lead & (length == 2 ? 0x1Fu : length == 3 ? 0x0Fu : 0x07u);
-    for (std::size_t i = 1; i < chars.size(); ++i) {
-      chCode = (chCode << 6) | (static_cast<unsigned char>(chars[i]) & 0x3Fu);
-    }
-    if (EncodingHolds(encoding, chCode)) {
-      strOut += chars;
-    } else {
-      strOut += "&#x" + fmt::format("{:X}", static_cast<std::uint32_t>(chCode)) + ";";
-    }
-  }
-  return strOut;
 }
 
 // One change of the text: the span [begin, end) becomes strText.
@@ -297,7 +252,7 @@ void ChangeField(const Places& places, pugi::xml_node task, std::int32_t fieldId
     AddChild(places, task, LastChildNamed(task, "ExtendedAttribute"),
              FirstChildAmong(task, {"Baseline", "OutlineCode", "TimephasedData"}),
              "ExtendedAttribute",
-             {{"FieldID", std::to_string(fieldId)}, {"Value", EscapedText(strValue, encoding)}},
+             {{"FieldID", std::to_string(fieldId)}, {"Value", mspdi::XmlText(strValue, encoding)}},
              changes);
     return;
   }
@@ -307,7 +262,7 @@ void ChangeField(const Places& places, pugi::xml_node task, std::int32_t fieldId
     changes.push_back({places.BlanksBefore(start), places.End(start), std::string()});
     return;
   }
-  const std::string strEscaped = EscapedText(strValue, encoding);
+  const std::string strEscaped = mspdi::XmlText(strValue, encoding);
   const pugi::xml_node value = attribute.child("Value");
   if (!value) {
     const std::size_t at = places.End(places.Start(attribute.child("FieldID")));
@@ -336,7 +291,7 @@ void DefineFields(const Places& places, pugi::xml_node root, const Project& plan
     std::vector<std::pair<std::string_view, std::string>> children{
         {"FieldID", std::to_string(fieldId)}, {"FieldName", FieldName(fieldId)}};
     if (const std::string strAlias = plan.FieldAlias(fieldId); !strAlias.empty()) {
-      children.emplace_back("Alias", EscapedText(strAlias, encoding));
+      children.emplace_back("Alias", mspdi::XmlText(strAlias, encoding));
     }
     return children;
   };

@@ -14,37 +14,11 @@
 #include "platform/msproject/Fields.h"
 #include "platform/msproject/Project.h"
 #include "platform/msproject/mspdi/MspdiWriter.h"
+#include "platform/msproject/mspdi/XmlText.h"
 
 namespace msproject {
 
 namespace {
-
-// Text as element content: the special characters escaped, a carriage return kept as a
-// reference, and the control characters that XML cannot hold left out.
-std::string Escaped(std::string_view text) {
-  std::string strOut;
-  strOut.reserve(text.size());
-  for (const char ch : text) {
-    switch (ch) {
-      case '&':
-        strOut += "&amp;";
-        break;
-      case '<':
-        strOut += "&lt;";
-        break;
-      case '>':
-        strOut += "&gt;";
-        break;
-      case '\r':
-        strOut += "&#13;";
-        break;
-      default:
-        if (static_cast<unsigned char>(ch) >= 0x20 || ch == '\t' || ch == '\n') strOut += ch;
-        break;
-    }
-  }
-  return strOut;
-}
 
 // "2018-10-18T08:00:00".
 std::string DateXml(DateTime value) {
@@ -81,7 +55,8 @@ class Document {
   }
   void Value(std::string_view name, std::string_view value, int intDepth) {
     Indent(intDepth);
-    strText_ += "<" + std::string(name) + ">" + Escaped(value) + "</" + std::string(name) + ">";
+    strText_ +=
+        "<" + std::string(name) + ">" + mspdi::XmlText(value) + "</" + std::string(name) + ">";
   }
   void Value(std::string_view name, std::int64_t lngValue, int intDepth) {
     Value(name, std::to_string(lngValue), intDepth);
