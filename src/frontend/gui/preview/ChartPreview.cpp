@@ -22,6 +22,7 @@
 #include <filesystem>
 #include <limits>
 #include <utility>
+#include <vector>
 
 #include "platform/catalog/Catalog.h"
 #include "platform/catalog/Format.h"
@@ -41,23 +42,74 @@ namespace {
 constexpr int kDesk = 16;              // pixels of grey desk around the sheets and between them
 constexpr double kSheetMargin = 12.0;  // points of paper shown around the drawn area
 
-// The part of the paper that a page draws on, in paper points: the cells with a fill, a border
-// or a text, and the shapes, as far as the page shows them. A page that draws nothing counts as
-// its whole printed part.
-QRectF DrawnOnPaper(const excel::PageDocument& document, const excel::PrintedPage& page) {
-  const excel::PageRect& source = page.source;
+// The part of the paper that each page draws on, in paper points: the cells with a fill, a
+// border or a text, and the shapes, as far as the page shows them. A page that draws nothing
+// counts as its whole printed part. The pages' sources form a grid of columns and rows of the
+// drawing: each thing drawn is taken by the few pages it meets, in one pass over the drawing.
+std::vector<QRectF> DrawnOnPapers(const excel::PageDocument& document) {
+  struct Band {
+    double dblStart, dblEnd;
+    bool operator<(const Band& other) const { return dblStart < other.dblStart; }
+    bool operator==(const Band& other) const { return dblStart == other.dblStart; }
+  };
+  std::vector<Band> colAcross, colDown;
+  for (const excel::PrintedPage& page : document.pages) {
+    colAcross.push_back({page.source.dblLeft, page.source.Right()});
+    colDown.push_back({page.source.dblTop, page.source.Bottom()});
+  }
+  std::sort(colAcross.begin(), colAcross.end());
+  colAcross.erase(std::unique(colAcross.begin(), colAcross.end()), colAcross.end());
+  std::sort(colDown.begin(), colDown.end());
+  colDown.erase(std::unique(colDown.begin(), colDown.end()), colDown.end());
+  auto bandOf = [](const std::vector<Band>& colBands, double dblStart) {
+    return static_cast<std::size_t>(
+        std::lower_bound(colBands.begin(), colBands.end(), Band{dblStart, dblStart}) -
+        colBands.begin());
+  };
+  // The page of each column and row of the grid; none where the pages leave a gap.
+  constexpr std::size_t kNoPage = std::numeric_limits<std::size_t>::max();
+  std::vector<std::size_t> colGrid(colAcross.size() * colDown.size(), kNoPage);
+  for (std::size_t i = 0; i < document.pages.size(); ++i) {
+    const excel::PageRect& source = document.pages[i].source;
+    colGrid[bandOf(colAcross, source.dblLeft) * colDown.size() + bandOf(colDown, source.dblTop)] =
+        i;
+  }
+
   constexpr double kNone = std::numeric_limits<double>::infinity();
-  double dblLeft = kNone, dblTop = kNone, dblRight = -kNone, dblBottom = -kNone;
+  struct Bounds {
+    double dblLeft = kNone, dblTop = kNone, dblRight = -kNone, dblBottom = -kNone;
+  };
+  std::vector<Bounds> colBounds(document.pages.size());
+  // The bands an extent [dblLow, dblHigh] meets: the first whose end reaches it, on while they
+  // start before its end.
+  auto firstBand = [](const std::vector<Band>& colBands, double dblLow) {
+    return static_cast<std::size_t>(
+        std::partition_point(colBands.begin(), colBands.end(),
+                             [dblLow](const Band& band) { return band.dblEnd < dblLow; }) -
+        colBands.begin());
+  };
   auto take = [&](double x1, double y1, double x2, double y2) {
-    const double l = std::max(std::min(x1, x2), source.dblLeft);
-    const double t = std::max(std::min(y1, y2), source.dblTop);
-    const double r = std::min(std::max(x1, x2), source.Right());
-    const double b = std::min(std::max(y1, y2), source.Bottom());
-    if (l > r || t > b) return;
-    dblLeft = std::min(dblLeft, l);
-    dblTop = std::min(dblTop, t);
-    dblRight = std::max(dblRight, r);
-    dblBottom = std::max(dblBottom, b);
+    const double dblLow = std::min(x1, x2), dblHigh = std::max(x1, x2);
+    const double dblTopmost = std::min(y1, y2), dblLowest = std::max(y1, y2);
+    for (std::size_t ix = firstBand(colAcross, dblLow);
+         ix < colAcross.size() && colAcross[ix].dblStart <= dblHigh; ++ix) {
+      for (std::size_t iy = firstBand(colDown, dblTopmost);
+           iy < colDown.size() && colDown[iy].dblStart <= dblLowest; ++iy) {
+        const std::size_t intPage = colGrid[ix * colDown.size() + iy];
+        if (intPage == kNoPage) continue;
+        const excel::PageRect& source = document.pages[intPage].source;
+        const double l = std::max(dblLow, source.dblLeft);
+        const double t = std::max(dblTopmost, source.dblTop);
+        const double r = std::min(dblHigh, source.Right());
+        const double b = std::min(dblLowest, source.Bottom());
+        if (l > r || t > b) continue;
+        Bounds& bounds = colBounds[intPage];
+        bounds.dblLeft = std::min(bounds.dblLeft, l);
+        bounds.dblTop = std::min(bounds.dblTop, t);
+        bounds.dblRight = std::max(bounds.dblRight, r);
+        bounds.dblBottom = std::max(bounds.dblBottom, b);
+      }
+    }
   };
   auto box = [&](const excel::PageRect& r) { take(r.dblLeft, r.dblTop, r.Right(), r.Bottom()); };
   const excel::PageDrawing& drawing = document.drawing;
@@ -80,16 +132,21 @@ QRectF DrawnOnPaper(const excel::PageDocument& document, const excel::PrintedPag
          std::max({shape.dblX1, shape.dblX2, shape.dblX1 + dx, shape.dblX2 + dx}) + pad,
          std::max({shape.dblY1, shape.dblY2, shape.dblY1 + dy, shape.dblY2 + dy}) + pad);
   }
-  if (dblLeft > dblRight) {
-    dblLeft = source.dblLeft;
-    dblTop = source.dblTop;
-    dblRight = source.Right();
-    dblBottom = source.Bottom();
+
+  std::vector<QRectF> colDrawn;
+  for (std::size_t i = 0; i < document.pages.size(); ++i) {
+    const excel::PrintedPage& page = document.pages[i];
+    const excel::PageRect& source = page.source;
+    Bounds bounds = colBounds[i];
+    if (bounds.dblLeft > bounds.dblRight) {
+      bounds = {source.dblLeft, source.dblTop, source.Right(), source.Bottom()};
+    }
+    auto paperX = [&](double x) { return page.dblLeft + (x - source.dblLeft) * page.dblScale; };
+    auto paperY = [&](double y) { return page.dblTop + (y - source.dblTop) * page.dblScale; };
+    colDrawn.emplace_back(QPointF(paperX(bounds.dblLeft), paperY(bounds.dblTop)),
+                          QPointF(paperX(bounds.dblRight), paperY(bounds.dblBottom)));
   }
-  auto paperX = [&](double x) { return page.dblLeft + (x - source.dblLeft) * page.dblScale; };
-  auto paperY = [&](double y) { return page.dblTop + (y - source.dblTop) * page.dblScale; };
-  return QRectF(QPointF(paperX(dblLeft), paperY(dblTop)),
-                QPointF(paperX(dblRight), paperY(dblBottom)));
+  return colDrawn;
 }
 
 QToolButton* BarButton(QWidget* bar, const char* strName, const char* strIcon,
@@ -252,8 +309,7 @@ void ChartPreview::ShowDocument(excel::PageDocument document) {
   document_ = std::move(document);
   sheets_.clear();
   const QRectF paper(0, 0, document_->dblPaperWidth, document_->dblPaperHeight);
-  for (const excel::PrintedPage& page : document_->pages) {
-    const QRectF drawn = DrawnOnPaper(*document_, page);
+  for (const QRectF& drawn : DrawnOnPapers(*document_)) {
     sheets_.push_back(
         {drawn, drawn.adjusted(-kSheetMargin, -kSheetMargin, kSheetMargin, kSheetMargin)
                     .intersected(paper)});
