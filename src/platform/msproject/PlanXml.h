@@ -12,6 +12,7 @@
 // settings, field aliases, tasks with their links and custom fields, and resources; the MSPDI
 // reader reads it back as the same plan.
 
+#include <filesystem>
 #include <string>
 
 #include "platform/msproject/Project.h"
@@ -26,5 +27,9 @@ std::string PlanXml(const Project& plan);
 // Tells the plan that bytes (PlanXml's) were saved: it has no unsaved changes now, and the
 // next save starts from these bytes. The plan keeps its name and path.
 void PlanXmlSaved(Project& plan, std::string bytes);
+
+// As PlanXmlSaved, for bytes saved as another file, as the host's "Speichern unter" saves: from
+// now on the plan is that file (its name and folder), a plan of Microsoft Project XML.
+void PlanXmlSavedAs(Project& plan, std::string bytes, const std::filesystem::path& file);
 
 }  // namespace msproject

@@ -39,7 +39,7 @@ void WriteBytes(const fs::path& file, const std::string& bytes) {
 
 }  // namespace
 
-fs::path SavePlanAs(msproject::Project& objPlan, const fs::path& target) {
+fs::path SavePlanAs(msproject::Project& objPlan, const fs::path& target, SavedPlan after) {
   if (const std::optional<PlanFile> file = PlanFileAt(objPlan, target)) {
     if (file->blnInserted) {
       throw msproject::Error(
@@ -60,7 +60,11 @@ fs::path SavePlanAs(msproject::Project& objPlan, const fs::path& target) {
   const fs::path saved = excel::SaveAtomically(
       target, {".xml"}, _("Pläne werden im XML-Format von Microsoft Project (.xml) gespeichert."),
       [&](const fs::path& temporary) { WriteBytes(temporary, bytes); });
-  msproject::PlanXmlSaved(objPlan, std::move(bytes));
+  if (after == SavedPlan::IsTheNewFile) {
+    msproject::PlanXmlSavedAs(objPlan, std::move(bytes), fs::absolute(target).lexically_normal());
+  } else {
+    msproject::PlanXmlSaved(objPlan, std::move(bytes));
+  }
   return saved;
 }
 

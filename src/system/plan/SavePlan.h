@@ -19,8 +19,14 @@ class Project;
 
 namespace plan {
 
+// What the plan is after a save: still the file it was read from (a copy was saved, as
+// `--save-plan` saves), or the file saved (as the host's "Speichern unter" leaves it: its name,
+// folder and title are the new file's, and it is a plan of XML from then on).
+enum class SavedPlan { KeepsItsFile, IsTheNewFile };
+
 // Saves the plan under target; afterwards the plan has no unsaved changes. Returns the file
 // written (a link is saved through to the file it points to).
-std::filesystem::path SavePlanAs(msproject::Project& objPlan, const std::filesystem::path& target);
+std::filesystem::path SavePlanAs(msproject::Project& objPlan, const std::filesystem::path& target,
+                                 SavedPlan after = SavedPlan::KeepsItsFile);
 
 }  // namespace plan

@@ -8,6 +8,7 @@
 #include <QMenuBar>
 #include <QToolBar>
 #include <cstdlib>
+#include <utility>
 
 namespace guitest {
 
@@ -55,7 +56,17 @@ gui::HostWindow& HostTest::StartHost() {
 
 void HostTest::EndHost() {
   if (!host_) return;
+  // A plan a test left with unsaved changes is not saved by its end, whichever button the
+  // style lays out first.
+  auto answer = frontEnd_.OnMessageBox;
+  frontEnd_.OnMessageBox = [this](QWidget& widget) {
+    auto& box = dynamic_cast<QMessageBox&>(widget);
+    boxes_.push_back({box.windowTitle(), box.text(), box.icon()});
+    QAbstractButton* no = box.button(QMessageBox::No);
+    (no != nullptr ? no : box.buttons().front())->click();
+  };
   host_->close();
+  frontEnd_.OnMessageBox = std::move(answer);
   host_.reset();
   frontEnd_.HostWindow(nullptr);
 }

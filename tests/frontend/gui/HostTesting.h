@@ -62,7 +62,8 @@ class HostTest : public testing::Test {
 
   // Starts the program anew: a host window, shown, over which the forms open.
   gui::HostWindow& StartHost();
-  // Ends it as closing the window does (its add-ins disconnected, its bars kept).
+  // Ends it as closing the window does (its add-ins disconnected, its bars kept); unsaved
+  // changes of its plan are left unsaved ("Nein").
   void EndHost();
 
   // The test data of the host program (tests/data/gui).

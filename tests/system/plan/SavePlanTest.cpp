@@ -125,6 +125,25 @@ TEST(SavePlan, APlanFromMppIsNotSavedOverItsMppButAsXmlBesideIt) {
   plan::SavePlanAs(plan, dir / "Plan.xml");
   EXPECT_THROW(plan::SavePlanAs(plan, mpp), vb::Error);
   EXPECT_EQ(ReadFile(mpp), strMpp);
+  EXPECT_EQ(plan.Name(), "Plan.mpp");
+
+  // Saved as the window's "Speichern unter" saves, the plan is the XML from then on: saved
+  // over it again with a further edit, the .mpp still refused and untouched.
+  msproject::Task& task = *plan.Tasks().Item(1);
+  task.SetField(msproject::TextFieldId(1), "erste");
+  plan::SavePlanAs(plan, dir / "Neu.xml", plan::SavedPlan::IsTheNewFile);
+  EXPECT_EQ(plan.FullName(), (dir / "Neu.xml").string());
+  EXPECT_TRUE(plan.ReadFromXml());
+  task.SetField(msproject::TextFieldId(2), "zweite");
+  EXPECT_EQ(plan::SavePlanAs(plan, dir / "Neu.xml", plan::SavedPlan::IsTheNewFile),
+            dir / "Neu.xml");
+  EXPECT_THROW(plan::SavePlanAs(plan, mpp, plan::SavedPlan::IsTheNewFile), vb::Error);
+  EXPECT_EQ(ReadFile(mpp), strMpp);
+  msproject::Application again;
+  again.FileOpen(dir / "Neu.xml");
+  const msproject::Task& read = *again.ActiveProject().Tasks().Item(1);
+  EXPECT_EQ(read.GetField(msproject::TextFieldId(1)), "erste");
+  EXPECT_EQ(read.GetField(msproject::TextFieldId(2)), "zweite");
 }
 
 TEST(SavePlan, APlanFromXmlIsSavedOverItselfWithItsPermissions) {

@@ -7,11 +7,13 @@
 #include <QDropEvent>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QHeaderView>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMimeData>
+#include <QScreen>
 #include <QStackedWidget>
 #include <QStatusBar>
 #include <QTabWidget>
@@ -32,11 +34,14 @@
 #include "gui/host/ComAddInsDialog.h"
 #include "gui/host/CommandBarView.h"
 #include "gui/host/OutlineDelegate.h"
+#include "gui/host/PlanSaveDialog.h"
 #include "gui/host/PlanSheets.h"
 #include "gui/host/RecentFiles.h"
 #include "gui/host/StartPage.h"
 #include "gui/host/ThemeIcons.h"
+#include "gui/host/WindowMemory.h"
 #include "gui/preview/ChartPreview.h"
+#include "plan/SavePlan.h"
 #include "platform/catalog/Catalog.h"
 #include "platform/catalog/Format.h"
 #include "platform/excel/Application.h"
@@ -157,6 +162,7 @@ void HostWindow::Start() {
   addIns_->StartUp();
   bars_->Redraw();
   ApplicationChanged();
+  RecallWindow();
   if (shownProject_ == nullptr) startPage_->setFocus();
 }
 
@@ -170,6 +176,16 @@ void HostWindow::BuildMenus() {
   openAction_ = fileMenu_->addAction(ThemeIcon("document-open"), QString::fromUtf8(_("Ö&ffnen…")),
                                      this, &HostWindow::ShowOpenDialog);
   openAction_->setShortcut(QKeySequence::Open);
+  saveAction_ = fileMenu_->addAction(ThemeIcon("document-save"), QString::fromUtf8(_("&Speichern")),
+                                     this, &HostWindow::SavePlan);
+  saveAction_->setShortcut(QKeySequence::Save);
+  saveAsAction_ =
+      fileMenu_->addAction(ThemeIcon("document-save-as"), QString::fromUtf8(_("Speichern &unter…")),
+                           this, &HostWindow::SavePlanAs);
+  // Desktops without a key of their own for it get the usual one.
+  const QList<QKeySequence> colSaveAsKeys = QKeySequence::keyBindings(QKeySequence::SaveAs);
+  saveAsAction_->setShortcut(colSaveAsKeys.isEmpty() ? QKeySequence(QStringLiteral("Ctrl+Shift+S"))
+                                                     : colSaveAsKeys.front());
   recentSeparator_ = fileMenu_->addSeparator();
   for (std::size_t i = 0; i < recentActions_.size(); ++i) {
     QAction* action = fileMenu_->addAction(QString());
@@ -185,7 +201,7 @@ void HostWindow::BuildMenus() {
   lastChartAction_->setToolTip(strNoChartYet);
   connect(lastChartAction_, &QAction::triggered, this, [this] { OpenChart(strLastChart_); });
   saveChartAction_ = fileMenu_->addAction(ThemeIcon("document-save-as"),
-                                          QString::fromUtf8(_("Diagramm &speichern unter…")), this,
+                                          QString::fromUtf8(_("&Diagramm speichern unter…")), this,
                                           &HostWindow::ShowSaveChartDialog);
   saveChartAction_->setEnabled(false);
   saveChartAction_->setToolTip(strNoChartYet);
@@ -292,6 +308,7 @@ void HostWindow::BuildSheets() {
 }
 
 bool HostWindow::OpenPlan(const QString& strPath) {
+  if (!MayLeavePlan()) return false;
   const QString strAbsolute = QDir::cleanPath(QFileInfo(strPath).absoluteFilePath());
   try {
     application_->FileOpen(std::filesystem::path(strAbsolute.toStdString()));
@@ -379,11 +396,125 @@ void HostWindow::ApplicationChanged() {
     resourceSheet_->setColumnWidth(0, intIdWidth);
     pages_->setCurrentWidget(project == nullptr ? static_cast<QWidget*>(startPage_) : sheets_);
   }
-  setWindowTitle(project == nullptr
-                     ? kAppTitle
-                     : QString::fromStdString(project->Name()) + QStringLiteral(" – ") + kAppTitle);
+  UpdateTitle();
   SetInteractive(application_->Interactive());
   UpdateStatus();
+}
+
+void HostWindow::UpdateTitle() {
+  const bool blnPlan = shownProject_ != nullptr;
+  const QString strUnsaved = blnPlan && !shownProject_->Saved() ? QStringLiteral("*") : QString();
+  setWindowTitle(blnPlan ? QString::fromStdString(shownProject_->Name()) + strUnsaved +
+                               QStringLiteral(" – ") + kAppTitle
+                         : kAppTitle);
+  const QString strNoPlan =
+      blnPlan ? QString() : QString::fromUtf8(_("Erst verfügbar, wenn ein Projektplan offen ist."));
+  for (QAction* action : {saveAction_, saveAsAction_}) {
+    action->setEnabled(blnPlan);
+    action->setToolTip(strNoPlan);
+  }
+}
+
+void HostWindow::PlanChanged() {
+  // A change after the save makes the save's confirmation untrue.
+  if (shownProject_ != nullptr && !shownProject_->Saved()) strSavedMessage_.clear();
+  UpdateTitle();
+  UpdateStatus();
+}
+
+bool HostWindow::SavePlan() {
+  if (shownProject_ == nullptr) return false;
+  const QString strOwnFile = PlanFileToSave(*shownProject_);
+  return strOwnFile.isEmpty() ? SavePlanAs() : SavePlanTo(strOwnFile);
+}
+
+bool HostWindow::SavePlanAs() {
+  if (shownProject_ == nullptr) return false;
+  const QString strTarget = AskWhereToSavePlan(this, *shownProject_, OnDialog);
+  return !strTarget.isEmpty() && SavePlanTo(strTarget);
+}
+
+bool HostWindow::SavePlanTo(const QString& strTarget) {
+  msproject::Project& objPlan = application_->ActiveProject();
+  try {
+    plan::SavePlanAs(objPlan, std::filesystem::path(strTarget.toStdString()),
+                     plan::SavedPlan::IsTheNewFile);
+  } catch (const vb::Error& err) {
+    forms::MsgBox(err.Description(), forms::vbExclamation + forms::vbOKOnly,
+                  kAppTitle.toStdString());
+    return false;
+  }
+  AddRecentFile(objPlan.FullName());
+  UpdateRecentActions();
+  strSavedMessage_ = catalog::Format(_("Projektplan gespeichert: {}"), objPlan.FullName());
+  PlanChanged();
+  return true;
+}
+
+bool HostWindow::MayLeavePlan() {
+  if (shownProject_ == nullptr || shownProject_->Saved()) return true;
+  const std::string strQuestion =
+      catalog::Format(_("Änderungen an „{}“ speichern?"), shownProject_->Name());
+  switch (forms::MsgBox(strQuestion, forms::vbYesNoCancel + forms::vbQuestion,
+                        kAppTitle.toStdString())) {
+    case forms::vbYes:
+      return SavePlan();
+    case forms::vbNo:
+      return true;
+    default:
+      return false;
+  }
+}
+
+void HostWindow::RecallWindow() {
+  const WindowMemory memory = RecallWindowMemory();
+  if (!memory.geometry.isEmpty()) {
+    QScreen* primary = QGuiApplication::primaryScreen();
+    QList<QRect> colScreens;
+    if (primary != nullptr) colScreens.push_back(primary->availableGeometry());
+    for (QScreen* screen : QGuiApplication::screens()) {
+      if (screen != primary) colScreens.push_back(screen->availableGeometry());
+    }
+    setGeometry(OnScreen(memory.geometry, colScreens));
+  }
+  if (memory.blnMaximized) setWindowState(windowState() | Qt::WindowMaximized);
+  for (QWidget* tab : {static_cast<QWidget*>(taskSheet_), static_cast<QWidget*>(resourceSheet_)}) {
+    if (tab->objectName() == memory.strTab) sheets_->setCurrentWidget(tab);
+  }
+  strZoom_ = memory.strZoom;
+}
+
+void HostWindow::KeepWindow() {
+  WindowMemory memory;
+  memory.blnMaximized = isMaximized();
+  memory.geometry = memory.blnMaximized ? normalGeometry() : geometry();
+  if (const QWidget* tab = sheets_->currentWidget()) memory.strTab = tab->objectName();
+  memory.strZoom = PreviewZoom();
+  KeepWindowMemory(memory);
+}
+
+QString HostWindow::PreviewZoom() const {
+  if (!preview_->HasChart()) return strZoom_;
+  switch (preview_->Fitting()) {
+    case ChartPreview::Fit::Whole:
+      return kZoomWhole;
+    case ChartPreview::Fit::Width:
+      return kZoomWidth;
+    case ChartPreview::Fit::None:
+      break;
+  }
+  return QString::number(preview_->Zoom());
+}
+
+void HostWindow::ApplyPreviewZoom() {
+  bool blnNumber = false;
+  const double dblZoom = strZoom_.toDouble(&blnNumber);
+  if (strZoom_ == kZoomWidth) {
+    preview_->FitToWidth();
+  } else if (blnNumber) {
+    preview_->SetZoom(dblZoom);
+  }
+  // Else the chart stays fitted to the window, as it is shown first.
 }
 
 void HostWindow::SetInteractive(bool blnValue) {
@@ -416,14 +547,16 @@ void HostWindow::UpdateRecentActions() {
 void HostWindow::UpdateStatus() {
   const std::string& strHost = application_->StatusBar();
   const std::string& strOwn = !strRunStep_.empty()        ? strRunStep_
+                              : !strSavedMessage_.empty() ? strSavedMessage_
                               : !strChartMessage_.empty() ? strChartMessage_
                                                           : strPlanNotice_;
   statusText_->setText(QString::fromStdString(strHost.empty() ? strOwn : strHost));
 }
 
 void HostWindow::ShowUnreadSubprojects() {
-  // A chart of the plan shown before says nothing about this one.
+  // A chart or a save of the plan shown before says nothing about this one.
   strChartMessage_.clear();
+  strSavedMessage_.clear();
   const std::vector<std::string> colNotices = shownProject_ == nullptr
                                                   ? std::vector<std::string>{}
                                                   : UnreadSubprojectNotices(*shownProject_);
@@ -453,10 +586,13 @@ void HostWindow::ChartExported(const RunResult& result, const std::string& strCo
   // saved file when asked to, and the run's engine lets go of the workbook and ends.
   if (excel::Workbook* objWorkbook = result.objWorkbook; objWorkbook != nullptr && blnWritten) {
     strWritten = objWorkbook->FullName();
+    // The next chart is shown at the zoom the user chose for this one.
+    strZoom_ = PreviewZoom();
     if (preview_->ShowWorkbook(*objWorkbook).empty()) {
       if (sheets_->indexOf(preview_) < 0)
         sheets_->addTab(preview_, QString::fromUtf8(_("&Diagramm")));
       sheets_->setCurrentWidget(preview_);
+      ApplyPreviewZoom();
       saveChartAction_->setEnabled(true);
       saveChartAction_->setToolTip(QString());
       viewMenu_->menuAction()->setVisible(true);
@@ -473,6 +609,7 @@ void HostWindow::ChartExported(const RunResult& result, const std::string& strCo
     return;
   }
   strLastChart_ = AbsolutePath(strWritten).toStdString();
+  strSavedMessage_.clear();
   lastChartAction_->setEnabled(true);
   lastChartAction_->setToolTip(QString());
   strChartMessage_ = catalog::Format(_("Kommunikationsdiagramm gespeichert: {}"), strLastChart_);
@@ -542,10 +679,11 @@ void HostWindow::ShowAboutDialog() {
 
 void HostWindow::closeEvent(QCloseEvent* event) {
   // Not while an add-in's dialog holds the host.
-  if (!application_->Interactive()) {
+  if (!application_->Interactive() || !MayLeavePlan()) {
     event->ignore();
     return;
   }
+  KeepWindow();
   event->accept();
 }
 

@@ -18,6 +18,11 @@
 // open and again after each run: in the status bar (the notice, or how many when there are
 // several), every notice in the status bar's tooltip, and a warning sign with the notices on
 // the task row that inserts them.
+//
+// "Speichern" and "Speichern unter…" write the plan as Microsoft Project XML (PlanSaveDialog.h);
+// the title marks unsaved changes with "*", and closing the window or opening another plan
+// first asks whether to save them. The window's place and size, its tab and the preview's zoom
+// are kept across starts (WindowMemory.h).
 
 #include <QMainWindow>
 #include <array>
@@ -69,9 +74,24 @@ class HostWindow : public QMainWindow {
   msproject::Application& Application() const { return *application_; }
   addin::AddInHost& AddIns() const { return *addIns_; }
 
-  // Opens the plan and shows it. A plan that cannot be read is reported in a message box
-  // ("Quorvan", exclamation icon, the reader's message) and the window stays as it was.
+  // Opens the plan and shows it. A plan with unsaved changes is left only as the user answers
+  // (MayLeavePlan). A plan that cannot be read is reported in a message box ("Quorvan",
+  // exclamation icon, the reader's message) and the window stays as it was.
   bool OpenPlan(const QString& strPath);
+
+  // To be called after every change of the plan shown (an edit, undo, redo) and after it was
+  // saved: the title's "*" for unsaved changes follows.
+  void PlanChanged();
+  // "Datei" → "Speichern" (Ctrl+S): a plan of XML over its own file; a plan read from .mpp or
+  // .mpx as XML where the user chooses (PLAN.xml beside it proposed), which is the plan's file
+  // from then on. "Speichern unter…" always asks. A refusal is shown in a message box and
+  // changes nothing; a save is confirmed in the status bar. Each returns whether it saved.
+  bool SavePlan();
+  bool SavePlanAs();
+  // Asks "Änderungen an „PLAN“ speichern?" when the plan shown has unsaved changes: Ja saves
+  // (and goes on only when the save succeeded), Nein goes on without saving, Abbrechen stays.
+  // Returns whether the window may go on.
+  bool MayLeavePlan();
 
   // "Datei" → "Öffnen…": the open dialog for Microsoft Project XML files.
   void ShowOpenDialog();
@@ -83,6 +103,8 @@ class HostWindow : public QMainWindow {
   // "Ansicht": the chart's zoom, shown once there is a chart.
   QMenu& ViewMenu() const { return *viewMenu_; }
   QAction& OpenAction() const { return *openAction_; }
+  QAction& SaveAction() const { return *saveAction_; }
+  QAction& SaveAsAction() const { return *saveAsAction_; }
   // The recent plans, newest first; hidden when the list is shorter.
   const std::array<QAction*, 4>& RecentActions() const { return recentActions_; }
   QAction& LastChartAction() const { return *lastChartAction_; }
@@ -118,8 +140,8 @@ class HostWindow : public QMainWindow {
   // The workbook of the last run that wrote one; "" before.
   const std::string& LastChart() const { return strLastChart_; }
 
-  // Called with each dialog of the host's own (open, COM add-ins, "Über Quorvan") once it is
-  // shown.
+  // Called with each dialog of the host's own (open, save, COM add-ins, "Über Quorvan") once it
+  // is shown.
   DialogHook OnDialog;
 
  protected:
@@ -132,6 +154,13 @@ class HostWindow : public QMainWindow {
   void BuildMenus();
   void BuildSheets();
   void ApplicationChanged();
+  void UpdateTitle();
+  bool SavePlanTo(const QString& strTarget);
+  void RecallWindow();
+  void KeepWindow();
+  // The preview's zoom as kept (WindowMemory::strZoom), and applied to a chart shown.
+  QString PreviewZoom() const;
+  void ApplyPreviewZoom();
   void UpdateRecentActions();
   void UpdateStatus();
   void ShowUnreadSubprojects();
@@ -155,6 +184,8 @@ class HostWindow : public QMainWindow {
   QAction* manualAction_ = nullptr;
   QAction* aboutAction_ = nullptr;
   QAction* openAction_ = nullptr;
+  QAction* saveAction_ = nullptr;
+  QAction* saveAsAction_ = nullptr;
   std::array<QAction*, 4> recentActions_{};
   QAction* recentSeparator_ = nullptr;
   QAction* lastChartAction_ = nullptr;
@@ -177,6 +208,8 @@ class HostWindow : public QMainWindow {
   std::string strRunStep_;       // the step of the run under way
   std::string strChartMessage_;  // after a run of the plan shown
   std::string strPlanNotice_;    // its inserted projects that could not be read
+  std::string strSavedMessage_;  // after the plan shown was saved, until it changes
+  QString strZoom_;              // the preview's zoom, kept across starts
 };
 
 }  // namespace gui

@@ -77,6 +77,9 @@ class ChartPreview : public QWidget {
 
   // 1.0 shows the page at its printed size on the screen.
   double Zoom() const { return dblZoom_; }
+  // Whether the chart follows the window's size: fitted whole, to its width, or not (zoomed).
+  enum class Fit { None, Whole, Width };
+  Fit Fitting() const { return fit_; }
   void SetZoom(double dblZoom);  // kept between kMinZoom and kMaxZoom; ends fitting
   // Zooms so that the point of the viewport stays where it is.
   void ZoomAt(double dblZoom, const QPoint& viewportPoint);
@@ -114,7 +117,6 @@ class ChartPreview : public QWidget {
 
  private:
   class Canvas;
-  enum class Fit { None, Whole, Width };
   // A printed page as shown: its drawn area, and the part of its paper shown (the drawn area
   // and a margin), in paper points.
   struct Sheet {

@@ -409,6 +409,13 @@ void MspdiWriter::Saved(Project& plan, std::string bytes) {
   plan.lngSavedRevision_ = plan.lngRevision_;
 }
 
+void MspdiWriter::SavedAs(Project& plan, std::string bytes, const std::filesystem::path& file) {
+  Saved(plan, std::move(bytes));
+  plan.strName_ = file.filename().string();
+  plan.strPath_ = file.parent_path().string();
+  plan.blnReadFromXml_ = true;
+}
+
 std::string MspdiWriter::Text(const Project& plan) {
   return plan.strSourceXml_.empty() ? Write(plan) : Splice(plan);
 }
@@ -419,6 +426,10 @@ std::string PlanXml(const Project& plan) {
 
 void PlanXmlSaved(Project& plan, std::string bytes) {
   MspdiWriter::Saved(plan, std::move(bytes));
+}
+
+void PlanXmlSavedAs(Project& plan, std::string bytes, const std::filesystem::path& file) {
+  MspdiWriter::SavedAs(plan, std::move(bytes), file);
 }
 
 }  // namespace msproject

@@ -3,6 +3,7 @@
 // was read, and writing a plan read from another format anew. A class so that the object
 // model can let it read what the host keeps of the file.
 
+#include <filesystem>
 #include <string>
 
 namespace msproject {
@@ -18,6 +19,7 @@ class MspdiWriter {
   // A new MSPDI document of the plan, in UTF-8.
   static std::string Write(const Project& plan);
   static void Saved(Project& plan, std::string bytes);
+  static void SavedAs(Project& plan, std::string bytes, const std::filesystem::path& file);
 };
 
 }  // namespace msproject

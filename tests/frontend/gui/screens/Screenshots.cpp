@@ -1,16 +1,18 @@
 // Pictures of the desktop application as a user sees it, taken from a real X server's screen
 // (run under xvfb-run, with a window manager): the start page and the host window with the
 // example plan at 1600×1000 and at 800×600, as far as the screen holds them (the window with its
-// frame, NAME-WIDTHxHEIGHT.png), the host window with the example plan, the open Extras menu, the
-// seven steps of the wizard, the open list of a field, a message box, the colour dialog, the
+// frame, NAME-WIDTHxHEIGHT.png), the host window with the example plan, the open Extras and Datei
+// menus, seven steps of the wizard, the open list of a field, a message box, the colour dialog, the
 // information dialog, the wizard during a run, after it and back at a step after it, the first plan
 // copied alone into a folder (its inserted projects missing: the status bar and the marked task row
-// with its tooltip, host-missing-inserted), and, when a second plan is given (a .mpp), the host
-// window with it (host-mpp); the Hilfe menu, the manual and the dialog "Über Quorvan"; for the
-// manual's pictures the wizard's window at step 2 and the preview at 800×600. Each goes to
-// OUTDIR/NAME.png. Run in English (LANGUAGE=en) the pictures are OUTDIR/en-NAME.png, and with
-// QUORVAN_CLI naming the command line's program one more shows it in a terminal window: the run of
-// the first plan and its help (en-command-line). Exit status 0 when every picture was taken.
+// with its tooltip, host-missing-inserted), that plan with an edit not saved (host-unsaved) and
+// the question whether to save it when it is left (save-question), and, when a second plan is given
+// (a .mpp), the host window with it (host-mpp); the Hilfe menu, the manual and the dialog "Über
+// Quorvan"; for the manual's pictures the wizard's window at step 2 and the preview at 800×600.
+// Each goes to OUTDIR/NAME.png. Run in English (LANGUAGE=en) the pictures are OUTDIR/en-NAME.png,
+// and with QUORVAN_CLI naming the command line's program one more shows it in a terminal window:
+// the run of the first plan and its help (en-command-line). Exit status 0 when every picture was
+// taken.
 //
 //     xvfb-run -a -s "-screen 0 1680x1080x24" with_window_manager.sh gui_screenshots PLAN.xml
 //         OUTDIR [PLAN.mpp]
@@ -48,6 +50,8 @@
 #include "gui/shell/GermanQt.h"
 #include "gui/shell/QtShellBackend.h"
 #include "platform/catalog/Catalog.h"
+#include "platform/msproject/Application.h"
+#include "platform/msproject/Fields.h"
 #include "wizard/frmQuorvan.h"
 
 namespace {
@@ -174,6 +178,10 @@ int main(int argc, char** argv) {
   host.menuBar()->setActiveAction(host.ExtrasMenu().menuAction());
   Shot("extras-menu");
   host.ExtrasMenu().close();
+  // The Datei menu with the plan's and the chart's entries.
+  host.menuBar()->setActiveAction(host.FileMenu().menuAction());
+  Shot("file-menu");
+  host.FileMenu().close();
   host.menuBar()->setActiveAction(nullptr);
 
   // "Hilfe": the menu, the manual beside the window, the dialog "Über Quorvan".
@@ -262,8 +270,8 @@ int main(int argc, char** argv) {
       "wizard-step4",      "wizard-step5",         "wizard-step6", "wizard-step7", "message-box",
       "color-dialog",      "info-dialog",          "wizard-run",   "wizard-done",  "host-after-run",
       "wizard-field-list", "wizard-back-after-run"};
-  wanted.insert({"preview-whole", "preview-zoomed", "help-menu", "manual", "about-dialog",
-                 "wizard-step2-window"});
+  wanted.insert({"preview-whole", "preview-zoomed", "file-menu", "help-menu", "manual",
+                 "about-dialog", "wizard-step2-window"});
   wanted.insert(sized.begin(), sized.end());
   // The plan without the inserted projects beside it.
   QTemporaryDir alone;
@@ -287,6 +295,20 @@ int main(int argc, char** argv) {
     break;
   }
   wanted.insert("host-missing-inserted");
+  // A remark edited and not saved: the title's "*"; leaving the plan then asks whether to save
+  // it (answered "Nein": the copy stays as it was).
+  for (msproject::Task* task : host.Application().ActiveProject().Tasks()) {
+    if (task == nullptr || !task->Subproject().empty()) continue;
+    task->SetField(msproject::TextFieldId(25), "Termin um eine Woche verschoben");
+    break;
+  }
+  host.PlanChanged();
+  Shot("host-unsaved");
+  frontEnd.OnMessageBox = [](QWidget& box) {
+    Shot("save-question");
+    static_cast<QMessageBox&>(box).button(QMessageBox::No)->click();
+  };
+  wanted.insert({"host-unsaved", "save-question"});
   if (argc == 4) {
     if (!host.OpenPlan(QString::fromLocal8Bit(argv[3]))) return 1;
     host.Sheets().setCurrentIndex(0);  // its tasks, not the chart of the run before
