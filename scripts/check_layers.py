@@ -49,6 +49,7 @@ COMPONENTS = {
         "gui/shell": 0,
         "gui/preview": 1,
         "gui/roles": 1,
+        "gui/help": 1,
         "cli": 2,
         "gui/host": 2,
     },

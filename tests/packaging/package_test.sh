@@ -34,7 +34,8 @@ dpkg -x "$deb" "$root"
 for f in usr/bin/quorvan usr/bin/quorvan-gui usr/share/applications/quorvan.desktop \
          usr/share/icons/hicolor/scalable/apps/quorvan.svg usr/share/man/man1/quorvan.1.gz \
          usr/share/man/man1/quorvan-gui.1.gz usr/share/doc/quorvan/copyright \
-         usr/share/doc/quorvan/changelog.gz usr/share/locale/en/LC_MESSAGES/quorvan.mo; do
+         usr/share/doc/quorvan/changelog.gz usr/share/locale/en/LC_MESSAGES/quorvan.mo \
+         usr/share/quorvan/manual/index.html usr/share/quorvan/manual/bilder/vorschau.png; do
   [ -f "$root/$f" ] || fail "das Paket enthält $f nicht"
 done
 # The manual pages in both languages: German in man1, English in en/man1.

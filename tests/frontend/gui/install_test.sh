@@ -10,6 +10,14 @@ for f in bin/quorvan bin/quorvan-gui share/applications/quorvan.desktop \
          share/icons/hicolor/scalable/apps/quorvan.svg; do
   [ -f "$prefix/$f" ] || { echo "fehlt: $f" >&2; exit 1; }
 done
+# The manual, with every picture it names, where the program looks for it beside itself.
+manual=$prefix/share/quorvan/manual
+[ -f "$manual/index.html" ] || { echo "fehlt: share/quorvan/manual/index.html" >&2; exit 1; }
+pictures=$(grep -o 'src="[^"]*"' "$manual/index.html" | sed 's/^src="//; s/"$//')
+[ -n "$pictures" ] || { echo "das Handbuch nennt keine Bilder" >&2; exit 1; }
+for picture in $pictures; do
+  [ -f "$manual/$picture" ] || { echo "fehlt: share/quorvan/manual/$picture" >&2; exit 1; }
+done
 [ -x "$prefix/bin/quorvan-gui" ] || { echo "quorvan-gui ist nicht ausführbar" >&2; exit 1; }
 desktop-file-validate "$prefix/share/applications/quorvan.desktop"
 grep -qx 'Exec=quorvan-gui %f' "$prefix/share/applications/quorvan.desktop"

@@ -29,6 +29,8 @@
 #include "addin/AddInHost.h"
 #include "addin/Registration.h"
 #include "export/PlanCoverage.h"
+#include "gui/help/AboutDialog.h"
+#include "gui/help/ManualWindow.h"
 #include "gui/host/ChartRunWatch.h"
 #include "gui/host/ComAddInsDialog.h"
 #include "gui/host/CommandBarView.h"
@@ -257,22 +259,39 @@ void HostWindow::BuildMenus() {
   viewMenu_ = menuBar()->addMenu(QString::fromUtf8(_("&Ansicht")));
   viewMenu_->setObjectName(QStringLiteral("menuAnsicht"));
   viewMenu_->menuAction()->setVisible(false);
-  auto zoom = [this](void (ChartPreview::*step)()) {
-    return [this, step] {
-      sheets_->setCurrentWidget(preview_);
-      (preview_->*step)();
-    };
+  // The zoom bar's steps, with "Seitenbreite" and "100 %" as it names them.
+  auto addZoom = [this](const char* strIcon, const char* strText, const QKeySequence& shortcut,
+                        void (ChartPreview::*step)()) {
+    QAction* action = viewMenu_->addAction(QString::fromUtf8(strText));
+    if (strIcon != nullptr) action->setIcon(ThemeIcon(strIcon));
+    action->setShortcut(shortcut);
+    connect(action, &QAction::triggered, this, [this, step] { ZoomChart(step); });
   };
-  viewMenu_->addAction(ThemeIcon("zoom-in"), QString::fromUtf8(_("Diagramm ver&größern")),
-                       QKeySequence::ZoomIn, this, zoom(&ChartPreview::ZoomIn));
-  viewMenu_->addAction(ThemeIcon("zoom-out"), QString::fromUtf8(_("Diagramm ver&kleinern")),
-                       QKeySequence::ZoomOut, this, zoom(&ChartPreview::ZoomOut));
-  viewMenu_->addAction(ThemeIcon("zoom-fit-best"),
-                       QString::fromUtf8(_("Diagramm an &Fenster anpassen")), this,
-                       zoom(&ChartPreview::FitToWindow));
+  addZoom("zoom-in", _("Diagramm ver&größern"), QKeySequence::ZoomIn, &ChartPreview::ZoomIn);
+  addZoom("zoom-out", _("Diagramm ver&kleinern"), QKeySequence::ZoomOut, &ChartPreview::ZoomOut);
+  addZoom("zoom-fit-best", _("Diagramm an &Fenster anpassen"), {}, &ChartPreview::FitToWindow);
+  addZoom(nullptr, _("Seiten&breite"), {}, &ChartPreview::FitToWidth);
+  addZoom("zoom-original", _("&100 %"), QKeySequence(Qt::CTRL | Qt::Key_0),
+          &ChartPreview::ShowActualSize);
 
   extrasMenu_ = menuBar()->addMenu(QString::fromUtf8(_("E&xtras")));
   extrasMenu_->setObjectName(QStringLiteral("menuExtras"));
+
+  // The last menu: the manual (F1) and the program's version and licence.
+  helpMenu_ = menuBar()->addMenu(QString::fromUtf8(_("&Hilfe")));
+  helpMenu_->setObjectName(QStringLiteral("menuHilfe"));
+  manualAction_ = helpMenu_->addAction(
+      ThemeIcon("help-contents"), QString::fromUtf8(_("&Handbuch")), this, &HostWindow::ShowManual);
+  manualAction_->setShortcut(QKeySequence::HelpContents);
+  aboutAction_ =
+      helpMenu_->addAction(ThemeIcon("help-about"), QString::fromUtf8(_("Ü&ber Quorvan")), this,
+                           &HostWindow::ShowAboutDialog);
+}
+
+// The chart's tab comes to the front, then zooms.
+void HostWindow::ZoomChart(void (ChartPreview::*step)()) {
+  sheets_->setCurrentWidget(preview_);
+  (preview_->*step)();
 }
 
 namespace {
@@ -324,7 +343,7 @@ void HostWindow::BuildSheets() {
   sheets_->addTab(roleTab_, QString::fromUtf8(_("R&ollen")));
   preview_ = new ChartPreview(sheets_);
   preview_->setObjectName(QStringLiteral("chartPreview"));
-  // Not a tab until there is a chart: hidden, it does not lie over the tabs.
+  // Hidden until its tab is added after the first chart: it would lie over the tabs.
   preview_->hide();
 
   startPage_ = new StartPage(this);
@@ -707,6 +726,15 @@ void HostWindow::ShowSaveChartDialog() {
   if (!strFailure.empty()) {
     forms::MsgBox(strFailure, forms::vbExclamation + forms::vbOKOnly, kAppTitle.toStdString());
   }
+}
+
+void HostWindow::ShowManual() {
+  gui::ShowManual(*this);
+}
+
+void HostWindow::ShowAboutDialog() {
+  AboutDialog dialog(this);
+  RunDialog(dialog, OnDialog);
 }
 
 void HostWindow::closeEvent(QCloseEvent* event) {

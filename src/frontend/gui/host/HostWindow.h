@@ -1,7 +1,8 @@
 #pragma once
 // The host's window: the open plan's task and resource sheets (before a plan is open, the
 // start page: open a plan, one of the recent plans, or drop one), the menu "Datei", the menus
-// and toolbars of the host's command bars, the status bar. It starts the host's add-ins (the
+// and toolbars of the host's command bars, the last menu "Hilfe" (the manual with F1, "Über
+// Quorvan"), the status bar. It starts the host's add-ins (the
 // add-in Quorvan registered on the very first start, as its installer would) and ends them
 // when it goes, as at host shutdown, before any of its widgets.
 //
@@ -119,6 +120,14 @@ class HostWindow : public QMainWindow {
   QAction& SaveChartAction() const { return *saveChartAction_; }
   void ShowSaveChartDialog();
   QAction& ExitAction() const { return *exitAction_; }
+  // "Hilfe", the last menu: "Handbuch" (F1) and "Über Quorvan".
+  QMenu& HelpMenu() const { return *helpMenu_; }
+  QAction& ManualAction() const { return *manualAction_; }
+  QAction& AboutAction() const { return *aboutAction_; }
+  // The German manual in a window of its own beside this one (a message box when it is
+  // missing); the dialog "Über Quorvan".
+  void ShowManual();
+  void ShowAboutDialog();
 
   // The toolbar of a command bar shown now; nullptr when it is not shown.
   QToolBar* ToolBar(const std::string& strName) const;
@@ -145,7 +154,8 @@ class HostWindow : public QMainWindow {
   QAction& UndoAction() const { return *undoAction_; }
   QAction& RedoAction() const { return *redoAction_; }
 
-  // Called with each dialog of the host's own (open, save, COM add-ins) once it is shown.
+  // Called with each dialog of the host's own (open, save, COM add-ins, "Über Quorvan") once it
+  // is shown.
   DialogHook OnDialog;
 
  protected:
@@ -173,6 +183,7 @@ class HostWindow : public QMainWindow {
   void SetOpenAfterRun(bool blnValue);
   void ChartExported(const RunResult& result, const std::string& strCoverage);
   void OpenChart(const std::string& strPath);
+  void ZoomChart(void (ChartPreview::*step)());
   std::function<void()> HostCommand(int intId);
 
   std::unique_ptr<msproject::Application> ownApplication_;
@@ -187,6 +198,9 @@ class HostWindow : public QMainWindow {
   QMenu* editMenu_ = nullptr;
   QAction* undoAction_ = nullptr;
   QAction* redoAction_ = nullptr;
+  QMenu* helpMenu_ = nullptr;
+  QAction* manualAction_ = nullptr;
+  QAction* aboutAction_ = nullptr;
   QAction* openAction_ = nullptr;
   QAction* saveAction_ = nullptr;
   QAction* saveAsAction_ = nullptr;

@@ -22,6 +22,7 @@
 #include <filesystem>
 #include <limits>
 #include <utility>
+#include <vector>
 
 #include "platform/catalog/Catalog.h"
 #include "platform/catalog/Format.h"
@@ -38,27 +39,77 @@ namespace gui {
 
 namespace {
 
-constexpr int kDesk = 16;              // pixels of grey desk around the sheet
+constexpr int kDesk = 16;              // pixels of grey desk around the sheets and between them
 constexpr double kSheetMargin = 12.0;  // points of paper shown around the drawn area
 
-// The part of the paper that the first page draws on, in paper points: the cells with a fill,
-// a border or a text, and the shapes, as far as the page shows them. A page that draws nothing
-// counts as its whole printed part.
-QRectF DrawnOnPaper(const excel::PageDocument& document) {
-  const excel::PrintedPage& page = document.pages.front();
-  const excel::PageRect& source = page.source;
+// The part of the paper that each page draws on, in paper points: the cells with a fill, a
+// border or a text, and the shapes, as far as the page shows them. A page that draws nothing
+// counts as its whole printed part. The pages' sources form a grid of columns and rows of the
+// drawing: each thing drawn is taken by the few pages it meets, in one pass over the drawing.
+std::vector<QRectF> DrawnOnPapers(const excel::PageDocument& document) {
+  struct Band {
+    double dblStart, dblEnd;
+    bool operator<(const Band& other) const { return dblStart < other.dblStart; }
+    bool operator==(const Band& other) const { return dblStart == other.dblStart; }
+  };
+  std::vector<Band> colAcross, colDown;
+  for (const excel::PrintedPage& page : document.pages) {
+    colAcross.push_back({page.source.dblLeft, page.source.Right()});
+    colDown.push_back({page.source.dblTop, page.source.Bottom()});
+  }
+  std::sort(colAcross.begin(), colAcross.end());
+  colAcross.erase(std::unique(colAcross.begin(), colAcross.end()), colAcross.end());
+  std::sort(colDown.begin(), colDown.end());
+  colDown.erase(std::unique(colDown.begin(), colDown.end()), colDown.end());
+  auto bandOf = [](const std::vector<Band>& colBands, double dblStart) {
+    return static_cast<std::size_t>(
+        std::lower_bound(colBands.begin(), colBands.end(), Band{dblStart, dblStart}) -
+        colBands.begin());
+  };
+  // The page of each column and row of the grid; none where the pages leave a gap.
+  constexpr std::size_t kNoPage = std::numeric_limits<std::size_t>::max();
+  std::vector<std::size_t> colGrid(colAcross.size() * colDown.size(), kNoPage);
+  for (std::size_t i = 0; i < document.pages.size(); ++i) {
+    const excel::PageRect& source = document.pages[i].source;
+    colGrid[bandOf(colAcross, source.dblLeft) * colDown.size() + bandOf(colDown, source.dblTop)] =
+        i;
+  }
+
   constexpr double kNone = std::numeric_limits<double>::infinity();
-  double dblLeft = kNone, dblTop = kNone, dblRight = -kNone, dblBottom = -kNone;
+  struct Bounds {
+    double dblLeft = kNone, dblTop = kNone, dblRight = -kNone, dblBottom = -kNone;
+  };
+  std::vector<Bounds> colBounds(document.pages.size());
+  // The bands an extent [dblLow, dblHigh] meets: the first whose end reaches it, on while they
+  // start before its end.
+  auto firstBand = [](const std::vector<Band>& colBands, double dblLow) {
+    return static_cast<std::size_t>(
+        std::partition_point(colBands.begin(), colBands.end(),
+                             [dblLow](const Band& band) { return band.dblEnd < dblLow; }) -
+        colBands.begin());
+  };
   auto take = [&](double x1, double y1, double x2, double y2) {
-    const double l = std::max(std::min(x1, x2), source.dblLeft);
-    const double t = std::max(std::min(y1, y2), source.dblTop);
-    const double r = std::min(std::max(x1, x2), source.Right());
-    const double b = std::min(std::max(y1, y2), source.Bottom());
-    if (l > r || t > b) return;
-    dblLeft = std::min(dblLeft, l);
-    dblTop = std::min(dblTop, t);
-    dblRight = std::max(dblRight, r);
-    dblBottom = std::max(dblBottom, b);
+    const double dblLow = std::min(x1, x2), dblHigh = std::max(x1, x2);
+    const double dblTopmost = std::min(y1, y2), dblLowest = std::max(y1, y2);
+    for (std::size_t ix = firstBand(colAcross, dblLow);
+         ix < colAcross.size() && colAcross[ix].dblStart <= dblHigh; ++ix) {
+      for (std::size_t iy = firstBand(colDown, dblTopmost);
+           iy < colDown.size() && colDown[iy].dblStart <= dblLowest; ++iy) {
+        const std::size_t intPage = colGrid[ix * colDown.size() + iy];
+        if (intPage == kNoPage) continue;
+        const excel::PageRect& source = document.pages[intPage].source;
+        const double l = std::max(dblLow, source.dblLeft);
+        const double t = std::max(dblTopmost, source.dblTop);
+        const double r = std::min(dblHigh, source.Right());
+        const double b = std::min(dblLowest, source.Bottom());
+        if (l > r || t > b) continue;
+        Bounds& bounds = colBounds[intPage];
+        bounds.dblLeft = std::min(bounds.dblLeft, l);
+        bounds.dblTop = std::min(bounds.dblTop, t);
+        bounds.dblRight = std::max(bounds.dblRight, r);
+        bounds.dblBottom = std::max(bounds.dblBottom, b);
+      }
+    }
   };
   auto box = [&](const excel::PageRect& r) { take(r.dblLeft, r.dblTop, r.Right(), r.Bottom()); };
   const excel::PageDrawing& drawing = document.drawing;
@@ -81,16 +132,21 @@ QRectF DrawnOnPaper(const excel::PageDocument& document) {
          std::max({shape.dblX1, shape.dblX2, shape.dblX1 + dx, shape.dblX2 + dx}) + pad,
          std::max({shape.dblY1, shape.dblY2, shape.dblY1 + dy, shape.dblY2 + dy}) + pad);
   }
-  if (dblLeft > dblRight) {
-    dblLeft = source.dblLeft;
-    dblTop = source.dblTop;
-    dblRight = source.Right();
-    dblBottom = source.Bottom();
+
+  std::vector<QRectF> colDrawn;
+  for (std::size_t i = 0; i < document.pages.size(); ++i) {
+    const excel::PrintedPage& page = document.pages[i];
+    const excel::PageRect& source = page.source;
+    Bounds bounds = colBounds[i];
+    if (bounds.dblLeft > bounds.dblRight) {
+      bounds = {source.dblLeft, source.dblTop, source.Right(), source.Bottom()};
+    }
+    auto paperX = [&](double x) { return page.dblLeft + (x - source.dblLeft) * page.dblScale; };
+    auto paperY = [&](double y) { return page.dblTop + (y - source.dblTop) * page.dblScale; };
+    colDrawn.emplace_back(QPointF(paperX(bounds.dblLeft), paperY(bounds.dblTop)),
+                          QPointF(paperX(bounds.dblRight), paperY(bounds.dblBottom)));
   }
-  auto paperX = [&](double x) { return page.dblLeft + (x - source.dblLeft) * page.dblScale; };
-  auto paperY = [&](double y) { return page.dblTop + (y - source.dblTop) * page.dblScale; };
-  return QRectF(QPointF(paperX(dblLeft), paperY(dblTop)),
-                QPointF(paperX(dblRight), paperY(dblBottom)));
+  return colDrawn;
 }
 
 QToolButton* BarButton(QWidget* bar, const char* strName, const char* strIcon,
@@ -113,7 +169,7 @@ QToolButton* BarButton(QWidget* bar, const char* strName, const char* strIcon,
 
 }  // namespace
 
-// The sheet on its desk, painted at the preview's zoom.
+// The sheets on their desk, painted at the preview's zoom.
 class ChartPreview::Canvas : public QWidget {
  public:
   explicit Canvas(ChartPreview& preview) : QWidget(nullptr), preview_(preview) {
@@ -128,19 +184,35 @@ class ChartPreview::Canvas : public QWidget {
     const excel::PageDocument* document = preview_.Document();
     if (document == nullptr || document->pages.empty()) return;
     QPainter painter(this);
-    painter.setClipRect(event->rect());
     const double dblUnits = preview_.PixelsPerPoint();
-    const QRectF& sheet = preview_.sheet_;
-    const QRectF paper(kDesk, kDesk, sheet.width() * dblUnits, sheet.height() * dblUnits);
-    painter.fillRect(paper.translated(3, 3), QColor(0x40, 0x40, 0x40));
-    painter.fillRect(paper, Qt::white);
-    painter.setClipRect(paper, Qt::IntersectClip);
-    const QPointF origin(kDesk - sheet.left() * dblUnits, kDesk - sheet.top() * dblUnits);
-    painter.translate(origin);
-    // Only what meets the part to repaint: a zoomed-in chart of thousands of tasks shows a few
-    // dozen of them.
-    render::PaintPage(painter, *document, document->pages.front(), dblUnits,
-                      QRectF(event->rect()).translated(-origin));
+    const int intPages = preview_.PageCount();
+    const QRectF dirty(event->rect());
+    for (int i = 0; i < intPages; ++i) {
+      const QRectF paper = preview_.SheetOnCanvas(i);
+      const QRectF caption(paper.left(), paper.top() - preview_.CaptionHeight(), paper.width(),
+                           preview_.CaptionHeight());
+      if (!dirty.intersects(paper.adjusted(0, -caption.height(), 3, 3))) continue;
+      painter.save();
+      painter.setClipRect(dirty);
+      if (intPages > 1) {
+        painter.setPen(QColor(0xF4, 0xF4, 0xF4));
+        painter.drawText(
+            caption, Qt::AlignHCenter | Qt::AlignVCenter,
+            QString::fromStdString(catalog::Format(_("Seite {} von {}"), i + 1, intPages)));
+      }
+      painter.fillRect(paper.translated(3, 3), QColor(0x40, 0x40, 0x40));
+      painter.fillRect(paper, Qt::white);
+      painter.setClipRect(paper, Qt::IntersectClip);
+      const QRectF& shown = preview_.sheets_[static_cast<std::size_t>(i)].shown;
+      const QPointF origin(paper.left() - shown.left() * dblUnits,
+                           paper.top() - shown.top() * dblUnits);
+      painter.translate(origin);
+      // Only what meets the part to repaint: a zoomed-in chart of thousands of tasks shows a
+      // few dozen of them.
+      render::PaintPage(painter, *document, document->pages[static_cast<std::size_t>(i)], dblUnits,
+                        dirty.intersected(paper).translated(-origin));
+      painter.restore();
+    }
   }
 
  private:
@@ -235,12 +307,12 @@ std::string ChartPreview::ShowWorkbook(excel::Workbook& workbook) {
 
 void ChartPreview::ShowDocument(excel::PageDocument document) {
   document_ = std::move(document);
-  if (document_->pages.empty()) {
-    drawn_ = sheet_ = QRectF();
-  } else {
-    drawn_ = DrawnOnPaper(*document_);
-    sheet_ = drawn_.adjusted(-kSheetMargin, -kSheetMargin, kSheetMargin, kSheetMargin)
-                 .intersected(QRectF(0, 0, document_->dblPaperWidth, document_->dblPaperHeight));
+  sheets_.clear();
+  const QRectF paper(0, 0, document_->dblPaperWidth, document_->dblPaperHeight);
+  for (const QRectF& drawn : DrawnOnPapers(*document_)) {
+    sheets_.push_back(
+        {drawn, drawn.adjusted(-kSheetMargin, -kSheetMargin, kSheetMargin, kSheetMargin)
+                    .intersected(paper)});
   }
   FitToWindow();
   UpdateZoomBar();
@@ -250,7 +322,7 @@ void ChartPreview::ShowDocument(excel::PageDocument document) {
 void ChartPreview::Clear() {
   document_.reset();
   strWorkbook_.clear();
-  drawn_ = sheet_ = QRectF();
+  sheets_.clear();
   Resize();
   UpdateZoomBar();
   canvas_->update();
@@ -260,19 +332,58 @@ double ChartPreview::PixelsPerPoint() const {
   return dblZoom_ * logicalDpiX() / 72.0;
 }
 
-QPointF ChartPreview::PaperPointAt(const QPoint& viewportPoint) const {
+// A chart of several pages has a caption above each.
+int ChartPreview::CaptionHeight() const {
+  return sheets_.size() > 1 ? fontMetrics().height() + 6 : 0;
+}
+
+QSizeF ChartPreview::LargestSheet() const {
+  QSizeF largest;
+  for (const Sheet& sheet : sheets_) largest = largest.expandedTo(sheet.shown.size());
+  return largest;
+}
+
+// The sheets one below the other, each centred across the widest, each under its caption.
+QRectF ChartPreview::SheetOnCanvas(int intPage) const {
+  const double dblUnits = PixelsPerPoint();
+  const double dblWidest = LargestSheet().width() * dblUnits;
+  double dblTop = kDesk;
+  for (int i = 0; i < intPage; ++i) {
+    dblTop += CaptionHeight() +
+              std::ceil(sheets_[static_cast<std::size_t>(i)].shown.height() * dblUnits) + kDesk;
+  }
+  const QRectF& shown = sheets_[static_cast<std::size_t>(intPage)].shown;
+  const double dblWidth = shown.width() * dblUnits;
+  return QRectF(std::round(kDesk + (dblWidest - dblWidth) / 2), dblTop + CaptionHeight(), dblWidth,
+                shown.height() * dblUnits);
+}
+
+int ChartPreview::PageAt(const QPoint& viewportPoint) const {
   const QPointF canvasPoint = canvas_->mapFrom(area_->viewport(), viewportPoint);
-  return (canvasPoint - QPointF(kDesk, kDesk)) / PixelsPerPoint() + sheet_.topLeft();
+  int intPage = 0;
+  for (int i = 1; i < PageCount(); ++i) {
+    if (SheetOnCanvas(i).top() - CaptionHeight() <= canvasPoint.y()) intPage = i;
+  }
+  return intPage;
+}
+
+QPointF ChartPreview::PaperPointAt(const QPoint& viewportPoint) const {
+  if (sheets_.empty()) return {};
+  const int intPage = PageAt(viewportPoint);
+  const QPointF canvasPoint = canvas_->mapFrom(area_->viewport(), viewportPoint);
+  return (canvasPoint - SheetOnCanvas(intPage).topLeft()) / PixelsPerPoint() +
+         sheets_[static_cast<std::size_t>(intPage)].shown.topLeft();
 }
 
 void ChartPreview::Resize() {
-  if (!document_) {
+  if (!document_ || sheets_.empty()) {
     canvas_->resize(0, 0);
     return;
   }
-  const double dblUnits = PixelsPerPoint();
-  canvas_->resize(static_cast<int>(std::ceil(sheet_.width() * dblUnits)) + 2 * kDesk,
-                  static_cast<int>(std::ceil(sheet_.height() * dblUnits)) + 2 * kDesk);
+  const QRectF last = SheetOnCanvas(PageCount() - 1);
+  canvas_->resize(
+      static_cast<int>(std::ceil(LargestSheet().width() * PixelsPerPoint())) + 2 * kDesk,
+      static_cast<int>(std::ceil(last.bottom())) + kDesk);
 }
 
 void ChartPreview::SetZoom(double dblZoom) {
@@ -292,12 +403,17 @@ void ChartPreview::ApplyZoom(double dblZoom) {
 
 void ChartPreview::ApplyZoomAt(double dblZoom, const QPoint& viewportPoint) {
   dblZoom = std::clamp(dblZoom, kMinZoom, kMaxZoom);
-  const QPointF desk(kDesk, kDesk);
-  const QPointF before = canvas_->mapFrom(area_->viewport(), viewportPoint);
-  const QPointF after = desk + (before - desk) * (dblZoom / dblZoom_);
+  // The point of the page under the viewport's point stays there.
+  const int intPage = PageAt(viewportPoint);
+  const QPointF paper = PaperPointAt(viewportPoint);
   const bool blnChanged = dblZoom != dblZoom_;
   dblZoom_ = dblZoom;
   Resize();
+  const QPointF after =
+      sheets_.empty() ? QPointF()
+                      : SheetOnCanvas(intPage).topLeft() +
+                            (paper - sheets_[static_cast<std::size_t>(intPage)].shown.topLeft()) *
+                                PixelsPerPoint();
   area_->horizontalScrollBar()->setValue(
       static_cast<int>(std::lround(after.x() - viewportPoint.x())));
   area_->verticalScrollBar()->setValue(
@@ -319,30 +435,48 @@ void ChartPreview::ShowActualSize() {
   SetZoom(1.0);
 }
 
+// With several pages the largest page fits: the pages are then read one by one, scrolling
+// from one to the next.
 void ChartPreview::FitToWindow() {
-  if (!document_ || sheet_.isEmpty()) return;
+  const QSizeF largest = LargestSheet();
+  if (!document_ || largest.isEmpty()) return;
   const double dblUnits = logicalDpiX() / 72.0;
-  // The room without scroll bars, which the fitted sheet does not need.
-  const QSize room = area_->maximumViewportSize();
-  const double dblWide = (room.width() - 2.0 * kDesk - 4) / (sheet_.width() * dblUnits);
-  const double dblTall = (room.height() - 2.0 * kDesk - 4) / (sheet_.height() * dblUnits);
-  ApplyZoom(std::min(dblWide, dblTall));
+  // The room without scroll bars, which a single fitted sheet does not need.
+  QSize room = area_->maximumViewportSize();
+  if (PageCount() > 1) {
+    room.rwidth() -= area_->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr,
+                                                 area_->verticalScrollBar());
+  }
+  const double dblWide = (room.width() - 2.0 * kDesk - 4) / (largest.width() * dblUnits);
+  const double dblTall =
+      (room.height() - 2.0 * kDesk - CaptionHeight() - 4) / (largest.height() * dblUnits);
+  ApplyZoomAt(std::min(dblWide, dblTall), TopCentre());
   fit_ = Fit::Whole;
 }
 
 void ChartPreview::FitToWidth() {
-  if (!document_ || sheet_.isEmpty()) return;
+  const QSizeF largest = LargestSheet();
+  if (!document_ || largest.isEmpty()) return;
   const double dblUnits = logicalDpiX() / 72.0;
   const QSize room = area_->maximumViewportSize();
-  double dblWide = (room.width() - 2.0 * kDesk - 4) / (sheet_.width() * dblUnits);
-  // A sheet taller than the window then needs the vertical scroll bar, beside it.
-  if (sheet_.height() * dblUnits * dblWide + 2.0 * kDesk > room.height()) {
+  double dblWide = (room.width() - 2.0 * kDesk - 4) / (largest.width() * dblUnits);
+  // Sheets taller than the window then need the vertical scroll bar, beside them.
+  double dblTall = 2.0 * kDesk;
+  for (const Sheet& sheet : sheets_) {
+    dblTall += sheet.shown.height() * dblUnits * dblWide + CaptionHeight() + kDesk;
+  }
+  if (dblTall > room.height()) {
     const int intBar = area_->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr,
                                                    area_->verticalScrollBar());
-    dblWide = (room.width() - intBar - 2.0 * kDesk - 4) / (sheet_.width() * dblUnits);
+    dblWide = (room.width() - intBar - 2.0 * kDesk - 4) / (largest.width() * dblUnits);
   }
-  ApplyZoomAt(dblWide, area_->viewport()->rect().center());
+  ApplyZoomAt(dblWide, TopCentre());
   fit_ = Fit::Width;
+}
+
+// A fit keeps the top of what is shown: the page read now stays in view.
+QPoint ChartPreview::TopCentre() const {
+  return {area_->viewport()->width() / 2, 0};
 }
 
 void ChartPreview::Refit() {
@@ -443,9 +577,7 @@ std::string Saved(const std::optional<excel::PageDocument>& document, const std:
 std::string ChartPreview::SaveAsPdf(const std::string& strPath) const {
   return Saved(document_, strPath, {".pdf"}, _("gespeichert wird als PDF-Datei (.pdf)."),
                [&](render::QtPagePainter& painter, const std::filesystem::path& file) {
-                 excel::PageDocument page = *document_;
-                 page.pages.resize(1);
-                 return painter.WritePdf({page}, file);
+                 return painter.WritePdf({*document_}, file);
                });
 }
 

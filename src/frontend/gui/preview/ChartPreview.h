@@ -1,14 +1,16 @@
 #pragma once
-// The desktop's preview of a chart: the drawn part of the printed page of a workbook's chart
-// sheet, as the PDF shows it, on a white sheet on a grey desk in a scroll area, with a zoom bar
-// above it, and the page saved as PDF, SVG or PNG.
+// The desktop's preview of a chart: the drawn part of each printed page of a workbook's chart
+// sheet, as the PDF shows it, each on a white sheet on a grey desk, one below the other in a
+// scroll area, with a zoom bar above them, and the pages saved as PDF, SVG or PNG.
 //
-// The preview shows what the page draws (cells, borders, texts, shapes) with a narrow margin of
-// paper around it, not the empty rest of the paper. The zoom bar holds zoom out and in, the
-// zoom in percent (100 % is the printed size), "ganzes Diagramm" (the drawn area fits the
-// window), "Seitenbreite" (its width fits), "100 %", and "In Tabellenkalkulation öffnen" (the
-// workbook with the desktop's program for it). Ctrl and the mouse wheel zoom about the point
-// under the pointer; dragging with the left button moves the chart.
+// The preview shows what a page draws (cells, borders, texts, shapes) with a narrow margin of
+// paper around it, not the empty rest of the paper. A chart printed on several pages (one too
+// large for the page set-up's smallest scale) shows every page, each under the caption "Seite 2
+// von 5". The zoom bar holds zoom out and in, the zoom in percent (100 % is the printed size),
+// "ganzes Diagramm" (a page's drawn area fits the window: the whole chart when it is printed
+// on one page), "Seitenbreite" (its width fits), "100 %", and "In Tabellenkalkulation öffnen"
+// (the workbook with the desktop's program for it). Ctrl and the mouse wheel zoom about the
+// point under the pointer; dragging with the left button moves the chart.
 //
 // Embedding it in a main window, after a run that wrote the chart into a workbook:
 //
@@ -28,6 +30,7 @@
 #include <QWidget>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "platform/excel/print/PageDescription.h"
 
@@ -48,12 +51,12 @@ class ChartPreview : public QWidget {
   explicit ChartPreview(QWidget* parent = nullptr);
   ~ChartPreview() override;
 
-  // Shows the first printed page of the workbook's first worksheet, fitted to the window (and
+  // Shows the printed pages of the workbook's first worksheet, fitted to the window (and
   // fitted again as the window changes its size, until the user zooms). A
   // sheet with nothing to print shows nothing; the engine's reason is returned ("" when shown).
   // The workbook's file is the one "In Tabellenkalkulation öffnen" opens.
   std::string ShowWorkbook(excel::Workbook& workbook);
-  // Shows the first page of a laid-out document, fitted to the window.
+  // Shows the pages of a laid-out document, fitted to the window.
   void ShowDocument(excel::PageDocument document);
   void Clear();
   bool HasChart() const { return document_.has_value(); }
@@ -61,10 +64,16 @@ class ChartPreview : public QWidget {
   // The workbook shown; "" when the chart came without one.
   const std::string& WorkbookPath() const { return strWorkbook_; }
 
-  // The part of the paper that the page draws on, in points from the paper's top-left corner.
-  QRectF DrawnArea() const { return drawn_; }
-  // The point of the paper (in points) under a point of the viewport.
+  // How many printed pages the chart has; each is shown.
+  int PageCount() const { return static_cast<int>(sheets_.size()); }
+  // The part of the first page's paper that it draws on, in points from the paper's top-left
+  // corner.
+  QRectF DrawnArea() const { return sheets_.empty() ? QRectF() : sheets_.front().drawn; }
+  // The point of the paper (in points) under a point of the viewport, on the page shown there
+  // (or the nearest one above it).
   QPointF PaperPointAt(const QPoint& viewportPoint) const;
+  // The index of that page.
+  int PageAt(const QPoint& viewportPoint) const;
 
   // 1.0 shows the page at its printed size on the screen.
   double Zoom() const { return dblZoom_; }
@@ -80,7 +89,8 @@ class ChartPreview : public QWidget {
   QWidget& ZoomBar() const { return *zoomBar_; }
   QScrollArea& View() const { return *area_; }
 
-  // Each returns "" when the file was written, else a German description of why not.
+  // Each returns "" when the file was written, else a German description of why not. The PDF
+  // holds every page; the pictures show the first.
   std::string SaveAsPdf(const std::string& strPath) const;
   std::string SaveAsSvg(const std::string& strPath) const;
   std::string SaveAsPng(const std::string& strPath, int intDotsPerInch = 150) const;
@@ -107,6 +117,17 @@ class ChartPreview : public QWidget {
 
  private:
   class Canvas;
+  // A printed page as shown: its drawn area, and the part of its paper shown (the drawn area
+  // and a margin), in paper points.
+  struct Sheet {
+    QRectF drawn;
+    QRectF shown;
+  };
+  // Where a page's sheet lies on the canvas, in pixels at the present zoom.
+  QRectF SheetOnCanvas(int intPage) const;
+  int CaptionHeight() const;
+  QPoint TopCentre() const;
+  QSizeF LargestSheet() const;  // in points
   void BuildZoomBar();
   void UpdateZoomBar();
   double PixelsPerPoint() const;
@@ -117,8 +138,7 @@ class ChartPreview : public QWidget {
 
   std::optional<excel::PageDocument> document_;
   std::string strWorkbook_;
-  QRectF drawn_;  // of the paper, in points
-  QRectF sheet_;  // the part of the paper shown: the drawn area and a margin
+  std::vector<Sheet> sheets_;  // one per printed page
   double dblZoom_ = 1.0;
   Fit fit_ = Fit::None;  // the chart follows the window's size
   QScrollArea* area_;

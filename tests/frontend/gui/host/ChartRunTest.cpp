@@ -10,6 +10,8 @@
 #include <QDesktopServices>
 #include <QFileDialog>
 #include <QMenuBar>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QTableView>
 #include <QToolBar>
 #include <cstdlib>
@@ -184,6 +186,60 @@ TEST_F(ChartRunTest, OpenAfterRunHandsEachChartToTheDesktopAndLetsGoOfIt) {
   EXPECT_EQ(host_->StatusText().toStdString(),
             "Kommunikationsdiagramm gespeichert: " + chart.string());
   EXPECT_TRUE(boxes_.empty()) << boxes_.front().strText.toStdString();
+}
+
+// A plan of 400 tasks is too long for the chart's one page even at the smallest scale: it is
+// printed on several pages, and the preview shows each of them. "Ansicht" offers the zoom
+// bar's "Seitenbreite" and "100 %" (Ctrl+0).
+TEST_F(ChartRunTest, AChartOfSeveralPagesIsPreviewedWholeAndZoomedFromAnsicht) {
+  testsupport::PlanXml objPlan;
+  objPlan.Resource("Anna").Resource("Bernd");
+  for (int i = 1; i <= 400; ++i) {
+    objPlan.Task("Vorgang " + std::to_string(i), 1,
+                 {{testsupport::kText21, i % 2 == 0 ? "Anna" : "Bernd"}});
+  }
+  StartHost();
+  ASSERT_TRUE(host_->OpenPlan(QString::fromStdString(objPlan.Write(dir_).string())));
+  FinishWizardInto(dir_ / "Lang.xlsx");
+  gui::ChartPreview& preview = host_->Preview();
+  ASSERT_TRUE(preview.HasChart());
+  const excel::PageDocument& document = *preview.Document();
+  ASSERT_GT(document.pages.size(), 1u);
+  EXPECT_DOUBLE_EQ(document.pages.front().dblScale, 0.1);
+  EXPECT_EQ(preview.PageCount(), static_cast<int>(document.pages.size()));
+  // The last page is shown below the first: scrolled to the end, the view shows it.
+  QScrollBar& down = *preview.View().verticalScrollBar();
+  down.setValue(down.maximum());
+  EXPECT_EQ(preview.PageAt(
+                {preview.View().viewport()->width() / 2, preview.View().viewport()->height() - 30}),
+            preview.PageCount() - 1);
+
+  EXPECT_THAT(MenuTexts(host_->ViewMenu()),
+              testing::ElementsAre("Diagramm ver&größern", "Diagramm ver&kleinern",
+                                   "Diagramm an &Fenster anpassen", "Seiten&breite", "&100 %"));
+  auto entry = [&](const char* strText) {
+    for (QAction* action : host_->ViewMenu().actions()) {
+      if (action->text() == QString::fromUtf8(strText)) return action;
+    }
+    ADD_FAILURE() << strText;
+    return host_->ViewMenu().actions().front();
+  };
+  host_->Sheets().setCurrentIndex(0);
+  entry("&100 %")->trigger();
+  EXPECT_EQ(host_->Sheets().currentWidget(), &preview);
+  EXPECT_DOUBLE_EQ(preview.Zoom(), 1.0);
+  EXPECT_EQ(entry("&100 %")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_0));
+  // "Seitenbreite": the widest page fills the view, without a scroll bar across.
+  entry("Seiten&breite")->trigger();
+  ProcessEvents();
+  const double dblWidth = preview.Zoom();
+  EXPECT_FALSE(preview.View().horizontalScrollBar()->isVisible());
+  EXPECT_GT(preview.View().widget()->width(), preview.View().viewport()->width() * 9 / 10);
+  // A page of the long chart is narrow and tall: the whole page fits at a smaller zoom.
+  entry("Diagramm an &Fenster anpassen")->trigger();
+  EXPECT_LT(preview.Zoom(), dblWidth);
+  EXPECT_LE(preview.View().widget()->width(), preview.View().viewport()->width());
+  guitest::SaveShot(*host_, "host-preview-pages");
 }
 
 // The chart of the example plan alone in a folder lacks its inserted project: the status bar

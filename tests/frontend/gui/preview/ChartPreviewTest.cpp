@@ -41,6 +41,22 @@ int RedPixels(const QImage& image) {
   return intCount;
 }
 
+// The bands of rows of the image with red in them, top to bottom: one per red shape of a column.
+int RedBands(const QImage& image) {
+  int intBands = 0;
+  bool blnInBand = false;
+  for (int y = 0; y < image.height(); ++y) {
+    bool blnRed = false;
+    for (int x = 0; x < image.width() && !blnRed; ++x) {
+      const QRgb p = image.pixel(x, y);
+      blnRed = qRed(p) > 200 && qGreen(p) < 60 && qBlue(p) < 60;
+    }
+    intBands += blnRed && !blnInBand;
+    blnInBand = blnRed;
+  }
+  return intBands;
+}
+
 class ChartPreviewTest : public ::testing::Test {
  protected:
   ChartPreviewTest() {
@@ -266,6 +282,53 @@ TEST_F(ChartPreviewTest, AWorkbookTheDesktopCannotOpenIsExplained) {
                   "Quorvan: Kein Programm zum Öffnen von „Diagramm.xlsx“ gefunden.",
                   "Quorvan: „Diagramm.xlsx“ kann nicht geöffnet werden: Die Datei gibt es nicht "
                   "mehr."));
+}
+
+// A sheet printed at 100 % runs over several pages down: every page is shown, one below the
+// other, a red circle on the first, the second and the fourth; "ganzes Diagramm" fits one page
+// into the window and the view scrolls to the others; the PDF holds them all.
+TEST_F(ChartPreviewTest, AChartOfSeveralPagesShowsEveryPage) {
+  excel::Worksheet& sheet = book_->Worksheets(1);
+  for (const double dblTop : {900.0, 1700.0}) {
+    excel::Shape oval = sheet.Shapes().AddShape(excel::msoShapeOval, 100, dblTop, 40, 40);
+    oval.Fill().ForeColor().RGB(kRed);
+  }
+  sheet.PageSetup().Zoom(100);
+  ASSERT_EQ(preview_.ShowWorkbook(*book_), "");
+  ASSERT_GE(preview_.PageCount(), 4);
+  ASSERT_EQ(preview_.PageCount(), static_cast<int>(preview_.Document()->pages.size()));
+
+  QWidget* canvas = preview_.View().widget();
+  EXPECT_EQ(RedBands(canvas->grab().toImage()), 3);
+  // One page fits the window; the others are scrolled to.
+  EXPECT_LE(preview_.DrawnArea().height() * preview_.Zoom() * preview_.logicalDpiY() / 72.0,
+            Viewport().height());
+  EXPECT_GT(canvas->height(), Viewport().height() * 2);
+  QScrollBar& down = *preview_.View().verticalScrollBar();
+  EXPECT_EQ(preview_.PageAt({Viewport().width() / 2, 10}), 0);
+  down.setValue(down.maximum());
+  EXPECT_EQ(preview_.PageAt({Viewport().width() / 2, Viewport().height() - 20}),
+            preview_.PageCount() - 1);
+
+  // The widest page fills the window's width; zooming keeps the point under the pointer on its
+  // page.
+  Button("fitWidth").click();
+  EXPECT_FALSE(preview_.View().horizontalScrollBar()->isVisible());
+  down.setValue(down.maximum() / 2);
+  const QPoint at(Viewport().width() / 3, Viewport().height() / 2);
+  const int intPage = preview_.PageAt(at);
+  const QPointF before = preview_.PaperPointAt(at);
+  preview_.ZoomAt(preview_.Zoom() * 2, at);
+  EXPECT_EQ(preview_.PageAt(at), intPage);
+  EXPECT_NEAR(preview_.PaperPointAt(at).y(), before.y(), 1.0);
+
+  ASSERT_EQ(preview_.SaveAsPdf((dir_ / "Seiten.pdf").string()), "");
+  const auto info =
+      testsupport::RunCommand("pdfinfo " + testsupport::ShellQuote((dir_ / "Seiten.pdf").string()));
+  EXPECT_NE(info.strStdout.find("Pages:           " + std::to_string(preview_.PageCount()) + "\n"),
+            std::string::npos)
+      << info.strStdout;
+  guitest::SaveShot(preview_, "chart-preview-pages");
 }
 
 TEST_F(ChartPreviewTest, ThePageIsSavedAsPdfSvgAndPngOrTheReasonGiven) {

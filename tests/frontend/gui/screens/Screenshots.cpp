@@ -7,10 +7,12 @@
 // copied alone into a folder (its inserted projects missing: the status bar and the marked task row
 // with its tooltip, host-missing-inserted), that plan with an edit not saved (host-unsaved) and
 // the question whether to save it when it is left (save-question), and, when a second plan is given
-// (a .mpp), the host window with it (host-mpp). Each goes to OUTDIR/NAME.png. Run in English
-// (LANGUAGE=en) the pictures are OUTDIR/en-NAME.png, and with QUORVAN_CLI naming the command line's
-// program one more shows it in a terminal window: the run of the first plan and its help
-// (en-command-line). Exit status 0 when every picture was taken.
+// (a .mpp), the host window with it (host-mpp); the Hilfe menu, the manual and the dialog "Über
+// Quorvan"; for the manual's pictures the wizard's window at step 2 and the preview at 800×600.
+// Each goes to OUTDIR/NAME.png. Run in English (LANGUAGE=en) the pictures are OUTDIR/en-NAME.png,
+// and with QUORVAN_CLI naming the command line's program one more shows it in a terminal window:
+// the run of the first plan and its help (en-command-line). Exit status 0 when every picture was
+// taken.
 //
 //     xvfb-run -a -s "-screen 0 1680x1080x24" with_window_manager.sh gui_screenshots PLAN.xml
 //         OUTDIR [PLAN.mpp]
@@ -41,6 +43,7 @@
 
 #include "gui/forms/FormView.h"
 #include "gui/forms/QtFrontEnd.h"
+#include "gui/help/ManualWindow.h"
 #include "gui/host/HostWindow.h"
 #include "gui/host/RecentFiles.h"
 #include "gui/preview/ChartPreview.h"
@@ -89,6 +92,21 @@ void ShotWindow(const std::string& strName, QWidget& window, QSize size) {
     taken.insert(strSized);
   }
   std::fprintf(stderr, "%s%s.png\n", strPrefix.c_str(), strSized.c_str());
+}
+
+// A window as it is, with its frame: OUTDIR/NAME.png (the manual's pictures).
+void ShotFrame(const std::string& strName, QWidget& window) {
+  for (int i = 0; i < 5; ++i) {
+    QCoreApplication::processEvents();
+    QTest::qWait(40);
+  }
+  const QRect frame = window.frameGeometry();
+  const QPixmap picture = QGuiApplication::primaryScreen()->grabWindow(
+      0, frame.x(), frame.y(), frame.width(), frame.height());
+  if (picture.save(outDir + "/" + QString::fromStdString(strPrefix + strName) + ".png")) {
+    taken.insert(strName);
+  }
+  std::fprintf(stderr, "%s%s.png\n", strPrefix.c_str(), strName.c_str());
 }
 
 // The host window in a large and in a small window.
@@ -179,6 +197,23 @@ int main(int argc, char** argv) {
   host.FileMenu().close();
   host.menuBar()->setActiveAction(nullptr);
 
+  // "Hilfe": the menu, the manual beside the window, the dialog "Über Quorvan".
+  host.menuBar()->setActiveAction(host.HelpMenu().menuAction());
+  Shot("help-menu");
+  host.HelpMenu().close();
+  host.menuBar()->setActiveAction(nullptr);
+  if (gui::ManualWindow* manual = gui::ShowManual(host)) {
+    if (!QTest::qWaitForWindowExposed(manual)) return 1;
+    Shot("manual");
+    manual->close();
+  }
+  host.OnDialog = [](QDialog& dialog) {
+    Shot("about-dialog");
+    dialog.reject();
+  };
+  host.AboutAction().trigger();
+  host.OnDialog = nullptr;
+
   const QString chart = settings.path() + "/Markteinfuehrung.xlsx";
   frontEnd.OnMessageBox = [](QWidget& box) {
     Shot("message-box");
@@ -201,6 +236,7 @@ int main(int argc, char** argv) {
     frm->txtChartPath.Text(chart.toStdString());
     for (int step = 1; step <= 7; ++step) {
       Shot("wizard-step" + std::to_string(step));
+      if (step == 2) ShotFrame("wizard-step2-window", view);
       if (step == 2) {
         // The list of a field, open on the field chosen, with the plan's names of the fields.
         auto* fields = qobject_cast<QComboBox*>(view.WidgetOf(frm->cboFieldResponsible));
@@ -236,12 +272,19 @@ int main(int argc, char** argv) {
   host.Preview().SetZoom(2.0);
   Shot("preview-zoomed");
   host.Preview().FitToWindow();
+  // The preview in the small window, fitted (the manual's picture).
+  if (fits(kWindowSizes[1])) {
+    ShotWindow("preview", host, kWindowSizes[1]);
+    sized.insert("preview-800x600");
+    host.resize(1100, 720);
+  }
   std::set<std::string> wanted = {
       "host-window",       "extras-menu",          "wizard-step1", "wizard-step2", "wizard-step3",
       "wizard-step4",      "wizard-step5",         "wizard-step6", "wizard-step7", "message-box",
       "color-dialog",      "info-dialog",          "wizard-run",   "wizard-done",  "host-after-run",
       "wizard-field-list", "wizard-back-after-run"};
-  wanted.insert({"preview-whole", "preview-zoomed", "file-menu"});
+  wanted.insert({"preview-whole", "preview-zoomed", "file-menu", "help-menu", "manual",
+                 "about-dialog", "wizard-step2-window"});
   wanted.insert(sized.begin(), sized.end());
   // The plan without the inserted projects beside it.
   QTemporaryDir alone;
