@@ -10,6 +10,9 @@
 #include <cstdlib>
 #include <utility>
 
+#include "gui/forms/FormView.h"
+#include "wizard/frmQuorvan.h"
+
 namespace guitest {
 
 namespace {
@@ -108,6 +111,18 @@ std::vector<QString> HostTest::DisabledEntries(const gui::HostWindow& host, bool
 void HostTest::ProcessEvents() {
   QCoreApplication::processEvents();
   QCoreApplication::processEvents();
+}
+
+void HostTest::FinishWizardInto(const std::filesystem::path& chart) {
+  frontEnd_.OnFormShown = [&](gui::FormView& view) {
+    auto& frm = dynamic_cast<frmQuorvan&>(view.Form());
+    frm.txtChartPath.Text(chart.string());
+    frm.cmdFinish.Click();
+    frm.cmdFinish.Click();
+  };
+  host_->CommandBarAction("QuorvanWizard")->trigger();
+  frontEnd_.OnFormShown = nullptr;
+  ProcessEvents();
 }
 
 }  // namespace guitest

@@ -78,6 +78,8 @@ class HostTest : public testing::Test {
                                               bool blnWithoutReason = false);
   // Lets queued work (the redrawing of the command bars) run.
   static void ProcessEvents();
+  // Opens the wizard from the menu and finishes it at once, the chart written to chart.
+  void FinishWizardInto(const std::filesystem::path& chart);
 
   // The application comes first.
   QApplication& app_ = App();

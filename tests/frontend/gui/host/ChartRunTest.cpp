@@ -38,19 +38,6 @@ class ChartRunTest : public HostTest {
  protected:
   // Runs the wizard from the action: the path chosen in the save dialog, the arrows' colour in
   // the colour dialog, Finish, then "Fertig". Returns how often the wizard was shown.
-  // Opens the wizard from the menu and finishes it at once, the chart written to chart.
-  void FinishWizardInto(const std::filesystem::path& chart) {
-    frontEnd_.OnFormShown = [&](gui::FormView& view) {
-      auto& frm = dynamic_cast<frmQuorvan&>(view.Form());
-      frm.txtChartPath.Text(chart.string());
-      frm.cmdFinish.Click();
-      frm.cmdFinish.Click();
-    };
-    host_->CommandBarAction("QuorvanWizard")->trigger();
-    frontEnd_.OnFormShown = nullptr;
-    ProcessEvents();
-  }
-
   int RunWizard(QAction& action, const std::filesystem::path& chart) {
     int intShown = 0;
     frontEnd_.OnFormShown = [&](gui::FormView& view) {

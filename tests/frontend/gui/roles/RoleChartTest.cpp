@@ -11,7 +11,6 @@
 #include <vector>
 
 #include "frontend/gui/HostTesting.h"
-#include "gui/forms/FormView.h"
 #include "gui/roles/RoleMatrixModel.h"
 #include "gui/roles/RoleMatrixView.h"
 #include "gui/roles/RoleTab.h"
@@ -19,7 +18,6 @@
 #include "platform/msproject/Fields.h"
 #include "platform/msproject/Project.h"
 #include "system/export/ExportTesting.h"
-#include "wizard/frmQuorvan.h"
 
 namespace {
 
@@ -31,15 +29,7 @@ class RoleChartTest : public HostTest {
  protected:
   // The wizard from the menu, finished at once into the chart; its circles read back.
   std::vector<Circle> ChartCircles(const std::filesystem::path& chart) {
-    frontEnd_.OnFormShown = [&](gui::FormView& view) {
-      auto& frm = dynamic_cast<frmQuorvan&>(view.Form());
-      frm.txtChartPath.Text(chart.string());
-      frm.cmdFinish.Click();
-      frm.cmdFinish.Click();
-    };
-    host_->CommandBarAction("QuorvanWizard")->trigger();
-    frontEnd_.OnFormShown = nullptr;
-    ProcessEvents();
+    FinishWizardInto(chart);
     return exporttest::DrawingOf(exporttest::ReadChart(chart)).colCircles;
   }
 };

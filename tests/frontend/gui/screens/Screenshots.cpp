@@ -75,26 +75,7 @@ void Shot(const std::string& strName) {
   std::fprintf(stderr, "%s%s.png\n", strPrefix.c_str(), strName.c_str());
 }
 
-// The window with its frame, as the X server shows it: OUTDIR/NAME-WIDTHxHEIGHT.png, the
-// window resized to that size first.
-void ShotWindow(const std::string& strName, QWidget& window, QSize size) {
-  window.resize(size);
-  const std::string strSized =
-      strName + "-" + std::to_string(size.width()) + "x" + std::to_string(size.height());
-  for (int i = 0; i < 5; ++i) {
-    QCoreApplication::processEvents();
-    QTest::qWait(40);
-  }
-  const QRect frame = window.frameGeometry();
-  const QPixmap picture = QGuiApplication::primaryScreen()->grabWindow(
-      0, frame.x(), frame.y(), frame.width(), frame.height());
-  if (picture.save(outDir + "/" + QString::fromStdString(strPrefix + strSized) + ".png")) {
-    taken.insert(strSized);
-  }
-  std::fprintf(stderr, "%s%s.png\n", strPrefix.c_str(), strSized.c_str());
-}
-
-// A window as it is, with its frame: OUTDIR/NAME.png (the manual's pictures).
+// A window as it is, with its frame: OUTDIR/NAME.png (the manual's pictures; and below, sized).
 void ShotFrame(const std::string& strName, QWidget& window) {
   for (int i = 0; i < 5; ++i) {
     QCoreApplication::processEvents();
@@ -107,6 +88,14 @@ void ShotFrame(const std::string& strName, QWidget& window) {
     taken.insert(strName);
   }
   std::fprintf(stderr, "%s%s.png\n", strPrefix.c_str(), strName.c_str());
+}
+
+// The window with its frame, as the X server shows it: OUTDIR/NAME-WIDTHxHEIGHT.png, the
+// window resized to that size first.
+void ShotWindow(const std::string& strName, QWidget& window, QSize size) {
+  window.resize(size);
+  ShotFrame(strName + "-" + std::to_string(size.width()) + "x" + std::to_string(size.height()),
+            window);
 }
 
 // The host window in a large and in a small window.
