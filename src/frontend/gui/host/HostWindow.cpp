@@ -69,6 +69,11 @@ namespace {
 
 const QString kAppTitle = QStringLiteral("Quorvan");
 
+// A refusal or failure in the host's message box: "Quorvan", exclamation icon, OK.
+void ShowWarning(const std::string& strText) {
+  forms::MsgBox(strText, forms::vbExclamation + forms::vbOKOnly, kAppTitle.toStdString());
+}
+
 // Whether the add-in has an entry below the host's add-in key at all, whatever its load
 // behaviour.
 bool AddInEntryExists() {
@@ -361,8 +366,7 @@ bool HostWindow::OpenPlan(const QString& strPath) {
   try {
     application_->FileOpen(std::filesystem::path(strAbsolute.toStdString()));
   } catch (const vb::Error& err) {
-    forms::MsgBox(err.Description(), forms::vbExclamation + forms::vbOKOnly,
-                  kAppTitle.toStdString());
+    ShowWarning(err.Description());
     return false;
   }
   AddRecentFile(strAbsolute.toStdString());
@@ -500,8 +504,7 @@ bool HostWindow::SavePlanTo(const QString& strTarget) {
     plan::SavePlanAs(objPlan, std::filesystem::path(strTarget.toStdString()),
                      plan::SavedPlan::IsTheNewFile);
   } catch (const vb::Error& err) {
-    forms::MsgBox(err.Description(), forms::vbExclamation + forms::vbOKOnly,
-                  kAppTitle.toStdString());
+    ShowWarning(err.Description());
     return false;
   }
   AddRecentFile(objPlan.FullName());
@@ -686,7 +689,7 @@ void HostWindow::ChartExported(const RunResult& result, const std::string& strCo
 void HostWindow::OpenChart(const std::string& strPath) {
   const std::string strFailure = OpenWithDesktop(strPath);
   if (!strFailure.empty()) {
-    forms::MsgBox(strFailure, forms::vbExclamation + forms::vbOKOnly, kAppTitle.toStdString());
+    ShowWarning(strFailure);
   }
 }
 
@@ -724,7 +727,7 @@ void HostWindow::ShowSaveChartDialog() {
     strFailure = _("Das Diagramm wird als PDF (.pdf), SVG (.svg) oder PNG (.png) gespeichert.");
   }
   if (!strFailure.empty()) {
-    forms::MsgBox(strFailure, forms::vbExclamation + forms::vbOKOnly, kAppTitle.toStdString());
+    ShowWarning(strFailure);
   }
 }
 
